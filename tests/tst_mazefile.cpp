@@ -1,0 +1,332 @@
+#include "MazeCodec.h"
+#include "MazeFile.h"
+#include "TestMazes.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using namespace orvane;
+using namespace orvane::test;
+
+namespace {
+
+QByteArray encoded(const MazeData& m)
+{
+    MazeCodec::EncodeResult r = MazeCodec::encode(m.header, m.grid);
+    if (!r.error.isEmpty())
+        qFatal("encode failed: %s", qPrintable(r.error));
+    return r.bytes;
+}
+
+// The abc maze's file with one patch applied at a byte offset.
+QByteArray patched(qsizetype offset, const QByteArray& bytes)
+{
+    QByteArray file = encoded(abcMaze());
+    file.replace(offset, bytes.size(), bytes);
+    return file;
+}
+
+} // namespace
+
+class TestMazeFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir->isValid());
+    }
+
+    void workedExample();
+    void emptyMazeSize();
+    void cellOffset_data();
+    void cellOffset();
+    void japaneseTitleCount();
+    void musicCountFollowsGoal();
+    void roundTripRandom();
+    void roundTripThroughFiles();
+    void acceptsTail();
+
+    void refuses_data();
+    void refuses();
+    void refusesWhatIsNoFile_data();
+    void refusesWhatIsNoFile();
+
+    void overwriteLeavesNoTail();
+    void writeFailsWithoutFolder_data();
+    void writeFailsWithoutFolder();
+    void writeFailureKeepsOldFile();
+    void refusesLongText_data();
+    void refusesLongText();
+
+private:
+    QString path(const QString& name) const { return dir->filePath(name); }
+    std::unique_ptr<QTemporaryDir> dir; // fresh for every test
+};
+
+void TestMazeFile::workedExample()
+{
+    const QByteArray file = encoded(abcMaze());
+    QCOMPARE(file.left(21), hex("03 00 61 62 63 3C 00 01 00 02 00 1E 00 1F 00 00 00 20 00 20 00"));
+    QCOMPARE(file.size(), 21 + MazeCodec::GridBlockSize);
+    // The grid block begins at byte 21 with cell (-5, -5), which is unset.
+    QCOMPARE(file.mid(21, 4), hex("00 00 00 00"));
+}
+
+void TestMazeFile::emptyMazeSize()
+{
+    const QByteArray file = encoded(MazeData{});
+    QCOMPARE(file.size(), 71842);
+    QCOMPARE(file.left(18), QByteArray(18, '\0'));
+}
+
+void TestMazeFile::cellOffset_data()
+{
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    QTest::addColumn<int>("blockOffset");
+    QTest::newRow("(-5, -5) first") << -5 << -5 << 0;
+    QTest::newRow("(0, 0)") << 0 << 0 << 2700;
+    QTest::newRow("(1, 0)") << 1 << 0 << 2704;
+    QTest::newRow("(0, 1)") << 0 << 1 << 2700 + 134 * 4;
+    QTest::newRow("(128, 128) last") << 128 << 128 << 71820;
+}
+
+void TestMazeFile::cellOffset()
+{
+    QFETCH(int, x);
+    QFETCH(int, y);
+    QFETCH(int, blockOffset);
+    MazeData m = abcMaze();
+    m.header.MusicFile = "C:\\a.mid"; // L2 = 8 moves the grid to 18 + 3 + 8
+    m.grid.at(x, y) = {int16_t(0x1234), int16_t(-2)};
+    const QByteArray file = encoded(m);
+    QCOMPARE(file.mid(18 + 3 + 8 + blockOffset, 4), hex("34 12 FE FF"));
+}
+
+void TestMazeFile::japaneseTitleCount()
+{
+    MazeData m;
+    m.header.Title = Cp932::fromUnicode(QStringLiteral("迷路館"));
+    const QByteArray file = encoded(m);
+    QCOMPARE(file.left(8), hex("06 00 96 C0 98 48 8A D9"));
+}
+
+void TestMazeFile::musicCountFollowsGoal()
+{
+    MazeData m;
+    m.header.GoalY = 0x0102;
+    m.header.MusicFile = QByteArray(0x0203, 'm');
+    const QByteArray file = encoded(m);
+    // GoalY at 10..11, then the music count's low byte at 12.
+    QCOMPARE(file.mid(10, 4), hex("02 01 03 02"));
+}
+
+void TestMazeFile::roundTripRandom()
+{
+    QRandomGenerator rng(20261207);
+    for (int i = 0; i < 50; ++i) {
+        const MazeData m = randomMaze(rng);
+        const QByteArray bytes = encoded(m);
+        QCOMPARE(bytes.size(), MazeCodec::EmptyMazeSize + m.header.Title.size() +
+                                   m.header.MusicFile.size());
+        MazeCodec::DecodeResult back = MazeCodec::decode(bytes);
+        QVERIFY2(back.maze, qPrintable(back.error));
+        QCOMPARE(back.maze->header, m.header);
+        QVERIFY(back.maze->grid == m.grid);
+        QCOMPARE(encoded(*back.maze), bytes);
+    }
+}
+
+void TestMazeFile::roundTripThroughFiles()
+{
+    MazeData m = abcMaze();
+    m.header.Title = hex("96 C0 98 48 81 20 FF 5C"); // ends in bytes that are not code page 932
+    m.header.MusicFile = Cp932::fromUnicode(QStringLiteral("C:\\音楽\\迷路.mid"));
+    QVERIFY(MazeFile::write(path("m.mdt"), m.header, m.grid).ok());
+    QCOMPARE(readBytes(path("m.mdt")), encoded(m));
+
+    auto state = std::make_unique<MazeState>();
+    QCOMPARE(MazeFile::load(path("m.mdt"), *state), QString());
+    QCOMPARE(state->header, m.header);
+    QVERIFY(state->grid == m.grid);
+    QCOMPARE(MazeFile::save(path("again.mdt"), *state), QString());
+    QCOMPARE(readBytes(path("again.mdt")), readBytes(path("m.mdt")));
+}
+
+void TestMazeFile::acceptsTail()
+{
+    writeBytes(path("tail.mdt"), encoded(abcMaze()) + QByteArray(5000, 'x'));
+    MazeFile::ReadResult r = MazeFile::read(path("tail.mdt"));
+    QVERIFY2(r.ok(), qPrintable(r.error));
+    QCOMPARE(r.maze->header, abcMaze().header);
+}
+
+void TestMazeFile::refuses_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("reason");
+    const QByteArray good = encoded(abcMaze());
+    // abc layout: title count 0, text 2..4, numbers 5..14, music count 15,
+    // width 17, height 19, grid from 21.
+    QTest::newRow("empty file") << QByteArray() << "ヘッダー";
+    QTest::newRow("cut in title") << good.left(4) << "タイトル";
+    QTest::newRow("cut in numbers") << good.left(9) << "ヘッダー";
+    QTest::newRow("cut before height") << good.left(19) << "ヘッダー";
+    QTest::newRow("header only") << good.left(21) << "迷路データ";
+    QTest::newRow("grid one byte short") << good.left(good.size() - 1) << "迷路データ";
+    QTest::newRow("title longer than file") << patched(0, hex("FF 7F")).left(30000) << "タイトル";
+    QTest::newRow("title count negative") << patched(0, hex("00 80")) << "タイトル";
+    QTest::newRow("music longer than file") << patched(15, hex("00 7F")).left(30000) << "音楽";
+    QTest::newRow("music count negative") << patched(15, hex("FF FF")) << "音楽";
+    QTest::newRow("width 0") << patched(17, hex("00 00")) << "マップの大きさ";
+    QTest::newRow("width 129") << patched(17, hex("81 00")) << "マップの大きさ";
+    QTest::newRow("height -1") << patched(19, hex("FF FF")) << "マップの大きさ";
+    QTest::newRow("start x -6") << patched(7, hex("FA FF")) << "スタート";
+    QTest::newRow("start y 129") << patched(9, hex("81 00")) << "スタート";
+    QTest::newRow("goal x 32767") << patched(11, hex("FF 7F")) << "ゴール";
+    QTest::newRow("goal y -32768") << patched(13, hex("00 80")) << "ゴール";
+}
+
+void TestMazeFile::refuses()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, reason);
+    writeBytes(path("bad.mdt"), file);
+
+    QRandomGenerator rng(7);
+    const MazeData before = randomMaze(rng);
+    auto state = std::make_unique<MazeState>();
+    fill(*state, before);
+
+    const QString error = MazeFile::load(path("bad.mdt"), *state);
+    QVERIFY(error.contains(QDir::toNativeSeparators(path("bad.mdt"))));
+    QVERIFY2(error.contains(reason), qPrintable(error));
+    QCOMPARE(state->header, before.header);
+    QVERIFY(state->grid == before.grid);
+    QCOMPARE(state->SelectedChip, 9);
+    QCOMPARE(state->TimeLeft, 17);
+}
+
+void TestMazeFile::refusesWhatIsNoFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << "missing.mdt" << "見つかりません";
+    QTest::newRow("folder") << "folder.mdt" << "フォルダー";
+    QTest::newRow("fifo") << "fifo.mdt" << "通常のファイルではありません";
+}
+
+void TestMazeFile::refusesWhatIsNoFile()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    QDir(dir->path()).mkdir("folder.mdt");
+    QCOMPARE(mkfifo(QFile::encodeName(path("fifo.mdt")).constData(), 0600), 0);
+
+    auto state = std::make_unique<MazeState>();
+    fill(*state, abcMaze());
+    const QString error = MazeFile::load(path(name), *state);
+    QVERIFY2(error.contains(reason), qPrintable(error));
+    QCOMPARE(state->header, abcMaze().header);
+    QVERIFY(!QFileInfo::exists(path("missing.mdt"))); // reading never creates
+}
+
+void TestMazeFile::overwriteLeavesNoTail()
+{
+    MazeData longer = abcMaze();
+    longer.header.Title = QByteArray(500, 't');
+    QVERIFY(MazeFile::write(path("m.mdt"), longer.header, longer.grid).ok());
+    const MazeData shorter = abcMaze();
+    QVERIFY(MazeFile::write(path("m.mdt"), shorter.header, shorter.grid).ok());
+    QCOMPARE(readBytes(path("m.mdt")), encoded(shorter));
+}
+
+void TestMazeFile::writeFailsWithoutFolder_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("no such folder") << "nowhere/m.mdt" << "フォルダー";
+    QTest::newRow("parent is a file") << "plain.txt/m.mdt" << "フォルダー";
+    QTest::newRow("target is a folder") << "folder.mdt" << "フォルダー";
+}
+
+void TestMazeFile::writeFailsWithoutFolder()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    writeBytes(path("plain.txt"), "keep");
+    QDir(dir->path()).mkdir("folder.mdt");
+    const MazeData m = abcMaze();
+    const MazeFile::WriteResult r = MazeFile::write(path(name), m.header, m.grid);
+    QVERIFY(!r.ok());
+    QVERIFY2(r.error.contains(reason), qPrintable(r.error));
+    QVERIFY(r.error.contains(QDir::toNativeSeparators(path(name))));
+    QCOMPARE(readBytes(path("plain.txt")), QByteArray("keep"));
+    QVERIFY(QFileInfo(path("folder.mdt")).isDir());
+}
+
+void TestMazeFile::writeFailureKeepsOldFile()
+{
+    // A full disk, simulated by a file size limit below the maze's size.
+    const QByteArray old = encoded(abcMaze());
+    writeBytes(path("m.mdt"), old);
+    MazeData m = abcMaze();
+    m.header.Title = "new";
+
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const MazeFile::WriteResult r = MazeFile::write(path("m.mdt"), m.header, m.grid);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QVERIFY(!r.ok());
+    QVERIFY(r.error.contains(QDir::toNativeSeparators(path("m.mdt"))));
+    QCOMPARE(readBytes(path("m.mdt")), old);
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"m.mdt"}); // no temp left
+}
+
+void TestMazeFile::refusesLongText_data()
+{
+    QTest::addColumn<bool>("title");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("title at limit") << true << 32767 << true;
+    QTest::newRow("title over limit") << true << 32768 << false;
+    QTest::newRow("music over limit") << false << 40000 << false;
+}
+
+void TestMazeFile::refusesLongText()
+{
+    QFETCH(bool, title);
+    QFETCH(int, length);
+    QFETCH(bool, accepted);
+    const QByteArray old = encoded(abcMaze());
+    writeBytes(path("m.mdt"), old);
+    MazeData m = abcMaze();
+    (title ? m.header.Title : m.header.MusicFile) = QByteArray(length, 'a');
+
+    const MazeFile::WriteResult r = MazeFile::write(path("m.mdt"), m.header, m.grid);
+    QCOMPARE(r.ok(), accepted);
+    if (accepted) {
+        MazeFile::ReadResult back = MazeFile::read(path("m.mdt"));
+        QVERIFY2(back.ok(), qPrintable(back.error));
+        QCOMPARE(back.maze->header.Title.size(), length);
+    } else {
+        QVERIFY2(r.error.contains("32767"), qPrintable(r.error));
+        QCOMPARE(readBytes(path("m.mdt")), old);
+    }
+}
+
+QTEST_APPLESS_MAIN(TestMazeFile)
+#include "tst_mazefile.moc"
