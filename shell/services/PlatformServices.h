@@ -1,0 +1,66 @@
+#pragma once
+// The platform services the windows call, as small interfaces: the real
+// implementations wrap Qt and FluidSynth, tests pass fakes.
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+namespace orvane {
+
+class MusicDevice;
+
+// The common dialog's file use. The filter is "description|pattern", as in
+// "迷路ファイル(*.mdt)|*.mdt". Returns the chosen full path, or nothing when
+// the user cancelled.
+class FileDialogService {
+public:
+    virtual ~FileDialogService() = default;
+    virtual std::optional<QString> showOpen(QWidget* parent, const QString& filter) = 0;
+    virtual std::optional<QString> showSave(QWidget* parent, const QString& filter) = 0;
+};
+
+// A modal message box with an OK button only; the text is shown as plain text.
+class MessageBoxService {
+public:
+    static inline const QString DefaultTitle = QStringLiteral("ORVANE");
+    virtual ~MessageBoxService() = default;
+    virtual void show(QWidget* parent, const QString& text, const QString& title = DefaultTitle) = 0;
+};
+
+// The desktop's bell.
+class BeepService {
+public:
+    virtual ~BeepService() = default;
+    virtual void beep() = 0;
+};
+
+// The common dialog's help use: show a help file with a help command. The
+// caller does not wait and does not look at the outcome.
+class HelpService {
+public:
+    static constexpr int HelpContents = 3;
+    virtual ~HelpService() = default;
+    virtual void showHelp(QWidget* parent, const QString& helpFile, int command) = 0;
+};
+
+// Makes the music device of a player window (its MMC1).
+class MusicDeviceFactory {
+public:
+    virtual ~MusicDeviceFactory() = default;
+    virtual std::unique_ptr<MusicDevice> createMusicDevice() = 0;
+};
+
+// Everything the windows may ask of the platform, passed in by the application.
+struct PlatformServices {
+    FileDialogService& fileDialog;
+    MessageBoxService& messageBox;
+    BeepService& beep;
+    HelpService& help;
+    MusicDeviceFactory& music;
+};
+
+} // namespace orvane
