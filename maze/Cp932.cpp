@@ -72,10 +72,8 @@ QString toUnicode(const QByteArray& bytes)
         return {};
     Converter conv("UTF-16LE", "CP932");
     static constexpr char16_t ReplacementChar = u'\uFFFD';
-    const QByteArray utf16 =
-        conv.convert(bytes,
-                     QByteArrayView(reinterpret_cast<const char*>(&ReplacementChar), 2), 1,
-                     nullptr);
+    const QByteArray utf16 = conv.convert(
+        bytes, QByteArrayView(reinterpret_cast<const char*>(&ReplacementChar), 2), 1, nullptr);
     return QString(reinterpret_cast<const QChar*>(utf16.constData()), utf16.size() / 2);
 }
 

@@ -14,7 +14,7 @@ struct MazeState {
     MazeHeader header;
     MazeGrid grid;
 
-    int16_t CursorX = 0;   // editor: cell under the mouse; play: the ball
+    int16_t CursorX = 0; // editor: cell under the mouse; play: the ball
     int16_t CursorY = 0;
     int32_t MapMouseX = 0; // last pointer position over the editor's map
     int32_t MapMouseY = 0;

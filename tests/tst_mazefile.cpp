@@ -134,8 +134,8 @@ void TestMazeFile::roundTripRandom()
     for (int i = 0; i < 50; ++i) {
         const MazeData m = randomMaze(rng);
         const QByteArray bytes = encoded(m);
-        QCOMPARE(bytes.size(), MazeCodec::EmptyMazeSize + m.header.Title.size() +
-                                   m.header.MusicFile.size());
+        QCOMPARE(bytes.size(),
+                 MazeCodec::EmptyMazeSize + m.header.Title.size() + m.header.MusicFile.size());
         MazeCodec::DecodeResult back = MazeCodec::decode(bytes);
         QVERIFY2(back.maze, qPrintable(back.error));
         QCOMPARE(back.maze->header, m.header);
@@ -218,9 +218,12 @@ void TestMazeFile::refusesWhatIsNoFile_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("missing") << "missing.mdt" << "見つかりません";
-    QTest::newRow("folder") << "folder.mdt" << "フォルダー";
-    QTest::newRow("fifo") << "fifo.mdt" << "通常のファイルではありません";
+    QTest::newRow("missing") << "missing.mdt"
+                             << "見つかりません";
+    QTest::newRow("folder") << "folder.mdt"
+                            << "フォルダー";
+    QTest::newRow("fifo") << "fifo.mdt"
+                          << "通常のファイルではありません";
 }
 
 void TestMazeFile::refusesWhatIsNoFile()
@@ -252,9 +255,12 @@ void TestMazeFile::writeFailsWithoutFolder_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("no such folder") << "nowhere/m.mdt" << "フォルダー";
-    QTest::newRow("parent is a file") << "plain.txt/m.mdt" << "フォルダー";
-    QTest::newRow("target is a folder") << "folder.mdt" << "フォルダー";
+    QTest::newRow("no such folder") << "nowhere/m.mdt"
+                                    << "フォルダー";
+    QTest::newRow("parent is a file") << "plain.txt/m.mdt"
+                                      << "フォルダー";
+    QTest::newRow("target is a folder") << "folder.mdt"
+                                        << "フォルダー";
 }
 
 void TestMazeFile::writeFailsWithoutFolder()

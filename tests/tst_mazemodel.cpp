@@ -89,9 +89,10 @@ void TestMazeModel::cp932_data()
     QTest::newRow("迷路") << QStringLiteral("迷路") << QByteArray::fromHex("96C09848");
     QTest::newRow("three kanji take six bytes")
         << QStringLiteral("迷路館") << QByteArray::fromHex("96C09848 8AD9");
-    QTest::newRow("0x5C is a backslash") << QStringLiteral("C:\\midi\\a.mid")
-                                         << QByteArray("C:\\midi\\a.mid");
-    QTest::newRow("half-width katakana") << QStringLiteral("ｻｲｽﾞ") << QByteArray::fromHex("BBB2BDDE");
+    QTest::newRow("0x5C is a backslash")
+        << QStringLiteral("C:\\midi\\a.mid") << QByteArray("C:\\midi\\a.mid");
+    QTest::newRow("half-width katakana")
+        << QStringLiteral("ｻｲｽﾞ") << QByteArray::fromHex("BBB2BDDE");
     QTest::newRow("NEC row 13 circled one") << QStringLiteral("①") << QByteArray::fromHex("8740");
 }
 

@@ -1,6 +1,7 @@
 #include "MazeFile.h"
 #include "TestMazes.h"
 
+#include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -38,8 +39,57 @@ MazeData sample()
     m.grid.at(2, 2) = {FirstFloor, ArrowUp};
     m.grid.at(3, 2) = {FirstFloor, ArrowLeft};
     m.grid.at(32, 0).Chip = FirstFloor; // column 32 is outside the visible map
-    m.grid.at(5, 5).Chip = 19;           // neither wall nor floor
+    m.grid.at(5, 5).Chip = 19;          // neither wall nor floor
     return m;
+}
+
+// Draws one chip by choosing, pixel by pixel, the sheet where the mask is
+// white and keeping the picture elsewhere.
+void compose(QImage& picture, int x, int y, int column, int row)
+{
+    static const QImage sheet(QStringLiteral(ORVANE_RESOURCES "/chipsheet.bmp"));
+    static const QImage mask(QStringLiteral(ORVANE_RESOURCES "/chipmask.bmp"));
+    for (int py = 0; py < 16; ++py) {
+        for (int px = 0; px < 16; ++px) {
+            const QPoint from(column * 16 + px, row * 16 + py);
+            if (mask.pixel(from) == qRgb(255, 255, 255))
+                picture.setPixel(x * 16 + px, y * 16 + py, sheet.pixel(from));
+        }
+    }
+}
+
+// A 3 x 2 maze with a wall, floors, an item, a cell without a picture, and
+// the start and goal markers.
+MazeData tiny()
+{
+    MazeData m;
+    m.header.MapWidth = 3;
+    m.header.MapHeight = 2;
+    m.header.StartX = 1;
+    m.header.GoalX = 2;
+    m.header.GoalY = 1;
+    m.grid.at(0, 0).Chip = 4;
+    m.grid.at(1, 0).Chip = 8;
+    m.grid.at(2, 0) = {12, ArrowRight};
+    m.grid.at(0, 1).Chip = 19;
+    m.grid.at(1, 1).Chip = 0;
+    m.grid.at(2, 1).Chip = 10;
+    return m;
+}
+
+QImage tinyPicture()
+{
+    QImage expected(48, 32, QImage::Format_RGB32);
+    expected.fill(Qt::black);
+    compose(expected, 0, 0, 3, 0);
+    compose(expected, 1, 0, 1, 1);
+    compose(expected, 2, 0, 5, 1);
+    compose(expected, 2, 0, 3, 2); // right arrow
+    compose(expected, 1, 1, 0, 0); // chip 0 drawn as chip 1
+    compose(expected, 2, 1, 3, 1);
+    compose(expected, 1, 0, 4, 2); // start
+    compose(expected, 2, 1, 5, 2); // goal
+    return expected;
 }
 
 } // namespace
@@ -53,6 +103,10 @@ private slots:
     void infoNoLimit();
     void refusedFile();
     void unknownCommand();
+    void render();
+    void renderScaled();
+    void renderRefuses_data();
+    void renderRefuses();
 
 private:
     QString saved(const MazeData& m)
@@ -103,7 +157,8 @@ void TestMdtTool::infoNoLimit()
     m.header.TimeLimit = NoTimeLimit;
     const QString file = saved(m);
     QVERIFY(mdt({"info", file}).out.contains("time limit: no limit\n"));
-    const QJsonObject o = QJsonDocument::fromJson(mdt({"info", "--json", file}).out.toUtf8()).object();
+    const QJsonObject o =
+        QJsonDocument::fromJson(mdt({"info", "--json", file}).out.toUtf8()).object();
     QVERIFY(o["timeLimit"].isNull());
 }
 
@@ -122,6 +177,55 @@ void TestMdtTool::unknownCommand()
     const Run r = mdt({"frobnicate"});
     QCOMPARE(r.status, 1);
     QVERIFY(r.err.contains("frobnicate"));
+}
+
+void TestMdtTool::render()
+{
+    const QString png = dir.filePath("tiny.png");
+    const Run r = mdt({"render", saved(tiny()), png});
+    QCOMPARE(r.status, 0);
+    const QImage picture = QImage(png).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(picture.size(), QSize(48, 32));
+    QCOMPARE(picture, tinyPicture());
+}
+
+void TestMdtTool::renderScaled()
+{
+    const QString png = dir.filePath("tiny3.png");
+    QCOMPARE(mdt({"render", "--scale", "3", saved(tiny()), png}).status, 0);
+    const QImage picture = QImage(png).convertToFormat(QImage::Format_RGB32);
+    const QImage expected = tinyPicture();
+    QCOMPARE(picture.size(), QSize(144, 96));
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            QCOMPARE(picture.pixel(x, y), expected.pixel(x / 3, y / 3));
+}
+
+void TestMdtTool::renderRefuses_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<bool>("goodFile");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("short file") << QStringList() << false << "タイトル";
+    QTest::newRow("scale 0") << QStringList{"--scale", "0"} << true << "--scale";
+    QTest::newRow("scale 9") << QStringList{"--scale", "9"} << true << "--scale";
+    QTest::newRow("scale x") << QStringList{"--scale", "x"} << true << "--scale";
+}
+
+void TestMdtTool::renderRefuses()
+{
+    QFETCH(QStringList, options);
+    QFETCH(bool, goodFile);
+    QFETCH(QString, message);
+    QString file = dir.filePath("short.mdt");
+    writeBytes(file, hex("03 00 61 62"));
+    if (goodFile)
+        file = saved(tiny());
+    const QString png = dir.filePath("never.png");
+    const Run r = mdt(QStringList{"render"} + options + QStringList{file, png});
+    QCOMPARE(r.status, 1);
+    QVERIFY2(r.err.contains(message), qPrintable(r.err));
+    QVERIFY(!QFileInfo::exists(png));
 }
 
 QTEST_GUILESS_MAIN(TestMdtTool)

@@ -28,8 +28,8 @@ QString summaryText(const MazeData& maze)
 {
     const MazeHeader& h = maze.header;
     const MazeSummary s = MazeSummary::of(maze);
-    const QString music = h.MusicFile.isEmpty() ? QStringLiteral("(none)")
-                                                : Cp932::toUnicode(h.MusicFile);
+    const QString music =
+        h.MusicFile.isEmpty() ? QStringLiteral("(none)") : Cp932::toUnicode(h.MusicFile);
     const QString limit = h.TimeLimit == NoTimeLimit ? QStringLiteral("no limit")
                                                      : QStringLiteral("%1 s").arg(h.TimeLimit);
     return QStringLiteral("title:      %1\n"
