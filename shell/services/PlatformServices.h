@@ -28,7 +28,8 @@ class MessageBoxService {
 public:
     static inline const QString DefaultTitle = QStringLiteral("ORVANE");
     virtual ~MessageBoxService() = default;
-    virtual void show(QWidget* parent, const QString& text, const QString& title = DefaultTitle) = 0;
+    virtual void show(QWidget* parent, const QString& text,
+                      const QString& title = DefaultTitle) = 0;
 };
 
 // The desktop's bell.

@@ -1,0 +1,122 @@
+#include "FluidMusicDevice.h"
+
+#include "MidiFileReader.h"
+
+namespace orvane {
+
+FluidMusicDevice::FluidMusicDevice(std::shared_ptr<FluidEngine> engine, QObject* parent)
+    : MusicDevice(parent), engine_(std::move(engine))
+{
+    endPoll_.setInterval(EndPollIntervalMs);
+    connect(&endPoll_, &QTimer::timeout, this, &FluidMusicDevice::checkEnd);
+}
+
+FluidMusicDevice::~FluidMusicDevice()
+{
+    close();
+}
+
+void FluidMusicDevice::setDeviceType(const QString& type)
+{
+    deviceType_ = type;
+}
+
+void FluidMusicDevice::setFileName(const QString& path)
+{
+    fileName_ = path;
+}
+
+void FluidMusicDevice::command(const QString& command)
+{
+    if (!engine_ || deviceType_.compare(SequencerType, Qt::CaseInsensitive) != 0)
+        return;
+    if (command.compare(QLatin1String("open"), Qt::CaseInsensitive) == 0)
+        open();
+    else if (command.compare(QLatin1String("prev"), Qt::CaseInsensitive) == 0)
+        rewind();
+    else if (command.compare(QLatin1String("play"), Qt::CaseInsensitive) == 0)
+        play();
+    else if (command.compare(QLatin1String("stop"), Qt::CaseInsensitive) == 0)
+        stop();
+    else if (command.compare(QLatin1String("close"), Qt::CaseInsensitive) == 0)
+        close();
+}
+
+void FluidMusicDevice::open()
+{
+    // A second "open" replaces the file: the maze may name another one now.
+    close();
+    std::optional<QByteArray> midi = readMidiFile(fileName_);
+    if (!midi)
+        return;
+    auto playback = std::make_unique<FluidPlayback>(*engine_, *midi);
+    if (!playback->isValid())
+        return;
+    midi_ = std::move(*midi);
+    playback_ = std::move(playback);
+    state_ = State::Stopped;
+}
+
+void FluidMusicDevice::rewind()
+{
+    if (state_ == State::Closed)
+        return;
+    // A fresh player is the one sure way back to the start in FluidSynth 2.3:
+    // seeking a player that has finished is refused.
+    endPoll_.stop();
+    playback_.reset();
+    engine_->reset();
+    playback_ = std::make_unique<FluidPlayback>(*engine_, midi_);
+    state_ = State::Stopped;
+}
+
+void FluidMusicDevice::play()
+{
+    if (state_ != State::Stopped)
+        return;
+    playback_->play();
+    state_ = State::Playing;
+    endPoll_.start();
+}
+
+void FluidMusicDevice::stop()
+{
+    if (state_ != State::Playing)
+        return;
+    endPoll_.stop();
+    playback_->pause();
+    // FluidSynth versions differ in what a stopped player leaves sounding.
+    engine_->silence();
+    state_ = State::Stopped;
+    postDone(NotifyAborted);
+}
+
+void FluidMusicDevice::close()
+{
+    if (state_ == State::Closed)
+        return;
+    endPoll_.stop();
+    playback_.reset();
+    engine_->reset();
+    midi_.clear();
+    state_ = State::Closed;
+}
+
+void FluidMusicDevice::checkEnd()
+{
+    if (state_ != State::Playing || !playback_->hasEnded())
+        return;
+    endPoll_.stop();
+    // The last notes ring out; the player stops counting past the end.
+    playback_->pause();
+    state_ = State::Ended;
+    postDone(NotifySuccessful);
+}
+
+void FluidMusicDevice::postDone(int notifyCode)
+{
+    QMetaObject::invokeMethod(
+        this, [this, notifyCode] { emit done(notifyCode); }, Qt::QueuedConnection);
+}
+
+} // namespace orvane

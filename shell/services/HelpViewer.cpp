@@ -1,0 +1,66 @@
+#include "HelpViewer.h"
+
+#include "HelpWindow.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPointer>
+#include <QTimer>
+
+namespace orvane {
+
+HelpViewer::HelpViewer(MessageBoxService& messages, QStringList searchFolders)
+    : messages_(messages), folders_(std::move(searchFolders))
+{
+}
+
+HelpViewer::~HelpViewer() = default;
+
+QStringList HelpViewer::defaultFolders()
+{
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    return {
+        programDir.filePath(QStringLiteral("help")),
+        QDir::cleanPath(programDir.filePath(QStringLiteral("../share/orvane/help"))),
+        ResourceFolder,
+    };
+}
+
+QUrl HelpViewer::resolve(const QString& helpFile) const
+{
+    if (helpFile.compare(DocumentName, Qt::CaseInsensitive) != 0)
+        return {};
+    for (const QString& folder : folders_) {
+        const QString page = QDir(folder).filePath(ContentsPage);
+        if (!QFileInfo(page).isFile())
+            continue;
+        if (page.startsWith(u':'))
+            return QUrl(QStringLiteral("qrc") + page);
+        return QUrl::fromLocalFile(QFileInfo(page).absoluteFilePath());
+    }
+    return {};
+}
+
+void HelpViewer::showContents(QWidget* parent, const QString& helpFile)
+{
+    const QUrl contents = resolve(helpFile);
+    if (contents.isEmpty()) {
+        reportMissing(parent, helpFile);
+        return;
+    }
+    if (!window_)
+        window_ = std::make_unique<HelpWindow>();
+    window_->showContents(contents);
+}
+
+void HelpViewer::reportMissing(QWidget* parent, const QString& helpFile)
+{
+    const QString text = QStringLiteral("ヘルプファイル「%1」が見つかりません。").arg(helpFile);
+    // Queued, so that the caller never waits on the modal box.
+    QTimer::singleShot(0, this, [this, guardedParent = QPointer<QWidget>(parent), text] {
+        messages_.show(guardedParent.data(), text);
+    });
+}
+
+} // namespace orvane

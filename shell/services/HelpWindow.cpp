@@ -1,0 +1,70 @@
+#include "HelpWindow.h"
+
+#include <QAction>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace orvane {
+
+namespace {
+
+constexpr QSize InitialSize{640, 560};
+
+} // namespace
+
+HelpWindow::HelpWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)),
+      contentsAction_(new QAction(QStringLiteral("目次"), this))
+{
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(FallbackTitle);
+
+    browser_->setOpenExternalLinks(true);
+    browser_->setFrameShape(QFrame::NoFrame);
+
+    auto* backAction = new QAction(QStringLiteral("戻る"), this);
+    auto* forwardAction = new QAction(QStringLiteral("進む"), this);
+    backAction->setShortcut(QKeySequence::Back);
+    forwardAction->setShortcut(QKeySequence::Forward);
+    backAction->setEnabled(false);
+    forwardAction->setEnabled(false);
+
+    auto* toolBar = new QToolBar(this);
+    toolBar->addAction(contentsAction_);
+    toolBar->addAction(backAction);
+    toolBar->addAction(forwardAction);
+
+    connect(contentsAction_, &QAction::triggered, this, [this] { browser_->setSource(contents_); });
+    connect(backAction, &QAction::triggered, browser_, &QTextBrowser::backward);
+    connect(forwardAction, &QAction::triggered, browser_, &QTextBrowser::forward);
+    connect(browser_, &QTextBrowser::backwardAvailable, backAction, &QAction::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forwardAction, &QAction::setEnabled);
+    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::updateTitle);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(toolBar);
+    layout->addWidget(browser_);
+    resize(InitialSize);
+}
+
+void HelpWindow::showContents(const QUrl& contents)
+{
+    contents_ = contents;
+    browser_->setSource(contents);
+    show();
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+void HelpWindow::updateTitle()
+{
+    const QString title = browser_->documentTitle();
+    setWindowTitle(title.isEmpty() ? FallbackTitle : title);
+}
+
+} // namespace orvane

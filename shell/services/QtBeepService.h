@@ -1,0 +1,12 @@
+#pragma once
+
+#include "PlatformServices.h"
+
+namespace orvane {
+
+class QtBeepService : public BeepService {
+public:
+    void beep() override;
+};
+
+} // namespace orvane

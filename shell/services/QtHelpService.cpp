@@ -1,0 +1,13 @@
+#include "QtHelpService.h"
+
+namespace orvane {
+
+QtHelpService::QtHelpService(MessageBoxService& messages) : viewer_(messages) {}
+
+void QtHelpService::showHelp(QWidget* parent, const QString& helpFile, int command)
+{
+    if (command == HelpContents)
+        viewer_.showContents(parent, helpFile);
+}
+
+} // namespace orvane

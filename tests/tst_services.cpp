@@ -1,0 +1,749 @@
+#include "FileFilter.h"
+#include "HelpViewer.h"
+#include "HelpWindow.h"
+#include "QtFileDialogService.h"
+#include "QtHelpService.h"
+#include "QtMessageBoxService.h"
+#include "RealPlatformServices.h"
+#include "support/FakeServices.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTimer>
+#include <QWindow>
+
+#include <functional>
+
+using namespace orvane;
+using namespace orvane::test;
+
+namespace {
+
+constexpr int PollMs = 10;
+constexpr int LoadTimeoutMs = 5000;
+
+const QString MazeFilter = QStringLiteral("迷路ファイル(*.mdt)|*.mdt");
+const QUrl ResourceContents(QStringLiteral("qrc:/orvane/help/index.html"));
+
+// Runs `step` inside the event loop of the first visible modal widget of type
+// T. The returned timer is still polling while no such widget has appeared.
+template <typename T> QPointer<QTimer> whenModal(std::function<void(T*)> step)
+{
+    auto* timer = new QTimer(qApp);
+    timer->setInterval(PollMs);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, step] {
+        auto* modal = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!modal || !modal->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        step(modal);
+    });
+    timer->start();
+    return timer;
+}
+
+void stopWaiting(QPointer<QTimer> timer)
+{
+    delete timer.data();
+}
+
+// A dialog's outcome as text, for comparisons.
+QString outcome(const std::optional<QString>& chosen)
+{
+    return chosen.value_or(QStringLiteral("<cancelled>"));
+}
+
+// The entries the dialog's file list shows, sorted, once they match
+// `expected` or the directory has had time to load.
+QStringList listedEntries(QFileDialog* dialog, const QStringList& expected)
+{
+    auto* view = dialog->findChild<QListView*>(QStringLiteral("listView"));
+    if (!view)
+        return {QStringLiteral("<no list view>")};
+    auto entries = [view] {
+        QStringList names;
+        const QModelIndex root = view->rootIndex();
+        for (int row = 0; row < view->model()->rowCount(root); ++row)
+            names << view->model()->index(row, 0, root).data().toString();
+        names.sort();
+        return names;
+    };
+    static_cast<void>(QTest::qWaitFor([&] { return entries() == expected; }, LoadTimeoutMs));
+    return entries();
+}
+
+QStringList comboTexts(QFileDialog* dialog)
+{
+    QStringList texts;
+    if (auto* combo = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
+        for (int i = 0; i < combo->count(); ++i)
+            texts << combo->itemText(i);
+    return texts;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes = "x")
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+QString readResource(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+// Every href and src of a page, as written.
+QStringList references(const QString& html)
+{
+    static const QRegularExpression Reference(QStringLiteral("(?:href|src)\\s*=\\s*\"([^\"]*)\""));
+    QStringList found;
+    for (auto it = Reference.globalMatch(html); it.hasNext();)
+        found << it.next().captured(1);
+    return found;
+}
+
+QSet<QString> anchorNames(const QString& html)
+{
+    QTextDocument document;
+    document.setHtml(html);
+    QSet<QString> names;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            for (const QString& name : it.fragment().charFormat().anchorNames())
+                names.insert(name);
+    return names;
+}
+
+// A point inside the first link to `href` in the browser, scrolled into view.
+QPoint linkPosition(QTextBrowser* browser, const QString& href)
+{
+    QTextDocument* document = browser->document();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.charFormat().anchorHref() != href || fragment.length() < 2)
+                continue;
+            QTextCursor cursor(document);
+            cursor.setPosition(fragment.position() + 1);
+            browser->setTextCursor(cursor);
+            browser->ensureCursorVisible();
+            return browser->cursorRect(cursor).center();
+        }
+    }
+    return {-1, -1};
+}
+
+QStringList helpPages()
+{
+    return QDir(HelpViewer::ResourceFolder).entryList({QStringLiteral("*.html")}, QDir::Files);
+}
+
+} // namespace
+
+class TestServices : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir->isValid());
+    }
+    void cleanup() { QTRY_VERIFY(!QApplication::activeModalWidget()); }
+
+    void filterTranslation_data();
+    void filterTranslation();
+    void openDialog_data();
+    void openDialog();
+    void dialogsStartInLastFolder();
+    void saveDialog_data();
+    void saveDialog();
+
+    void messageBox_data();
+    void messageBox();
+
+    void helpResolvesDocumentName_data();
+    void helpResolvesDocumentName();
+    void helpSearchOrder_data();
+    void helpSearchOrder();
+    void helpFoldersOfProgram_data();
+    void helpFoldersOfProgram();
+    void helpOpensOneNonModalWindow();
+    void helpFollowsLink();
+    void helpReportsUnknownName_data();
+    void helpReportsUnknownName();
+    void helpServiceCommands_data();
+    void helpServiceCommands();
+    void helpLinksResolve_data();
+    void helpLinksResolve();
+    void helpPagesReachableFromContents();
+    void realServicesOpenHelp();
+
+private:
+    QString path(const QString& name) const { return dir->filePath(name); }
+    std::unique_ptr<QTemporaryDir> dir; // fresh for every test
+};
+
+// ---- file dialog --------------------------------------------------------
+
+void TestServices::filterTranslation_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("descriptions"); // what the dialog's type list shows
+    QTest::addColumn<QStringList>("patterns");     // of the first filter, as Qt applies them
+    QTest::addColumn<QString>("suffix");
+
+    QTest::newRow("maze") << MazeFilter << QStringList{"迷路ファイル(*.mdt)"}
+                          << QStringList{"*.mdt"} << "mdt";
+    QTest::newRow("music") << "Midiファイル(*.mid)|*.mid" << QStringList{"Midiファイル(*.mid)"}
+                           << QStringList{"*.mid"} << "mid";
+    QTest::newRow("pattern list") << "画像|*.bmp;*.dib" << QStringList{"画像"}
+                                  << QStringList{"*.bmp", "*.dib"} << "bmp";
+    QTest::newRow("blanks around patterns") << "画像 | *.bmp ; *.dib ;" << QStringList{"画像"}
+                                            << QStringList{"*.bmp", "*.dib"} << "bmp";
+    QTest::newRow("two pairs") << "迷路|*.mdt|すべて|*.*" << QStringList{"迷路", "すべて"}
+                               << QStringList{"*.mdt"} << "mdt";
+    QTest::newRow("description only")
+        << "すべてのファイル" << QStringList{"すべてのファイル"} << QStringList{"*"} << "";
+    QTest::newRow("pattern only") << "|*.mdt" << QStringList{"*.mdt"} << QStringList{"*.mdt"}
+                                  << "mdt";
+    QTest::newRow("trailing bar") << "迷路|*.mdt|" << QStringList{"迷路"} << QStringList{"*.mdt"}
+                                  << "mdt";
+    QTest::newRow("wildcard extension")
+        << "A|*.md?" << QStringList{"A"} << QStringList{"*.md?"} << "";
+    QTest::newRow("name pattern") << "A|maze*" << QStringList{"A"} << QStringList{"maze*"} << "";
+    QTest::newRow("double extension")
+        << "A|*.tar.gz" << QStringList{"A"} << QStringList{"*.tar.gz"} << "tar.gz";
+    QTest::newRow("parentheses in description")
+        << "迷路 (旧形式) (*.mdt)|*.mdt" << QStringList{"迷路 (旧形式) (*.mdt)"}
+        << QStringList{"*.mdt"} << "mdt";
+}
+
+// The translated filter as a real QFileDialog reads it.
+void TestServices::filterTranslation()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, descriptions);
+    QFETCH(QStringList, patterns);
+    QFETCH(QString, suffix);
+
+    const QList<FileFilter> filters = parseFileFilter(text);
+    QCOMPARE(filters.size(), descriptions.size());
+    QStringList nameFilters;
+    for (const FileFilter& f : filters)
+        nameFilters << qtNameFilter(f);
+
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(nameFilters);
+    QCOMPARE(comboTexts(&dialog), descriptions);
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    QVERIFY(model);
+    QCOMPARE(model->nameFilters(), patterns);
+    QCOMPARE(defaultSuffix(filters.first()), suffix);
+}
+
+void TestServices::openDialog_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<QStringList>("types");
+
+    QTest::newRow("maze") << MazeFilter << QStringList{"SHOUT.MDT", "one.mdt", "sub"}
+                          << QStringList{"迷路ファイル(*.mdt)"};
+    QTest::newRow("music") << "Midiファイル(*.mid)|*.mid" << QStringList{"song.mid", "sub"}
+                           << QStringList{"Midiファイル(*.mid)"};
+    QTest::newRow("pattern list") << "色々|*.mid;*.txt"
+                                  << QStringList{"notes.txt", "song.mid", "sub"}
+                                  << QStringList{"色々"};
+}
+
+// A real dialog lists only matching files (and folders), shows the
+// description once, and returns the chosen file's full path.
+void TestServices::openDialog()
+{
+    QFETCH(QString, filter);
+    QFETCH(QStringList, listed);
+    QFETCH(QStringList, types);
+
+    for (const char* name :
+         {"one.mdt", "SHOUT.MDT", "song.mid", "notes.txt", "mdt", "one.mdt.bak", "sub.mdt.txt~"})
+        writeFile(path(QString::fromUtf8(name)));
+    QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("sub")));
+    const QString chosen = listed.first();
+
+    QtFileDialogService service;
+    service.setDirectory(dir->path());
+    QStringList seenEntries;
+    QStringList seenTypes;
+    bool modal = false;
+    whenModal<QFileDialog>([&](QFileDialog* dialog) {
+        modal = dialog->isModal();
+        seenTypes = comboTexts(dialog);
+        seenEntries = listedEntries(dialog, listed);
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(chosen);
+        static_cast<QDialog*>(dialog)->accept(); // protected in QFileDialog
+    });
+    const std::optional<QString> result = service.showOpen(nullptr, filter);
+
+    QVERIFY(modal);
+    QCOMPARE(seenTypes, types);
+    QCOMPARE(seenEntries, listed);
+    QCOMPARE(outcome(result), path(chosen));
+}
+
+// Cancel is told apart from a choice; the next dialog starts in the folder
+// of the last chosen file, and a cancelled one does not move it.
+void TestServices::dialogsStartInLastFolder()
+{
+    const QString sub = path(QStringLiteral("sub"));
+    QVERIFY(QDir().mkpath(sub));
+    writeFile(sub + QStringLiteral("/inner.mdt"));
+    QtFileDialogService service;
+    service.setDirectory(dir->path());
+
+    whenModal<QFileDialog>([](QFileDialog* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+            ->setText(QStringLiteral("sub/inner.mdt"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    QCOMPARE(outcome(service.showOpen(nullptr, MazeFilter)), sub + QStringLiteral("/inner.mdt"));
+
+    for (int round = 0; round < 2; ++round) {
+        QString startedIn;
+        whenModal<QFileDialog>([&startedIn](QFileDialog* dialog) {
+            startedIn = dialog->directory().absolutePath();
+            dialog->selectFile(QStringLiteral("inner.mdt"));
+            dialog->reject();
+        });
+        QCOMPARE(outcome(service.showSave(nullptr, MazeFilter)), outcome(std::nullopt));
+        QCOMPARE(startedIn, sub);
+    }
+}
+
+void TestServices::saveDialog_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<int>("chosenFilter"); // picked by the user in the type list
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("replace"); // the answer to an overwrite question
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<QString>("result"); // empty: cancelled
+
+    const QString twoTypes = QStringLiteral("迷路|*.mdt|音楽|*.mid");
+    QTest::newRow("suffix appended") << MazeFilter << 0 << "new" << false << false << "new.mdt";
+    QTest::newRow("own suffix kept") << MazeFilter << 0 << "new.dat" << false << false << "new.dat";
+    QTest::newRow("first pattern's suffix")
+        << "色々|*.mid;*.txt" << 0 << "new" << false << false << "new.mid";
+    QTest::newRow("suffix of the chosen type")
+        << twoTypes << 1 << "new" << false << false << "new.mid";
+    QTest::newRow("overwrite agreed") << MazeFilter << 0 << "old.mdt" << true << true << "old.mdt";
+    QTest::newRow("overwrite with appended suffix")
+        << MazeFilter << 0 << "old" << true << true << "old.mdt";
+    QTest::newRow("overwrite refused") << MazeFilter << 0 << "old" << false << true << "";
+}
+
+void TestServices::saveDialog()
+{
+    QFETCH(QString, filter);
+    QFETCH(int, chosenFilter);
+    QFETCH(QString, typed);
+    QFETCH(bool, replace);
+    QFETCH(bool, asked);
+    QFETCH(QString, result);
+
+    writeFile(path(QStringLiteral("old.mdt")));
+    QtFileDialogService service;
+    service.setDirectory(dir->path());
+    bool questionShown = false;
+    QPointer<QTimer> question;
+    whenModal<QFileDialog>([&](QFileDialog* dialog) {
+        question = whenModal<QMessageBox>([&](QMessageBox* box) {
+            questionShown = true;
+            box->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        for (int i = 0; i < chosenFilter; ++i)
+            QTest::keyClick(types, Qt::Key_Down);
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(typed);
+        static_cast<QDialog*>(dialog)->accept(); // protected in QFileDialog
+        if (dialog->isVisible())                 // the user refused to replace the file
+            dialog->reject();
+    });
+    const std::optional<QString> chosen = service.showSave(nullptr, filter);
+    stopWaiting(question);
+
+    QCOMPARE(questionShown, asked);
+    QCOMPARE(outcome(chosen), result.isEmpty() ? outcome(std::nullopt) : path(result));
+}
+
+// ---- message box --------------------------------------------------------
+
+void TestServices::messageBox_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("givesTitle"); // false: the default argument
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("shownTitle");
+
+    QTest::newRow("default title") << "時間切れ" << false << ""
+                                   << "ORVANE";
+    QTest::newRow("empty title") << "時間切れ" << true << ""
+                                 << "ORVANE";
+    QTest::newRow("own title") << "スタート位置、またはゴール位置が不正です。" << true
+                               << "迷路Editor"
+                               << "迷路Editor";
+    QTest::newRow("markup is text") << "<b>太字</b> &amp; <br>" << false << ""
+                                    << "ORVANE";
+    QTest::newRow("title placeholder is text") << "x" << true << "a[*]b[*][*]"
+                                               << "a[*]b[*][*]";
+}
+
+void TestServices::messageBox()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, givesTitle);
+    QFETCH(QString, title);
+    QFETCH(QString, shownTitle);
+
+    struct Seen {
+        bool shown = false;
+        Qt::WindowModality modality = Qt::NonModal;
+        QList<QAbstractButton*> buttons;
+        QMessageBox::StandardButton okButton = QMessageBox::NoButton;
+        QMessageBox::Icon icon = QMessageBox::Warning;
+        Qt::TextFormat format = Qt::AutoText;
+        QString text;
+        QString windowTitle;
+    } seen;
+    whenModal<QMessageBox>([&seen](QMessageBox* box) {
+        seen.shown = true;
+        seen.modality = box->windowModality();
+        seen.buttons = box->buttons();
+        if (!seen.buttons.isEmpty())
+            seen.okButton = box->standardButton(seen.buttons.first());
+        seen.icon = box->icon();
+        if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+            seen.format = label->textFormat();
+            seen.text = label->text();
+        }
+        seen.windowTitle = box->windowHandle() ? box->windowHandle()->title() : QString();
+        if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+            ok->click();
+        else
+            box->reject();
+    });
+
+    QtMessageBoxService service;
+    if (givesTitle)
+        service.show(nullptr, text, title);
+    else
+        service.show(nullptr, text);
+
+    QVERIFY(seen.shown);
+    QCOMPARE(seen.modality, Qt::ApplicationModal);
+    QCOMPARE(seen.buttons.size(), 1);
+    QCOMPARE(seen.okButton, QMessageBox::Ok);
+    QCOMPARE(seen.icon, QMessageBox::NoIcon);
+    QCOMPARE(seen.format, Qt::PlainText);
+    QCOMPARE(seen.text, text);
+    QCOMPARE(seen.windowTitle, shownTitle);
+}
+
+// ---- help viewer --------------------------------------------------------
+
+void TestServices::helpResolvesDocumentName_data()
+{
+    QTest::addColumn<QString>("helpFile");
+    QTest::addColumn<QUrl>("contents");
+
+    QTest::newRow("as the menu asks") << "Orvane.hlp" << ResourceContents;
+    QTest::newRow("letter case ignored") << "ORVANE.HLP" << ResourceContents;
+    QTest::newRow("other document") << "Other.hlp" << QUrl();
+    QTest::newRow("other extension") << "Orvane.chm" << QUrl();
+    QTest::newRow("no name") << "" << QUrl();
+}
+
+// With nothing installed beside the test program, the compiled-in copy serves.
+void TestServices::helpResolvesDocumentName()
+{
+    QFETCH(QString, helpFile);
+    QFETCH(QUrl, contents);
+
+    FakeMessageBox messages;
+    HelpViewer viewer(messages);
+    QCOMPARE(viewer.resolve(helpFile), contents);
+}
+
+void TestServices::helpSearchOrder_data()
+{
+    // Each folder: 0 missing, 1 holding other pages only, 2 holding a contents page.
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("second");
+    QTest::addColumn<QString>("found"); // "first", "second" or "compiled-in"
+
+    QTest::newRow("first wins") << 2 << 2 << "first";
+    QTest::newRow("second") << 1 << 2 << "second";
+    QTest::newRow("after a missing folder") << 0 << 2 << "second";
+    QTest::newRow("compiled-in") << 1 << 1 << "compiled-in";
+    QTest::newRow("nothing on disk") << 0 << 0 << "compiled-in";
+}
+
+void TestServices::helpSearchOrder()
+{
+    QFETCH(int, first);
+    QFETCH(int, second);
+    QFETCH(QString, found);
+
+    const QStringList names{QStringLiteral("first"), QStringLiteral("second")};
+    const QList<int> kinds{first, second};
+    for (int i = 0; i < names.size(); ++i) {
+        if (kinds[i] == 0)
+            continue;
+        QVERIFY(QDir(dir->path()).mkdir(names[i]));
+        writeFile(path(names[i] + QStringLiteral("/editor.html")));
+        if (kinds[i] == 2)
+            writeFile(path(names[i] + QStringLiteral("/index.html")));
+    }
+
+    FakeMessageBox messages;
+    HelpViewer viewer(messages, {path(names[0]), path(names[1]), HelpViewer::ResourceFolder});
+    const QUrl expected = found == QStringLiteral("compiled-in")
+                              ? ResourceContents
+                              : QUrl::fromLocalFile(path(found + QStringLiteral("/index.html")));
+    QCOMPARE(viewer.resolve(QStringLiteral("Orvane.hlp")), expected);
+}
+
+void TestServices::helpFoldersOfProgram_data()
+{
+    QTest::addColumn<bool>("beside");
+    QTest::addColumn<bool>("installed");
+
+    QTest::newRow("beside the program") << true << false;
+    QTest::newRow("installed layout") << false << true;
+    QTest::newRow("beside wins") << true << true;
+}
+
+// The default folders, relative to this test program's own folder.
+void TestServices::helpFoldersOfProgram()
+{
+    QFETCH(bool, beside);
+    QFETCH(bool, installed);
+
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    const QString besideDir = programDir.filePath(QStringLiteral("help"));
+    const QString shareRoot = QDir::cleanPath(programDir.filePath(QStringLiteral("../share")));
+    const QString installedDir = shareRoot + QStringLiteral("/orvane/help");
+    QVERIFY2(!QFileInfo::exists(besideDir) && !QFileInfo::exists(shareRoot),
+             "leftovers of an earlier run");
+    auto removeFolders = qScopeGuard([&] {
+        QDir(besideDir).removeRecursively();
+        QDir(shareRoot).removeRecursively();
+    });
+    if (beside) {
+        QVERIFY(QDir().mkpath(besideDir));
+        writeFile(besideDir + QStringLiteral("/index.html"));
+    }
+    if (installed) {
+        QVERIFY(QDir().mkpath(installedDir));
+        writeFile(installedDir + QStringLiteral("/index.html"));
+    }
+
+    FakeMessageBox messages;
+    HelpViewer viewer(messages);
+    const QString expected = (beside ? besideDir : installedDir) + QStringLiteral("/index.html");
+    QCOMPARE(viewer.resolve(QStringLiteral("Orvane.hlp")), QUrl::fromLocalFile(expected));
+}
+
+void TestServices::helpOpensOneNonModalWindow()
+{
+    FakeServices fakes;
+    HelpViewer viewer(fakes.messageBox);
+    QVERIFY(!viewer.window());
+
+    viewer.showContents(nullptr, QStringLiteral("Orvane.hlp"));
+    HelpWindow* window = viewer.window();
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(window->isWindow());
+    QCOMPARE(window->windowModality(), Qt::NonModal);
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(!window->testAttribute(Qt::WA_QuitOnClose));
+    QCOMPARE(window->browser()->source(), ResourceContents);
+    QCOMPARE(window->windowTitle(), QStringLiteral("ORVANE ヘルプ - 目次"));
+    QVERIFY(window->browser()->toPlainText().contains(QStringLiteral("迷路Editor")));
+
+    // Closed by the user, then asked for again from another page: the same
+    // window comes back on the contents page.
+    window->browser()->setSource(QUrl(QStringLiteral("player.html")));
+    window->close();
+    QVERIFY(!window->isVisible());
+    viewer.showContents(nullptr, QStringLiteral("orvane.hlp"));
+    QCOMPARE(viewer.window(), window);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->browser()->source(), ResourceContents);
+    QCOMPARE(QApplication::topLevelWidgets().count(window), 1);
+    QVERIFY(fakes.messageBox.messages.isEmpty());
+}
+
+void TestServices::helpFollowsLink()
+{
+    FakeMessageBox messages;
+    HelpViewer viewer(messages);
+    viewer.showContents(nullptr, HelpViewer::DocumentName);
+    HelpWindow* window = viewer.window();
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QTextBrowser* browser = window->browser();
+
+    const QString href = QStringLiteral("editor.html");
+    const QPoint at = linkPosition(browser, href);
+    QCOMPARE(browser->anchorAt(at), href);
+    QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, at);
+
+    QTRY_COMPARE(browser->source(), QUrl(QStringLiteral("qrc:/orvane/help/editor.html")));
+    QCOMPARE(window->windowTitle(), QStringLiteral("ORVANE ヘルプ - 迷路Editor"));
+    QVERIFY(browser->toPlainText().contains(QStringLiteral("塗りつぶし")));
+    QVERIFY(browser->isBackwardAvailable());
+}
+
+void TestServices::helpReportsUnknownName_data()
+{
+    QTest::addColumn<QString>("helpFile");
+    QTest::newRow("other document") << "Other.hlp";
+    QTest::newRow("no name") << "";
+    QTest::newRow("with a folder") << "C:/ORVANE/Orvane.hlp";
+}
+
+// The viewer reports it itself, after the caller has returned.
+void TestServices::helpReportsUnknownName()
+{
+    QFETCH(QString, helpFile);
+
+    FakeMessageBox messages;
+    HelpViewer viewer(messages);
+    QWidget parent;
+    viewer.showContents(&parent, helpFile);
+    QVERIFY(messages.messages.isEmpty());
+    QTRY_COMPARE(messages.messages.size(), 1);
+    QCOMPARE(messages.messages[0].parent, &parent);
+    QCOMPARE(messages.messages[0].text,
+             QStringLiteral("ヘルプファイル「%1」が見つかりません。").arg(helpFile));
+    QCOMPARE(messages.messages[0].title, MessageBoxService::DefaultTitle);
+    QVERIFY(!viewer.window());
+}
+
+void TestServices::helpServiceCommands_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<bool>("opens");
+
+    QTest::newRow("contents") << int(HelpService::HelpContents) << true;
+    QTest::newRow("other command") << 1 << false;
+}
+
+void TestServices::helpServiceCommands()
+{
+    QFETCH(int, command);
+    QFETCH(bool, opens);
+
+    FakeMessageBox messages;
+    QtHelpService service(messages);
+    service.showHelp(nullptr, HelpViewer::DocumentName, command);
+    QCOMPARE(service.viewer().window() != nullptr, opens);
+    if (opens)
+        QVERIFY(service.viewer().window()->isVisible());
+    QCoreApplication::processEvents();
+    QVERIFY(messages.messages.isEmpty());
+}
+
+void TestServices::helpLinksResolve_data()
+{
+    QTest::addColumn<QString>("page");
+    const QStringList pages = helpPages();
+    QVERIFY(pages.contains(HelpViewer::ContentsPage));
+    for (const QString& page : pages)
+        QTest::newRow(qPrintable(page)) << page;
+}
+
+// Every link and reference of a page names a file of the document, and an
+// anchor that exists in it; nothing points outside the document.
+void TestServices::helpLinksResolve()
+{
+    QFETCH(QString, page);
+
+    const QUrl pageUrl(QStringLiteral("qrc:/orvane/help/") + page);
+    const QString html = readResource(HelpViewer::ResourceFolder + u'/' + page);
+    QVERIFY(!html.isEmpty());
+    const QStringList refs = references(html);
+    QVERIFY(!refs.isEmpty());
+    for (const QString& ref : refs) {
+        const QUrl target = pageUrl.resolved(QUrl(ref));
+        QVERIFY2(target.scheme() == QStringLiteral("qrc"), qPrintable(ref));
+        const QString file = u':' + target.path();
+        QVERIFY2(QFileInfo(file).isFile(), qPrintable(ref));
+        if (target.hasFragment())
+            QVERIFY2(anchorNames(readResource(file)).contains(target.fragment()), qPrintable(ref));
+    }
+}
+
+void TestServices::helpPagesReachableFromContents()
+{
+    QSet<QString> reached{HelpViewer::ContentsPage};
+    QStringList queue{HelpViewer::ContentsPage};
+    while (!queue.isEmpty()) {
+        const QString page = queue.takeFirst();
+        for (const QString& ref :
+             references(readResource(HelpViewer::ResourceFolder + u'/' + page))) {
+            const QString target = QUrl(ref).path();
+            if (target.endsWith(QStringLiteral(".html")) && !reached.contains(target)) {
+                reached.insert(target);
+                queue << target;
+            }
+        }
+    }
+    const QStringList pages = helpPages();
+    QCOMPARE(QSet<QString>(pages.begin(), pages.end()), reached);
+}
+
+// The program's bundle, as the main window's help command uses it.
+void TestServices::realServicesOpenHelp()
+{
+    FakeMusicFactory music;
+    RealPlatformServices real(music);
+    PlatformServices& services = real.services();
+    QCOMPARE(&services.music, static_cast<MusicDeviceFactory*>(&music));
+
+    services.help.showHelp(nullptr, QStringLiteral("Orvane.hlp"), HelpService::HelpContents);
+    HelpWindow* window = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* help = qobject_cast<HelpWindow*>(widget); help && help->isVisible())
+            window = help;
+    QVERIFY(window);
+    QCOMPARE(window->browser()->source(), ResourceContents);
+}
+
+QTEST_MAIN(TestServices)
+#include "tst_services.moc"
