@@ -39,7 +39,8 @@ private:
     qsizetype pos_ = 0;
 };
 
-const QString TruncatedHeader = QStringLiteral("ファイルが短すぎます。ヘッダーの途中で終わっています。");
+const QString TruncatedHeader =
+    QStringLiteral("ファイルが短すぎます。ヘッダーの途中で終わっています。");
 
 // Reads one counted text; returns an error text or an empty string.
 QString readText(Reader& in, const QString& what, QByteArray& text)
@@ -61,14 +62,59 @@ QString readText(Reader& in, const QString& what, QByteArray& text)
     return {};
 }
 
-bool inGrid(int16_t v) { return v >= GridMin && v <= GridMax; }
-bool isMapSize(int16_t v) { return v >= MapSizeMin && v <= MapSizeMax; }
+bool inGrid(int16_t v)
+{
+    return v >= GridMin && v <= GridMax;
+}
+bool isMapSize(int16_t v)
+{
+    return v >= MapSizeMin && v <= MapSizeMax;
+}
 
 void appendInt16(QByteArray& out, int16_t value)
 {
     char bytes[2];
     qToLittleEndian<qint16>(value, bytes);
     out.append(bytes, 2);
+}
+
+// Reads the header's fields in file order; returns why it could not.
+QString readHeader(Reader& in, MazeHeader& h)
+{
+    if (QString e = readText(in, QStringLiteral("タイトル"), h.Title); !e.isEmpty())
+        return e;
+    if (!in.int16(h.TimeLimit) || !in.int16(h.StartX) || !in.int16(h.StartY) ||
+        !in.int16(h.GoalX) || !in.int16(h.GoalY))
+        return TruncatedHeader;
+    if (QString e = readText(in, QStringLiteral("音楽ファイル名"), h.MusicFile); !e.isEmpty())
+        return e;
+    if (!in.int16(h.MapWidth) || !in.int16(h.MapHeight))
+        return TruncatedHeader;
+    return {};
+}
+
+// "<what> (a, b) が lo〜hi の範囲外です。"
+QString outOfRange(const QString& what, int a, int b, int lo, int hi)
+{
+    return QStringLiteral("%1 (%2, %3) が %4〜%5 の範囲外です。")
+        .arg(what)
+        .arg(a)
+        .arg(b)
+        .arg(lo)
+        .arg(hi);
+}
+
+// Why a header's numbers cannot be used, or an empty string.
+QString headerProblem(const MazeHeader& h)
+{
+    if (!isMapSize(h.MapWidth) || !isMapSize(h.MapHeight))
+        return outOfRange(QStringLiteral("マップの大きさ"), h.MapWidth, h.MapHeight, MapSizeMin,
+                          MapSizeMax);
+    if (!inGrid(h.StartX) || !inGrid(h.StartY))
+        return outOfRange(QStringLiteral("スタート位置"), h.StartX, h.StartY, GridMin, GridMax);
+    if (!inGrid(h.GoalX) || !inGrid(h.GoalY))
+        return outOfRange(QStringLiteral("ゴール位置"), h.GoalX, h.GoalY, GridMin, GridMax);
+    return {};
 }
 
 } // namespace
@@ -78,56 +124,16 @@ DecodeResult decode(QByteArrayView bytes)
     DecodeResult result;
     Reader in(bytes);
     auto maze = std::make_unique<MazeData>();
-    MazeHeader& h = maze->header;
-
-    if (QString e = readText(in, QStringLiteral("タイトル"), h.Title); !e.isEmpty()) {
-        result.error = e;
-        return result;
-    }
-    if (!in.int16(h.TimeLimit) || !in.int16(h.StartX) || !in.int16(h.StartY) ||
-        !in.int16(h.GoalX) || !in.int16(h.GoalY)) {
-        result.error = TruncatedHeader;
-        return result;
-    }
-    if (QString e = readText(in, QStringLiteral("音楽ファイル名"), h.MusicFile); !e.isEmpty()) {
-        result.error = e;
-        return result;
-    }
-    if (!in.int16(h.MapWidth) || !in.int16(h.MapHeight)) {
-        result.error = TruncatedHeader;
-        return result;
-    }
-    if (in.remaining() < GridBlockSize) {
+    result.error = readHeader(in, maze->header);
+    if (result.error.isEmpty() && in.remaining() < GridBlockSize)
         result.error = QStringLiteral("迷路データが途中で終わっています (%1 バイトのうち %2 "
                                       "バイトしかありません)。")
                            .arg(GridBlockSize)
                            .arg(in.remaining());
+    if (result.error.isEmpty())
+        result.error = headerProblem(maze->header);
+    if (!result.error.isEmpty())
         return result;
-    }
-    if (!isMapSize(h.MapWidth) || !isMapSize(h.MapHeight)) {
-        result.error = QStringLiteral("マップの大きさ %1 x %2 が %3〜%4 の範囲外です。")
-                           .arg(h.MapWidth)
-                           .arg(h.MapHeight)
-                           .arg(MapSizeMin)
-                           .arg(MapSizeMax);
-        return result;
-    }
-    if (!inGrid(h.StartX) || !inGrid(h.StartY)) {
-        result.error = QStringLiteral("スタート位置 (%1, %2) が %3〜%4 の範囲外です。")
-                           .arg(h.StartX)
-                           .arg(h.StartY)
-                           .arg(GridMin)
-                           .arg(GridMax);
-        return result;
-    }
-    if (!inGrid(h.GoalX) || !inGrid(h.GoalY)) {
-        result.error = QStringLiteral("ゴール位置 (%1, %2) が %3〜%4 の範囲外です。")
-                           .arg(h.GoalX)
-                           .arg(h.GoalY)
-                           .arg(GridMin)
-                           .arg(GridMax);
-        return result;
-    }
 
     const QByteArrayView block = in.take(GridBlockSize);
     auto cells = maze->grid.cells();
@@ -146,8 +152,9 @@ DecodeResult decode(QByteArrayView bytes)
 EncodeResult encode(const MazeHeader& header, const MazeGrid& grid)
 {
     EncodeResult result;
-    for (const auto& [text, what] : {std::pair{&header.Title, QStringLiteral("タイトル")},
-                                     std::pair{&header.MusicFile, QStringLiteral("音楽ファイル名")}}) {
+    for (const auto& [text, what] :
+         {std::pair{&header.Title, QStringLiteral("タイトル")},
+          std::pair{&header.MusicFile, QStringLiteral("音楽ファイル名")}}) {
         if (text->size() > MaxTextLength) {
             result.error = QStringLiteral("%1が長すぎます (%2 バイト、上限 %3 バイト)。")
                                .arg(what)

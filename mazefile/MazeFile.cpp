@@ -77,9 +77,8 @@ WriteResult write(const QString& path, const MazeHeader& header, const MazeGrid&
     const QFileInfo info(path);
     const QFileInfo folder(info.absolutePath());
     if (!folder.isDir()) {
-        result.error = writeFailure(
-            path, QStringLiteral("保存先のフォルダー「%1」がありません。")
-                      .arg(QDir::toNativeSeparators(folder.filePath())));
+        result.error = writeFailure(path, QStringLiteral("保存先のフォルダー「%1」がありません。")
+                                              .arg(QDir::toNativeSeparators(folder.filePath())));
         return result;
     }
     if (info.isDir()) {
