@@ -6,6 +6,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh"
 
-# The windows are not built yet: the companion tool is what runs today.
-echo "ORVANE's windows are not built yet; starting the maze file tool instead." >&2
-exec "$root/build/tools/mdt/orvane-mdt" "${@:---help}"
+if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
+  echo "run: no display to show ORVANE on (DISPLAY and WAYLAND_DISPLAY are unset)." >&2
+  echo "run: start it from a desktop session, or on a virtual one: xvfb-run scripts/run.sh" >&2
+  exit 1
+fi
+exec "$root/build/shell/orvane" "$@"

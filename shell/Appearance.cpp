@@ -1,0 +1,35 @@
+#include "Appearance.h"
+
+#include "UiFonts.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QStyleFactory>
+#include <QWidget>
+
+namespace orvane {
+
+void applyAppearance()
+{
+    if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows")))
+        QApplication::setStyle(classic);
+    QApplication::setFont(UiFonts::uiFont());
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/orvane/orvane.ico")));
+}
+
+void growToFitText(QWidget* control)
+{
+    const int needed = control->sizeHint().width();
+    if (needed > control->width())
+        control->resize(needed, control->height());
+}
+
+void growLeftToFitText(QWidget* control)
+{
+    const int needed = control->sizeHint().width();
+    if (needed > control->width())
+        control->setGeometry(control->geometry().right() + 1 - needed, control->y(), needed,
+                             control->height());
+}
+
+} // namespace orvane

@@ -1,0 +1,16 @@
+#pragma once
+
+class QWidget;
+
+namespace orvane {
+
+// The program's look: the classic Windows style, the Japanese gothic UI font
+// and the program icon. Called once at start, before any window exists.
+void applyAppearance();
+
+// Widens a control whose text does not fit, keeping its left edge.
+void growToFitText(QWidget* control);
+// Widens a control whose text does not fit, keeping its right edge.
+void growLeftToFitText(QWidget* control);
+
+} // namespace orvane

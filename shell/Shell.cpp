@@ -1,0 +1,64 @@
+#include "Shell.h"
+
+#include "MDIMain.h"
+#include "frmSplash.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace orvane {
+
+Shell::Shell(MazeState& maze, PlatformServices& services, Quit quit)
+    : maze_(maze), services_(services), quit_(std::move(quit))
+{
+}
+
+Shell::~Shell()
+{
+    delete splash_;
+    delete main_;
+}
+
+frmSplash* Shell::splash() const
+{
+    return splash_;
+}
+
+MDIMain* Shell::mainWindow() const
+{
+    return main_;
+}
+
+void Shell::start()
+{
+    splash_ = new frmSplash;
+    splash_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(splash_, &frmSplash::left, this, &Shell::leaveSplash);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = splash_->rect();
+        frame.moveCenter(screen->availableGeometry().center());
+        splash_->move(frame.topLeft());
+    }
+    splash_->show();
+}
+
+void Shell::leaveSplash()
+{
+    if (splash_)
+        splash_->close();
+    if (main_)
+        return;
+    main_ = new MDIMain(maze_, services_);
+    main_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(main_, &MDIMain::endRequested, this, &Shell::end);
+    main_->showMaximized();
+}
+
+void Shell::end()
+{
+    // At once: no question, nothing saved, no closing step of any window.
+    if (quit_)
+        quit_();
+}
+
+} // namespace orvane

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+namespace orvane {
+
+struct MazeState;
+struct PlatformServices;
+class MDIMain;
+class frmSplash;
+
+// The program's frame: the splash first, then the main window. Owns neither
+// the maze nor the services.
+class Shell : public QObject {
+    Q_OBJECT
+public:
+    using Quit = std::function<void()>;
+
+    Shell(MazeState& maze, PlatformServices& services, Quit quit);
+    ~Shell() override;
+
+    // Shows the splash window, centred on the screen.
+    void start();
+
+    frmSplash* splash() const;
+    MDIMain* mainWindow() const;
+
+private:
+    void leaveSplash();
+    void end();
+
+    MazeState& maze_;
+    PlatformServices& services_;
+    Quit quit_;
+    QPointer<frmSplash> splash_;
+    QPointer<MDIMain> main_;
+};
+
+} // namespace orvane

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+namespace orvane::UiFonts {
+
+// The layouts are measured for a 9 pt Japanese gothic font at 96 dots per
+// inch: 12-pixel glyphs.
+inline constexpr double UiPointSize = 9.0;
+inline constexpr double DesignDpi = 96.0;
+
+// Pixel size of a point size at the layouts' 96 dots per inch.
+int pixelsForPoints(double points);
+
+// The family fontconfig picks for Japanese sans-serif text (IPAPGothic,
+// Noto Sans CJK JP, ...); empty when fontconfig finds none.
+QString japaneseGothicFamily();
+
+// The user-interface font: the Japanese gothic at 12 pixels.
+QFont uiFont();
+
+// The Japanese gothic at a point size, measured at 96 dots per inch.
+QFont gothicFont(double points, bool bold = false);
+
+// Whether a bold request for the font's family gets only a regular face, so
+// that bold text has to be thickened by hand.
+bool needsSyntheticBold(const QFont& font);
+
+} // namespace orvane::UiFonts

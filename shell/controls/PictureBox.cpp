@@ -1,0 +1,112 @@
+#include "PictureBox.h"
+
+#include "ImageCanvas.h"
+#include "WindowColors.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace orvane {
+
+PictureBox::PictureBox(QWidget* parent, QColor background, Border border)
+    : QWidget(parent), background_(background), border_(border)
+{
+    setAttribute(Qt::WA_StaticContents);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    if (border_ != Border::None) {
+        // Children of a bordered box are clipped to the inside of the border.
+        client_ = new QWidget(this);
+        client_->setObjectName(QStringLiteral("clientArea"));
+    }
+}
+
+QSize PictureBox::clientSize() const
+{
+    const int b = borderWidth();
+    return size() - QSize(2 * b, 2 * b);
+}
+
+QImage& PictureBox::image()
+{
+    if (image_.size() != clientSize())
+        image_ = resizedPicture(image_, clientSize(), background_.rgb());
+    return image_;
+}
+
+void PictureBox::layoutClientArea()
+{
+    if (client_)
+        client_->setGeometry(QRect(QPoint(borderWidth(), borderWidth()), clientSize()));
+}
+
+void PictureBox::setPicture(const QImage& picture)
+{
+    QPainter p(&image());
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(0, 0, picture);
+    markDirty(image_.rect());
+}
+
+void PictureBox::Refresh()
+{
+    if (dirty_.isEmpty())
+        return;
+    const QRegion region = dirty_.translated(borderWidth(), borderWidth());
+    dirty_ = QRegion();
+    repaint(region);
+}
+
+void PictureBox::paintEvent(QPaintEvent* event)
+{
+    QPainter p(this);
+    const int b = borderWidth();
+    const QRect inside = rect().adjusted(b, b, -b, -b);
+    for (const QRect& r : event->region()) {
+        const QRect area = r & inside;
+        if (!area.isEmpty())
+            p.drawImage(area.topLeft(), image(), area.translated(-b, -b));
+    }
+    if (b > 0) {
+        p.setPen(palette().color(WindowColors::WindowFrame));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void PictureBox::resizeEvent(QResizeEvent*)
+{
+    layoutClientArea();
+}
+
+void PictureBox::showEvent(QShowEvent*)
+{
+    layoutClientArea();
+}
+
+void PictureBox::mousePressEvent(QMouseEvent*)
+{
+    pressed_ = true;
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event)
+{
+    emit mouseMoved(event->buttons(), event->modifiers(),
+                    event->position().toPoint() - QPoint(borderWidth(), borderWidth()));
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool wasPressed = std::exchange(pressed_, false);
+    // A click is a press and a release of any button over the box.
+    if (wasPressed && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event)
+{
+    emit keyDown(event->key(), event->modifiers());
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace orvane

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QRegion>
+#include <QWidget>
+
+namespace orvane {
+
+// A picture box: a widget over a persistent QImage backing picture. Code
+// draws into image() and marks what it changed; Refresh() repaints only the
+// changed part. With a border, children live in clientArea(), inside it.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    enum class Border { None, FixedSingle };
+
+    PictureBox(QWidget* parent, QColor background, Border border = Border::None);
+
+    // The backing picture, Format_RGB32, as large as the client area; it
+    // follows the box's size at once, also while the box is hidden.
+    QImage& image();
+    void markDirty(const QRect& rect) { dirty_ += rect; }
+    // Shows a picture (the sheet of a palette box): copies it into the backing picture.
+    void setPicture(const QImage& picture);
+    // Makes what was drawn since the last refresh visible, now.
+    void Refresh();
+
+    QWidget* clientArea() { return client_ ? client_ : this; }
+    QColor background() const { return background_; }
+    int borderWidth() const { return border_ == Border::None ? 0 : 1; }
+
+    // Position inside the container's client area, as handlers read and set it.
+    int Left() const { return x(); }
+    int Top() const { return y(); }
+    void Move(int left, int top) { move(left, top); }
+
+signals:
+    void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
+    void clicked();
+    void keyDown(int key, Qt::KeyboardModifiers modifiers);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QSize clientSize() const;
+    void layoutClientArea();
+
+    QColor background_;
+    Border border_;
+    QWidget* client_ = nullptr;
+    QImage image_;
+    QRegion dirty_;
+    bool pressed_ = false;
+};
+
+} // namespace orvane

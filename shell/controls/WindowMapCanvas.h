@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ChipSheet.h"
+#include "MapCanvas.h"
+
+#include <functional>
+
+class QWidget;
+
+namespace orvane {
+
+class PictureBox;
+class StatusBar;
+
+// The map canvas of a child window: its map picture box, the hourglass on
+// the window and the status bar's panel while busy.
+class WindowMapCanvas : public MapCanvas {
+public:
+    using FitScrollBars = std::function<void(int width, int height)>;
+
+    WindowMapCanvas(QWidget& window, PictureBox& map, StatusBar& status, const ChipSheet& chips,
+                    FitScrollBars fitScrollBars = {});
+
+    QImage& mapPicture() override;
+    const ChipSheet& chips() const override { return chips_; }
+    void markDirty(const QRect& pixels) override;
+    void resizeMap(int width, int height) override;
+    void refreshMap() override;
+    void setBusy(bool busy, const QString& status) override;
+    void refreshWindow() override;
+    void fitScrollBars(int width, int height) override;
+
+    // Whether the window shows the hourglass pointer.
+    bool isBusy() const;
+
+private:
+    QWidget& window_;
+    PictureBox& map_;
+    StatusBar& status_;
+    const ChipSheet& chips_;
+    FitScrollBars fitScrollBars_;
+};
+
+} // namespace orvane

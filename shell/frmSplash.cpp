@@ -1,0 +1,101 @@
+#include "frmSplash.h"
+
+#include "Appearance.h"
+#include "BoldLabel.h"
+#include "Twips.h"
+#include "UiFonts.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace orvane {
+namespace {
+
+// The fixed dialog border around the client area.
+constexpr int BorderWidth = 3;
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, QRect rect)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setTextFormat(Qt::PlainText);
+    l->setGeometry(rect);
+    return l;
+}
+
+} // namespace
+
+frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setWindowTitle(QStringLiteral("ORVANE"));
+    auto* border = new QFrame(this);
+    border->setFrameStyle(QFrame::WinPanel | QFrame::Raised);
+    border->setLineWidth(BorderWidth);
+    border->setGeometry(0, 0, ClientSize.width() + 2 * BorderWidth,
+                        ClientSize.height() + 2 * BorderWidth);
+    client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setGeometry(QRect(QPoint(BorderWidth, BorderWidth), ClientSize));
+    setFixedSize(border->size());
+    createControls();
+}
+
+void frmSplash::createControls()
+{
+    Frame1 = new QGroupBox(client);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(rectFromTwips(150, 60, 7080, 4050));
+
+    lblProductName = new BoldLabel(QStringLiteral("ORVANE"), Frame1);
+    lblProductName->setObjectName(QStringLiteral("lblProductName"));
+    lblProductName->setGeometry(rectFromTwips(720, 240, 5085, 960));
+    lblProductName->setFont(UiFonts::gothicFont(48, true));
+    lblProductName->resize(lblProductName->sizeHint()); // sizes itself to its text
+    Label1 =
+        label(Frame1, "Label1", QStringLiteral("for Win95"), rectFromTwips(4560, 1080, 1815, 375));
+    Label1->setFont(UiFonts::gothicFont(20.25));
+    growToFitText(Label1);
+    Label2 = label(Frame1, "Label2", QStringLiteral("クリックして下さい"),
+                   rectFromTwips(240, 2040, 6735, 255));
+    Label2->setAlignment(Qt::AlignCenter);
+    lblCompany = label(Frame1, "lblCompany", CompanyText, rectFromTwips(4560, 3480, 2415, 255));
+    lblCopyright =
+        label(Frame1, "lblCopyright", CopyrightText, rectFromTwips(4560, 3720, 2415, 255));
+    // Both lines show whole, flush with each other and with the frame's right margin.
+    growLeftToFitText(lblCompany);
+    growLeftToFitText(lblCopyright);
+    const int left = std::min(lblCompany->x(), lblCopyright->x());
+    for (QLabel* l : {lblCompany, lblCopyright})
+        l->setGeometry(left, l->y(), l->geometry().right() + 1 - left, l->height());
+
+    for (QWidget* w : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(lblProductName),
+                       static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2),
+                       static_cast<QWidget*>(lblCompany), static_cast<QWidget*>(lblCopyright)})
+        w->installEventFilter(this);
+}
+
+bool frmSplash::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonRelease)
+        return QWidget::eventFilter(watched, event);
+    auto* w = static_cast<QWidget*>(watched);
+    if (!w->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
+        return false;
+    if (w == Frame1)
+        Frame1_Click();
+    else if (w == Label1)
+        Label1_Click();
+    else if (w == Label2)
+        Label2_Click();
+    else if (w == lblCompany)
+        lblCompany_Click();
+    else if (w == lblCopyright)
+        lblCopyright_Click();
+    else if (w == lblProductName)
+        lblProductName_Click();
+    return true;
+}
+
+} // namespace orvane

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Starts the real program on a virtual screen, clicks its splash window, finds
+# the main window and ends the program from its menu.
+# usage: smoke_program.sh PATH-TO-orvane
+set -euo pipefail
+program=$1
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "smoke: $*" >&2
+  [[ -f "$work/orvane.log" ]] && sed 's/^/orvane: /' "$work/orvane.log" >&2
+  exit 1
+}
+
+# A free display, chosen by Xvfb itself.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do [[ -s "$work/display" ]] && break; sleep 0.1; done
+[[ -s "$work/display" ]] || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$work/display")"
+export QT_QPA_PLATFORM=xcb
+openbox >/dev/null 2>&1 &
+pids+=($!)
+
+find_window() { # name: waits up to 20 s for a visible window with exactly this title
+  timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+}
+
+"$program" >"$work/orvane.log" 2>&1 &
+app=$!
+pids+=("$app")
+
+splash=$(find_window 'ORVANE') || true
+[[ -n "$splash" ]] || fail "no splash window"
+eval "$(xdotool getwindowgeometry --shell "$splash")"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
+
+main=$(find_window 'ORVANE for Win95') || true
+[[ -n "$main" ]] || fail "no main window after clicking the splash"
+sleep 0.5
+[[ -z "$(xdotool search --onlyvisible --name '^ORVANE$' 2>/dev/null)" ]] ||
+  fail "the splash window is still shown"
+
+# コントロール(&C) → 終了(&Q)
+xdotool windowactivate --sync "$main" key --clearmodifiers alt+c
+sleep 0.5
+xdotool key q
+for _ in $(seq 100); do
+  kill -0 "$app" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$app" 2>/dev/null && fail "the program did not end from its menu"
+wait "$app" || fail "the program ended with status $?"
+echo "smoke: splash, main window and quit all worked"

@@ -1,0 +1,287 @@
+// The program's frame: splash, main window, menu, and the switches between
+// the editor and the player.
+
+#include "Appearance.h"
+#include "MDIMain.h"
+#include "MazeState.h"
+#include "PictureBox.h"
+#include "Shell.h"
+#include "frmEdit.h"
+#include "frmPlay.h"
+#include "frmSplash.h"
+#include "support/FakeServices.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace orvane;
+using namespace orvane::test;
+
+class TestShell : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { applyAppearance(); }
+    void init();
+    void cleanup() { shell.reset(); }
+
+    void startsWithSplashOnly();
+    void splashIgnoresMarginAndKeys();
+    void splashClickOpensMain_data();
+    void splashClickOpensMain();
+    void menu_data();
+    void menu();
+    void editorOpensOnceAndStays();
+    void switchingRebuildsEditorKeepsMaze();
+    void childWindowsAreFixedAtTopLeft_data();
+    void childWindowsAreFixedAtTopLeft();
+    void closeBoxBackToMain();
+    void helpAsksViewer();
+    void endQuitsAtOnce();
+    void closingMainClosesChildFirst();
+
+private:
+    MDIMain* enterMain();
+    QList<QMdiSubWindow*> children() const { return shell->mainWindow()->mdiArea->subWindowList(); }
+
+    std::unique_ptr<MazeState> maze;
+    std::unique_ptr<FakeServices> fakes;
+    std::unique_ptr<Shell> shell;
+    int quits = 0;
+};
+
+void TestShell::init()
+{
+    maze = std::make_unique<MazeState>();
+    fakes = std::make_unique<FakeServices>();
+    quits = 0;
+    shell = std::make_unique<Shell>(*maze, fakes->services(), [this] { ++quits; });
+    shell->start();
+}
+
+MDIMain* TestShell::enterMain()
+{
+    shell->splash()->Label2_Click();
+    QCoreApplication::processEvents();
+    return shell->mainWindow();
+}
+
+void TestShell::startsWithSplashOnly()
+{
+    frmSplash* splash = shell->splash();
+    QVERIFY(splash && splash->isVisible());
+    QVERIFY(!shell->mainWindow());
+    QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(splash->client->size(), QSize(492, 283));
+    QCOMPARE(splash->Frame1->geometry(), QRect(10, 4, 472, 270));
+    QCOMPARE(splash->lblProductName->text(), "ORVANE");
+    QVERIFY(splash->lblProductName->font().bold());
+    QCOMPARE(splash->lblProductName->font().pixelSize(), 64); // 48 pt at 96 dpi
+    QCOMPARE(splash->Label1->text(), "for Win95");
+    QCOMPARE(splash->Label1->font().pixelSize(), 27); // 20.25 pt
+    QCOMPARE(splash->Label2->text(), "クリックして下さい");
+    QCOMPARE(splash->Label2->geometry(), QRect(16, 136, 449, 17));
+    QVERIFY(splash->Label2->alignment() & Qt::AlignHCenter);
+    for (QLabel* l : {splash->lblProductName, splash->Label1, splash->Label2, splash->lblCompany,
+                      splash->lblCopyright}) {
+        QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width(),
+                 qPrintable(l->objectName()));
+        QVERIFY(splash->Frame1->rect().contains(l->geometry()));
+    }
+    QCOMPARE(splash->lblCopyright->text(), "Copyright (C) 2026 ORVANE Project");
+}
+
+void TestShell::splashIgnoresMarginAndKeys()
+{
+    frmSplash* splash = shell->splash();
+    QTest::mouseClick(splash->client, Qt::LeftButton, {}, QPoint(3, 200)); // left margin
+    QTest::keyClick(splash, Qt::Key_Return);
+    QTest::keyClick(splash, Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    QVERIFY(shell->splash() && shell->splash()->isVisible());
+    QVERIFY(!shell->mainWindow());
+}
+
+void TestShell::splashClickOpensMain_data()
+{
+    QTest::addColumn<QString>("control");
+    for (const char* name :
+         {"Frame1", "lblProductName", "Label1", "Label2", "lblCompany", "lblCopyright"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TestShell::splashClickOpensMain()
+{
+    QFETCH(QString, control);
+    auto* target = shell->splash()->findChild<QWidget*>(control);
+    QVERIFY(target);
+    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(5, 5));
+    QCoreApplication::processEvents();
+    QVERIFY(!shell->splash()); // closed and gone
+    MDIMain* main = shell->mainWindow();
+    QVERIFY(main && main->isVisible());
+    QVERIFY(main->windowState() & Qt::WindowMaximized);
+    QCOMPARE(main->windowTitle(), "ORVANE for Win95");
+    QVERIFY(children().isEmpty());
+}
+
+void TestShell::menu_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("mnuEdit") << "mnuEdit"
+                             << "迷路Editor(&E)";
+    QTest::newRow("mnuPlay") << "mnuPlay"
+                             << "迷路Player(&P)";
+    QTest::newRow("mnuEnd") << "mnuEnd"
+                            << "終了(&Q)";
+    QTest::newRow("mnuHelp") << "mnuHelp"
+                             << "ヘルプ";
+}
+
+void TestShell::menu()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, caption);
+    MDIMain* main = enterMain();
+    const QList<QAction*> bar = main->menuBar()->actions();
+    QCOMPARE(bar.size(), 2);
+    QCOMPARE(bar[0]->text(), "コントロール(&C)");
+    QCOMPARE(bar[0]->menu(), main->mnuContorol);
+    QCOMPARE(bar[1], main->mnuHelp);
+    QVERIFY(!main->mnuHelp->menu());
+    const QList<QAction*> items = main->mnuContorol->actions();
+    QCOMPARE(items.size(), 4);
+    QCOMPARE(items, (QList<QAction*>{main->mnuEdit, main->mnuPlay, main->mnuBou, main->mnuEnd}));
+    QVERIFY(main->mnuBou->isSeparator());
+
+    auto* a = main->findChild<QAction*>(action);
+    QVERIFY(a);
+    QCOMPARE(a->text(), caption);
+    QVERIFY(a->isEnabled() && a->isVisible());
+    QVERIFY(a->shortcut().isEmpty());
+}
+
+void TestShell::editorOpensOnceAndStays()
+{
+    MDIMain* main = enterMain();
+    main->mnuEdit->trigger();
+    frmEdit* editor = main->editor();
+    QVERIFY(editor);
+    editor->txtTitle->setText(QStringLiteral("途中"));
+    main->mnuEdit->trigger(); // brought to the front only
+    QCOMPARE(main->editor(), editor);
+    QCOMPARE(editor->txtTitle->text(), "途中");
+    QCOMPARE(children().size(), 1);
+    QVERIFY(!main->player());
+}
+
+void TestShell::switchingRebuildsEditorKeepsMaze()
+{
+    MDIMain* main = enterMain();
+    main->mnuEdit_Click();
+    main->editor()->txtTitle->setText(QStringLiteral("消える"));
+    main->editor()->Option[3]->setChecked(true);
+    maze->header.Title = "kept";
+    maze->grid.at(40, 40) = {9, 2};
+
+    main->mnuPlay_Click();
+    QCoreApplication::processEvents();
+    QVERIFY(!main->editor());
+    QVERIFY(main->player());
+    QCOMPARE(children().size(), 1);
+
+    main->mnuEdit_Click();
+    QCoreApplication::processEvents();
+    QVERIFY(!main->player());
+    frmEdit* rebuilt = main->editor();
+    QVERIFY(rebuilt);
+    QCOMPARE(children().size(), 1);
+    QCOMPARE(rebuilt->txtTitle->text(), QString());
+    QVERIFY(rebuilt->Option[0]->isChecked());
+    QCOMPARE(maze->header.Title, QByteArray("kept"));
+    QCOMPARE(maze->grid.at(40, 40), (MazeCell{9, 2}));
+}
+
+void TestShell::childWindowsAreFixedAtTopLeft_data()
+{
+    QTest::addColumn<bool>("editor");
+    QTest::newRow("editor") << true;
+    QTest::newRow("player") << false;
+}
+
+void TestShell::childWindowsAreFixedAtTopLeft()
+{
+    QFETCH(bool, editor);
+    MDIMain* main = enterMain();
+    editor ? main->mnuEdit_Click() : main->mnuPlay_Click();
+    QMdiSubWindow* sub = children().value(0);
+    QVERIFY(sub);
+    QCOMPARE(sub->pos(), QPoint(0, 0));
+    QCOMPARE(sub->minimumSize(), sub->maximumSize());
+    QCOMPARE(sub->widget()->size(), editor ? QSize(497, 408) : QSize(651, 530));
+    const Qt::WindowFlags flags = sub->windowFlags();
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(sub->windowTitle(), editor ? "迷路Editor" : "迷路Player");
+    QCOMPARE(sub->widget()->focusWidget(), editor ? static_cast<QWidget*>(main->editor()->picChrSet)
+                                                  : static_cast<QWidget*>(main->player()->picBack));
+}
+
+void TestShell::closeBoxBackToMain()
+{
+    MDIMain* main = enterMain();
+    main->mnuPlay_Click();
+    QPointer<frmPlay> player = main->player();
+    children().value(0)->close();
+    QVERIFY(!main->player());
+    QTRY_VERIFY(!player);
+    QVERIFY(children().isEmpty());
+    QVERIFY(main->isVisible());
+    main->mnuPlay_Click(); // opens afresh
+    QVERIFY(main->player());
+}
+
+void TestShell::helpAsksViewer()
+{
+    MDIMain* main = enterMain();
+    main->mnuEdit_Click();
+    main->mnuHelp->trigger();
+    QCOMPARE(fakes->help.requests.size(), 1);
+    QCOMPARE(fakes->help.requests[0].helpFile, "Orvane.hlp");
+    QCOMPARE(fakes->help.requests[0].command, 3);
+    QVERIFY(main->editor()); // help changes nothing else
+}
+
+void TestShell::endQuitsAtOnce()
+{
+    MDIMain* main = enterMain();
+    main->mnuPlay_Click();
+    main->mnuEnd->trigger();
+    QCOMPARE(quits, 1);
+    QVERIFY(fakes->messageBox.messages.isEmpty());
+    QVERIFY(fakes->fileDialog.calls.isEmpty());
+}
+
+void TestShell::closingMainClosesChildFirst()
+{
+    MDIMain* main = enterMain();
+    main->mnuPlay_Click();
+    QPointer<frmPlay> player = main->player();
+    QPointer<MDIMain> guard = main;
+    main->close();
+    QTRY_VERIFY(!player);
+    QVERIFY(!guard || !guard->isVisible());
+}
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"

@@ -1,0 +1,373 @@
+// The editor's and the player's controls against the window layouts.
+
+#include "Appearance.h"
+#include "ChipDraw.h"
+#include "ChipSheet.h"
+#include "IntervalTimer.h"
+#include "MazeState.h"
+#include "MusicDevice.h"
+#include "PictureBox.h"
+#include "ShapeOutline.h"
+#include "StatusBar.h"
+#include "frmEdit.h"
+#include "frmPlay.h"
+#include "support/FakeServices.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTest>
+
+using namespace orvane;
+using namespace orvane::test;
+
+namespace {
+
+// The nearest named control above w ("clientArea" is a bordered box's inside).
+QString containerOf(const QWidget* w)
+{
+    for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget()) {
+        if (!p->objectName().isEmpty() && p->objectName() != QLatin1String("clientArea"))
+            return p->objectName();
+        if (p->isWindow())
+            break;
+    }
+    return {};
+}
+
+QString textOf(const QWidget* w)
+{
+    if (auto* l = qobject_cast<const QLabel*>(w))
+        return l->text();
+    if (auto* b = qobject_cast<const QAbstractButton*>(w))
+        return b->text();
+    if (auto* e = qobject_cast<const QLineEdit*>(w))
+        return e->text();
+    if (auto* g = qobject_cast<const QGroupBox*>(w))
+        return g->title();
+    return {};
+}
+
+// Width the control's text needs, beside any indicator and inside any frame.
+int neededWidth(const QWidget* w)
+{
+    const int text = w->fontMetrics().horizontalAdvance(textOf(w));
+    const QStyle* style = w->style();
+    if (qobject_cast<const QRadioButton*>(w))
+        return text + style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+               style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+    if (qobject_cast<const QCheckBox*>(w))
+        return text + style->pixelMetric(QStyle::PM_IndicatorWidth) +
+               style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+    if (qobject_cast<const QPushButton*>(w))
+        return text + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    if (auto* l = qobject_cast<const QLabel*>(w))
+        return text + 2 * l->frameWidth() + 2 * l->margin();
+    return text;
+}
+
+// The next control that Tab moves to.
+QWidget* nextTabStop(QWidget* w)
+{
+    do
+        w = w->nextInFocusChain();
+    while (!(w->focusPolicy() & Qt::TabFocus));
+    return w;
+}
+
+// Tab visits the controls in this order.
+void checkTabOrder(const QList<QWidget*>& expected)
+{
+    QWidget* at = expected.first();
+    for (qsizetype i = 1; i < expected.size(); ++i) {
+        at = nextTabStop(at);
+        QCOMPARE(at->objectName(), expected[i]->objectName());
+    }
+}
+
+// Auto-sized labels and widened buttons may grow to fit their text.
+enum Sizing { Exact, AtLeast };
+
+void addControlRows()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QRect>("pixels");
+    QTest::addColumn<int>("sizing");
+    QTest::addColumn<QString>("text");
+}
+
+void row(const char* name, const char* container, QRect pixels, const QString& text = {},
+         Sizing sizing = Exact)
+{
+    QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(container) << pixels
+                        << int(sizing) << text;
+}
+
+void checkControl(QWidget* window)
+{
+    QFETCH(QString, name);
+    QFETCH(QString, container);
+    QFETCH(QRect, pixels);
+    QFETCH(int, sizing);
+    QFETCH(QString, text);
+    auto* w = window->findChild<QWidget*>(name);
+    QVERIFY2(w, qPrintable(name));
+    QCOMPARE(containerOf(w), container);
+    QCOMPARE(w->pos(), pixels.topLeft());
+    if (sizing == Exact) {
+        QCOMPARE(w->size(), pixels.size());
+    } else {
+        QVERIFY(w->width() >= pixels.width() || w->width() >= neededWidth(w));
+        QVERIFY(w->height() >= pixels.height());
+    }
+    QCOMPARE(textOf(w), text);
+    if (!text.isEmpty())
+        QVERIFY2(neededWidth(w) <= w->width(),
+                 qPrintable(QStringLiteral("%1 needs %2 pixels, has %3")
+                                .arg(name)
+                                .arg(neededWidth(w))
+                                .arg(w->width())));
+}
+
+} // namespace
+
+class TestWindows : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { applyAppearance(); }
+    void init()
+    {
+        maze = std::make_unique<MazeState>();
+        fakes = std::make_unique<FakeServices>();
+    }
+
+    void editorControl_data();
+    void editorControl();
+    void editorProperties();
+    void editorTabOrder();
+    void playerControl_data();
+    void playerControl();
+    void playerProperties();
+    void playerTabOrder();
+    void redrawInWindows_data();
+    void redrawInWindows();
+
+private:
+    std::unique_ptr<MazeState> maze;
+    std::unique_ptr<FakeServices> fakes;
+};
+
+void TestWindows::editorControl_data()
+{
+    addControlRows();
+    row("Label2", "", {8, 8, 118, 12}, "このステージのタイトル", AtLeast);
+    row("txtTitle", "", {8, 24, 297, 18});
+    row("Label7", "", {312, 8, 41, 17}, "座標");
+    row("lblZahyou", "", {312, 24, 33, 17}, "0,0");
+    row("picBack", "", {8, 48, 320, 320});
+    row("picMap", "picBack", {0, 0, 512, 512});
+    row("shpWaku", "picMap", {0, 0, 16, 16});
+    row("scrTate", "", {328, 48, 17, 320});
+    row("scrYoko", "", {8, 368, 320, 17});
+    row("Command1", "", {328, 368, 17, 17});
+    row("Label1", "", {352, 48, 97, 17}, "マップチップ");
+    row("picChrSet", "", {352, 64, 96, 48});
+    row("shpSWaku", "picChrSet", {0, 0, 16, 16});
+    row("picChrSetMask", "", {424, -16, 96, 64});
+    row("Frame1", "", {352, 120, 137, 113}, "ｻｲｽﾞ(ﾌﾞﾛｯｸ単位)");
+    row("Option1", "Frame1", {8, 16, 57, 17}, "32*32");
+    row("Option2", "Frame1", {64, 16, 57, 17}, "32*64");
+    row("Option3", "Frame1", {8, 40, 57, 17}, "64*32");
+    row("Option4", "Frame1", {64, 40, 57, 17}, "64*64");
+    row("Option5", "Frame1", {8, 64, 57, 17}, "96*64");
+    row("Option6", "Frame1", {64, 64, 57, 17}, "64*96");
+    row("Option7", "Frame1", {8, 88, 57, 17}, "96*96");
+    row("Option8", "Frame1", {64, 88, 65, 17}, "128*128", AtLeast);
+    row("Label3", "", {352, 240, 92, 12}, "制限時間(秒単位)", AtLeast);
+    row("txtTime", "", {352, 256, 41, 18}, "60");
+    row("chkNoTime", "", {400, 256, 81, 17}, "制限時間無", AtLeast);
+    row("Label5", "", {352, 280, 103, 12}, "このステージの音楽", AtLeast);
+    row("txtMusic", "", {352, 296, 105, 18});
+    row("Command2", "", {464, 296, 33, 17}, "参照");
+    row("comFull", "", {352, 320, 145, 25}, "塗りつぶし");
+    row("Command3", "", {352, 360, 73, 25}, "保存");
+    row("Command4", "", {432, 360, 65, 25}, "読み込み");
+    row("stb1", "", {0, 391, 497, 17});
+}
+
+void TestWindows::editorControl()
+{
+    frmEdit w(*maze, fakes->services());
+    checkControl(&w);
+}
+
+void TestWindows::editorProperties()
+{
+    frmEdit w(*maze, fakes->services());
+    QCOMPARE(w.windowTitle(), "迷路Editor");
+    QCOMPARE(w.size(), QSize(497, 408));
+    QCOMPARE(w.minimumSize(), w.maximumSize());
+
+    QVERIFY(!w.Command1->isEnabled());
+    QVERIFY(w.Command1->text().isEmpty());
+    for (QScrollBar* s : {w.scrTate, w.scrYoko}) {
+        QCOMPARE(s->minimum(), 0);
+        QCOMPARE(s->maximum(), 12);
+        QCOMPARE(s->value(), 0);
+        QCOMPARE(QSet<int>({s->singleStep(), s->pageStep()}), QSet<int>({1, 5}));
+    }
+    QCOMPARE(w.scrTate->orientation(), Qt::Vertical);
+    QCOMPARE(w.scrYoko->orientation(), Qt::Horizontal);
+    QCOMPARE(w.txtTime->maxLength(), 3);
+    QVERIFY(!w.txtTime->testAttribute(Qt::WA_InputMethodEnabled));
+    QVERIFY(w.txtTitle->text().isEmpty() && w.txtMusic->text().isEmpty());
+    QVERIFY(w.Option[0]->isChecked());
+    for (size_t i = 1; i < w.Option.size(); ++i)
+        QVERIFY(!w.Option[i]->isChecked());
+    QVERIFY(!w.chkNoTime->isChecked());
+    QCOMPARE(w.Frame1->toolTip(), "サイズを小さくすると、はみ出た部分はカットされます。");
+    QCOMPARE(w.lblZahyou->alignment(), Qt::AlignCenter);
+    QCOMPARE(w.lblZahyou->frameShape(), QFrame::Box);
+    QCOMPARE(w.lblZahyou->backgroundRole(), QPalette::Base);
+    QCOMPARE(w.stb1->panelText(), QString());
+
+    QCOMPARE(w.shpWaku->lineColor(), QColor(Qt::white));
+    QCOMPARE(w.shpSWaku->lineColor(), QColor(Qt::red));
+    QCOMPARE(w.picMap->background(), QColor(Qt::black));
+    QCOMPARE(w.picMap->cursor().shape(), Qt::ArrowCursor);
+    QImage black(512, 512, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    QCOMPARE(w.picMap->image(), black);
+    // The palette shows chip rows 0 to 2 of the sheet; the mask box is hidden.
+    const ChipSheet& chips = ChipSheet::standard();
+    QCOMPARE(w.picChrSet->image(), chips.sheet().copy(0, 0, 96, 48));
+    QVERIFY(!w.picChrSetMask->isVisibleTo(&w));
+    QCOMPARE(w.picChrSetMask->image(), chips.mask());
+}
+
+void TestWindows::editorTabOrder()
+{
+    frmEdit w(*maze, fakes->services());
+    const QList<QWidget*> expected{
+        w.picChrSet, w.picChrSetMask, w.picBack,   w.picMap,    w.scrTate,   w.scrYoko,
+        w.Command1,  w.txtTitle,      w.Option[0], w.Option[1], w.Option[2], w.Option[3],
+        w.Option[4], w.Option[5],     w.Option[6], w.Option[7], w.txtTime,   w.chkNoTime,
+        w.txtMusic,  w.Command2,      w.Command3,  w.Command4,  w.comFull};
+    checkTabOrder(expected);
+    // The palette takes the focus when the window opens.
+    w.show();
+    w.setFocus();
+    QCOMPARE(w.focusWidget(), w.picChrSet);
+}
+
+void TestWindows::playerControl_data()
+{
+    addControlRows();
+    row("picBack", "", {0, 0, 512, 512});
+    row("picMap", "picBack", {0, 0, 512, 512});
+    row("comLoad", "", {536, 8, 97, 25}, "読み込み");
+    row("comPlay", "", {536, 40, 97, 25}, "プレイ");
+    row("comStop", "", {536, 72, 97, 25}, "中止");
+    row("picChrSet", "", {536, 120, 96, 64});
+    row("picChrSetMask", "", {552, 136, 96, 64});
+    row("STB1", "", {0, 513, 651, 17});
+}
+
+void TestWindows::playerControl()
+{
+    frmPlay w(*maze, fakes->services());
+    checkControl(&w);
+}
+
+void TestWindows::playerProperties()
+{
+    frmPlay w(*maze, fakes->services());
+    QCOMPARE(w.windowTitle(), "迷路Player");
+    QCOMPARE(w.size(), QSize(651, 530));
+    QVERIFY(w.comLoad->isEnabled());
+    QVERIFY(!w.comPlay->isEnabled());
+    QVERIFY(!w.comStop->isEnabled());
+    QCOMPARE(w.tim1->Interval(), 0);
+    QVERIFY(w.MMC1);
+    QCOMPARE(fakes->music.last(), w.MMC1.get());
+    QVERIFY(fakes->music.last()->log.isEmpty());
+    QCOMPARE(w.picBack->background(), QColor(0, 0, 0x40));
+    QCOMPARE(w.picBack->borderWidth(), 1);
+    QCOMPARE(w.picBack->palette().color(QPalette::WindowText), QColor(Qt::white));
+    QCOMPARE(w.picMap->background(), QColor(Qt::black));
+    QCOMPARE(w.picMap->image().size(), QSize(512, 512));
+    QVERIFY(!w.picChrSet->isVisibleTo(&w) && !w.picChrSetMask->isVisibleTo(&w));
+    QCOMPARE(w.picChrSet->image(), ChipSheet::standard().sheet());
+    QCOMPARE(w.picChrSetMask->image(), ChipSheet::standard().mask());
+}
+
+void TestWindows::playerTabOrder()
+{
+    frmPlay w(*maze, fakes->services());
+    const QList<QWidget*> expected{w.picBack, w.picMap,  w.picChrSetMask, w.picChrSet,
+                                   w.comLoad, w.comPlay, w.comStop};
+    checkTabOrder(expected);
+    w.show();
+    w.setFocus();
+    QCOMPARE(w.focusWidget(), w.picBack);
+}
+
+void TestWindows::redrawInWindows_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("scrollX");
+    QTest::addColumn<int>("scrollY");
+    QTest::newRow("64 x 96") << 64 << 96 << 44 << 76;
+    QTest::newRow("128 x 128") << 128 << 128 << 108 << 108;
+    QTest::newRow("smaller than the view") << 10 << 12 << 0 << 0;
+}
+
+void TestWindows::redrawInWindows()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(int, scrollX);
+    QFETCH(int, scrollY);
+    maze->grid.at(3, 2) = {FirstFloor, ArrowRight};
+    maze->header.GoalX = 4;
+
+    frmEdit edit(*maze, fakes->services());
+    edit.RedrawMapEdit(int16_t(width), int16_t(height));
+    QCOMPARE(edit.picMap->size(), QSize(width * 16, height * 16));
+    QCOMPARE(edit.scrYoko->maximum(), scrollX);
+    QCOMPARE(edit.scrTate->maximum(), scrollY);
+    QCOMPARE(edit.stb1->panelText(), QString());
+    QVERIFY(!edit.isBusy());
+    QCOMPARE(edit.cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(maze->header.MapWidth, width);
+
+    // The player draws the same picture.
+    frmPlay play(*maze, fakes->services());
+    play.RedrawMapPlay(int16_t(width), int16_t(height));
+    QCOMPARE(play.picMap->image(), edit.picMap->image());
+    QVERIFY(!play.isBusy());
+    QCOMPARE(play.STB1->panelText(), QString());
+
+    QImage expected(width * 16, height * 16, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            DrawChip(expected, ChipSheet::standard(), x, y, 0,
+                     x == 3 && y == 2 ? FloorRow : WallRow);
+    DrawChip(expected, ChipSheet::standard(), 3, 2, 3, ItemRow);
+    DrawChip(expected, ChipSheet::standard(), 0, 0, StartMarker.column, StartMarker.row);
+    DrawChip(expected, ChipSheet::standard(), 4, 0, GoalMarker.column, GoalMarker.row);
+    QCOMPARE(play.picMap->image(), expected);
+}
+
+QTEST_MAIN(TestWindows)
+#include "tst_windows.moc"
