@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkgconf
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
   libfluidsynth-dev timgm6mb-soundfont
-  fonts-ipafont-gothic fontconfig
+  fonts-ipafont-gothic fontconfig libfontconfig-dev
   xvfb xdotool openbox x11-utils
   libbenchmark-dev clang libclang-rt-14-dev
 )
