@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 
 using namespace orvane;
@@ -80,6 +81,7 @@ void TestShell::startsWithSplashOnly()
     QVERIFY(splash && splash->isVisible());
     QVERIFY(!shell->mainWindow());
     QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(splash->frameGeometry().center(), splash->screen()->availableGeometry().center());
     QCOMPARE(splash->client->size(), QSize(492, 283));
     QCOMPARE(splash->Frame1->geometry(), QRect(10, 4, 472, 270));
     QCOMPARE(splash->lblProductName->text(), "ORVANE");

@@ -160,6 +160,9 @@ private slots:
     void playerTabOrder();
     void redrawInWindows_data();
     void redrawInWindows();
+    void pictureBoxPaintsWhatChanged_data();
+    void pictureBoxPaintsWhatChanged();
+    void pictureBoxKeepsPictureOnResize();
 
 private:
     std::unique_ptr<MazeState> maze;
@@ -367,6 +370,69 @@ void TestWindows::redrawInWindows()
     DrawChip(expected, ChipSheet::standard(), 0, 0, StartMarker.column, StartMarker.row);
     DrawChip(expected, ChipSheet::standard(), 4, 0, GoalMarker.column, GoalMarker.row);
     QCOMPARE(play.picMap->image(), expected);
+}
+
+namespace {
+
+// Records the regions of the paint events a widget gets.
+class PaintSpy : public QObject {
+public:
+    explicit PaintSpy(QWidget* w) { w->installEventFilter(this); }
+    QList<QRegion> regions;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            regions << static_cast<QPaintEvent*>(e)->region();
+        return false;
+    }
+};
+
+} // namespace
+
+void TestWindows::pictureBoxPaintsWhatChanged_data()
+{
+    QTest::addColumn<bool>("bordered");
+    QTest::newRow("no border") << false;
+    QTest::newRow("single border") << true;
+}
+
+void TestWindows::pictureBoxPaintsWhatChanged()
+{
+    QFETCH(bool, bordered);
+    PictureBox box(nullptr, Qt::black,
+                   bordered ? PictureBox::Border::FixedSingle : PictureBox::Border::None);
+    box.resize(100, 80);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    PaintSpy spy(&box);
+
+    box.Refresh(); // nothing drawn: nothing painted
+    QVERIFY(spy.regions.isEmpty());
+
+    box.markDirty(DrawChip(box.image(), ChipSheet::standard(), 2, 1, 3, WallRow));
+    box.markDirty(DrawChip(box.image(), ChipSheet::standard(), 3, 1, 3, WallRow));
+    box.Refresh();
+    const int b = bordered ? 1 : 0;
+    QCOMPARE(spy.regions, QList<QRegion>{QRegion(32 + b, 16 + b, 32, 16)});
+    const QImage shown = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.copy(32 + b, 16 + b, 32, 16), box.image().copy(32, 16, 32, 16));
+    QCOMPARE(QColor(shown.pixel(40 + b, 40 + b)), QColor(Qt::black));
+}
+
+void TestWindows::pictureBoxKeepsPictureOnResize()
+{
+    PictureBox box(nullptr, QColor(0, 0, 0x40));
+    box.resize(32, 32);
+    DrawChip(box.image(), ChipSheet::standard(), 1, 1, 2, FloorRow);
+    const QImage before = box.image();
+    box.resize(64, 48); // hidden: the picture follows all the same
+    QCOMPARE(box.image().size(), QSize(64, 48));
+    QCOMPARE(box.image().copy(0, 0, 32, 32), before);
+    QCOMPARE(box.image().pixel(50, 40), qRgb(0, 0, 0x40));
+    box.resize(16, 16);
+    QCOMPARE(box.image(), before.copy(0, 0, 16, 16));
 }
 
 QTEST_MAIN(TestWindows)
