@@ -25,7 +25,11 @@ trap cleanup EXIT
 sleep 1
 openbox >/dev/null 2>&1 &
 wm=$!
-sleep 1
+# A window mapped while the window manager is still starting may stay unmapped.
+for _ in $(seq 100); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
 
 shot() { # name [window-name]
   sleep 1.5
