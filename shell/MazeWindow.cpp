@@ -17,8 +17,8 @@ MazeWindow::~MazeWindow() = default;
 void MazeWindow::attachMap(PictureBox& map, StatusBar& status,
                            WindowMapCanvas::FitScrollBars fitScrollBars)
 {
-    canvas_ = std::make_unique<WindowMapCanvas>(*this, map, status, chips_,
-                                                std::move(fitScrollBars));
+    canvas_ =
+        std::make_unique<WindowMapCanvas>(*this, map, status, chips_, std::move(fitScrollBars));
 }
 
 void MazeWindow::drawChip(int x, int y, int column, int row)
