@@ -4,6 +4,7 @@
 
 #include "Appearance.h"
 #include "PictureBox.h"
+#include "Placement.h"
 #include "ShapeOutline.h"
 #include "StatusBar.h"
 #include "Twips.h"
@@ -20,18 +21,10 @@
 namespace orvane {
 namespace {
 
-template <typename W> W* place(W* widget, const char* name, QRect twipsRect)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(twipsRect);
-    return widget;
-}
-
 QLabel* label(QWidget* parent, const char* name, const QString& text, QRect rect,
               bool sizesToText = false)
 {
-    auto* l = place(new QLabel(text, parent), name, rect);
-    l->setTextFormat(Qt::PlainText);
+    QLabel* l = plainLabel(parent, name, text, rect);
     if (sizesToText)
         l->resize(l->sizeHint());
     return l;

@@ -3,6 +3,7 @@
 // bytes it was read from.
 
 #include "MazeCodec.h"
+#include "MazeFile.h"
 #include "MazeState.h"
 
 #include <QByteArray>
@@ -82,8 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // Accepted: take it into the model the way a load does, then the model
     // must write back to the leading bytes of the input.
     check(decoded.error.isEmpty());
-    model.header = std::move(decoded.maze->header);
-    model.grid = decoded.maze->grid;
+    MazeFile::replaceMaze(model, std::move(*decoded.maze));
 
     const MazeCodec::EncodeResult encoded = MazeCodec::encode(model.header, model.grid);
     check(encoded.error.isEmpty());

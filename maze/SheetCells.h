@@ -50,12 +50,7 @@ constexpr SheetCell sheetCellOfItem(int item)
     return {item - 1, ItemRow};
 }
 
-// The palette cell of a code 1..18, and back.
-constexpr SheetCell sheetCellOfCode(int code)
-{
-    return {(code - 1) % SheetColumns, (code - 1) / SheetColumns};
-}
-
+// The palette code of a cell of the first three sheet rows.
 constexpr int codeOfPaletteCell(int column, int row)
 {
     return row * SheetColumns + column + 1;

@@ -100,13 +100,18 @@ WriteResult write(const QString& path, const MazeHeader& header, const MazeGrid&
     return result;
 }
 
+void replaceMaze(MazeState& maze, MazeData&& data)
+{
+    maze.header = std::move(data.header);
+    maze.grid = data.grid;
+}
+
 QString load(const QString& path, MazeState& maze)
 {
     ReadResult result = read(path);
     if (!result.ok())
         return result.error;
-    maze.header = std::move(result.maze->header);
-    maze.grid = result.maze->grid;
+    replaceMaze(maze, std::move(*result.maze));
     return {};
 }
 

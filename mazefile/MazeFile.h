@@ -34,6 +34,9 @@ struct WriteResult {
 // an existing file stays as it was.
 WriteResult write(const QString& path, const MazeHeader& header, const MazeGrid& grid);
 
+// Puts a maze that was read into the model: the header and the whole grid.
+void replaceMaze(MazeState& maze, MazeData&& data);
+
 // Reads a maze file into the model, header and whole grid; a refused file
 // leaves the model exactly as it was. Returns the error, empty on success.
 QString load(const QString& path, MazeState& maze);

@@ -5,6 +5,7 @@
 #include "IntervalTimer.h"
 #include "MusicDevice.h"
 #include "PictureBox.h"
+#include "Placement.h"
 #include "PlatformServices.h"
 #include "StatusBar.h"
 #include "Twips.h"
@@ -16,13 +17,6 @@ namespace {
 
 // The viewport's dark blue, 0x00400000 as 0x00BBGGRR.
 constexpr QColor ViewportBlue(0, 0, 0x40);
-
-template <typename W> W* place(W* widget, const char* name, QRect twipsRect)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(twipsRect);
-    return widget;
-}
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect rect,
                     bool enabled)

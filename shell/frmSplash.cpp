@@ -2,6 +2,7 @@
 
 #include "Appearance.h"
 #include "BoldLabel.h"
+#include "Placement.h"
 #include "Twips.h"
 #include "UiFonts.h"
 
@@ -14,15 +15,6 @@ namespace {
 
 // The fixed dialog border around the client area.
 constexpr int BorderWidth = 3;
-
-QLabel* label(QWidget* parent, const char* name, const QString& text, QRect rect)
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setTextFormat(Qt::PlainText);
-    l->setGeometry(rect);
-    return l;
-}
 
 } // namespace
 
@@ -48,21 +40,21 @@ void frmSplash::createControls()
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(rectFromTwips(150, 60, 7080, 4050));
 
-    lblProductName = new BoldLabel(QStringLiteral("ORVANE"), Frame1);
-    lblProductName->setObjectName(QStringLiteral("lblProductName"));
-    lblProductName->setGeometry(rectFromTwips(720, 240, 5085, 960));
+    lblProductName = place(new BoldLabel(QStringLiteral("ORVANE"), Frame1), "lblProductName",
+                           rectFromTwips(720, 240, 5085, 960));
     lblProductName->setFont(UiFonts::gothicFont(48, true));
     lblProductName->resize(lblProductName->sizeHint()); // sizes itself to its text
-    Label1 =
-        label(Frame1, "Label1", QStringLiteral("for Win95"), rectFromTwips(4560, 1080, 1815, 375));
+    Label1 = plainLabel(Frame1, "Label1", QStringLiteral("for Win95"),
+                        rectFromTwips(4560, 1080, 1815, 375));
     Label1->setFont(UiFonts::gothicFont(20.25));
     growToFitText(Label1);
-    Label2 = label(Frame1, "Label2", QStringLiteral("クリックして下さい"),
-                   rectFromTwips(240, 2040, 6735, 255));
+    Label2 = plainLabel(Frame1, "Label2", QStringLiteral("クリックして下さい"),
+                        rectFromTwips(240, 2040, 6735, 255));
     Label2->setAlignment(Qt::AlignCenter);
-    lblCompany = label(Frame1, "lblCompany", CompanyText, rectFromTwips(4560, 3480, 2415, 255));
+    lblCompany =
+        plainLabel(Frame1, "lblCompany", CompanyText, rectFromTwips(4560, 3480, 2415, 255));
     lblCopyright =
-        label(Frame1, "lblCopyright", CopyrightText, rectFromTwips(4560, 3720, 2415, 255));
+        plainLabel(Frame1, "lblCopyright", CopyrightText, rectFromTwips(4560, 3720, 2415, 255));
     // Both lines show whole, flush with each other and with the frame's right margin.
     growLeftToFitText(lblCompany);
     growLeftToFitText(lblCopyright);

@@ -1,11 +1,9 @@
 #pragma once
 
 #include "Figure.h"
+#include "SheetCells.h"
 
 namespace orvane::chipgen {
-
-inline constexpr int SheetColumns = 6;
-inline constexpr int SheetRows = 4;
 
 // The chip sheet and its mask. Mask white marks the figure's pixels, mask
 // black a transparent pixel, where the sheet is white; the wall and floor
