@@ -95,7 +95,7 @@ bool writeSeed(const QDir& dir, const char* name, const MazeData& m, const QByte
     const QString path = dir.filePath(QString::fromLatin1(name));
     QFile file(path);
     const QByteArray bytes = encoded.bytes + tail;
-    if (!encoded.error.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+    if (encoded.problem || !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(bytes) != bytes.size()) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;

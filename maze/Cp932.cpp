@@ -66,6 +66,11 @@ private:
 
 } // namespace
 
+bool isAvailable()
+{
+    return Converter("UTF-16LE", "CP932").valid() && Converter("CP932", "UTF-32LE").valid();
+}
+
 QString toUnicode(const QByteArray& bytes)
 {
     if (bytes.isEmpty())

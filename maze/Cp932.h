@@ -5,6 +5,10 @@
 
 namespace orvane::Cp932 {
 
+// Whether the system's converter for code page 932 can be opened. Without it
+// every conversion gives nothing: programs check this once at start.
+bool isAvailable();
+
 // Code page 932 bytes to text. Byte 0x5C is a backslash. Bytes that are not
 // valid code page 932 become U+FFFD; the model keeps the bytes themselves, so
 // nothing is lost in a round trip through a file.

@@ -19,7 +19,7 @@ public:
     const ChipSheet& chips() const override { return chips_; }
     void resizeMap(int width, int height) override;
     void refreshMap() override {}
-    void setBusy(bool, const QString&) override {}
+    void setBusy(bool) override {}
 
 private:
     const ChipSheet& chips_;

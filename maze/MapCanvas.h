@@ -2,15 +2,14 @@
 
 #include <QImage>
 #include <QRect>
-#include <QString>
 
 namespace orvane {
 
 class ChipSheet;
 
-// A window's map picture and the window around it, as the full redraw uses
-// them. The editor and the player each provide one; ImageCanvas is a bare
-// picture for tools and tests.
+// A window's map picture and the window around it, as drawing uses them. The
+// editor and the player each provide one; ImageCanvas is a bare picture for
+// tools and tests.
 class MapCanvas {
 public:
     virtual ~MapCanvas() = default;
@@ -25,8 +24,9 @@ public:
     // Makes what was drawn on the map picture visible.
     virtual void refreshMap() = 0;
 
-    // The window's busy state: hourglass pointer and status text while on.
-    virtual void setBusy(bool busy, const QString& status) = 0;
+    // The window's busy state while a full redraw runs: the hourglass pointer
+    // and the preparing text while on.
+    virtual void setBusy(bool busy) = 0;
     // Repaints the whole window now, so the busy state shows.
     virtual void refreshWindow() {}
     // Fits the editor's scroll bars to a map of width x height cells.

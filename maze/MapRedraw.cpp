@@ -1,8 +1,8 @@
 #include "MapRedraw.h"
 
+#include "CellDrawing.h"
 #include "ChipDraw.h"
 #include "MazeState.h"
-#include "SheetCells.h"
 
 #include <optional>
 #include <vector>
@@ -15,10 +15,10 @@ class BusyScope {
 public:
     explicit BusyScope(MapCanvas& canvas) : canvas_(canvas)
     {
-        canvas_.setBusy(true, PreparingText);
+        canvas_.setBusy(true);
         canvas_.refreshWindow();
     }
-    ~BusyScope() { canvas_.setBusy(false, QString()); }
+    ~BusyScope() { canvas_.setBusy(false); }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
 
@@ -27,11 +27,6 @@ private:
 };
 
 } // namespace
-
-void MapCanvas::drawChip(int x, int y, int column, int row)
-{
-    markDirty(DrawChip(mapPicture(), chips(), x, y, column, row));
-}
 
 bool RedrawMap(MazeState& maze, MapCanvas& canvas, int16_t width, int16_t height)
 {
@@ -44,8 +39,11 @@ bool RedrawMap(MazeState& maze, MapCanvas& canvas, int16_t width, int16_t height
 
     {
         // Cells do not overlap, so the terrain of a whole row of cells can be
-        // drawn before its items: scanline by scanline, in memory order.
+        // drawn before what lies over it (as DrawCell draws it): scanline by
+        // scanline, in memory order. Markers of cells outside the visited
+        // range would fall outside the picture.
         ChipPainter painter(canvas.mapPicture(), canvas.chips());
+        const MazeHeader& h = maze.header;
         std::vector<std::optional<SheetCell>> terrain(size_t(width) + 1);
         for (int y = 0; y <= height; ++y) {
             for (int x = 0; x <= width; ++x) {
@@ -55,16 +53,12 @@ bool RedrawMap(MazeState& maze, MapCanvas& canvas, int16_t width, int16_t height
                     cell.Chip = FirstWall;
             }
             painter.drawRow(0, y, terrain);
+            const bool markerRow = y == h.StartY || y == h.GoalY;
             for (int x = 0; x <= width; ++x) {
-                if (const int16_t item = maze.grid.at(x, y).Item; item != NoItem) {
-                    const SheetCell picture = sheetCellOfItem(item);
-                    painter.draw(x, y, picture.column, picture.row);
-                }
+                if (maze.grid.at(x, y).Item != NoItem || markerRow)
+                    drawOverlays(painter, cellPictures(maze, x, y), x, y);
             }
         }
-        const MazeHeader& h = maze.header;
-        painter.draw(h.StartX, h.StartY, StartMarker.column, StartMarker.row);
-        painter.draw(h.GoalX, h.GoalY, GoalMarker.column, GoalMarker.row);
     }
     canvas.markDirty(canvas.mapPicture().rect());
     canvas.refreshMap();

@@ -39,25 +39,28 @@ private:
     qsizetype pos_ = 0;
 };
 
-const QString TruncatedHeader =
-    QStringLiteral("ファイルが短すぎます。ヘッダーの途中で終わっています。");
+using Kind = MazeFileProblem::Kind;
 
-// Reads one counted text; returns an error text or an empty string.
-QString readText(Reader& in, const QString& what, QByteArray& text)
+MazeFileProblem problem(Kind kind, int first = 0, int second = 0)
+{
+    return {kind, MazeFileProblem::Text::Title, first, second, {}};
+}
+
+MazeFileProblem textProblem(Kind kind, MazeFileProblem::Text text, int first, int second = 0)
+{
+    return {kind, text, first, second, {}};
+}
+
+// Reads one counted text.
+MazeFileProblem readText(Reader& in, MazeFileProblem::Text which, QByteArray& text)
 {
     int16_t count = 0;
     if (!in.int16(count))
-        return TruncatedHeader;
+        return problem(Kind::HeaderCut);
     if (count < 0)
-        return QStringLiteral("%1の長さ %2 バイトは上限の %3 バイトを超えています。")
-            .arg(what)
-            .arg(quint16(count))
-            .arg(MaxTextLength);
+        return textProblem(Kind::TextTooLong, which, quint16(count));
     if (count > in.remaining())
-        return QStringLiteral("%1の長さ %2 バイトがファイルの残りの %3 バイトを超えています。")
-            .arg(what)
-            .arg(count)
-            .arg(in.remaining());
+        return textProblem(Kind::TextPastEnd, which, count, int(in.remaining()));
     text = in.take(count).toByteArray();
     return {};
 }
@@ -78,42 +81,30 @@ void appendInt16(QByteArray& out, int16_t value)
     out.append(bytes, 2);
 }
 
-// Reads the header's fields in file order; returns why it could not.
-QString readHeader(Reader& in, MazeHeader& h)
+// Reads the header's fields in file order.
+MazeFileProblem readHeader(Reader& in, MazeHeader& h)
 {
-    if (QString e = readText(in, QStringLiteral("タイトル"), h.Title); !e.isEmpty())
-        return e;
+    if (MazeFileProblem p = readText(in, MazeFileProblem::Text::Title, h.Title))
+        return p;
     if (!in.int16(h.TimeLimit) || !in.int16(h.StartX) || !in.int16(h.StartY) ||
         !in.int16(h.GoalX) || !in.int16(h.GoalY))
-        return TruncatedHeader;
-    if (QString e = readText(in, QStringLiteral("音楽ファイル名"), h.MusicFile); !e.isEmpty())
-        return e;
+        return problem(Kind::HeaderCut);
+    if (MazeFileProblem p = readText(in, MazeFileProblem::Text::MusicFile, h.MusicFile))
+        return p;
     if (!in.int16(h.MapWidth) || !in.int16(h.MapHeight))
-        return TruncatedHeader;
+        return problem(Kind::HeaderCut);
     return {};
 }
 
-// "<what> (a, b) が lo〜hi の範囲外です。"
-QString outOfRange(const QString& what, int a, int b, int lo, int hi)
-{
-    return QStringLiteral("%1 (%2, %3) が %4〜%5 の範囲外です。")
-        .arg(what)
-        .arg(a)
-        .arg(b)
-        .arg(lo)
-        .arg(hi);
-}
-
-// Why a header's numbers cannot be used, or an empty string.
-QString headerProblem(const MazeHeader& h)
+// Why a header's numbers cannot be used, if they cannot.
+MazeFileProblem headerProblem(const MazeHeader& h)
 {
     if (!isMapSize(h.MapWidth) || !isMapSize(h.MapHeight))
-        return outOfRange(QStringLiteral("マップの大きさ"), h.MapWidth, h.MapHeight, MapSizeMin,
-                          MapSizeMax);
+        return problem(Kind::MapSizeOutOfRange, h.MapWidth, h.MapHeight);
     if (!inGrid(h.StartX) || !inGrid(h.StartY))
-        return outOfRange(QStringLiteral("スタート位置"), h.StartX, h.StartY, GridMin, GridMax);
+        return problem(Kind::StartOutOfRange, h.StartX, h.StartY);
     if (!inGrid(h.GoalX) || !inGrid(h.GoalY))
-        return outOfRange(QStringLiteral("ゴール位置"), h.GoalX, h.GoalY, GridMin, GridMax);
+        return problem(Kind::GoalOutOfRange, h.GoalX, h.GoalY);
     return {};
 }
 
@@ -124,15 +115,12 @@ DecodeResult decode(QByteArrayView bytes)
     DecodeResult result;
     Reader in(bytes);
     auto maze = std::make_unique<MazeData>();
-    result.error = readHeader(in, maze->header);
-    if (result.error.isEmpty() && in.remaining() < GridBlockSize)
-        result.error = QStringLiteral("迷路データが途中で終わっています (%1 バイトのうち %2 "
-                                      "バイトしかありません)。")
-                           .arg(GridBlockSize)
-                           .arg(in.remaining());
-    if (result.error.isEmpty())
-        result.error = headerProblem(maze->header);
-    if (!result.error.isEmpty())
+    result.problem = readHeader(in, maze->header);
+    if (!result.problem && in.remaining() < GridBlockSize)
+        result.problem = problem(Kind::GridCut, int(in.remaining()));
+    if (!result.problem)
+        result.problem = headerProblem(maze->header);
+    if (result.problem)
         return result;
 
     const QByteArrayView block = in.take(GridBlockSize);
@@ -152,14 +140,11 @@ DecodeResult decode(QByteArrayView bytes)
 EncodeResult encode(const MazeHeader& header, const MazeGrid& grid)
 {
     EncodeResult result;
-    for (const auto& [text, what] :
-         {std::pair{&header.Title, QStringLiteral("タイトル")},
-          std::pair{&header.MusicFile, QStringLiteral("音楽ファイル名")}}) {
+    for (const auto& [text, which] :
+         {std::pair{&header.Title, MazeFileProblem::Text::Title},
+          std::pair{&header.MusicFile, MazeFileProblem::Text::MusicFile}}) {
         if (text->size() > MaxTextLength) {
-            result.error = QStringLiteral("%1が長すぎます (%2 バイト、上限 %3 バイト)。")
-                               .arg(what)
-                               .arg(text->size())
-                               .arg(MaxTextLength);
+            result.problem = textProblem(Kind::TextTooLong, which, int(text->size()));
             return result;
         }
     }

@@ -2,9 +2,9 @@
 
 #include "MazeConstants.h"
 #include "MazeData.h"
+#include "MazeFileError.h"
 
 #include <QByteArray>
-#include <QString>
 
 #include <memory>
 
@@ -23,7 +23,7 @@ inline constexpr qsizetype MaxMeaningfulSize = EmptyMazeSize + 2 * MaxTextLength
 
 struct DecodeResult {
     std::unique_ptr<MazeData> maze; // null when refused
-    QString error;                  // why, in plain words
+    MazeFileProblem problem;        // why
 };
 
 // Decodes a whole file's bytes, checking everything before returning a maze.
@@ -32,7 +32,7 @@ DecodeResult decode(QByteArrayView bytes);
 
 struct EncodeResult {
     QByteArray bytes;
-    QString error; // empty on success
+    MazeFileProblem problem; // none on success
 };
 
 // Encodes header and grid; refuses a text longer than MaxTextLength bytes.

@@ -3,7 +3,6 @@
 #include "MazeCodec.h"
 #include "MazeState.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -11,28 +10,58 @@
 namespace orvane::MazeFile {
 namespace {
 
-QString readFailure(const QString& path, const QString& reason)
+using Kind = MazeFileProblem::Kind;
+
+MazeFileProblem problem(Kind kind, const QString& detail = {})
 {
-    return QStringLiteral("迷路ファイル「%1」を読み込めません。\n%2")
-        .arg(QDir::toNativeSeparators(path), reason);
+    MazeFileProblem p;
+    p.kind = kind;
+    p.detail = detail;
+    return p;
 }
 
-QString writeFailure(const QString& path, const QString& reason)
+MazeFileError readError(const QString& path, MazeFileProblem problem)
 {
-    return QStringLiteral("迷路ファイル「%1」を保存できません。\n%2")
-        .arg(QDir::toNativeSeparators(path), reason);
+    return {MazeFileError::Operation::Read, path, std::move(problem)};
 }
 
-// Why a path cannot be read as a maze file, or an empty string.
-QString unreadableReason(const QFileInfo& info)
+MazeFileError writeError(const QString& path, MazeFileProblem problem)
+{
+    return {MazeFileError::Operation::Write, path, std::move(problem)};
+}
+
+// Why a path cannot be read as a maze file, if it cannot.
+MazeFileProblem unreadable(const QFileInfo& info)
 {
     if (!info.exists())
-        return QStringLiteral("ファイルが見つかりません。");
+        return problem(Kind::NotFound);
     if (info.isDir())
-        return QStringLiteral("フォルダーです。迷路ファイルを選んでください。");
+        return problem(Kind::IsFolder);
     if (!info.isFile())
-        return QStringLiteral("通常のファイルではありません。");
+        return problem(Kind::NotRegularFile);
     return {};
+}
+
+struct FileBytes {
+    QByteArray bytes;
+    MazeFileProblem problem;
+};
+
+// The meaningful bytes of a maze file; never opens anything but a regular file.
+FileBytes readFileBytes(const QString& path)
+{
+    FileBytes result;
+    if ((result.problem = unreadable(QFileInfo(path))))
+        return result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.problem = problem(Kind::OpenFailed, file.errorString());
+        return result;
+    }
+    result.bytes = file.read(MazeCodec::MaxMeaningfulSize);
+    if (file.error() != QFileDevice::NoError)
+        result.problem = problem(Kind::ReadFailed, file.errorString());
+    return result;
 }
 
 } // namespace
@@ -40,26 +69,14 @@ QString unreadableReason(const QFileInfo& info)
 ReadResult read(const QString& path)
 {
     ReadResult result;
-    const QFileInfo info(path);
-    if (QString reason = unreadableReason(info); !reason.isEmpty()) {
-        result.error = readFailure(path, reason);
+    FileBytes file = readFileBytes(path);
+    if (file.problem) {
+        result.error = readError(path, std::move(file.problem));
         return result;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = readFailure(
-            path, QStringLiteral("ファイルを開けません (%1)。").arg(file.errorString()));
-        return result;
-    }
-    const QByteArray bytes = file.read(MazeCodec::MaxMeaningfulSize);
-    if (file.error() != QFileDevice::NoError) {
-        result.error = readFailure(
-            path, QStringLiteral("読み取りに失敗しました (%1)。").arg(file.errorString()));
-        return result;
-    }
-    MazeCodec::DecodeResult decoded = MazeCodec::decode(bytes);
+    MazeCodec::DecodeResult decoded = MazeCodec::decode(file.bytes);
     if (!decoded.maze) {
-        result.error = readFailure(path, decoded.error);
+        result.error = readError(path, std::move(decoded.problem));
         return result;
     }
     result.maze = std::move(decoded.maze);
@@ -69,31 +86,31 @@ ReadResult read(const QString& path)
 WriteResult write(const QString& path, const MazeHeader& header, const MazeGrid& grid)
 {
     WriteResult result;
-    const MazeCodec::EncodeResult encoded = MazeCodec::encode(header, grid);
-    if (!encoded.error.isEmpty()) {
-        result.error = writeFailure(path, encoded.error);
+    MazeCodec::EncodeResult encoded = MazeCodec::encode(header, grid);
+    if (encoded.problem) {
+        result.error = writeError(path, std::move(encoded.problem));
         return result;
     }
     const QFileInfo info(path);
     const QFileInfo folder(info.absolutePath());
     if (!folder.isDir()) {
-        result.error = writeFailure(path, QStringLiteral("保存先のフォルダー「%1」がありません。")
-                                              .arg(QDir::toNativeSeparators(folder.filePath())));
+        result.error = writeError(path, problem(Kind::NoFolder, folder.filePath()));
         return result;
     }
     if (info.isDir()) {
-        result.error = writeFailure(path, QStringLiteral("同じ名前のフォルダーがあります。"));
+        result.error = writeError(path, problem(Kind::TargetIsFolder));
         return result;
     }
     QSaveFile file(path);
+    // A folder where no new file can be made still lets an existing,
+    // writable file be replaced in place.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
-        result.error = writeFailure(
-            path, QStringLiteral("ファイルを作れません (%1)。").arg(file.errorString()));
+        result.error = writeError(path, problem(Kind::CreateFailed, file.errorString()));
         return result;
     }
     if (file.write(encoded.bytes) != encoded.bytes.size() || !file.commit()) {
-        result.error = writeFailure(
-            path, QStringLiteral("書き込みに失敗しました (%1)。").arg(file.errorString()));
+        result.error = writeError(path, problem(Kind::WriteFailed, file.errorString()));
         file.cancelWriting();
         return result;
     }
@@ -106,16 +123,26 @@ void replaceMaze(MazeState& maze, MazeData&& data)
     maze.grid = data.grid;
 }
 
-QString load(const QString& path, MazeState& maze)
+MazeFileProblem loadBytes(QByteArrayView bytes, MazeState& maze)
 {
-    ReadResult result = read(path);
-    if (!result.ok())
-        return result.error;
-    replaceMaze(maze, std::move(*result.maze));
+    MazeCodec::DecodeResult decoded = MazeCodec::decode(bytes);
+    if (!decoded.maze)
+        return decoded.problem;
+    replaceMaze(maze, std::move(*decoded.maze));
     return {};
 }
 
-QString save(const QString& path, const MazeState& maze)
+MazeFileError load(const QString& path, MazeState& maze)
+{
+    FileBytes file = readFileBytes(path);
+    if (!file.problem)
+        file.problem = loadBytes(file.bytes, maze);
+    if (file.problem)
+        return readError(path, std::move(file.problem));
+    return {};
+}
+
+MazeFileError save(const QString& path, const MazeState& maze)
 {
     return write(path, maze.header, maze.grid).error;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "MazeData.h"
+#include "MazeFileError.h"
 
+#include <QByteArrayView>
 #include <QString>
 
 #include <memory>
@@ -12,12 +14,9 @@ struct MazeState;
 
 namespace orvane::MazeFile {
 
-// The file dialogs' filter for maze files.
-inline const QString Filter = QStringLiteral("迷路ファイル(*.mdt)|*.mdt");
-
 struct ReadResult {
     std::unique_ptr<MazeData> maze; // null when refused
-    QString error;                  // names the file and the reason
+    MazeFileError error;            // the file and the reason
     bool ok() const { return maze != nullptr; }
 };
 
@@ -26,22 +25,26 @@ struct ReadResult {
 ReadResult read(const QString& path);
 
 struct WriteResult {
-    QString error; // names the file and the reason; empty on success
-    bool ok() const { return error.isEmpty(); }
+    MazeFileError error; // the file and the reason; none on success
+    bool ok() const { return !error; }
 };
 
-// Writes header and grid, replacing the file whole and atomically; on failure
-// an existing file stays as it was.
+// Writes header and grid, replacing the file whole and atomically where the
+// folder allows a new file beside it (else directly into the existing file);
+// on failure an existing file stays as it was.
 WriteResult write(const QString& path, const MazeHeader& header, const MazeGrid& grid);
 
 // Puts a maze that was read into the model: the header and the whole grid.
 void replaceMaze(MazeState& maze, MazeData&& data);
 
-// Reads a maze file into the model, header and whole grid; a refused file
-// leaves the model exactly as it was. Returns the error, empty on success.
-QString load(const QString& path, MazeState& maze);
+// Decodes a whole file's bytes into the model, header and whole grid; refused
+// bytes leave the model exactly as it was.
+MazeFileProblem loadBytes(QByteArrayView bytes, MazeState& maze);
+
+// Reads a maze file into the model as loadBytes does. Returns the error, if any.
+MazeFileError load(const QString& path, MazeState& maze);
 
 // Writes the model's header and grid.
-QString save(const QString& path, const MazeState& maze);
+MazeFileError save(const QString& path, const MazeState& maze);
 
 } // namespace orvane::MazeFile

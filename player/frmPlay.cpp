@@ -1,5 +1,6 @@
 #include "frmPlay.h"
 
+#include "IntervalTimer.h"
 #include "MusicDevice.h"
 #include "PictureBox.h"
 
@@ -15,5 +16,15 @@ frmPlay::frmPlay(MazeState& maze, PlatformServices& services, QWidget* parent)
 }
 
 frmPlay::~frmPlay() = default;
+
+void frmPlay::windowClosing()
+{
+    tim1->setInterval(0);
+    if (MMC1) {
+        MMC1->disconnect(this);
+        MMC1->command(MusicDevice::Close);
+        MMC1.reset();
+    }
+}
 
 } // namespace orvane

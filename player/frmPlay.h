@@ -41,6 +41,9 @@ public:
     std::unique_ptr<MusicDevice> MMC1;
     StatusBar* STB1;
 
+protected:
+    void windowClosing() override;
+
 private:
     void createControls();
     void setTabOrder();

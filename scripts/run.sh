@@ -11,4 +11,4 @@ if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
   echo "run: start it from a desktop session, or on a virtual one: xvfb-run scripts/run.sh" >&2
   exit 1
 fi
-exec "$root/build/shell/orvane" "$@"
+exec "$root/build/app/orvane" "$@"

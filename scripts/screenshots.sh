@@ -37,7 +37,7 @@ shot() { # name [window-name]
   echo "screenshots: $out/$1.png"
 }
 
-"$root/build/shell/orvane" >"$out/orvane.log" 2>&1 &
+"$root/build/app/orvane" >"$out/orvane.log" 2>&1 &
 app=$!
 shot splash
 # A click on the splash's frame opens the main window.

@@ -1,3 +1,4 @@
+#include "CellDrawing.h"
 #include "ChipDraw.h"
 #include "ImageCanvas.h"
 #include "MapRedraw.h"
@@ -10,6 +11,8 @@
 #include <limits>
 
 using namespace orvane;
+
+Q_DECLARE_METATYPE(SheetCell)
 
 namespace {
 
@@ -52,10 +55,7 @@ public:
         ImageCanvas::resizeMap(width, height);
     }
     void refreshMap() override { log << "refresh map"; }
-    void setBusy(bool busy, const QString& status) override
-    {
-        log << (busy ? "busy " + status : "idle");
-    }
+    void setBusy(bool busy) override { log << (busy ? "busy" : "idle"); }
     void refreshWindow() override { log << "refresh window"; }
     void fitScrollBars(int width, int height) override
     {
@@ -86,6 +86,8 @@ private slots:
     void codeFromChip_data();
     void codeFromChip();
 
+    void drawCell_data();
+    void drawCell();
     void redrawSteps();
     void redrawChips();
     void redrawOtherSizes_data();
@@ -332,6 +334,52 @@ void TestDrawing::codeFromChip()
     QCOMPARE(maze->SelectedChip, code);
 }
 
+void TestDrawing::drawCell_data()
+{
+    QTest::addColumn<int>("chip");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<bool>("start");
+    QTest::addColumn<bool>("goal");
+    QTest::addColumn<SheetCell>("terrain"); // column -1: none
+    QTest::newRow("floor, arrow, start") << 9 << 2 << true << false << SheetCell{2, FloorRow};
+    QTest::newRow("unset chip, goal") << 0 << 0 << false << true << SheetCell{0, WallRow};
+    QTest::newRow("start and goal") << 7 << 0 << true << true << SheetCell{0, FloorRow};
+    QTest::newRow("no terrain picture") << 19 << 4 << false << false << SheetCell{-1, 0};
+}
+
+void TestDrawing::drawCell()
+{
+    QFETCH(int, chip);
+    QFETCH(int, item);
+    QFETCH(bool, start);
+    QFETCH(bool, goal);
+    QFETCH(SheetCell, terrain);
+    auto maze = std::make_unique<MazeState>();
+    maze->grid.at(1, 0) = {int16_t(chip), int16_t(item)};
+    maze->header.StartX = maze->header.GoalX = 5;
+    if (start)
+        maze->header.StartX = 1;
+    if (goal)
+        maze->header.GoalX = 1;
+    const ChipSheet& chips = ChipSheet::standard();
+    const QImage before = randomImage({48, 16}, 3);
+    RecordingCanvas canvas(chips, before);
+    DrawCell(*maze, canvas, 1, 0);
+
+    QImage expected = before;
+    if (terrain.column >= 0)
+        DrawChip(expected, chips, 1, 0, terrain.column, terrain.row);
+    if (item)
+        DrawChip(expected, chips, 1, 0, item - 1, ItemRow);
+    if (start)
+        DrawChip(expected, chips, 1, 0, StartMarker.column, StartMarker.row);
+    if (goal)
+        DrawChip(expected, chips, 1, 0, GoalMarker.column, GoalMarker.row);
+    QCOMPARE(canvas.image(), expected); // the neighbours are untouched
+    QCOMPARE(canvas.log, QStringList{"dirty 16x16"});
+    QCOMPARE(maze->grid.at(1, 0).Chip, chip); // the model stays as it is
+}
+
 void TestDrawing::redrawSteps()
 {
     auto maze = std::make_unique<MazeState>();
@@ -341,8 +389,8 @@ void TestDrawing::redrawSteps()
     RecordingCanvas canvas(ChipSheet::standard());
     QVERIFY(RedrawMap(*maze, canvas, 32, 32));
 
-    QCOMPARE(canvas.log, (QStringList{"busy 準備中です", "refresh window", "resize 512x512",
-                                      "scroll 32x32", "dirty 512x512", "refresh map", "idle"}));
+    QCOMPARE(canvas.log, (QStringList{"busy", "refresh window", "resize 512x512", "scroll 32x32",
+                                      "dirty 512x512", "refresh map", "idle"}));
     QCOMPARE(canvas.image().size(), QSize(512, 512));
     QCOMPARE(maze->header.MapWidth, 32);
     QCOMPARE(maze->header.MapHeight, 32);

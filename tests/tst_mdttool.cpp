@@ -169,7 +169,7 @@ void TestMdtTool::refusedFile()
     const Run r = mdt({"info", bad});
     QCOMPARE(r.status, 1);
     QVERIFY(r.out.isEmpty());
-    QVERIFY2(r.err.contains(bad) && r.err.contains("タイトル"), qPrintable(r.err));
+    QVERIFY2(r.err.contains(bad) && r.err.contains("title"), qPrintable(r.err));
 }
 
 void TestMdtTool::unknownCommand()
@@ -206,7 +206,7 @@ void TestMdtTool::renderRefuses_data()
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<bool>("goodFile");
     QTest::addColumn<QString>("message");
-    QTest::newRow("short file") << QStringList() << false << "タイトル";
+    QTest::newRow("short file") << QStringList() << false << "title";
     QTest::newRow("scale 0") << QStringList{"--scale", "0"} << true << "--scale";
     QTest::newRow("scale 9") << QStringList{"--scale", "9"} << true << "--scale";
     QTest::newRow("scale x") << QStringList{"--scale", "x"} << true << "--scale";

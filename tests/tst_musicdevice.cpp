@@ -287,7 +287,7 @@ void TestMusicDevice::playsToTheEndAndRaisesDoneOnce()
 
     render(TuneSeconds * 0.2);
     QTRY_COMPARE(done_->count(), 1);
-    QCOMPARE(done_->at(0).at(0).toInt(), FluidMusicDevice::NotifySuccessful);
+    QCOMPARE(done_->at(0).at(0).toInt(), MusicDevice::NotifySuccessful);
     render(TuneSeconds);
     settle();
     QCOMPARE(done_->count(), 1);
@@ -335,7 +335,7 @@ void TestMusicDevice::doneOnlyWhenAPlaybackEnds()
     settle();
     QCOMPARE(done_->count(), dones);
     for (const QList<QVariant>& arguments : std::as_const(*done_))
-        QCOMPARE(arguments.at(0).toInt(), FluidMusicDevice::NotifyAborted);
+        QCOMPARE(arguments.at(0).toInt(), MusicDevice::NotifyAborted);
 }
 
 void TestMusicDevice::afterTheEnd_data()

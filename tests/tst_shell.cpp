@@ -2,6 +2,7 @@
 // the editor and the player.
 
 #include "Appearance.h"
+#include "IntervalTimer.h"
 #include "MDIMain.h"
 #include "MazeState.h"
 #include "PictureBox.h"
@@ -22,6 +23,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 using namespace orvane;
 using namespace orvane::test;
@@ -45,6 +47,11 @@ private slots:
     void childWindowsAreFixedAtTopLeft_data();
     void childWindowsAreFixedAtTopLeft();
     void closeBoxBackToMain();
+    void childClosesItself_data();
+    void childClosesItself();
+    void closingChildStopsClockAndMusicAtOnce();
+    void childMenuOffersMoveAndClose();
+    void endRunsNoClosingStep();
     void helpAsksViewer();
     void endQuitsAtOnce();
     void closingMainClosesChildFirst();
@@ -251,6 +258,88 @@ void TestShell::closeBoxBackToMain()
     QVERIFY(main->isVisible());
     main->mnuPlay_Click(); // opens afresh
     QVERIFY(main->player());
+}
+
+void TestShell::childClosesItself_data()
+{
+    QTest::addColumn<bool>("editor");
+    QTest::newRow("editor") << true;
+    QTest::newRow("player") << false;
+}
+
+void TestShell::childClosesItself()
+{
+    QFETCH(bool, editor);
+    MDIMain* main = enterMain();
+    editor ? main->mnuEdit_Click() : main->mnuPlay_Click();
+    QPointer<QMdiSubWindow> frame = children().value(0);
+    QPointer<QWidget> form = frame->widget();
+    form->close();                               // as the goal closes the player
+    QVERIFY(!main->editor() && !main->player()); // no longer counts as open
+    QVERIFY(frame->isHidden());
+    QTRY_VERIFY(!frame && !form); // the frame went with it
+    QVERIFY(children().isEmpty());
+    editor ? main->mnuEdit_Click() : main->mnuPlay_Click(); // built afresh
+    QCOMPARE(children().size(), 1);
+    QVERIFY(children()[0]->isVisible());
+}
+
+void TestShell::closingChildStopsClockAndMusicAtOnce()
+{
+    MDIMain* main = enterMain();
+    main->mnuPlay_Click();
+    frmPlay* player = main->player();
+    player->tim1->setInterval(1000);
+    QPointer<FakeMusicDevice> music = fakes->music.last();
+    // Play, Edit, Play, Edit with no event processed in between.
+    main->mnuEdit_Click();
+    QCOMPARE(player->tim1->Interval(), 0);
+    QVERIFY(!music);
+    main->mnuPlay_Click();
+    main->mnuEdit_Click();
+    QCOMPARE(fakes->music.devices.size(), 2);
+    for (const QPointer<FakeMusicDevice>& device : fakes->music.devices)
+        QVERIFY(!device); // every device closed and gone
+}
+
+void TestShell::childMenuOffersMoveAndClose()
+{
+    MDIMain* main = enterMain();
+    main->mnuEdit_Click();
+    QMenu* menu = children().value(0)->systemMenu();
+    QVERIFY(menu);
+    emit menu->aboutToShow();
+    QStringList shown;
+    for (QAction* a : menu->actions())
+        if (a->isVisible())
+            shown << a->text();
+    QCOMPARE(shown, (QStringList{QMdiSubWindow::tr("&Move"), QMdiSubWindow::tr("&Close")}));
+}
+
+void TestShell::endRunsNoClosingStep()
+{
+    // The program's own quit, not the test's counter.
+    shell = std::make_unique<Shell>(*maze, fakes->services());
+    shell->start();
+    MDIMain* main = enterMain();
+    main->mnuPlay_Click();
+    QPointer<FakeMusicDevice> music = fakes->music.last();
+
+    struct CloseCounter : QObject {
+        int closes = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            closes += e->type() == QEvent::Close;
+            return false;
+        }
+    } counter;
+    qApp->installEventFilter(&counter);
+    QTimer::singleShot(0, main->mnuEnd, &QAction::trigger);
+    QCOMPARE(QApplication::exec(), 0); // returns: the loop ended
+    qApp->removeEventFilter(&counter);
+    QCOMPARE(counter.closes, 0);
+    QVERIFY(main->player() && music); // nothing closed; the teardown releases them
+    QVERIFY(!music->log.contains(QStringLiteral("close")));
 }
 
 void TestShell::helpAsksViewer()

@@ -22,10 +22,10 @@ constexpr int FaceLast = Last - FaceFirst;
 constexpr int SlabSize = 6;
 
 // The arrow's box when it points up; the point narrows by one pixel a side per row.
-constexpr int ArrowLeft = 4;
-constexpr int ArrowRight = 11;
-constexpr int ArrowTop = 4;
-constexpr int ArrowBottom = 10;
+constexpr int ArrowBoxLeft = 4;
+constexpr int ArrowBoxRight = 11;
+constexpr int ArrowBoxTop = 4;
+constexpr int ArrowBoxBottom = 10;
 constexpr int ArrowPointDepth = 3;
 
 // Direction toward the light falling on the ball (a unit vector; z points at the viewer).
@@ -89,9 +89,9 @@ Figure floorSlabs(const ColourFamily& family)
 Figure arrow(ArrowDirection direction)
 {
     Figure up(ChipSize, ChipSize);
-    for (int y = ArrowTop; y <= ArrowBottom; ++y) {
-        const int inset = std::max(0, ArrowPointDepth - (y - ArrowTop));
-        up.fillRect(ArrowLeft + inset, y, ArrowRight - inset, y, colours::Arrow);
+    for (int y = ArrowBoxTop; y <= ArrowBoxBottom; ++y) {
+        const int inset = std::max(0, ArrowPointDepth - (y - ArrowBoxTop));
+        up.fillRect(ArrowBoxLeft + inset, y, ArrowBoxRight - inset, y, colours::Arrow);
     }
     up.outline(colours::Black);
 

@@ -1,15 +1,14 @@
 #include "Previews.h"
 
-#include "MazeConstants.h"
-#include "SheetPictures.h"
+#include "SheetCells.h"
 
 namespace orvane::chipgen {
 
 namespace {
 
 constexpr int PreviewScale = 8;
-constexpr int FloorRow = 1;
-constexpr int FirstFigureRow = 2;
+// The figures drawn over other chips: the item row and the ball's row.
+constexpr int FirstFigureRow = ItemRow;
 constexpr int FigureCount = (SheetRows - FirstFigureRow) * SheetColumns;
 
 } // namespace
@@ -23,7 +22,7 @@ QImage composedOverFloors(const QImage& sheet, const QImage& mask)
 {
     const QImage s = sheet.convertToFormat(QImage::Format_RGB32);
     const QImage m = mask.convertToFormat(QImage::Format_RGB32);
-    QImage out(SheetColumns * ChipSize, FigureCount * ChipSize, QImage::Format_RGB32);
+    QImage out(SheetWidth, FigureCount * ChipSize, QImage::Format_RGB32);
     for (int figure = 0; figure < FigureCount; ++figure) {
         const int fx = figure % SheetColumns * ChipSize;
         const int fy = (FirstFigureRow + figure / SheetColumns) * ChipSize;

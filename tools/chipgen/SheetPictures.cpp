@@ -1,28 +1,27 @@
 #include "SheetPictures.h"
 
 #include "ChipFigures.h"
-#include "MazeConstants.h"
+#include "SheetCells.h"
 
 #include <array>
+#include <utility>
 
 namespace orvane::chipgen {
 
 namespace {
 
-constexpr int WallRow = 0;
-constexpr int FloorRow = 1;
-constexpr int ItemRow = 2;
-constexpr int BallRow = 3;
-constexpr int StartColumn = 4;
-constexpr int GoalColumn = 5;
-constexpr int BallColumn = 0;
+// The arrow of each item code.
+constexpr std::array<std::pair<int16_t, ArrowDirection>, 4> Arrows{{
+    {ArrowUp, ArrowDirection::Up},
+    {ArrowDown, ArrowDirection::Down},
+    {ArrowLeft, ArrowDirection::Left},
+    {ArrowRight, ArrowDirection::Right},
+}};
 
-// The item row's arrows, in item order from column 0.
-constexpr std::array<ArrowDirection, 4> Arrows{ArrowDirection::Up, ArrowDirection::Down,
-                                               ArrowDirection::Left, ArrowDirection::Right};
-
-void place(SheetPictures& out, const Figure& chip, int column, int row)
+void place(SheetPictures& out, const Figure& chip, SheetCell cell)
 {
+    const int column = cell.column;
+    const int row = cell.row;
     for (int y = 0; y < ChipSize; ++y)
         for (int x = 0; x < ChipSize; ++x) {
             const bool opaque = chip.opaque(x, y);
@@ -37,23 +36,22 @@ void place(SheetPictures& out, const Figure& chip, int column, int row)
 
 SheetPictures drawSheetPictures()
 {
-    SheetPictures out{Figure(SheetColumns * ChipSize, SheetRows * ChipSize),
-                      Figure(SheetColumns * ChipSize, SheetRows * ChipSize)};
+    SheetPictures out{Figure(SheetWidth, SheetHeight), Figure(SheetWidth, SheetHeight)};
     // Every cell starts empty: white in the sheet, black in the mask.
     const Figure empty(ChipSize, ChipSize);
     for (int row = 0; row < SheetRows; ++row)
         for (int column = 0; column < SheetColumns; ++column)
-            place(out, empty, column, row);
+            place(out, empty, {column, row});
 
     for (int column = 0; column < SheetColumns; ++column) {
-        place(out, raisedBlock(colours::Families[column]), column, WallRow);
-        place(out, floorSlabs(colours::Families[column]), column, FloorRow);
+        place(out, raisedBlock(colours::Families[column]), {column, WallRow});
+        place(out, floorSlabs(colours::Families[column]), {column, FloorRow});
     }
-    for (int column = 0; column < int(Arrows.size()); ++column)
-        place(out, arrow(Arrows[column]), column, ItemRow);
-    place(out, markerDisc(GlyphS), StartColumn, ItemRow);
-    place(out, markerDisc(GlyphG), GoalColumn, ItemRow);
-    place(out, shadedBall(), BallColumn, BallRow);
+    for (const auto& [item, direction] : Arrows)
+        place(out, arrow(direction), sheetCellOfItem(item));
+    place(out, markerDisc(GlyphS), StartMarker);
+    place(out, markerDisc(GlyphG), GoalMarker);
+    place(out, shadedBall(), BallFigure);
     return out;
 }
 

@@ -1,11 +1,13 @@
 // orvane-mdt: inspect ORVANE maze files from the command line.
 
 #include "ChipSheet.h"
+#include "Cp932.h"
 #include "ImageCanvas.h"
 #include "MapRedraw.h"
 #include "MazeFile.h"
 #include "MazeState.h"
 #include "MazeSummary.h"
+#include "ProblemText.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -30,7 +32,7 @@ int runInfo(QCommandLineParser& parser, const QStringList& args)
         return fail(QStringLiteral("usage: orvane-mdt info [--json] FILE"));
     const orvane::MazeFile::ReadResult read = orvane::MazeFile::read(args[1]);
     if (!read.ok())
-        return fail(read.error);
+        return fail(orvane::problemText(read.error));
     QTextStream out(stdout);
     if (parser.isSet("json"))
         out << QJsonDocument(orvane::summaryJson(*read.maze)).toJson(QJsonDocument::Compact)
@@ -54,8 +56,8 @@ int runRender(QCommandLineParser& parser, const QStringList& args)
                         .arg(MaxScale));
 
     auto maze = std::make_unique<orvane::MazeState>();
-    if (QString error = orvane::MazeFile::load(args[1], *maze); !error.isEmpty())
-        return fail(error);
+    if (const orvane::MazeFileError error = orvane::MazeFile::load(args[1], *maze))
+        return fail(orvane::problemText(error));
     const orvane::ChipSheet& chips = orvane::ChipSheet::standard();
     if (chips.isNull())
         return fail(QStringLiteral("orvane-mdt: the chip sheet is missing from this build"));
@@ -82,6 +84,10 @@ int runRender(QCommandLineParser& parser, const QStringList& args)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    if (!orvane::Cp932::isAvailable())
+        return fail(
+            QStringLiteral("orvane-mdt: the system cannot convert code page 932 (Shift-JIS) text; "
+                           "check glibc's gconv modules"));
     QCoreApplication::setApplicationName("orvane-mdt");
     QCoreApplication::setApplicationVersion("1.00");
 

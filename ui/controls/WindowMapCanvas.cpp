@@ -32,10 +32,10 @@ void WindowMapCanvas::refreshMap()
     map_.Refresh();
 }
 
-void WindowMapCanvas::setBusy(bool busy, const QString& status)
+void WindowMapCanvas::setBusy(bool busy)
 {
     window_.setCursor(busy ? Qt::WaitCursor : Qt::ArrowCursor);
-    status_.setPanelText(status);
+    status_.setPanelText(busy ? PreparingText : QString());
 }
 
 void WindowMapCanvas::refreshWindow()

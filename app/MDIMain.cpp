@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 
 namespace orvane {
@@ -17,11 +18,25 @@ constexpr Qt::WindowFlags ChildFlags = Qt::SubWindow | Qt::CustomizeWindowHint |
                                        Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                        Qt::WindowCloseButtonHint;
 
-// A child window closed through its close box lingers, hidden, until it is
-// deleted at the next turn of the event loop: it no longer counts as open.
+// A child window that closed lingers, hidden, until it is deleted at the
+// next turn of the event loop: it no longer counts as open.
 QMdiSubWindow* openChild(const QPointer<QMdiSubWindow>& slot)
 {
     return slot && !slot->isHidden() ? slot.data() : nullptr;
+}
+
+// A fixed-size child's window menu offers only what applies to it.
+void offerOnlyMoveAndClose(QMdiSubWindow* sub)
+{
+    QMenu* menu = sub->systemMenu();
+    if (!menu)
+        return;
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] {
+        const QString move = QMdiSubWindow::tr("&Move");
+        const QString close = QMdiSubWindow::tr("&Close");
+        for (QAction* action : menu->actions())
+            action->setVisible(action->text() == move || action->text() == close);
+    });
 }
 
 } // namespace
@@ -69,6 +84,7 @@ template <typename Form> void MDIMain::showChild(QPointer<QMdiSubWindow>& slot)
     sub->setWidget(form);
     sub->setWindowIcon(windowIcon());
     sub->setFixedSize(sub->sizeHint());
+    offerOnlyMoveAndClose(sub);
     mdiArea->addSubWindow(sub);
     sub->move(0, 0);
     slot = sub;

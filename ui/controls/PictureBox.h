@@ -38,7 +38,9 @@ public:
 signals:
     void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
     void clicked();
-    void keyDown(int key, Qt::KeyboardModifiers modifiers);
+    // A key pressed while the box has the focus, as its virtual-key code and
+    // shift state (VirtualKeys.h); keys without a code are not reported.
+    void keyDown(int keyCode, int shift);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -16,12 +16,17 @@ class StatusBar;
 
 // A child window over the shared maze: the editor or the player. Holds its
 // own copy of the chip pictures and draws on its map picture through them.
+// However it closes (its close box, close(), the main window's menu), it
+// takes the frame it sits in with it, ends what runs in it at once and takes
+// no more input.
 class MazeWindow : public QWidget {
     Q_OBJECT
 public:
     // Whether the window shows the hourglass (a full redraw is under way).
     bool isBusy() const { return canvas_->isBusy(); }
     const ChipSheet& chips() const { return chips_; }
+    // Whether the window has closed and is only waiting to be deleted.
+    bool isClosed() const { return closed_; }
 
 protected:
     MazeWindow(MazeState& maze, PlatformServices& services, const QString& caption,
@@ -33,6 +38,11 @@ protected:
                    WindowMapCanvas::FitScrollBars fitScrollBars = {});
     void drawChip(int x, int y, int column, int row);
     void redrawMap(int16_t width, int16_t height);
+    MapCanvas& mapCanvas() { return *canvas_; }
+
+    // Runs once, when the window closes: stops its timers and devices.
+    virtual void windowClosing() {}
+    void closeEvent(QCloseEvent* event) override;
 
     MazeState& maze_;
     PlatformServices& services_;
@@ -40,6 +50,7 @@ protected:
 
 private:
     std::unique_ptr<WindowMapCanvas> canvas_;
+    bool closed_ = false;
 };
 
 } // namespace orvane

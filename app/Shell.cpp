@@ -6,10 +6,21 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+namespace {
+
+// Leaves the event loop without QCoreApplication::quit()'s attempt to close
+// every window first.
+void exitNow()
+{
+    QCoreApplication::exit(0);
+}
+
+} // namespace
+
 namespace orvane {
 
 Shell::Shell(MazeState& maze, PlatformServices& services, Quit quit)
-    : maze_(maze), services_(services), quit_(std::move(quit))
+    : maze_(maze), services_(services), quit_(quit ? std::move(quit) : Quit(exitNow))
 {
 }
 
@@ -57,8 +68,7 @@ void Shell::leaveSplash()
 void Shell::end()
 {
     // At once: no question, nothing saved, no closing step of any window.
-    if (quit_)
-        quit_();
+    quit_();
 }
 
 } // namespace orvane

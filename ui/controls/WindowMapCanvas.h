@@ -3,6 +3,8 @@
 #include "ChipSheet.h"
 #include "MapCanvas.h"
 
+#include <QString>
+
 #include <functional>
 
 class QWidget;
@@ -16,6 +18,9 @@ class StatusBar;
 // the window and the status bar's panel while busy.
 class WindowMapCanvas : public MapCanvas {
 public:
+    // The status text while a full redraw runs.
+    static inline const QString PreparingText = QStringLiteral("準備中です");
+
     using FitScrollBars = std::function<void(int width, int height)>;
 
     WindowMapCanvas(QWidget& window, PictureBox& map, StatusBar& status, const ChipSheet& chips,
@@ -26,7 +31,7 @@ public:
     void markDirty(const QRect& pixels) override;
     void resizeMap(int width, int height) override;
     void refreshMap() override;
-    void setBusy(bool busy, const QString& status) override;
+    void setBusy(bool busy) override;
     void refreshWindow() override;
     void fitScrollBars(int width, int height) override;
 

@@ -1,6 +1,7 @@
 // ORVANE: the maze construction kit.
 
 #include "Appearance.h"
+#include "Cp932.h"
 #include "FluidMusicDeviceFactory.h"
 #include "MazeState.h"
 #include "RealPlatformServices.h"
@@ -9,9 +10,20 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTextStream>
 #include <QTranslator>
 
 #include <memory>
+
+namespace {
+
+// Without the converter every title and music path would read as empty and
+// be saved as nothing.
+const QString NoCp932Message = QStringLiteral(
+    "この環境ではシフトJIS (コードページ 932) の変換が使えないため、ORVANE を起動できません。\n"
+    "glibc の文字コード変換モジュール (gconv) を確認してください。");
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -31,7 +43,12 @@ int main(int argc, char** argv)
     auto maze = std::make_unique<orvane::MazeState>();
     orvane::FluidMusicDeviceFactory music;
     orvane::RealPlatformServices services(music);
-    orvane::Shell shell(*maze, services.services(), [] { QApplication::quit(); });
+    if (!orvane::Cp932::isAvailable()) {
+        QTextStream(stderr) << NoCp932Message << Qt::endl;
+        services.services().messageBox.show(nullptr, NoCp932Message);
+        return 1;
+    }
+    orvane::Shell shell(*maze, services.services());
     shell.start();
     return QApplication::exec();
 }

@@ -4,15 +4,13 @@
 
 namespace orvane {
 
-StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent), panel_(new QLabel(this))
+StatusBar::StatusBar(QWidget* parent) : QWidget(parent), panel_(new QLabel(this))
 {
-    setSizeGripEnabled(false);
-    setContentsMargins(0, 0, 0, 0);
     panel_->setObjectName(QStringLiteral("panel1"));
     panel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel_->setTextFormat(Qt::PlainText);
+    panel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     panel_->setContentsMargins(2, 0, 2, 0);
-    addWidget(panel_, 1);
 }
 
 void StatusBar::setPanelText(const QString& text)
@@ -23,6 +21,11 @@ void StatusBar::setPanelText(const QString& text)
 QString StatusBar::panelText() const
 {
     return panel_->text();
+}
+
+void StatusBar::resizeEvent(QResizeEvent*)
+{
+    panel_->setGeometry(rect());
 }
 
 } // namespace orvane

@@ -23,10 +23,6 @@ namespace orvane {
 class FluidMusicDevice : public MusicDevice {
     Q_OBJECT
 public:
-    static inline const QString SequencerType = QStringLiteral("sequencer");
-    // The notification codes of done().
-    static constexpr int NotifySuccessful = 1; // the playback ran to its end
-    static constexpr int NotifyAborted = 4;    // "stop" ended the playback
     // How often a running playback is checked for its end.
     static constexpr int EndPollIntervalMs = 20;
 

@@ -28,17 +28,20 @@ void FluidMusicDevice::setFileName(const QString& path)
 
 void FluidMusicDevice::command(const QString& command)
 {
-    if (!engine_ || deviceType_.compare(SequencerType, Qt::CaseInsensitive) != 0)
+    if (!engine_ || deviceType_.compare(Sequencer, Qt::CaseInsensitive) != 0)
         return;
-    if (command.compare(QLatin1String("open"), Qt::CaseInsensitive) == 0)
+    const auto is = [&command](const QString& name) {
+        return command.compare(name, Qt::CaseInsensitive) == 0;
+    };
+    if (is(Open))
         open();
-    else if (command.compare(QLatin1String("prev"), Qt::CaseInsensitive) == 0)
+    else if (is(Prev))
         rewind();
-    else if (command.compare(QLatin1String("play"), Qt::CaseInsensitive) == 0)
+    else if (is(Play))
         play();
-    else if (command.compare(QLatin1String("stop"), Qt::CaseInsensitive) == 0)
+    else if (is(Stop))
         stop();
-    else if (command.compare(QLatin1String("close"), Qt::CaseInsensitive) == 0)
+    else if (is(Close))
         close();
 }
 

@@ -19,7 +19,9 @@ class Shell : public QObject {
 public:
     using Quit = std::function<void()>;
 
-    Shell(MazeState& maze, PlatformServices& services, Quit quit);
+    // `quit` ends the program; by default the event loop ends at once,
+    // without closing any window.
+    Shell(MazeState& maze, PlatformServices& services, Quit quit = {});
     ~Shell() override;
 
     // Shows the splash window, centred on the screen.

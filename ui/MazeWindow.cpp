@@ -2,6 +2,9 @@
 
 #include "MapRedraw.h"
 
+#include <QCloseEvent>
+#include <QMdiSubWindow>
+
 namespace orvane {
 
 MazeWindow::MazeWindow(MazeState& maze, PlatformServices& services, const QString& caption,
@@ -29,6 +32,20 @@ void MazeWindow::drawChip(int x, int y, int column, int row)
 void MazeWindow::redrawMap(int16_t width, int16_t height)
 {
     RedrawMap(maze_, *canvas_, width, height);
+}
+
+void MazeWindow::closeEvent(QCloseEvent* event)
+{
+    if (!closed_) {
+        closed_ = true;
+        windowClosing();
+        setEnabled(false); // no key or click reaches a handler any more
+    }
+    event->accept();
+    // The frame closes (and is deleted) with its window; closing a frame
+    // that is already closing does nothing.
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        frame->close();
 }
 
 } // namespace orvane

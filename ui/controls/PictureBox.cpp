@@ -1,6 +1,7 @@
 #include "PictureBox.h"
 
 #include "ImageCanvas.h"
+#include "VirtualKeys.h"
 #include "WindowColors.h"
 
 #include <QKeyEvent>
@@ -105,7 +106,9 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 
 void PictureBox::keyPressEvent(QKeyEvent* event)
 {
-    emit keyDown(event->key(), event->modifiers());
+    // Auto-repeated presses too, as the window system repeats them.
+    if (const std::optional<int> code = virtualKeyCode(event->key()))
+        emit keyDown(*code, shiftState(event->modifiers()));
     QWidget::keyPressEvent(event);
 }
 

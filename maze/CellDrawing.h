@@ -1,0 +1,31 @@
+#pragma once
+
+#include "SheetCells.h"
+
+#include <optional>
+
+namespace orvane {
+
+class ChipPainter;
+class MapCanvas;
+struct MazeState;
+
+// What one cell of a map shows, bottom to top: its terrain, its item, then
+// the start marker and the goal marker when it is that cell.
+struct CellPictures {
+    std::optional<SheetCell> terrain;
+    std::optional<SheetCell> item;
+    bool start = false;
+    bool goal = false;
+};
+
+CellPictures cellPictures(const MazeState& maze, int x, int y);
+
+// Draws what lies over the terrain of cell (x, y): item and markers.
+void drawOverlays(ChipPainter& painter, const CellPictures& pictures, int x, int y);
+
+// Draws cell (x, y) whole, as the full redraw draws it, and marks it dirty.
+// Changes nothing in the model (a Chip of 0 is drawn as chip 1).
+void DrawCell(const MazeState& maze, MapCanvas& canvas, int x, int y);
+
+} // namespace orvane

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+namespace orvane {
+
+// Why a maze file could not be read or written, with the values the reason
+// names. The user interface puts it into words.
+struct MazeFileProblem {
+    enum class Kind {
+        None,
+        // Reading
+        NotFound,          // no such file
+        IsFolder,          // the path names a folder
+        NotRegularFile,    // a FIFO, a device, a socket
+        OpenFailed,        // detail: the system's reason
+        ReadFailed,        // detail: the system's reason
+        HeaderCut,         // the file ends inside the header
+        TextTooLong,       // text; first: its byte count, over MaxTextLength
+        TextPastEnd,       // text; first: its byte count, second: the bytes left in the file
+        GridCut,           // first: the bytes of the grid block the file holds
+        MapSizeOutOfRange, // first, second: width and height, outside MapSizeMin..MapSizeMax
+        StartOutOfRange,   // first, second: the cell, outside GridMin..GridMax
+        GoalOutOfRange,    // first, second: the cell, outside GridMin..GridMax
+        // Writing
+        NoFolder,       // detail: the folder that is missing
+        TargetIsFolder, // a folder has the file's name
+        CreateFailed,   // detail: the system's reason
+        WriteFailed,    // detail: the system's reason
+    };
+    // The header text of TextTooLong and TextPastEnd.
+    enum class Text { Title, MusicFile };
+
+    Kind kind = Kind::None;
+    Text text = Text::Title;
+    int first = 0;
+    int second = 0;
+    QString detail;
+
+    explicit operator bool() const { return kind != Kind::None; }
+};
+
+// A problem with one maze file.
+struct MazeFileError {
+    enum class Operation { Read, Write };
+
+    Operation operation = Operation::Read;
+    QString path;
+    MazeFileProblem problem;
+
+    explicit operator bool() const { return bool(problem); }
+};
+
+} // namespace orvane

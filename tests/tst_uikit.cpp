@@ -1,0 +1,133 @@
+// The window kit: key codes, the status bar and the wording of file problems.
+
+#include "Appearance.h"
+#include "MazeFileMessages.h"
+#include "PictureBox.h"
+#include "StatusBar.h"
+#include "VirtualKeys.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace orvane;
+
+class TestUiKit : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { applyAppearance(); }
+
+    void keyDown_data();
+    void keyDown();
+    void statusTextShowsWhole();
+    void fileMessages_data();
+    void fileMessages();
+};
+
+void TestUiKit::keyDown_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<bool>("autoRepeat");
+    QTest::addColumn<int>("keyCode"); // -1: not reported
+    QTest::addColumn<int>("shift");
+    QTest::newRow("left") << int(Qt::Key_Left) << Qt::KeyboardModifiers() << false << 37 << 0;
+    QTest::newRow("up") << int(Qt::Key_Up) << Qt::KeyboardModifiers() << false << 38 << 0;
+    QTest::newRow("right, repeated")
+        << int(Qt::Key_Right) << Qt::KeyboardModifiers() << true << 39 << 0;
+    QTest::newRow("shift+down") << int(Qt::Key_Down) << Qt::KeyboardModifiers(Qt::ShiftModifier)
+                                << false << 40 << 1;
+    QTest::newRow("ctrl+alt+left")
+        << int(Qt::Key_Left) << (Qt::ControlModifier | Qt::AltModifier) << false << 37 << 6;
+    QTest::newRow("space") << int(Qt::Key_Space) << Qt::KeyboardModifiers() << false << 32 << 0;
+    QTest::newRow("shift+a") << int(Qt::Key_A) << Qt::KeyboardModifiers(Qt::ShiftModifier) << false
+                             << 65 << 1;
+    QTest::newRow("7") << int(Qt::Key_7) << Qt::KeyboardModifiers() << false << 55 << 0;
+    QTest::newRow("enter") << int(Qt::Key_Return) << Qt::KeyboardModifiers() << false << 13 << 0;
+    QTest::newRow("escape") << int(Qt::Key_Escape) << Qt::KeyboardModifiers() << false << 27 << 0;
+    QTest::newRow("f5") << int(Qt::Key_F5) << Qt::KeyboardModifiers() << false << 116 << 0;
+    QTest::newRow("no code") << int(Qt::Key_yen) << Qt::KeyboardModifiers() << false << -1 << 0;
+}
+
+void TestUiKit::keyDown()
+{
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, autoRepeat);
+    QFETCH(int, keyCode);
+    QFETCH(int, shift);
+    PictureBox box(nullptr, Qt::black);
+    QSignalSpy spy(&box, &PictureBox::keyDown);
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, QString(), autoRepeat);
+    QCoreApplication::sendEvent(&box, &press);
+    if (keyCode < 0) {
+        QVERIFY(spy.isEmpty());
+        return;
+    }
+    QCOMPARE(spy.size(), 1);
+    QCOMPARE(spy[0][0].toInt(), keyCode);
+    QCOMPARE(spy[0][1].toInt(), shift);
+}
+
+void TestUiKit::statusTextShowsWhole()
+{
+    // A status bar of the layouts' 17 pixels shows its text uncut.
+    QWidget window;
+    window.resize(497, 408);
+    StatusBar bar(&window);
+    bar.setGeometry(0, 391, 497, 17);
+    bar.setPanelText(QStringLiteral("準備中です gjpqy"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(bar.geometry(), QRect(0, 391, 497, 17));
+    const QLabel* panel = bar.panel();
+    QVERIFY(bar.rect().contains(panel->geometry()));
+    QVERIFY2(panel->contentsRect().height() >= panel->fontMetrics().height(),
+             qPrintable(QStringLiteral("%1 pixels for text %2 high")
+                            .arg(panel->contentsRect().height())
+                            .arg(panel->fontMetrics().height())));
+}
+
+void TestUiKit::fileMessages_data()
+{
+    using Kind = MazeFileProblem::Kind;
+    QTest::addColumn<int>("operation");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<QString>("detail");
+    QTest::addColumn<QString>("expected");
+    const int read = int(MazeFileError::Operation::Read);
+    const int write = int(MazeFileError::Operation::Write);
+    QTest::newRow("missing")
+        << read << int(Kind::NotFound) << 0 << QString()
+        << "迷路ファイル「/m/a.mdt」を読み込めません。\nファイルが見つかりません。";
+    QTest::newRow("grid cut")
+        << read << int(Kind::GridCut) << 12 << QString()
+        << "迷路ファイル「/m/a.mdt」を読み込めません。\n迷路データが途中で終わ"
+           "っています (71824 バイトのうち 12 バイトしかありません)。";
+    QTest::newRow("write failed")
+        << write << int(Kind::WriteFailed) << 0 << "No space left"
+        << "迷路ファイル「/m/a.mdt」を保存できません。\n書き込みに失敗しま"
+           "した (No space left)。";
+}
+
+void TestUiKit::fileMessages()
+{
+    QFETCH(int, operation);
+    QFETCH(int, kind);
+    QFETCH(int, first);
+    QFETCH(QString, detail);
+    QFETCH(QString, expected);
+    MazeFileError error;
+    error.operation = MazeFileError::Operation(operation);
+    error.path = QStringLiteral("/m/a.mdt");
+    error.problem.kind = MazeFileProblem::Kind(kind);
+    error.problem.first = first;
+    error.problem.detail = detail;
+    QCOMPARE(mazeFileMessage(error), expected);
+}
+
+QTEST_MAIN(TestUiKit)
+#include "tst_uikit.moc"

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+namespace orvane {
+
+// A status bar with one sunken panel as wide and as high as the bar. Unlike
+// QStatusBar it keeps no room for a size grip, so a bar of the layouts' 17
+// pixels shows a 12-pixel font whole.
+class StatusBar : public QWidget {
+    Q_OBJECT
+public:
+    explicit StatusBar(QWidget* parent);
+    void setPanelText(const QString& text);
+    QString panelText() const;
+    QLabel* panel() const { return panel_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QLabel* panel_;
+};
+
+} // namespace orvane
