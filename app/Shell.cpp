@@ -1,6 +1,7 @@
 #include "Shell.h"
 
 #include "MDIMain.h"
+#include "PlatformServices.h"
 #include "frmSplash.h"
 
 #include <QGuiApplication>
@@ -63,6 +64,9 @@ void Shell::leaveSplash()
     main_->setAttribute(Qt::WA_DeleteOnClose);
     connect(main_, &MDIMain::endRequested, this, &Shell::end);
     main_->showMaximized();
+    // The music's SoundFont loads in the background from now on, so that
+    // neither opening the player nor pressing Play waits for it.
+    services_.music.preload();
 }
 
 void Shell::end()

@@ -1,10 +1,50 @@
 #include "frmPlay.h"
 
+#include "Cp932.h"
+#include "FileFilters.h"
 #include "IntervalTimer.h"
+#include "MazeFile.h"
+#include "MazeFileMessages.h"
+#include "MazeState.h"
 #include "MusicDevice.h"
+#include "MusicFileLookup.h"
 #include "PictureBox.h"
+#include "PlatformServices.h"
+#include "StatusBar.h"
+#include "VirtualKeys.h"
+#include "WindowTitle.h"
+#include "play/GameStart.h"
+#include "play/KeyStep.h"
+#include "play/PlayClock.h"
+
+#include <QPushButton>
 
 namespace orvane {
+namespace {
+
+// The arrow keys move the ball; any other key moves nothing.
+std::optional<Direction> directionOfKey(int keyCode)
+{
+    switch (keyCode) {
+    case VirtualKey::Up:
+        return Direction::Up;
+    case VirtualKey::Down:
+        return Direction::Down;
+    case VirtualKey::Left:
+        return Direction::Left;
+    case VirtualKey::Right:
+        return Direction::Right;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+QString frmPlay::timeLeftText(int seconds)
+{
+    return QStringLiteral("残り%1秒").arg(seconds);
+}
 
 frmPlay::frmPlay(MazeState& maze, PlatformServices& services, QWidget* parent)
     : MazeWindow(maze, services, Caption, ClientSize, parent)
@@ -12,10 +52,140 @@ frmPlay::frmPlay(MazeState& maze, PlatformServices& services, QWidget* parent)
     createControls();
     setTabOrder();
     attachMap(*picMap, *STB1);
+    board_ = PlayBoard(&mapCanvas());
     setFocusProxy(picBack);
+    connectHandlers();
 }
 
 frmPlay::~frmPlay() = default;
+
+void frmPlay::connectHandlers()
+{
+    connect(comLoad, &QPushButton::clicked, this, &frmPlay::comLoad_Click);
+    connect(comPlay, &QPushButton::clicked, this, &frmPlay::comPlay_Click);
+    connect(comStop, &QPushButton::clicked, this, &frmPlay::comStop_Click);
+    connect(picMap, &PictureBox::keyDown, this, &frmPlay::picMap_KeyDown);
+    connect(tim1, &IntervalTimer::Timer, this, &frmPlay::tim1_Timer);
+    connect(MMC1.get(), &MusicDevice::done, this, &frmPlay::MMC1_Done);
+}
+
+void frmPlay::comLoad_Click()
+{
+    if (const std::optional<QString> path = services_.fileDialog.showOpen(this, MazeFileFilter))
+        loadMaze(*path);
+}
+
+bool frmPlay::loadMaze(const QString& path)
+{
+    const QString statusBefore = STB1->panelText();
+    STB1->setPanelText(LoadingText);
+    STB1->repaint();
+    if (const MazeFileError error = MazeFile::load(path, maze_)) {
+        STB1->setPanelText(statusBefore);
+        services_.messageBox.show(this, mazeFileMessage(error));
+        return false;
+    }
+    mazePath_ = path;
+    RedrawMapPlay(maze_.header.MapWidth, maze_.header.MapHeight);
+    board_.forget();
+    STB1->setPanelText(QString());
+    comPlay->setEnabled(true);
+    return true;
+}
+
+void frmPlay::comPlay_Click()
+{
+    setWindowTitle(literalWindowTitle(Caption + Cp932::toUnicode(maze_.header.Title)));
+    comLoad->setEnabled(false);
+    comPlay->setEnabled(false);
+    comStop->setEnabled(true);
+    const QPoint mapAt = StartGame(maze_, board_, picMap->pos());
+    picMap->Move(mapAt.x(), mapAt.y());
+    picMap->Refresh();
+    picMap->setFocus();
+    showClock(StartClock(maze_));
+    tim1->setInterval(ClockIntervalMs);
+    if (!maze_.header.MusicFile.isEmpty()) {
+        MMC1->setDeviceType(MusicDevice::Sequencer);
+        MMC1->setFileName(musicPath());
+        sendMusic({MusicDevice::Open, MusicDevice::Prev, MusicDevice::Play});
+    }
+}
+
+void frmPlay::comStop_Click()
+{
+    stopGame();
+}
+
+void frmPlay::stopGame()
+{
+    tim1->setInterval(0);
+    comPlay->setEnabled(true);
+    comLoad->setEnabled(true);
+    comStop->setEnabled(false);
+    // After Play is enabled: the Done this may raise does not restart the music.
+    sendMusic({MusicDevice::Stop});
+    STB1->setPanelText(QString());
+    picMap->Move(0, 0);
+}
+
+void frmPlay::MMC1_Done(int /*notifyCode*/)
+{
+    if (!MMC1)
+        return;
+    const bool gameRuns = !comPlay->isEnabled();
+    sendMusic({MusicDevice::Close});
+    MMC1->setDeviceType(MusicDevice::Sequencer);
+    MMC1->setFileName(musicPath());
+    sendMusic({MusicDevice::Open, MusicDevice::Prev});
+    if (gameRuns)
+        sendMusic({MusicDevice::Play});
+}
+
+void frmPlay::picMap_KeyDown(int KeyCode, int /*Shift*/)
+{
+    const KeyOutcome outcome = KeyStep(maze_, board_, directionOfKey(KeyCode));
+    if (!outcome.viewShift.isNull())
+        picMap->Move(picMap->Left() + outcome.viewShift.x(), picMap->Top() + outcome.viewShift.y());
+    if (outcome.reachedGoal) {
+        close();
+        return;
+    }
+    picMap->Refresh();
+}
+
+void frmPlay::tim1_Timer()
+{
+    const ClockTickOutcome tick = ClockTick(maze_);
+    if (!tick.counted)
+        return;
+    showClock(tick.reading);
+    services_.beep.beep();
+    if (!tick.timeUp)
+        return;
+    tim1->setInterval(0); // no second time-up while the message is open
+    services_.messageBox.show(this, TimeUpText);
+    if (!isClosed())
+        stopGame();
+}
+
+void frmPlay::showClock(const ClockReading& reading)
+{
+    STB1->setPanelText(reading.limited ? timeLeftText(reading.secondsLeft) : NoLimitText);
+}
+
+QString frmPlay::musicPath() const
+{
+    return lookUpMusicFile(Cp932::toUnicode(maze_.header.MusicFile), mazePath_);
+}
+
+void frmPlay::sendMusic(std::initializer_list<QString> commands)
+{
+    if (!MMC1)
+        return; // closed with the window
+    for (const QString& command : commands)
+        MMC1->command(command);
+}
 
 void frmPlay::windowClosing()
 {

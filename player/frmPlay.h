@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MazeWindow.h"
+#include "play/PlayBoard.h"
 
 #include <memory>
 
@@ -12,17 +13,38 @@ class IntervalTimer;
 class MusicDevice;
 class PictureBox;
 class StatusBar;
+struct ClockReading;
 
 // The maze player window: the map view, Load, Play and Stop, the play clock
-// and the music device.
+// and the music device. The handlers carry out what the rules in maze/play
+// decide.
 class frmPlay : public MazeWindow {
     Q_OBJECT
 public:
     static inline const QString Caption = QStringLiteral("迷路Player");
+    static inline const QString LoadingText = QStringLiteral("読み込み中です");
+    static inline const QString NoLimitText = QStringLiteral("制限時間無し");
+    static inline const QString TimeUpText = QStringLiteral("時間切れ");
     static constexpr QSize ClientSize{651, 530};
+    static constexpr int ClockIntervalMs = 1000;
+
+    // "残り" n "秒": n seconds left.
+    static QString timeLeftText(int seconds);
 
     frmPlay(MazeState& maze, PlatformServices& services, QWidget* parent = nullptr);
     ~frmPlay() override;
+
+    // Handlers, named after the control and the event.
+    void comLoad_Click();
+    void comPlay_Click();
+    void comStop_Click();
+    void MMC1_Done(int notifyCode);
+    void picMap_KeyDown(int KeyCode, int Shift);
+    void tim1_Timer();
+
+    // Loads a maze file as Load does once a file is chosen. A refused file is
+    // reported and changes nothing; returns whether the maze was loaded.
+    bool loadMaze(const QString& path);
 
     // Draws sheet chip (column, row) at cell (x, y) of the map picture.
     void DrawChipPlay(int x, int y, int column, int row) { drawChip(x, y, column, row); }
@@ -47,6 +69,17 @@ protected:
 private:
     void createControls();
     void setTabOrder();
+    void connectHandlers();
+    // Stop's steps, which the time-up shares: clock off, buttons back, music
+    // stopped, status cleared, view back at its origin.
+    void stopGame();
+    void showClock(const ClockReading& reading);
+    // The maze's music file as it is found here.
+    QString musicPath() const;
+    void sendMusic(std::initializer_list<QString> commands);
+
+    PlayBoard board_;
+    QString mazePath_; // the maze file loaded last
 };
 
 } // namespace orvane

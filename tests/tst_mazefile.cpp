@@ -1,5 +1,6 @@
 #include "MazeCodec.h"
 #include "MazeFile.h"
+#include "MusicFileLookup.h"
 #include "TestMazes.h"
 
 #include <QDir>
@@ -99,6 +100,8 @@ private slots:
     void saveInReadOnlyFolder();
     void refusesLongText_data();
     void refusesLongText();
+    void musicFileLookup_data();
+    void musicFileLookup();
 
 private:
     QString path(const QString& name) const { return dir->filePath(name); }
@@ -398,6 +401,38 @@ void TestMazeFile::refusesLongText()
         QCOMPARE(r.error.problem.first, length);
         QCOMPARE(readBytes(path("m.mdt")), old);
     }
+}
+
+void TestMazeFile::musicFileLookup_data()
+{
+    QTest::addColumn<QString>("musicFile");
+    QTest::addColumn<QString>("found"); // below the maze's folder; "=" unchanged
+    QTest::newRow("none") << ""
+                          << "=";
+    QTest::newRow("windows path") << "C:\\MIDI\\STAGE1.MID"
+                                  << "stage1.mid";
+    QTest::newRow("other case, forward slashes") << "/old/music/Stage1.Mid"
+                                                 << "stage1.mid";
+    QTest::newRow("relative to the maze") << "sub/theme.mid"
+                                          << "sub/theme.mid";
+    QTest::newRow("nowhere") << "C:\\MIDI\\GONE.MID"
+                             << "=";
+    QTest::newRow("a folder is no music") << "D:\\sub"
+                                          << "=";
+    QTest::newRow("a fifo is no music") << "C:\\pipe.mid"
+                                        << "=";
+}
+
+void TestMazeFile::musicFileLookup()
+{
+    QFETCH(QString, musicFile);
+    QFETCH(QString, found);
+    QDir(dir->path()).mkdir("sub");
+    writeBytes(path("stage1.mid"), "MThd");
+    writeBytes(path("sub/theme.mid"), "MThd");
+    QCOMPARE(mkfifo(QFile::encodeName(path("pipe.mid")).constData(), 0600), 0);
+    const QString result = lookUpMusicFile(musicFile, path("maze.mdt"));
+    QCOMPARE(result, found == "=" ? musicFile : path(found));
 }
 
 QTEST_APPLESS_MAIN(TestMazeFile)

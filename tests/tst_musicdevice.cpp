@@ -2,6 +2,7 @@
 #include "FluidMusicDevice.h"
 #include "FluidMusicDeviceFactory.h"
 #include "MidiFileReader.h"
+#include "support/MidiFiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -24,23 +25,12 @@
 #include <sys/stat.h>
 
 using namespace orvane;
+using namespace orvane::test;
 
 namespace {
 
 const QString TestSoundFont = QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2");
 const QString Sequencer = QStringLiteral("sequencer");
-
-constexpr int SampleRate = 44100; // FluidSynth's default
-constexpr int TicksPerQuarter = 480;
-constexpr int TicksPerSecond = 960; // at the default 120 beats per minute
-constexpr int PianoProgram = 0;
-constexpr int OrganProgram = 19;
-constexpr int SustainPedal = 64;
-
-// Peaks of 16-bit output: the synthesizer's dither alone stays under the
-// first, any played note goes over the second.
-constexpr int SilentPeak = 64;
-constexpr int LoudPeak = 1000;
 
 // The byte glibc fills new heap blocks with in freshEngineIsSilent.
 constexpr int HeapGarbage = 0xab;
@@ -50,81 +40,6 @@ constexpr double EffectsTailSeconds = 1.0;
 // A command that takes longer than this is taken to block.
 constexpr int BlockLimitMs = 3000;
 constexpr int RealtimeLimitMs = 10000;
-
-// The tune most tests play: four piano notes, one second in all.
-constexpr int TuneNoteTicks = TicksPerSecond / 4;
-const QList<int> TuneKeys{60, 64, 67, 72};
-constexpr double TuneSeconds = 1.0;
-
-int peakOf(const std::vector<int16_t>& samples)
-{
-    int peak = 0;
-    for (int16_t s : samples)
-        peak = std::max(peak, std::abs(int(s)));
-    return peak;
-}
-
-QByteArray variableLength(quint32 value)
-{
-    QByteArray bytes(1, char(value & 0x7f));
-    while (value >>= 7)
-        bytes.prepend(char((value & 0x7f) | 0x80));
-    return bytes;
-}
-
-QByteArray bigEndian(quint32 value, int size)
-{
-    QByteArray bytes;
-    for (int shift = (size - 1) * 8; shift >= 0; shift -= 8)
-        bytes.append(char((value >> shift) & 0xff));
-    return bytes;
-}
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray result;
-    for (int value : values)
-        result.append(char(value));
-    return result;
-}
-
-QByteArray event(quint32 delta, const QByteArray& bytes)
-{
-    return variableLength(delta) + bytes;
-}
-
-QByteArray programChange(int program)
-{
-    return event(0, bytes({0xc0, program}));
-}
-
-QByteArray noteOn(quint32 delta, int key)
-{
-    return event(delta, bytes({0x90, key, 100}));
-}
-
-QByteArray noteOff(quint32 delta, int key)
-{
-    return event(delta, bytes({0x80, key, 0}));
-}
-
-// A format 0 file of one track at 120 beats per minute.
-QByteArray midiFile(const QByteArray& events)
-{
-    const QByteArray track = event(0, QByteArray("\xff\x51\x03", 3) + bigEndian(500000, 3)) +
-                             events + event(0, QByteArray("\xff\x2f\x00", 3));
-    return "MThd" + bigEndian(6, 4) + bigEndian(0, 2) + bigEndian(1, 2) +
-           bigEndian(TicksPerQuarter, 2) + "MTrk" + bigEndian(quint32(track.size()), 4) + track;
-}
-
-// Four piano notes, one second in all.
-QByteArray tuneFile()
-{
-    QByteArray events = programChange(PianoProgram);
-    for (int key : TuneKeys)
-        events += noteOn(0, key) + noteOff(TuneNoteTicks, key);
-    return midiFile(events);
-}
 
 // An organ note let go at once but held by the sustain pedal for eight
 // seconds: only cutting the sound silences it.
@@ -187,6 +102,8 @@ private slots:
     void refusesWithoutBlocking_data();
     void refusesWithoutBlocking();
     void keepsTimeWithoutSoundFont();
+    void openWaitsForTheEngineBounded_data();
+    void openWaitsForTheEngineBounded();
     void freshEngineIsSilent();
     void realtimeFileDriverKeepsTime();
 
@@ -508,6 +425,42 @@ void TestMusicDevice::keepsTimeWithoutSoundFont()
     QVERIFY(engine->render(samples.data(), int(samples.size() / 2)));
     QVERIFY(peakOf(samples) <= SilentPeak);
     QTRY_COMPARE(done.count(), 1);
+}
+
+void TestMusicDevice::openWaitsForTheEngineBounded_data()
+{
+    QTest::addColumn<int>("loadMs");
+    QTest::addColumn<int>("waitMs");
+    QTest::addColumn<bool>("plays");
+    QTest::newRow("ready in time") << 300 << 5000 << true;
+    QTest::newRow("still loading: silent") << 800 << 50 << false;
+}
+
+void TestMusicDevice::openWaitsForTheEngineBounded()
+{
+    QFETCH(int, loadMs);
+    QFETCH(int, waitMs);
+    QFETCH(bool, plays);
+    auto engine = engine_;
+    FluidMusicDeviceFactory factory(
+        [engine, loadMs] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(loadMs));
+            return engine;
+        },
+        std::chrono::milliseconds(waitMs));
+    factory.preload();
+    QElapsedTimer clock;
+    clock.start();
+    const std::unique_ptr<MusicDevice> device = factory.createMusicDevice();
+    QVERIFY(clock.elapsed() < loadMs / 2); // a device never waits to be made
+    QSignalSpy done(device.get(), &MusicDevice::done);
+    device->setDeviceType(Sequencer);
+    device->setFileName(path("tune.mid"));
+    for (const char* command : {"open", "prev", "play", "stop"})
+        device->command(command);
+    QVERIFY(clock.elapsed() < (plays ? loadMs + BlockLimitMs : loadMs));
+    QTest::qWait(FluidMusicDevice::EndPollIntervalMs * 5);
+    QCOMPARE(done.count(), plays ? 1 : 0);
 }
 
 void TestMusicDevice::freshEngineIsSilent()

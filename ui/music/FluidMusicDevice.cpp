@@ -4,8 +4,9 @@
 
 namespace orvane {
 
-FluidMusicDevice::FluidMusicDevice(std::shared_ptr<FluidEngine> engine, QObject* parent)
-    : MusicDevice(parent), engine_(std::move(engine))
+FluidMusicDevice::FluidMusicDevice(std::shared_ptr<EngineSource> engines,
+                                   std::chrono::milliseconds openWait, QObject* parent)
+    : MusicDevice(parent), engines_(std::move(engines)), openWait_(openWait)
 {
     endPoll_.setInterval(EndPollIntervalMs);
     connect(&endPoll_, &QTimer::timeout, this, &FluidMusicDevice::checkEnd);
@@ -28,7 +29,7 @@ void FluidMusicDevice::setFileName(const QString& path)
 
 void FluidMusicDevice::command(const QString& command)
 {
-    if (!engine_ || deviceType_.compare(Sequencer, Qt::CaseInsensitive) != 0)
+    if (deviceType_.compare(Sequencer, Qt::CaseInsensitive) != 0)
         return;
     const auto is = [&command](const QString& name) {
         return command.compare(name, Qt::CaseInsensitive) == 0;
@@ -51,6 +52,10 @@ void FluidMusicDevice::open()
     close();
     std::optional<QByteArray> midi = readMidiFile(fileName_);
     if (!midi)
+        return;
+    if (!engine_)
+        engine_ = engines_->get(openWait_); // the SoundFont may still be loading
+    if (!engine_)
         return;
     auto playback = std::make_unique<FluidPlayback>(*engine_, *midi);
     if (!playback->isValid())

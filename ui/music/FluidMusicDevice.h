@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EngineSource.h"
 #include "FluidEngine.h"
 #include "FluidPlayback.h"
 #include "MusicDevice.h"
@@ -8,6 +9,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <chrono>
 #include <memory>
 
 namespace orvane {
@@ -26,7 +28,10 @@ public:
     // How often a running playback is checked for its end.
     static constexpr int EndPollIntervalMs = 20;
 
-    explicit FluidMusicDevice(std::shared_ptr<FluidEngine> engine, QObject* parent = nullptr);
+    // "open" waits at most `openWait` for the engine; without it the device
+    // stays closed and silent.
+    FluidMusicDevice(std::shared_ptr<EngineSource> engines, std::chrono::milliseconds openWait,
+                     QObject* parent = nullptr);
     ~FluidMusicDevice() override;
 
     void setDeviceType(const QString& type) override;
@@ -49,7 +54,9 @@ private:
     void checkEnd();
     void postDone(int notifyCode);
 
-    std::shared_ptr<FluidEngine> engine_;
+    std::shared_ptr<EngineSource> engines_;
+    std::chrono::milliseconds openWait_;
+    std::shared_ptr<FluidEngine> engine_; // once an "open" got it
     QString deviceType_;
     QString fileName_;
     QByteArray midi_; // the open file's bytes

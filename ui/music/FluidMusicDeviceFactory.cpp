@@ -4,16 +4,32 @@
 
 namespace orvane {
 
-FluidMusicDeviceFactory::FluidMusicDeviceFactory(std::shared_ptr<FluidEngine> engine)
-    : engine_(std::move(engine))
+FluidMusicDeviceFactory::FluidMusicDeviceFactory()
+    : FluidMusicDeviceFactory(
+          [] { return std::make_shared<FluidEngine>(FluidEngine::Output::Realtime); },
+          DefaultOpenWait)
 {
+}
+
+FluidMusicDeviceFactory::FluidMusicDeviceFactory(std::shared_ptr<FluidEngine> engine)
+    : engine_(std::make_shared<EngineSource>(std::move(engine)))
+{
+}
+
+FluidMusicDeviceFactory::FluidMusicDeviceFactory(EngineSource::Maker maker,
+                                                 std::chrono::milliseconds openWait)
+    : engine_(std::make_shared<EngineSource>(std::move(maker))), openWait_(openWait)
+{
+}
+
+void FluidMusicDeviceFactory::preload()
+{
+    engine_->startLoading();
 }
 
 std::unique_ptr<MusicDevice> FluidMusicDeviceFactory::createMusicDevice()
 {
-    if (!engine_)
-        engine_ = std::make_shared<FluidEngine>(FluidEngine::Output::Realtime);
-    return std::make_unique<FluidMusicDevice>(engine_);
+    return std::make_unique<FluidMusicDevice>(engine_, openWait_);
 }
 
 } // namespace orvane

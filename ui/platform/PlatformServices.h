@@ -52,6 +52,8 @@ public:
 class MusicDeviceFactory {
 public:
     virtual ~MusicDeviceFactory() = default;
+    // Starts readying what the devices play through, in the background.
+    virtual void preload() {}
     virtual std::unique_ptr<MusicDevice> createMusicDevice() = 0;
 };
 

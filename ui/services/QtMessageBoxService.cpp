@@ -1,22 +1,10 @@
 #include "QtMessageBoxService.h"
 
+#include "WindowTitle.h"
+
 #include <QMessageBox>
 
 namespace orvane {
-
-namespace {
-
-// Qt reads "[*]" in a window title as the modified-document placeholder;
-// doubled, it is shown as written.
-QString literalWindowTitle(const QString& title)
-{
-    static const QString Placeholder = QStringLiteral("[*]");
-    QString literal = title;
-    literal.replace(Placeholder, Placeholder + Placeholder);
-    return literal;
-}
-
-} // namespace
 
 void QtMessageBoxService::show(QWidget* parent, const QString& text, const QString& title)
 {

@@ -1,0 +1,356 @@
+// The player window's wiring: Load, Play, Stop, keys, the clock and the
+// music, with fake platform services (and once with the real music device).
+
+#include "Appearance.h"
+#include "ChipDraw.h"
+#include "Cp932.h"
+#include "FluidEngine.h"
+#include "FluidMusicDeviceFactory.h"
+#include "ImageCanvas.h"
+#include "IntervalTimer.h"
+#include "MapRedraw.h"
+#include "MazeFile.h"
+#include "MazeFileMessages.h"
+#include "MazeState.h"
+#include "MusicDevice.h"
+#include "PictureBox.h"
+#include "StatusBar.h"
+#include "TestMazes.h"
+#include "frmPlay.h"
+#include "support/FakeServices.h"
+#include "support/MidiFiles.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace orvane;
+using namespace orvane::test;
+
+namespace {
+
+// A 32 x 32 maze of floors walled round, start (10, 3), goal (12, 3).
+MazeData corridor()
+{
+    MazeData m = abcMaze();
+    for (int y = 1; y < 31; ++y)
+        for (int x = 1; x < 31; ++x)
+            m.grid.at(x, y).Chip = FirstFloor;
+    m.header.StartX = 10;
+    m.header.StartY = 3;
+    m.header.GoalX = 12;
+    m.header.GoalY = 3;
+    m.header.Title = "A";
+    return m;
+}
+
+QString buttons(const frmPlay& w)
+{
+    QString s;
+    for (const QPushButton* b : {w.comLoad, w.comPlay, w.comStop})
+        s += b->isEnabled() ? '1' : '0';
+    return s;
+}
+
+} // namespace
+
+class TestPlayer : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { applyAppearance(); }
+    void init();
+
+    void load_data();
+    void load();
+    void play_data();
+    void play();
+    void keysReachTheRules();
+    void goalClosesWindow();
+    void clockRunsOut();
+    void stopBeforeTimeUp();
+    void musicCommands_data();
+    void musicCommands();
+    void musicFoundBesideMaze();
+    void realMusicLoopsWithinGame();
+
+private:
+    QString save(const MazeData& m, const QString& name = QStringLiteral("m.mdt"));
+    std::unique_ptr<frmPlay> loadedPlayer(const MazeData& m);
+
+    QTemporaryDir dir;
+    std::unique_ptr<MazeState> maze;
+    std::unique_ptr<FakeServices> fakes;
+};
+
+void TestPlayer::init()
+{
+    maze = std::make_unique<MazeState>();
+    fakes = std::make_unique<FakeServices>();
+}
+
+QString TestPlayer::save(const MazeData& m, const QString& name)
+{
+    const QString path = dir.filePath(name);
+    if (!MazeFile::write(path, m.header, m.grid).ok())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+std::unique_ptr<frmPlay> TestPlayer::loadedPlayer(const MazeData& m)
+{
+    auto w = std::make_unique<frmPlay>(*maze, fakes->services());
+    fakes->fileDialog.answer(save(m));
+    w->comLoad_Click();
+    return w;
+}
+
+void TestPlayer::load_data()
+{
+    QTest::addColumn<QString>("file"); // "good", "short" or "" for a cancel
+    QTest::newRow("good file") << "good";
+    QTest::newRow("refused file") << "short";
+    QTest::newRow("cancelled") << "";
+}
+
+void TestPlayer::load()
+{
+    QFETCH(QString, file);
+    QRandomGenerator rng(3);
+    const MazeData before = randomMaze(rng);
+    fill(*maze, before);
+    frmPlay w(*maze, fakes->services());
+    w.STB1->setPanelText(QStringLiteral("before"));
+    const QImage pictureBefore = w.picMap->image();
+
+    const MazeData good = corridor();
+    if (file == "good")
+        fakes->fileDialog.answer(save(good));
+    else if (file == "short")
+        writeBytes(dir.filePath("short.mdt"), hex("03 00 61 62")),
+            fakes->fileDialog.answer(dir.filePath("short.mdt"));
+    else
+        fakes->fileDialog.cancel();
+    w.comLoad_Click();
+
+    QCOMPARE(fakes->fileDialog.calls.size(), 1);
+    QCOMPARE(fakes->fileDialog.calls[0].filter, "迷路ファイル(*.mdt)|*.mdt");
+    if (file == "good") {
+        QCOMPARE(maze->header, good.header);
+        QCOMPARE(buttons(w), "110");
+        QCOMPARE(w.STB1->panelText(), QString());
+        ImageCanvas expected(ChipSheet::standard());
+        MazeState copy;
+        copy.header = good.header;
+        copy.grid = good.grid;
+        RedrawMap(copy, expected, 32, 32);
+        QCOMPARE(w.picMap->image(), expected.image());
+        QVERIFY(fakes->messageBox.messages.isEmpty());
+        return;
+    }
+    // Refused or cancelled: nothing changed.
+    QCOMPARE(maze->header, before.header);
+    QVERIFY(maze->grid == before.grid);
+    QCOMPARE(w.picMap->image(), pictureBefore);
+    QCOMPARE(w.STB1->panelText(), "before");
+    QCOMPARE(buttons(w), "100");
+    if (file == "short") {
+        QCOMPARE(fakes->messageBox.messages.size(), 1);
+        MazeFileError error{MazeFileError::Operation::Read, dir.filePath("short.mdt"),
+                            MazeFile::read(dir.filePath("short.mdt")).error.problem};
+        QCOMPARE(fakes->messageBox.messages[0].text, mazeFileMessage(error));
+    } else {
+        QVERIFY(fakes->messageBox.messages.isEmpty());
+    }
+}
+
+void TestPlayer::play_data()
+{
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("60 seconds") << 60 << "残り60秒";
+    QTest::newRow("no limit") << 1000 << "制限時間無し";
+}
+
+void TestPlayer::play()
+{
+    QFETCH(int, limit);
+    QFETCH(QString, status);
+    MazeData m = corridor();
+    m.header.TimeLimit = int16_t(limit);
+    auto w = loadedPlayer(m);
+    w->show();
+    w->comPlay_Click();
+    QCOMPARE(w->windowTitle(), "迷路PlayerA");
+    QCOMPARE(buttons(*w), "001");
+    QCOMPARE(w->picMap->pos(), QPoint(96, 208)); // start (10, 3) at (256, 256)
+    QCOMPARE(w->focusWidget(), w->picMap);
+    QCOMPARE(w->STB1->panelText(), status);
+    QCOMPARE(w->tim1->Interval(), 1000);
+    QCOMPARE(QPoint(maze->CursorX, maze->CursorY), QPoint(10, 3));
+}
+
+void TestPlayer::keysReachTheRules()
+{
+    auto w = loadedPlayer(corridor());
+    w->show();
+    w->comPlay_Click();
+    // Shift with an arrow moves as the arrow alone; the view follows.
+    QTest::keyClick(w->picMap, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(w->picMap, Qt::Key_Left);
+    QCOMPARE(QPoint(maze->CursorX, maze->CursorY), QPoint(9, 4));
+    QCOMPARE(w->picMap->pos(), QPoint(96 + 16, 208 - 16));
+    QTest::keyClick(w->picMap, Qt::Key_Space); // moves nothing
+    QCOMPARE(QPoint(maze->CursorX, maze->CursorY), QPoint(9, 4));
+    // What is shown is the backing picture: the ball at (9, 4).
+    QImage ball = w->picMap->image().copy(9 * 16, 4 * 16, 16, 16);
+    QImage expected(16, 16, QImage::Format_RGB32);
+    DrawChip(expected, ChipSheet::standard(), 0, 0, 0, FloorRow);
+    DrawChip(expected, ChipSheet::standard(), 0, 0, BallFigure.column, BallFigure.row);
+    QCOMPARE(ball, expected);
+}
+
+void TestPlayer::goalClosesWindow()
+{
+    auto w = loadedPlayer(corridor());
+    w->comPlay_Click();
+    QPointer<FakeMusicDevice> music = fakes->music.last();
+    w->picMap_KeyDown(39, 0);
+    QVERIFY(!w->isClosed());
+    w->picMap_KeyDown(39, 0); // onto the goal (12, 3)
+    QVERIFY(w->isClosed());
+    QCOMPARE(w->tim1->Interval(), 0);
+    QVERIFY(!music);
+}
+
+void TestPlayer::clockRunsOut()
+{
+    MazeData m = corridor();
+    m.header.TimeLimit = 3;
+    m.header.MusicFile = "theme.mid";
+    auto w = loadedPlayer(m);
+    w->comPlay_Click();
+    w->picMap_KeyDown(40, 0); // the view moves off its start
+    QStringList texts;
+    for (int i = 0; i < 2; ++i) {
+        w->tim1_Timer();
+        texts << w->STB1->panelText();
+    }
+    int ticksWhileShown = -1;
+    fakes->messageBox.whileShown = [&] {
+        texts << w->STB1->panelText();
+        ticksWhileShown = w->tim1->Interval();
+        QCOMPARE(buttons(*w), "001"); // the stop follows the message
+    };
+    w->tim1_Timer();
+    QCOMPARE(texts, (QStringList{"残り2秒", "残り1秒", "残り0秒"}));
+    QCOMPARE(fakes->beep.count, 3);
+    QCOMPARE(ticksWhileShown, 0); // no second time-up while the message is open
+    QCOMPARE(fakes->messageBox.messages.size(), 1);
+    QCOMPARE(fakes->messageBox.messages[0].text, "時間切れ");
+    QCOMPARE(buttons(*w), "110");
+    QCOMPARE(w->STB1->panelText(), QString());
+    QCOMPARE(w->picMap->pos(), QPoint(0, 0));
+    QCOMPARE(fakes->music.last()->log.last(), "stop");
+}
+
+void TestPlayer::stopBeforeTimeUp()
+{
+    auto w = loadedPlayer(corridor());
+    w->comPlay_Click();
+    w->tim1_Timer();
+    w->comStop_Click();
+    QCOMPARE(w->tim1->Interval(), 0);
+    QCOMPARE(buttons(*w), "110");
+    QCOMPARE(w->STB1->panelText(), QString());
+    QCOMPARE(w->picMap->pos(), QPoint(0, 0));
+    QCOMPARE(w->windowTitle(), "迷路PlayerA"); // the caption stays
+    QVERIFY(fakes->messageBox.messages.isEmpty());
+}
+
+void TestPlayer::musicCommands_data()
+{
+    QTest::addColumn<QString>("music");
+    QTest::addColumn<QString>("steps"); // P play, S stop, D done
+    QTest::addColumn<QStringList>("log");
+    const QString file = QStringLiteral("file /music/theme.mid");
+    QTest::newRow("play") << "/music/theme.mid"
+                          << "P" << QStringList{"type sequencer", file, "open", "prev", "play"};
+    QTest::newRow("done while playing")
+        << "/music/theme.mid"
+        << "PD" << QStringList{"type sequencer", file, "open", "prev", "play", "close",
+                               "type sequencer", file, "open", "prev", "play"};
+    QTest::newRow("stop, then its done")
+        << "/music/theme.mid"
+        << "PSD" << QStringList{"type sequencer", file, "open", "prev", "play", "stop", "close",
+                                "type sequencer", file, "open", "prev"};
+    QTest::newRow("no music: stop only") << ""
+                                         << "PS" << QStringList{"stop"};
+}
+
+void TestPlayer::musicCommands()
+{
+    QFETCH(QString, music);
+    QFETCH(QString, steps);
+    QFETCH(QStringList, log);
+    MazeData m = corridor();
+    m.header.MusicFile = Cp932::fromUnicode(music);
+    auto w = loadedPlayer(m);
+    for (QChar step : steps) {
+        if (step == 'P')
+            w->comPlay_Click();
+        else if (step == 'S')
+            w->comStop_Click();
+        else
+            fakes->music.last()->raiseDone();
+    }
+    QCOMPARE(fakes->music.last()->log, log);
+}
+
+void TestPlayer::musicFoundBesideMaze()
+{
+    MazeData m = corridor();
+    m.header.MusicFile = "C:\\MIDI\\STAGE1.MID";
+    writeBytes(dir.filePath("Stage1.mid"), tuneFile());
+    auto w = loadedPlayer(m);
+    w->comPlay_Click();
+    QCOMPARE(fakes->music.last()->log.value(1), "file " + dir.filePath("Stage1.mid"));
+}
+
+void TestPlayer::realMusicLoopsWithinGame()
+{
+    // A one-second tune, played offline through FluidSynth: it ends, and
+    // the game starts it again from its beginning.
+    const auto engine = std::make_shared<FluidEngine>(
+        FluidEngine::Output::Offline,
+        QStringList{QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2")});
+    FluidMusicDeviceFactory real(engine);
+    PlatformServices services{fakes->fileDialog, fakes->messageBox, fakes->beep, fakes->help, real};
+    writeBytes(dir.filePath("tune.mid"), tuneFile());
+    MazeData m = corridor();
+    m.header.MusicFile = Cp932::fromUnicode(dir.filePath("tune.mid"));
+    frmPlay w(*maze, services);
+    fakes->fileDialog.answer(save(m));
+    w.comLoad_Click();
+    QSignalSpy done(w.MMC1.get(), &MusicDevice::done);
+    w.comPlay_Click();
+
+    auto render = [&](double seconds) {
+        std::vector<int16_t> samples(size_t(seconds * SampleRate) * 2);
+        engine->render(samples.data(), int(samples.size() / 2));
+        return peakOf(samples);
+    };
+    QVERIFY(render(0.5) >= LoudPeak);
+    for (int i = 0; i < 30 && done.isEmpty(); ++i) {
+        render(0.1);
+        QTest::qWait(50);
+    }
+    QCOMPARE(done.size(), 1);         // the end, handled by MMC1_Done
+    QVERIFY(render(0.5) >= LoudPeak); // playing again
+    w.comStop_Click();
+}
+
+QTEST_MAIN(TestPlayer)
+#include "tst_player.moc"
