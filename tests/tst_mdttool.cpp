@@ -107,6 +107,10 @@ private slots:
     void renderScaled();
     void renderRefuses_data();
     void renderRefuses();
+    void check_data();
+    void check();
+    void checkText();
+    void renderRoute();
 
 private:
     QString saved(const MazeData& m)
@@ -226,6 +230,96 @@ void TestMdtTool::renderRefuses()
     QCOMPARE(r.status, 1);
     QVERIFY2(r.err.contains(message), qPrintable(r.err));
     QVERIFY(!QFileInfo::exists(png));
+}
+
+// A corridor from the start (1, 2) to the goal (5, 2) on the abc maze.
+MazeData corridorMaze()
+{
+    MazeData m = abcMaze();
+    m.header.GoalX = 5;
+    m.header.GoalY = 2;
+    for (int x = 1; x <= 5; ++x)
+        m.grid.at(x, 2).Chip = FirstFloor;
+    return m;
+}
+
+void TestMdtTool::check_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("fit"); // "" when not solvable
+    QTest::newRow("solvable") << "" << 0 << "fits";
+    QTest::newRow("tight at 0.9 keys a second") << "slow" << 0 << "tight";
+    QTest::newRow("goal walled off") << "wall" << 1 << "";
+    QTest::newRow("start on a wall, too slow") << "start on wall" << 1 << "does not fit";
+    QTest::newRow("refused file") << "short" << 2 << "";
+}
+
+void TestMdtTool::check()
+{
+    QFETCH(QString, change);
+    QFETCH(int, status);
+    QFETCH(QString, fit);
+    MazeData m = corridorMaze();
+    m.header.TimeLimit = 5;
+    QStringList options{"check", "--json"};
+    if (change == "slow")
+        options << "--keys-per-second"
+                << "0.9"; // 4.4 s of 5
+    if (change == "wall")
+        m.grid.at(3, 2).Chip = FirstWall;
+    if (change == "start on wall") {
+        m.grid.at(1, 2).Chip = FirstWall;
+        m.header.TimeLimit = 1;
+    }
+    QString file = saved(m);
+    if (change == "short")
+        writeBytes(file, hex("03 00 61 62"));
+    const Run r = mdt(options << file);
+    QCOMPARE(r.status, status);
+    if (status == 2) {
+        QVERIFY(r.out.isEmpty());
+        QVERIFY2(r.err.contains(file), qPrintable(r.err));
+        return;
+    }
+    const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    QCOMPARE(o["solvable"].toBool(), !fit.isEmpty());
+    QCOMPARE(o["fit"].toString(), fit);
+    QCOMPARE(o["start"].toObject()["valid"].toBool(), change != "start on wall");
+    if (change.isEmpty())
+        QCOMPARE(o["route"].toString(), "RRRR");
+}
+
+void TestMdtTool::checkText()
+{
+    const Run r = mdt({"check", saved(corridorMaze())});
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.out, QStringLiteral("start:      (1, 2) on chip 7, valid\n"
+                                   "goal:       (5, 2) on chip 7, valid\n"
+                                   "solvable:   yes, 4 keys: RRRR\n"
+                                   "time:       1.0 s at 4 keys/s, limit 60 s: fits\n"
+                                   "reachable:  4 cells\n"
+                                   "traps:      none\n"
+                                   "cycles:     none\n"));
+}
+
+void TestMdtTool::renderRoute()
+{
+    const QString file = saved(corridorMaze());
+    const QString plain = dir.filePath("plain.png");
+    const QString route = dir.filePath("route.png");
+    QCOMPARE(mdt({"render", file, plain}).status, 0);
+    QCOMPARE(mdt({"render", "--route", file, route}).status, 0);
+    const QImage a(plain);
+    const QImage b(route);
+    QCOMPARE(b.size(), a.size());
+    // The line runs through the cells of the route and nowhere else.
+    auto differs = [&](int x, int y) {
+        return a.copy(x * 16, y * 16, 16, 16) != b.copy(x * 16, y * 16, 16, 16);
+    };
+    for (int x = 1; x <= 5; ++x)
+        QVERIFY(differs(x, 2));
+    QVERIFY(!differs(3, 5));
 }
 
 QTEST_GUILESS_MAIN(TestMdtTool)

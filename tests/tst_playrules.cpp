@@ -5,59 +5,20 @@
 #include "ImageCanvas.h"
 #include "MapRedraw.h"
 #include "MazeState.h"
+#include "play/Analysis.h"
 #include "play/GameStart.h"
 #include "play/KeyStep.h"
 #include "play/PlayBoard.h"
 #include "play/PlayClock.h"
+#include "support/TextMazes.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
 using namespace orvane;
+using namespace orvane::test;
 
 namespace {
-
-// A maze drawn as text: '#' wall, '.' floor, ' ' unset, 'X' Chip 13, and
-// the arrows '^', 'v', '<', '>' on floor. The first row's first cell is `origin`.
-struct Layout {
-    QStringList rows;
-    QPoint origin;
-};
-
-std::unique_ptr<MazeState> mazeOf(const Layout& layout, QPoint start, QPoint goal)
-{
-    auto maze = std::make_unique<MazeState>();
-    for (int r = 0; r < layout.rows.size(); ++r) {
-        for (int c = 0; c < layout.rows[r].size(); ++c) {
-            MazeCell& cell = maze->cell(layout.origin.x() + c, layout.origin.y() + r);
-            const QChar ch = layout.rows[r][c];
-            cell.Chip = ch == '#' ? FirstWall : ch == ' ' ? UnsetChip : ch == 'X' ? 13 : FirstFloor;
-            cell.Item = int16_t(
-                QStringLiteral(" ^v<>").indexOf(ch) > 0 ? QStringLiteral(" ^v<>").indexOf(ch) : 0);
-        }
-    }
-    maze->header.StartX = int16_t(start.x());
-    maze->header.StartY = int16_t(start.y());
-    maze->header.GoalX = int16_t(goal.x());
-    maze->header.GoalY = int16_t(goal.y());
-    return maze;
-}
-
-std::optional<Direction> directionOf(QChar key)
-{
-    switch (key.toLatin1()) {
-    case 'U':
-        return Direction::Up;
-    case 'D':
-        return Direction::Down;
-    case 'L':
-        return Direction::Left;
-    case 'R':
-        return Direction::Right;
-    default:
-        return std::nullopt; // any other key
-    }
-}
 
 // What a cell should show: '.' as the full redraw drew it, 'o' its chip and
 // the ball, 'O' its chip, its arrow and the ball, '_' its chip and arrow
@@ -185,7 +146,7 @@ void TestPlayRules::keys()
     bool reachedGoal = false;
     for (QChar key : keys) {
         QVERIFY(!reachedGoal);
-        const KeyOutcome outcome = KeyStep(*maze, board, directionOf(key));
+        const KeyOutcome outcome = KeyStep(*maze, board, directionOfRouteKey(key.toLatin1()));
         moved += outcome.viewShift;
         reachedGoal = outcome.reachedGoal;
     }

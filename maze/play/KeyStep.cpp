@@ -3,8 +3,8 @@
 #include "MazeState.h"
 #include "PlayBoard.h"
 
+#include <algorithm>
 #include <cstdint>
-#include <vector>
 
 namespace orvane {
 namespace {
@@ -48,7 +48,11 @@ bool enterable(int16_t chip)
 
 class Press {
 public:
-    Press(MazeState& maze, PlayBoard& board) : maze_(maze), board_(board) { visits_.begin(); }
+    Press(MazeState& maze, PlayBoard& board, std::vector<QPoint>* path)
+        : maze_(maze), board_(board), path_(path)
+    {
+        visits_.begin();
+    }
 
     QPoint ball() const { return {maze_.CursorX, maze_.CursorY}; }
     int16_t item() const { return maze_.cell(maze_.CursorX, maze_.CursorY).Item; }
@@ -108,6 +112,8 @@ private:
         maze_.CursorY = int16_t(maze_.CursorY + offset.y());
         outcome_.viewShift -= offset * ChipSize;
         ++outcome_.steps;
+        if (path_)
+            path_->push_back(ball());
     }
 
     // The ball stays on its arrow: both are shown there.
@@ -120,6 +126,7 @@ private:
 
     MazeState& maze_;
     PlayBoard& board_;
+    std::vector<QPoint>* path_;
     KeyOutcome outcome_;
     static thread_local Visits visits_;
 };
@@ -128,9 +135,10 @@ thread_local Visits Press::visits_;
 
 } // namespace
 
-KeyOutcome KeyStep(MazeState& maze, PlayBoard& board, std::optional<Direction> key)
+KeyOutcome KeyStep(MazeState& maze, PlayBoard& board, std::optional<Direction> key,
+                   std::vector<QPoint>* path)
 {
-    Press press(maze, board);
+    Press press(maze, board, path);
     bool sliding = true;
     if (key && press.keyStep(*key) && press.item() != NoItem)
         sliding = press.slide();

@@ -5,6 +5,7 @@
 #include <QPoint>
 
 #include <optional>
+#include <vector>
 
 namespace orvane {
 
@@ -33,7 +34,9 @@ struct KeyOutcome {
 // rest of the arrow chain. Moves CursorX and CursorY and draws on the board
 // in that order; never changes the grid or the header. A slide blocked by a
 // wall, and a chain that would enter a cell a second time, end the press
-// with the ball and its arrow drawn on the cell where it rests.
-KeyOutcome KeyStep(MazeState& maze, PlayBoard& board, std::optional<Direction> key);
+// with the ball and its arrow drawn on the cell where it rests. When `path`
+// is given, every cell the ball enters is appended to it, in order.
+KeyOutcome KeyStep(MazeState& maze, PlayBoard& board, std::optional<Direction> key,
+                   std::vector<QPoint>* path = nullptr);
 
 } // namespace orvane

@@ -1,5 +1,6 @@
 // orvane-mdt: inspect ORVANE maze files from the command line.
 
+#include "CheckCommand.h"
 #include "ChipSheet.h"
 #include "Cp932.h"
 #include "ImageCanvas.h"
@@ -8,6 +9,8 @@
 #include "MazeState.h"
 #include "MazeSummary.h"
 #include "ProblemText.h"
+#include "RouteDrawing.h"
+#include "play/Analysis.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -48,7 +51,7 @@ constexpr int MaxScale = 8;
 int runRender(QCommandLineParser& parser, const QStringList& args)
 {
     if (args.size() != 3)
-        return fail(QStringLiteral("usage: orvane-mdt render [--scale N] FILE OUT.png"));
+        return fail(QStringLiteral("usage: orvane-mdt render [--scale N] [--route] FILE OUT.png"));
     bool scaleOk = false;
     const int scale = parser.value("scale").toInt(&scaleOk);
     if (!scaleOk || scale < 1 || scale > MaxScale)
@@ -62,12 +65,17 @@ int runRender(QCommandLineParser& parser, const QStringList& args)
     if (chips.isNull())
         return fail(QStringLiteral("orvane-mdt: the chip sheet is missing from this build"));
 
+    std::optional<orvane::MazeAnalysis> analysis;
+    if (parser.isSet("route"))
+        analysis = orvane::analyseMaze(*maze);
     orvane::ImageCanvas canvas(chips);
     orvane::RedrawMap(*maze, canvas, maze->header.MapWidth, maze->header.MapHeight);
     QImage picture = canvas.image();
     if (scale > 1)
         picture =
             picture.scaled(picture.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (analysis)
+        orvane::drawRoute(picture, *analysis, scale);
 
     QSaveFile out(args[2]);
     QImageWriter writer(&out, "png");
@@ -96,13 +104,19 @@ int main(int argc, char** argv)
         "Inspect ORVANE maze files (.mdt).\n\n"
         "Commands:\n"
         "  info FILE            print the header and what the map holds\n"
+        "  check FILE           can it be solved, in how many keys, where are the traps;\n"
+        "                       exit status 0 solvable, 1 not (or start or goal invalid),\n"
+        "                       2 the file cannot be read\n"
         "  render FILE OUT.png  draw the map as the player shows it");
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOption({"json", "info: print one JSON object instead of text"});
+    parser.addOption({"json", "info, check: print one JSON object instead of text"});
+    parser.addOption({"keys-per-second",
+                      "check: the pace the route's time is measured at (default 4)", "N", "4"});
+    parser.addOption({"route", "render: draw the shortest route and mark the traps"});
     parser.addOption(
         {"scale", "render: enlarge by a whole factor N (nearest neighbour)", "N", "1"});
-    parser.addPositionalArgument("command", "info or render");
+    parser.addPositionalArgument("command", "info, check or render");
     parser.addPositionalArgument("args", "the command's arguments", "[args...]");
     parser.process(app);
 
@@ -111,6 +125,8 @@ int main(int argc, char** argv)
         parser.showHelp(1);
     if (args[0] == "info")
         return runInfo(parser, args);
+    if (args[0] == "check")
+        return orvane::runCheck(parser, args);
     if (args[0] == "render")
         return runRender(parser, args);
     return fail(QStringLiteral("orvane-mdt: unknown command '%1' (try --help)").arg(args[0]));

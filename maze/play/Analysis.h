@@ -1,0 +1,54 @@
+#pragma once
+
+#include "Moves.h"
+
+#include <QPoint>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orvane {
+
+struct MazeState;
+
+// What the rules of the game allow on a maze, found by trying every key on
+// every cell the ball can rest on (a breadth-first search with KeyStep, the
+// rules the player runs).
+struct MazeAnalysis {
+    bool startValid = false; // on a Chip of 7 or more, as saving demands
+    bool goalValid = false;
+    bool solvable = false; // the goal test can hold after some key press
+    // The fewest key presses that end the game: U, D, L, R for the arrow
+    // keys, S for a key that does not move the ball.
+    std::string route;
+    std::vector<QPoint> routeCells; // the start, then every cell the ball enters
+    std::vector<QPoint> reachable;  // cells the ball can rest on, the start first
+    std::vector<QPoint> traps;      // reachable cells the goal cannot be reached from
+    std::vector<QPoint> cycles;     // cells where a key press ends by the cycle bound
+
+    bool valid() const { return startValid && goalValid; }
+};
+
+// The keys of a route, in the order the search tries them.
+inline constexpr char RouteKeys[] = {'S', 'U', 'D', 'L', 'R'};
+// The direction of a route key; nothing for S.
+std::optional<Direction> directionOfRouteKey(char key);
+
+MazeAnalysis analyseMaze(const MazeState& maze);
+
+// How a route's time compares with the maze's time limit.
+enum class RouteFit { NoLimit, Fits, Tight, TooSlow };
+// Within this share of the limit a route is tight.
+inline constexpr double TightShare = 0.2;
+
+struct RouteTiming {
+    double seconds = 0;
+    RouteFit fit = RouteFit::NoLimit;
+};
+
+// The time `keys` presses take at `keysPerSecond`, against a TimeLimit. A
+// limit of 0 or less still lasts until the first tick, one second.
+RouteTiming timeRoute(int keys, double keysPerSecond, int16_t timeLimit);
+
+} // namespace orvane

@@ -1,0 +1,43 @@
+#include "CheckCommand.h"
+
+#include "CheckReport.h"
+#include "MazeFile.h"
+#include "MazeState.h"
+#include "ProblemText.h"
+
+#include <QCommandLineParser>
+#include <QJsonDocument>
+#include <QTextStream>
+
+#include <memory>
+
+namespace orvane {
+
+int runCheck(const QCommandLineParser& parser, const QStringList& args)
+{
+    QTextStream err(stderr);
+    if (args.size() != 2) {
+        err << "usage: orvane-mdt check [--json] [--keys-per-second N] FILE" << Qt::endl;
+        return CheckRefused;
+    }
+    bool paceOk = false;
+    const double pace = parser.value("keys-per-second").toDouble(&paceOk);
+    if (!paceOk || !(pace > 0)) {
+        err << "orvane-mdt: --keys-per-second must be a number above 0" << Qt::endl;
+        return CheckRefused;
+    }
+    auto maze = std::make_unique<MazeState>();
+    if (const MazeFileError error = MazeFile::load(args[1], *maze)) {
+        err << problemText(error) << Qt::endl;
+        return CheckRefused;
+    }
+    const CheckReport report{*maze, analyseMaze(*maze), pace};
+    QTextStream out(stdout);
+    if (parser.isSet("json"))
+        out << QJsonDocument(report.json()).toJson(QJsonDocument::Compact) << '\n';
+    else
+        out << report.text();
+    return report.analysis.valid() && report.analysis.solvable ? CheckSolvable : CheckNotSolvable;
+}
+
+} // namespace orvane

@@ -1,0 +1,114 @@
+#include "CheckReport.h"
+
+#include "MazeState.h"
+
+#include <QJsonArray>
+
+namespace orvane {
+namespace {
+
+QString fitName(RouteFit fit)
+{
+    switch (fit) {
+    case RouteFit::NoLimit:
+        return QStringLiteral("no limit");
+    case RouteFit::Fits:
+        return QStringLiteral("fits");
+    case RouteFit::Tight:
+        return QStringLiteral("tight");
+    case RouteFit::TooSlow:
+        return QStringLiteral("does not fit");
+    }
+    return {};
+}
+
+QString cellText(QPoint c)
+{
+    return QStringLiteral("(%1, %2)").arg(c.x()).arg(c.y());
+}
+
+QString cellsText(const std::vector<QPoint>& cells)
+{
+    if (cells.empty())
+        return QStringLiteral("none");
+    QStringList listed;
+    for (QPoint c : cells)
+        listed << cellText(c);
+    return QStringLiteral("%1: %2").arg(cells.size()).arg(listed.join(u' '));
+}
+
+QJsonArray cellsJson(const std::vector<QPoint>& cells)
+{
+    QJsonArray array;
+    for (QPoint c : cells)
+        array.append(QJsonArray{c.x(), c.y()});
+    return array;
+}
+
+QJsonObject endJson(QPoint cell, int16_t chip, bool valid)
+{
+    return QJsonObject{{"x", cell.x()}, {"y", cell.y()}, {"chip", chip}, {"valid", valid}};
+}
+
+} // namespace
+
+QString CheckReport::text() const
+{
+    const MazeHeader& h = maze.header;
+    const MazeAnalysis& a = analysis;
+    auto end = [&](int16_t x, int16_t y, bool valid) {
+        return QStringLiteral("%1 on chip %2, %3")
+            .arg(cellText({x, y}))
+            .arg(maze.cell(x, y).Chip)
+            .arg(valid ? QStringLiteral("valid")
+                       : QStringLiteral("invalid (needs chip 7 or more)"));
+    };
+    QString out =
+        QStringLiteral("start:      %1\ngoal:       %2\n")
+            .arg(end(h.StartX, h.StartY, a.startValid), end(h.GoalX, h.GoalY, a.goalValid));
+    if (a.solvable) {
+        const RouteTiming t = timeRoute(int(a.route.size()), keysPerSecond, h.TimeLimit);
+        const QString limit = h.TimeLimit == NoTimeLimit
+                                  ? QStringLiteral("no limit")
+                                  : QStringLiteral("limit %1 s").arg(h.TimeLimit);
+        out += QStringLiteral("solvable:   yes, %1 keys: %2\n"
+                              "time:       %3 s at %4 keys/s, %5: %6\n")
+                   .arg(a.route.size())
+                   .arg(QString::fromStdString(a.route))
+                   .arg(t.seconds, 0, 'f', 1)
+                   .arg(keysPerSecond)
+                   .arg(limit, fitName(t.fit));
+    } else {
+        out += QStringLiteral("solvable:   no\n");
+    }
+    out += QStringLiteral("reachable:  %1 cells\ntraps:      %2\ncycles:     %3\n")
+               .arg(a.reachable.size())
+               .arg(cellsText(a.traps), cellsText(a.cycles));
+    return out;
+}
+
+QJsonObject CheckReport::json() const
+{
+    const MazeHeader& h = maze.header;
+    const MazeAnalysis& a = analysis;
+    QJsonObject o{
+        {"start", endJson({h.StartX, h.StartY}, maze.cell(h.StartX, h.StartY).Chip, a.startValid)},
+        {"goal", endJson({h.GoalX, h.GoalY}, maze.cell(h.GoalX, h.GoalY).Chip, a.goalValid)},
+        {"solvable", a.solvable},
+        {"timeLimit", h.TimeLimit == NoTimeLimit ? QJsonValue() : QJsonValue(h.TimeLimit)},
+        {"keysPerSecond", keysPerSecond},
+        {"reachable", int(a.reachable.size())},
+        {"traps", cellsJson(a.traps)},
+        {"cycles", cellsJson(a.cycles)},
+    };
+    if (a.solvable) {
+        const RouteTiming t = timeRoute(int(a.route.size()), keysPerSecond, h.TimeLimit);
+        o["keys"] = int(a.route.size());
+        o["route"] = QString::fromStdString(a.route);
+        o["seconds"] = t.seconds;
+        o["fit"] = fitName(t.fit);
+    }
+    return o;
+}
+
+} // namespace orvane

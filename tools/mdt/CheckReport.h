@@ -1,0 +1,23 @@
+#pragma once
+
+#include "play/Analysis.h"
+
+#include <QJsonObject>
+#include <QString>
+
+namespace orvane {
+
+struct MazeState;
+
+// What `orvane-mdt check` reports about a maze: its analysis, with the
+// route's time at a pace of keysPerSecond against the maze's time limit.
+struct CheckReport {
+    const MazeState& maze;
+    MazeAnalysis analysis;
+    double keysPerSecond;
+
+    QString text() const;
+    QJsonObject json() const;
+};
+
+} // namespace orvane

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "play/Analysis.h"
+
+#include <QImage>
+
+namespace orvane {
+
+// Draws an analysis over a map picture enlarged `scale` times: the route as
+// a thin line through the centres of the cells the ball passes, and a cross
+// on every trap cell.
+void drawRoute(QImage& picture, const MazeAnalysis& analysis, int scale);
+
+} // namespace orvane
