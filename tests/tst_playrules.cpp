@@ -120,6 +120,9 @@ void TestPlayRules::keys_data()
     QTest::newRow("floor at the grid's edge")
         << QStringList{".."} << QPoint(127, 5) << QPoint(127, 5) << far << "RR" << QPoint(128, 5)
         << QPoint(-16, 0) << false << QStringList{"_."};
+    QTest::newRow("ball outside the grid: nothing moves")
+        << QStringList{} << o << QPoint(200, 5) << far << "L" << QPoint(200, 5) << QPoint() << false
+        << QStringList{};
     QTest::newRow("arrow at the grid's edge")
         << QStringList{".>"} << QPoint(127, 5) << QPoint(127, 5) << far << "R" << QPoint(128, 5)
         << QPoint(-16, 0) << false << QStringList{"_."};

@@ -151,6 +151,8 @@ MazeAnalysis analyseMaze(const MazeState& original)
     const MazeHeader& h = maze->header;
     a.startValid = onFloorOrAbove(*maze, h.StartX, h.StartY);
     a.goalValid = onFloorOrAbove(*maze, h.GoalX, h.GoalY);
+    if (!MazeGrid::contains(h.StartX, h.StartY))
+        return a; // no file holds such a start
 
     const Search s = search(*maze);
     const std::vector<bool> can = canEnd(s);

@@ -138,6 +138,8 @@ thread_local Visits Press::visits_;
 KeyOutcome KeyStep(MazeState& maze, PlayBoard& board, std::optional<Direction> key,
                    std::vector<QPoint>* path)
 {
+    if (!MazeGrid::contains(maze.CursorX, maze.CursorY))
+        return {}; // no game placed the ball: the editor's pointer may be anywhere
     Press press(maze, board, path);
     bool sliding = true;
     if (key && press.keyStep(*key) && press.item() != NoItem)

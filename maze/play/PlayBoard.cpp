@@ -10,6 +10,8 @@ PlayBoard::PlayBoard(MapCanvas* canvas) : canvas_(canvas), isTouched_(GridCellCo
 
 void PlayBoard::touch(QPoint cell)
 {
+    if (!MazeGrid::contains(cell.x(), cell.y()))
+        return; // drawn nowhere on the map
     const int index = MazeGrid::index(cell.x(), cell.y());
     if (!isTouched_[size_t(index)]) {
         isTouched_[size_t(index)] = true;
