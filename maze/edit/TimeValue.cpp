@@ -1,5 +1,6 @@
 #include "TimeValue.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
