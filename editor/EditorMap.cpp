@@ -83,8 +83,9 @@ void frmEdit::picChrSet_Click()
 
 void frmEdit::picMap_MouseMove(int Button, int, int X, int Y)
 {
-    MapPointerMoved(maze_, mapCanvas(), X, Y, Button, isBusy());
+    MapPointerMoved(maze_, X, Y);
     shpWaku->move(ChipSize * maze_.CursorX, ChipSize * maze_.CursorY);
+    DragPaint(maze_, mapCanvas(), Button, isBusy());
     lblZahyou->setText(QStringLiteral("%1,%2").arg(maze_.CursorX).arg(maze_.CursorY));
 }
 

@@ -126,7 +126,7 @@ void TestEditing::click()
     QFETCH(bool, refreshed);
     Fixture f;
     f.maze->SelectedChip = int16_t(code);
-    MapPointerMoved(*f.maze, f.canvas, pixel.x(), pixel.y(), 0, false);
+    MapPointerMoved(*f.maze, pixel.x(), pixel.y());
     QCOMPARE(MapClicked(*f.maze, f.canvas, busy), refreshed);
     const QPoint cell = cellOf(pixel);
     QCOMPARE(f.maze->grid.at(cell.x(), cell.y()), after);
@@ -169,8 +169,8 @@ void TestEditing::drag()
     Fixture f;
     f.maze->SelectedChip = int16_t(code);
     const MazeHeader header = f.maze->header;
-    QCOMPARE(MapPointerMoved(*f.maze, f.canvas, pixel.x(), pixel.y(), buttons, busy),
-             log.size() == 2);
+    MapPointerMoved(*f.maze, pixel.x(), pixel.y());
+    QCOMPARE(DragPaint(*f.maze, f.canvas, buttons, busy), log.size() == 2);
     QCOMPARE(QPoint(f.maze->MapMouseX, f.maze->MapMouseY), pixel);
     QCOMPARE(QPoint(f.maze->CursorX, f.maze->CursorY), cellOf(pixel));
     QCOMPARE(f.canvas.log, log); // the refresh first: a cell shows at the next step

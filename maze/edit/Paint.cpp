@@ -75,11 +75,15 @@ bool PlaceMarker(MazeState& maze, MapCanvas& canvas, int x, int y)
     return true;
 }
 
-bool MapPointerMoved(MazeState& maze, MapCanvas& canvas, int x, int y, int buttons, bool busy)
+void MapPointerMoved(MazeState& maze, int x, int y)
 {
     maze.MapMouseX = x;
     maze.MapMouseY = y;
     CellFromMouse(maze);
+}
+
+bool DragPaint(MazeState& maze, MapCanvas& canvas, int buttons, bool busy)
+{
     if (buttons != MouseButton::Left || !PaintingAllowed(maze, canvas, busy))
         return false;
     // The cell painted by the step before shows now; this one at the next.

@@ -27,11 +27,14 @@ bool PaintCell(MazeState& maze, MapCanvas& canvas, int x, int y);
 // On the marker's own cell, and for other codes, nothing happens (false).
 bool PlaceMarker(MazeState& maze, MapCanvas& canvas, int x, int y);
 
-// The pointer moved over the map to pixel (x, y) with `buttons` held: records
-// the position and the cursor cell; when painting is allowed and the left
-// button alone is held, refreshes the map, then paints the cursor cell (the
-// start and goal tools do not drag). Returns whether it painted.
-bool MapPointerMoved(MazeState& maze, MapCanvas& canvas, int x, int y, int buttons, bool busy);
+// The pointer moved over the map to pixel (x, y): records the position and
+// sets the cursor cell from it.
+void MapPointerMoved(MazeState& maze, int x, int y);
+
+// A drag step at the cursor cell with `buttons` held: when painting is allowed
+// and the left button alone is held, refreshes the map, then paints the cell
+// (the start and goal tools do not drag). Returns whether it painted.
+bool DragPaint(MazeState& maze, MapCanvas& canvas, int buttons, bool busy);
 
 // A click on the map, at the cursor cell of the last pointer move: the paint
 // rule or the start or goal tool, then a refresh when something was drawn.
