@@ -79,6 +79,8 @@ template <typename Form> void MDIMain::showChild(QPointer<QMdiSubWindow>& slot)
         return;
     }
     auto* form = new Form(maze_, services_);
+    if constexpr (requires { form->Form_Load(); })
+        form->Form_Load(); // the window's opening steps
     auto* sub = new QMdiSubWindow(mdiArea, ChildFlags);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWidget(form);

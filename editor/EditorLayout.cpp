@@ -3,6 +3,7 @@
 #include "frmEdit.h"
 
 #include "Appearance.h"
+#include "BoxValidators.h"
 #include "PictureBox.h"
 #include "Placement.h"
 #include "ShapeOutline.h"
@@ -65,6 +66,7 @@ void frmEdit::createControls()
     Label2 = label(this, "Label2", QStringLiteral("このステージのタイトル"),
                    rectFromTwips(120, 120, 1770, 180), true);
     txtTitle = place(new QLineEdit(this), "txtTitle", rectFromTwips(120, 360, 4455, 270));
+    txtTitle->setValidator(new TitleValidator(txtTitle));
 
     Label7 = label(this, "Label7", QStringLiteral("座標"), rectFromTwips(4680, 120, 615, 255));
     lblZahyou = label(this, "lblZahyou", QStringLiteral("0,0"), rectFromTwips(4680, 360, 495, 255));
@@ -113,7 +115,7 @@ void frmEdit::createControls()
                    rectFromTwips(5280, 3600, 1380, 180), true);
     txtTime = place(new QLineEdit(QStringLiteral("60"), this), "txtTime",
                     rectFromTwips(5280, 3840, 615, 270));
-    txtTime->setMaxLength(3);
+    txtTime->setValidator(new TimeBoxValidator(txtTime, TimeBoxMaxLength));
     txtTime->setAttribute(Qt::WA_InputMethodEnabled, false);
     chkNoTime = place(new QCheckBox(QStringLiteral("制限時間無"), this), "chkNoTime",
                       rectFromTwips(6000, 3840, 1215, 255));

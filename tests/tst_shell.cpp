@@ -43,7 +43,7 @@ private slots:
     void menu_data();
     void menu();
     void editorOpensOnceAndStays();
-    void switchingRebuildsEditorKeepsMaze();
+    void switchingRebuildsEditorOnFreshMaze();
     void childWindowsAreFixedAtTopLeft_data();
     void childWindowsAreFixedAtTopLeft();
     void closeBoxBackToMain();
@@ -193,7 +193,7 @@ void TestShell::editorOpensOnceAndStays()
     QVERIFY(!main->player());
 }
 
-void TestShell::switchingRebuildsEditorKeepsMaze()
+void TestShell::switchingRebuildsEditorOnFreshMaze()
 {
     MDIMain* main = enterMain();
     main->mnuEdit_Click();
@@ -207,6 +207,7 @@ void TestShell::switchingRebuildsEditorKeepsMaze()
     QVERIFY(!main->editor());
     QVERIFY(main->player());
     QCOMPARE(children().size(), 1);
+    QCOMPARE(maze->header.Title, QByteArray("kept"));
 
     main->mnuEdit_Click();
     QCoreApplication::processEvents();
@@ -216,8 +217,10 @@ void TestShell::switchingRebuildsEditorKeepsMaze()
     QCOMPARE(children().size(), 1);
     QCOMPARE(rebuilt->txtTitle->text(), QString());
     QVERIFY(rebuilt->Option[0]->isChecked());
-    QCOMPARE(maze->header.Title, QByteArray("kept"));
-    QCOMPARE(maze->grid.at(40, 40), (MazeCell{9, 2}));
+    // The editor opens on a fresh maze: nothing of the one before is left.
+    QCOMPARE(maze->header.Title, QByteArray());
+    QCOMPARE(maze->grid.at(40, 40), MazeCell{});
+    QCOMPARE(maze->header.MapWidth, 32);
 }
 
 void TestShell::childWindowsAreFixedAtTopLeft_data()

@@ -230,7 +230,8 @@ void TestWindows::editorProperties()
     }
     QCOMPARE(w.scrTate->orientation(), Qt::Vertical);
     QCOMPARE(w.scrYoko->orientation(), Qt::Horizontal);
-    QCOMPARE(w.txtTime->maxLength(), 3);
+    QTest::keyClicks(w.txtTime, "45"); // three characters at most
+    QCOMPARE(w.txtTime->text(), "604");
     QVERIFY(!w.txtTime->testAttribute(Qt::WA_InputMethodEnabled));
     QVERIFY(w.txtTitle->text().isEmpty() && w.txtMusic->text().isEmpty());
     QVERIFY(w.Option[0]->isChecked());

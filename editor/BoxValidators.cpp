@@ -1,0 +1,60 @@
+#include "BoxValidators.h"
+
+#include "Cp932.h"
+#include "edit/TimeValue.h"
+
+#include <QLineEdit>
+
+namespace orvane {
+namespace {
+
+// How many characters of the text code page 932 cannot hold.
+qsizetype unstorableCount(const QString& text)
+{
+    bool lossless = true;
+    Cp932::fromUnicode(text, &lossless);
+    if (lossless)
+        return 0;
+    qsizetype count = 0;
+    for (const char32_t c : text.toUcs4()) {
+        Cp932::fromUnicode(QString::fromUcs4(&c, 1), &lossless);
+        count += lossless ? 0 : 1;
+    }
+    return count;
+}
+
+} // namespace
+
+TypingValidator::TypingValidator(QLineEdit* box) : QValidator(box), previous_(box->text())
+{
+    connect(box, &QLineEdit::textChanged, this, [this](const QString& text) { previous_ = text; });
+}
+
+QValidator::State TitleValidator::validate(QString& input, int&) const
+{
+    const qsizetype unstorable = unstorableCount(input);
+    return unstorable == 0 || unstorable <= unstorableCount(previous()) ? Acceptable : Invalid;
+}
+
+TimeBoxValidator::TimeBoxValidator(QLineEdit* box, int maxLength)
+    : TypingValidator(box), maxLength_(maxLength)
+{
+}
+
+QValidator::State TimeBoxValidator::validate(QString& input, int&) const
+{
+    if (input.size() > maxLength_ && input.size() > previous().size())
+        return Invalid;
+    return TimeBoxValue(input) ? Acceptable : Invalid;
+}
+
+void setBoxText(QLineEdit* box, const QString& text)
+{
+    // Without a validator the box takes the text as valid input.
+    const QValidator* validator = box->validator();
+    box->setValidator(nullptr);
+    box->setText(text);
+    box->setValidator(validator);
+}
+
+} // namespace orvane

@@ -1,0 +1,130 @@
+// The editor's title, time limit and music, and its save and load.
+
+#include "frmEdit.h"
+
+#include "BoxValidators.h"
+#include "Cp932.h"
+#include "FileFilters.h"
+#include "MazeFile.h"
+#include "MazeFileMessages.h"
+#include "MazeState.h"
+#include "PlatformServices.h"
+#include "StatusBar.h"
+#include "edit/SaveCheck.h"
+#include "edit/SizeChange.h"
+#include "edit/TimeValue.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+namespace orvane {
+
+QString frmEdit::unstorableMusicPathMessage(const QString& path)
+{
+    return QStringLiteral("音楽ファイル「%1」は選べません。\n"
+                          "場所の名前に、迷路ファイルに保存できない文字 (シフトJIS にない文字) "
+                          "が含まれています。別の場所のファイルを選んでください。")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+void frmEdit::txtTitle_Change()
+{
+    // A title read from a file keeps its own bytes for as long as the box
+    // shows it unchanged.
+    const QString text = txtTitle->text();
+    if (text != Cp932::toUnicode(maze_.header.Title))
+        maze_.header.Title = Cp932::fromUnicode(text);
+}
+
+void frmEdit::txtTime_Change()
+{
+    if (const std::optional<int16_t> value = TimeBoxValue(txtTime->text()))
+        maze_.header.TimeLimit = *value;
+}
+
+void frmEdit::chkNoTime_Click()
+{
+    const bool noLimit = chkNoTime->isChecked();
+    txtTime->setEnabled(!noLimit);
+    if (noLimit)
+        maze_.header.TimeLimit = NoTimeLimit;
+    else
+        txtTime_Change(); // the text the box kept
+}
+
+void frmEdit::Command2_Click()
+{
+    const std::optional<QString> path = services_.fileDialog.showOpen(this, MidiFileFilter);
+    if (!path)
+        return;
+    bool lossless = false;
+    QByteArray bytes = Cp932::fromUnicode(*path, &lossless);
+    if (!lossless) {
+        services_.messageBox.show(this, unstorableMusicPathMessage(*path));
+        return;
+    }
+    maze_.header.MusicFile = std::move(bytes);
+    txtMusic->setText(*path);
+}
+
+void frmEdit::showStatus(const QString& text)
+{
+    stb1->setPanelText(text);
+    stb1->repaint();
+}
+
+void frmEdit::Command3_Click()
+{
+    if (!StartAndGoalValid(maze_)) {
+        services_.messageBox.show(this, InvalidStartGoalMessage);
+        return;
+    }
+    const std::optional<QString> path = services_.fileDialog.showSave(this, MazeFileFilter);
+    if (!path)
+        return;
+    showStatus(SavingText);
+    const MazeFileError error = MazeFile::save(*path, maze_);
+    showStatus({});
+    if (error)
+        services_.messageBox.show(this, mazeFileMessage(error));
+}
+
+void frmEdit::showTimeLimit()
+{
+    // The handlers these set off leave TimeLimit as it is.
+    const int16_t limit = maze_.header.TimeLimit;
+    const bool noLimit = limit == NoTimeLimit;
+    setBoxText(txtTime, QString::number(limit));
+    txtTime->setEnabled(!noLimit);
+    chkNoTime->setChecked(noLimit);
+}
+
+void frmEdit::Command4_Click()
+{
+    const std::optional<QString> path = services_.fileDialog.showOpen(this, MazeFileFilter);
+    if (!path)
+        return;
+    showStatus(LoadingText);
+    if (const MazeFileError error = MazeFile::load(*path, maze_)) {
+        showStatus({});
+        services_.messageBox.show(this, mazeFileMessage(error));
+        return;
+    }
+    const MazeHeader& h = maze_.header;
+    RedrawMapEdit(h.MapWidth, h.MapHeight);
+    setBoxText(txtTitle, Cp932::toUnicode(h.Title));
+    txtMusic->setText(Cp932::toUnicode(h.MusicFile));
+    showTimeLimit();
+    repaint();
+    showStatus({});
+    // The map is drawn at this size already: no second redraw.
+    if (const std::optional<size_t> choice = sizeChoiceOf({h.MapWidth, h.MapHeight})) {
+        const QSignalBlocker quiet(Option[*choice]);
+        Option[*choice]->setChecked(true);
+    }
+}
+
+} // namespace orvane

@@ -1,0 +1,315 @@
+// The editing rules on a bare picture: what each does to the maze, and that
+// the picture then shows what the maze holds, as a full redraw draws it.
+
+#include "ChipSheet.h"
+#include "ImageCanvas.h"
+#include "MapRedraw.h"
+#include "MazeState.h"
+#include "edit/Fill.h"
+#include "edit/FreshMaze.h"
+#include "edit/Paint.h"
+#include "edit/SaveCheck.h"
+#include "edit/SizeChange.h"
+#include "edit/TimeValue.h"
+
+#include <QTest>
+
+using namespace orvane;
+
+Q_DECLARE_METATYPE(MazeCell)
+
+namespace {
+
+// Records the cells drawn and the refreshes, in order.
+class LoggingCanvas : public ImageCanvas {
+public:
+    using ImageCanvas::ImageCanvas;
+    QStringList log;
+    void markDirty(const QRect& r) override
+    {
+        log << QStringLiteral("draw %1,%2").arg(r.x() / ChipSize).arg(r.y() / ChipSize);
+    }
+    void refreshMap() override { log << QStringLiteral("refresh"); }
+};
+
+// An 8 x 6 map of walls, floors in row 1 with an arrow at (2, 1), chips 16
+// and 17 at (6, 3) and (7, 3), start and goal together at (5, 1), drawn.
+struct Fixture {
+    std::unique_ptr<MazeState> maze = std::make_unique<MazeState>();
+    LoggingCanvas canvas{ChipSheet::standard()};
+
+    Fixture()
+    {
+        for (int x = 0; x <= 8; ++x)
+            maze->grid.at(x, 1).Chip = FirstFloor;
+        maze->grid.at(2, 1).Item = ArrowDown;
+        maze->grid.at(6, 3).Chip = 16;
+        maze->grid.at(7, 3).Chip = 17;
+        maze->header.StartX = maze->header.GoalX = 5;
+        maze->header.StartY = maze->header.GoalY = 1;
+        RedrawMap(*maze, canvas, 8, 6);
+        canvas.log.clear();
+    }
+    // A full redraw of the maze as it stands, over the picture as it is
+    // (which shows only under the codes drawn transparent).
+    QImage redrawn() const
+    {
+        auto copy = std::make_unique<MazeState>(*maze);
+        ImageCanvas picture(ChipSheet::standard(), canvas.image());
+        RedrawMap(*copy, picture, copy->header.MapWidth, copy->header.MapHeight);
+        return picture.image();
+    }
+};
+
+// The cell under a pixel (QPoint's own division rounds).
+QPoint cellOf(QPoint pixel)
+{
+    return {pixel.x() / ChipSize, pixel.y() / ChipSize};
+}
+
+} // namespace
+
+class TestEditing : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(!ChipSheet::standard().isNull()); }
+    void click_data();
+    void click();
+    void drag_data();
+    void drag();
+    void fill_data();
+    void fill();
+    void freshMaze();
+    void sizeChange();
+    void timeBoxValue_data();
+    void timeBoxValue();
+    void saveCheck_data();
+    void saveCheck();
+};
+
+void TestEditing::click_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QPoint>("pixel");
+    QTest::addColumn<bool>("busy");
+    QTest::addColumn<MazeCell>("after"); // the cell clicked
+    QTest::addColumn<bool>("refreshed");
+    QTest::addColumn<QPoint>("marker"); // start or goal, after
+    const QPoint same(5, 1);
+    QTest::newRow("wall over an arrow") << 3 << QPoint(40, 20) << false << MazeCell{3, 0} << true;
+    QTest::newRow("floor under the markers")
+        << 8 << QPoint(88, 20) << false << MazeCell{8, 0} << true;
+    QTest::newRow("the same chip again") << 1 << QPoint(40, 60) << false << MazeCell{1, 0} << true;
+    QTest::newRow("arrow on a floor") << 16 << QPoint(56, 20) << false << MazeCell{7, 4} << true;
+    QTest::newRow("arrow over an arrow") << 13 << QPoint(40, 20) << false << MazeCell{7, 1} << true;
+    QTest::newRow("arrow on chip 16") << 14 << QPoint(104, 56) << false << MazeCell{16, 2} << true;
+    QTest::newRow("arrow on chip 17") << 14 << QPoint(120, 56) << false << MazeCell{17, 0} << false;
+    QTest::newRow("arrow on a wall") << 13 << QPoint(40, 60) << false << MazeCell{1, 0} << false;
+    QTest::newRow("start onto an arrow")
+        << 17 << QPoint(40, 20) << false << MazeCell{7, 0} << true << QPoint(2, 1);
+    QTest::newRow("goal onto a wall")
+        << 18 << QPoint(40, 60) << false << MazeCell{1, 0} << true << QPoint(2, 3);
+    QTest::newRow("start on its own cell")
+        << 17 << QPoint(88, 20) << false << MazeCell{7, 0} << false << same;
+    QTest::newRow("outside the picture")
+        << 3 << QPoint(128, 16) << false << MazeCell{7, 0} << false;
+    QTest::newRow("hourglass") << 3 << QPoint(40, 60) << true << MazeCell{1, 0} << false;
+}
+
+void TestEditing::click()
+{
+    QFETCH(int, code);
+    QFETCH(QPoint, pixel);
+    QFETCH(bool, busy);
+    QFETCH(MazeCell, after);
+    QFETCH(bool, refreshed);
+    Fixture f;
+    f.maze->SelectedChip = int16_t(code);
+    MapPointerMoved(*f.maze, pixel.x(), pixel.y());
+    QCOMPARE(MapClicked(*f.maze, f.canvas, busy), refreshed);
+    const QPoint cell = cellOf(pixel);
+    QCOMPARE(f.maze->grid.at(cell.x(), cell.y()), after);
+    if (code >= StartCode) {
+        QFETCH(QPoint, marker);
+        const MazeHeader& h = f.maze->header;
+        QCOMPARE(code == StartCode ? QPoint(h.StartX, h.StartY) : QPoint(h.GoalX, h.GoalY), marker);
+    }
+    QCOMPARE(f.canvas.log.value(f.canvas.log.size() - 1) == "refresh", refreshed);
+    QCOMPARE(f.canvas.log.size() > 0, refreshed);
+    QCOMPARE(f.canvas.image(), f.redrawn()); // markers and arrows never hidden
+}
+
+void TestEditing::drag_data()
+{
+    QTest::addColumn<QPoint>("pixel");
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<bool>("busy");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QStringList>("log");
+    const QStringList painted{"refresh", "draw 2,3"};
+    QTest::newRow("left") << QPoint(40, 63) << 1 << false << 9 << painted;
+    QTest::newRow("right") << QPoint(40, 63) << 2 << false << 9 << QStringList();
+    QTest::newRow("left and right") << QPoint(40, 63) << 3 << false << 9 << QStringList();
+    QTest::newRow("left and middle") << QPoint(40, 63) << 5 << false << 9 << QStringList();
+    QTest::newRow("no button") << QPoint(40, 63) << 0 << false << 9 << QStringList();
+    QTest::newRow("start tool") << QPoint(40, 63) << 1 << false << 17 << QStringList{"refresh"};
+    QTest::newRow("left of the picture") << QPoint(-1, 20) << 1 << false << 9 << QStringList();
+    QTest::newRow("below the picture") << QPoint(20, 96) << 1 << false << 9 << QStringList();
+    QTest::newRow("hourglass") << QPoint(40, 63) << 1 << true << 9 << QStringList();
+}
+
+void TestEditing::drag()
+{
+    QFETCH(QPoint, pixel);
+    QFETCH(int, buttons);
+    QFETCH(bool, busy);
+    QFETCH(int, code);
+    QFETCH(QStringList, log);
+    Fixture f;
+    f.maze->SelectedChip = int16_t(code);
+    const MazeHeader header = f.maze->header;
+    MapPointerMoved(*f.maze, pixel.x(), pixel.y());
+    QCOMPARE(DragPaint(*f.maze, f.canvas, buttons, busy), log.size() == 2);
+    QCOMPARE(QPoint(f.maze->MapMouseX, f.maze->MapMouseY), pixel);
+    QCOMPARE(QPoint(f.maze->CursorX, f.maze->CursorY), cellOf(pixel));
+    QCOMPARE(f.canvas.log, log); // the refresh first: a cell shows at the next step
+    QCOMPARE(f.maze->grid.at(2, 3).Chip, log.size() == 2 ? 9 : 1);
+    QCOMPARE(f.maze->header, header);
+}
+
+void TestEditing::fill_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("filled");
+    QTest::newRow("wall 4") << 4 << true;
+    QTest::newRow("floor 12") << 12 << true;
+    QTest::newRow("arrow") << 13 << false;
+    QTest::newRow("start") << 17 << false;
+    QTest::newRow("goal") << 18 << false;
+}
+
+void TestEditing::fill()
+{
+    QFETCH(int, code);
+    QFETCH(bool, filled);
+    Fixture f;
+    f.maze->grid.at(9, 2).Chip = 10;
+    f.maze->SelectedChip = int16_t(code);
+    auto before = std::make_unique<MazeState>(*f.maze);
+    QCOMPARE(FillMap(*f.maze, f.canvas), filled);
+    for (int y = GridMin; y <= GridMax; ++y) {
+        for (int x = GridMin; x <= GridMax; ++x) {
+            MazeCell want = before->grid.at(x, y);
+            if (filled && x >= 0 && x <= 8 && y >= 0 && y <= 6)
+                want.Chip = int16_t(code); // the item stays
+            QCOMPARE(f.maze->grid.at(x, y), want);
+        }
+    }
+    QCOMPARE(f.canvas.log.value(f.canvas.log.size() - 1), filled ? "refresh" : "");
+    QCOMPARE(f.canvas.image(), f.redrawn()); // the arrow shows over the new chip
+}
+
+void TestEditing::freshMaze()
+{
+    // What a maze loaded in the player leaves behind.
+    Fixture f;
+    MazeState& m = *f.maze;
+    m.header.Title = "old";
+    m.header.MusicFile = "old.mid";
+    m.header.TimeLimit = NoTimeLimit;
+    m.grid.at(40, 2) = {7, 0};
+    m.grid.at(-1, 0) = {8, 0};
+    m.CursorX = 7;
+    m.TimeLeft = 5;
+    m.SelectedChip = 15;
+    m.ChipCol = m.ChipRow = 2;
+    LoggingCanvas canvas(ChipSheet::standard(), QImage(512, 512, QImage::Format_RGB32));
+    OpenFreshMaze(m, canvas);
+
+    auto fresh = std::make_unique<MazeState>();
+    fresh->header = {{}, 60, 0, 0, 31, 31, {}, 32, 32};
+    for (int y = 0; y <= 32; ++y)
+        for (int x = 0; x <= 32; ++x)
+            fresh->grid.at(x, y).Chip = 1;
+    fresh->SelectedChip = 1;
+    QCOMPARE(m.header, fresh->header);
+    QVERIFY(m.grid == fresh->grid);
+    QCOMPARE(QList<int>({m.CursorX, m.TimeLeft, m.ChipCol, m.ChipRow, m.SelectedChip}),
+             QList<int>({0, 0, 0, 0, 1}));
+    QCOMPARE(canvas.log.last(), "refresh");
+    QCOMPARE(canvas.image(), f.redrawn());
+}
+
+void TestEditing::sizeChange()
+{
+    auto maze = std::make_unique<MazeState>();
+    ImageCanvas canvas(ChipSheet::standard());
+    QVERIFY(ChangeMapSize(*maze, canvas, {32, 32}));
+    QVERIFY(ChangeMapSize(*maze, canvas, {64, 64}));
+    maze->grid.at(40, 50) = {9, 3};
+    QVERIFY(ChangeMapSize(*maze, canvas, {32, 32}));
+    QCOMPARE(maze->grid.at(40, 50), (MazeCell{9, 3})); // hidden, kept
+    QCOMPARE(maze->grid.at(64, 64).Chip, 1);           // turned from 0 at 64 x 64
+
+    for (size_t i = 0; i < MapSizes.size(); ++i)
+        QCOMPARE(sizeChoiceOf(MapSizes[i]), std::optional<size_t>(i));
+    QCOMPARE(sizeChoiceOf({96, 32}), std::nullopt);
+    QCOMPARE(sizeChoiceOf({10, 12}), std::nullopt);
+}
+
+void TestEditing::timeBoxValue_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("value"); // None: does not fit
+    constexpr int None = 99999;
+    // clang-format off
+    const std::pair<const char*, int> rows[] = {
+        {"", 0}, {"60", 60}, {"abc", 0}, {"2.5", 2}, {"3.5", 4}, {"-2.5", -2}, {"1.5", 2},
+        {".5", 0}, {"-7", -7}, {"+5", 5}, {" 12", 12}, {"1 2", 12}, {"\t7\n", 7},
+        {"12abc", 12}, {"1.2.3", 1}, {"--7", 0}, {"1e3", 1000}, {"1E3", 1000}, {"1d2", 100},
+        {"1e", 1}, {"1e-3", 0}, {"e3", 0}, {"32767", 32767}, {"32767.5", None},
+        {"-32768.5", -32768}, {"-32769", None}, {"9e9", None}, {"1e99999999", None},
+        {"0.00001e9", 10000}, {"1e-99999", 0}};
+    // clang-format on
+    for (const auto& [text, value] : rows)
+        QTest::newRow(text) << QString::fromLatin1(text) << value;
+}
+
+void TestEditing::timeBoxValue()
+{
+    QFETCH(QString, text);
+    QFETCH(int, value);
+    const std::optional<int16_t> got = TimeBoxValue(text);
+    QCOMPARE(got ? int(*got) : 99999, value);
+}
+
+void TestEditing::saveCheck_data()
+{
+    QTest::addColumn<QPoint>("start");
+    QTest::addColumn<QPoint>("goal");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("both on floors") << QPoint(0, 1) << QPoint(5, 1) << true;
+    QTest::newRow("start on a wall") << QPoint(0, 0) << QPoint(5, 1) << false;
+    QTest::newRow("goal on a wall") << QPoint(0, 1) << QPoint(5, 2) << false;
+    QTest::newRow("goal on chip 17") << QPoint(0, 1) << QPoint(7, 3) << true;
+    QTest::newRow("start in the margin") << QPoint(-1, 1) << QPoint(5, 1) << false;
+    QTest::newRow("start outside the grid") << QPoint(-6, 1) << QPoint(5, 1) << false;
+    QTest::newRow("goal outside the grid") << QPoint(0, 1) << QPoint(129, 1) << false;
+}
+
+void TestEditing::saveCheck()
+{
+    QFETCH(QPoint, start);
+    QFETCH(QPoint, goal);
+    QFETCH(bool, valid);
+    Fixture f;
+    f.maze->header.StartX = int16_t(start.x());
+    f.maze->header.StartY = int16_t(start.y());
+    f.maze->header.GoalX = int16_t(goal.x());
+    f.maze->header.GoalY = int16_t(goal.y());
+    QCOMPARE(StartAndGoalValid(*f.maze), valid);
+}
+
+QTEST_MAIN(TestEditing)
+#include "tst_editing.moc"

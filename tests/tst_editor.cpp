@@ -1,0 +1,310 @@
+// The editor window's handlers: wired to their controls, and what they show.
+
+#include "Appearance.h"
+#include "ChipSheet.h"
+#include "Cp932.h"
+#include "FileFilters.h"
+#include "ImageCanvas.h"
+#include "MapRedraw.h"
+#include "MazeCodec.h"
+#include "MazeFile.h"
+#include "MazeFileMessages.h"
+#include "PictureBox.h"
+#include "ShapeOutline.h"
+#include "StatusBar.h"
+#include "TestMazes.h"
+#include "frmEdit.h"
+#include "support/FakeServices.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace orvane;
+using namespace orvane::test;
+
+namespace {
+
+// Types text as the keyboard or an input method delivers it.
+void type(QWidget* target, const QString& text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(target, &press);
+    }
+}
+
+void mouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons held,
+           Qt::MouseButton button = Qt::NoButton)
+{
+    QMouseEvent event(type, at, target->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+} // namespace
+
+class TestEditor : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { applyAppearance(); }
+    void init();
+    void cleanup() { w.reset(); }
+
+    void opening();
+    void pointerEvents();
+    void sizeButtons_data();
+    void sizeButtons();
+    void scrolling();
+    void timeBox();
+    void titleAndMusic();
+    void saveAndLoad();
+    void loadSelectsSizeButton_data();
+    void loadSelectsSizeButton();
+    void refusedLoadChangesNothing();
+
+private:
+    QString write(const MazeData& m);
+
+    std::unique_ptr<MazeState> maze;
+    std::unique_ptr<FakeServices> fakes;
+    std::unique_ptr<frmEdit> w;
+    QTemporaryDir dir;
+};
+
+void TestEditor::init()
+{
+    maze = std::make_unique<MazeState>();
+    fakes = std::make_unique<FakeServices>();
+    w = std::make_unique<frmEdit>(*maze, fakes->services());
+    w->Form_Load();
+}
+
+QString TestEditor::write(const MazeData& m)
+{
+    const QString path = dir.filePath(QStringLiteral("m.mdt"));
+    if (!MazeFile::write(path, m.header, m.grid).ok())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+void TestEditor::opening()
+{
+    auto fresh = std::make_unique<MazeState>(*maze);
+    ImageCanvas expected(ChipSheet::standard());
+    RedrawMap(*fresh, expected, 32, 32);
+    QCOMPARE(w->picMap->image(), expected.image());
+
+    w->Command3_Click(); // start and goal lie on walls
+    QCOMPARE(fakes->messageBox.messages.size(), 1);
+    QCOMPARE(fakes->messageBox.messages[0].text, "スタート位置、またはゴール位置が不正です。");
+    QCOMPARE(fakes->messageBox.messages[0].title, "ORVANE");
+    QVERIFY(fakes->fileDialog.calls.isEmpty());
+}
+
+void TestEditor::pointerEvents()
+{
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    // The pointer is tracked without a button held; a click picks floor 9.
+    QTest::mouseMove(w->picChrSet, QPoint(37, 21));
+    QTest::mouseClick(w->picChrSet, Qt::LeftButton, {}, QPoint(37, 21));
+    QCOMPARE(maze->SelectedChip, 9);
+    QCOMPARE(w->shpSWaku->pos(), QPoint(32, 16));
+    QTest::mouseMove(w->picMap, QPoint(40, 70));
+    QCOMPARE(w->lblZahyou->text(), "2,4");
+    QCOMPARE(w->shpWaku->pos(), QPoint(32, 64));
+
+    // A left drag paints the cells it passes over.
+    mouse(w->picMap, QEvent::MouseButtonPress, {40, 70}, Qt::LeftButton, Qt::LeftButton);
+    mouse(w->picMap, QEvent::MouseMove, {56, 70}, Qt::LeftButton);
+    mouse(w->picMap, QEvent::MouseMove, {72, 70}, Qt::LeftButton);
+    mouse(w->picMap, QEvent::MouseButtonRelease, {72, 70}, {}, Qt::LeftButton);
+    QCOMPARE(
+        QList<int>({maze->grid.at(2, 4).Chip, maze->grid.at(3, 4).Chip, maze->grid.at(4, 4).Chip}),
+        QList<int>({1, 9, 9}));
+    // The right button drags nothing; the label follows out of the picture.
+    mouse(w->picMap, QEvent::MouseButtonPress, {100, 70}, Qt::RightButton, Qt::RightButton);
+    mouse(w->picMap, QEvent::MouseMove, {120, 70}, Qt::RightButton);
+    QCOMPARE(maze->grid.at(7, 4).Chip, 1);
+    mouse(w->picMap, QEvent::MouseMove, {-20, 70}, Qt::LeftButton);
+    QCOMPARE(w->lblZahyou->text(), "-1,4");
+}
+
+void TestEditor::sizeButtons_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QSize>("cells");
+    const QSize cells[] = {{32, 32}, {32, 64}, {64, 32}, {64, 64},
+                           {96, 64}, {64, 96}, {96, 96}, {128, 128}};
+    for (int i = 0; i < 8; ++i)
+        QTest::addRow("Option%d", i + 1) << i << cells[i];
+}
+
+void TestEditor::sizeButtons()
+{
+    QFETCH(int, button);
+    QFETCH(QSize, cells);
+    w->Option[(button + 1) % 8]->click(); // from another size
+    w->Option[button]->click();
+    QCOMPARE(w->picMap->size(), cells * 16);
+    QCOMPARE(QSize(w->scrYoko->maximum(), w->scrTate->maximum()), cells - QSize(20, 20));
+    QCOMPARE(QSize(maze->header.MapWidth, maze->header.MapHeight), cells);
+}
+
+void TestEditor::scrolling()
+{
+    w->Option[7]->click();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    w->scrTate->setValue(108);
+    w->scrYoko->setValue(108);
+    const QImage shown = w->picBack->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown, w->picMap->image().copy(1728, 1728, 320, 320)); // cells 108 to 127
+
+    // Dragging the thumb moves the map before the value changes.
+    w->scrYoko->setTracking(false);
+    w->scrYoko->setSliderDown(true);
+    w->scrYoko->setSliderPosition(40);
+    QCOMPARE(w->picMap->pos(), QPoint(-640, -1728));
+}
+
+void TestEditor::timeBox()
+{
+    w->txtTime->clear();
+    QTest::keyClicks(w->txtTime, "2.5");
+    QCOMPARE(maze->header.TimeLimit, 2);
+    w->txtTime->clear();
+    QTest::keyClicks(w->txtTime, "9e9"); // the last 9 would not fit in 16 bits
+    QCOMPARE(w->txtTime->text(), "9e");
+    QTest::keyClicks(w->txtTime, "1234"); // nor a fourth character
+    QCOMPARE(w->txtTime->text(), "9e1");
+    QCOMPARE(maze->header.TimeLimit, 90);
+
+    w->chkNoTime->click();
+    QVERIFY(!w->txtTime->isEnabled());
+    QCOMPARE(maze->header.TimeLimit, NoTimeLimit);
+    w->chkNoTime->click();
+    QVERIFY(w->txtTime->isEnabled());
+    QCOMPARE(maze->header.TimeLimit, 90);
+}
+
+void TestEditor::titleAndMusic()
+{
+    type(w->txtTitle, QStringLiteral("迷路①한")); // no hangul in code page 932
+    QCOMPARE(w->txtTitle->text(), "迷路①");
+    QCOMPARE(maze->header.Title, Cp932::fromUnicode(QStringLiteral("迷路①")));
+
+    fakes->fileDialog.answer(QStringLiteral("/曲/a.mid"));
+    fakes->fileDialog.answer(QStringLiteral("/음악/b.mid"));
+    fakes->fileDialog.cancel();
+    for (int i = 0; i < 3; ++i)
+        w->Command2->click();
+    QCOMPARE(fakes->fileDialog.calls.value(0).filter, MidiFileFilter);
+    QCOMPARE(w->txtMusic->text(), "/曲/a.mid");
+    QCOMPARE(maze->header.MusicFile, Cp932::fromUnicode(QStringLiteral("/曲/a.mid")));
+    QCOMPARE(fakes->messageBox.messages.size(), 1); // the path it cannot hold
+    QVERIFY(fakes->messageBox.messages[0].text.contains(QStringLiteral("/음악/b.mid")));
+}
+
+void TestEditor::saveAndLoad()
+{
+    maze->grid.at(0, 0).Chip = FirstFloor;
+    maze->grid.at(31, 31) = {LastFloor, ArrowLeft}; // items under the goal do not matter
+    maze->grid.at(50, 60) = {9, 1};
+    type(w->txtTitle, QStringLiteral("保存"));
+    const QString path = dir.filePath(QStringLiteral("a.mdt"));
+    const QString noFolder = dir.filePath(QStringLiteral("missing/a.mdt"));
+    fakes->fileDialog.cancel();
+    fakes->fileDialog.answer(noFolder);
+    fakes->fileDialog.answer(path);
+    for (int i = 0; i < 3; ++i)
+        w->Command3->click();
+    QVERIFY(!QFile::exists(noFolder));
+    QCOMPARE(fakes->messageBox.messages.size(), 1);
+    QCOMPARE(fakes->messageBox.messages[0].text, mazeFileMessage(MazeFile::save(noFolder, *maze)));
+    QCOMPARE(fakes->fileDialog.calls.value(2).kind, FakeFileDialog::Kind::Save);
+    QCOMPARE(fakes->fileDialog.calls.value(2).filter, MazeFileFilter);
+    QCOMPARE(readBytes(path), MazeCodec::encode(maze->header, maze->grid).bytes);
+    QCOMPARE(w->stb1->panelText(), QString());
+
+    // Back into a fresh editor, after a file whose title is no code page 932.
+    MazeData odd = abcMaze();
+    odd.header.Title = QByteArray("t\xFF\x81", 3);
+    auto saved = std::make_unique<MazeState>(*maze);
+    init();
+    fakes->fileDialog.answer(write(odd));
+    w->Command4->click();
+    QCOMPARE(maze->header, odd.header); // its bytes kept
+    fakes->fileDialog.answer(path);
+    w->Command4->click();
+    QCOMPARE(maze->header, saved->header);
+    QVERIFY(maze->grid == saved->grid);
+    QCOMPARE(w->txtTitle->text(), "保存");
+    QCOMPARE(w->stb1->panelText(), QString());
+}
+
+void TestEditor::loadSelectsSizeButton_data()
+{
+    QTest::addColumn<QSize>("cells");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<int>("button"); // checked afterwards
+    QTest::newRow("96 x 64, no limit") << QSize(96, 64) << int(NoTimeLimit) << 4;
+    QTest::newRow("odd size") << QSize(40, 24) << 1234 << 3;
+    QTest::newRow("smaller than the view") << QSize(10, 12) << -32768 << 3;
+}
+
+void TestEditor::loadSelectsSizeButton()
+{
+    QFETCH(QSize, cells);
+    QFETCH(int, limit);
+    QFETCH(int, button);
+    MazeData m = abcMaze();
+    m.header.MapWidth = int16_t(cells.width());
+    m.header.MapHeight = int16_t(cells.height());
+    m.header.TimeLimit = int16_t(limit);
+    w->Option[3]->click();
+    w->chkNoTime->click(); // the load clears it again when it must
+
+    fakes->fileDialog.answer(write(m));
+    w->Command4_Click();
+    QVERIFY(w->Option[size_t(button)]->isChecked());
+    QCOMPARE(w->picMap->size(), cells * 16);
+    QCOMPARE(w->scrYoko->maximum(), std::max(cells.width() - 20, 0));
+    QCOMPARE(w->chkNoTime->isChecked(), limit == NoTimeLimit);
+    QCOMPARE(w->txtTime->isEnabled(), limit != NoTimeLimit);
+    QCOMPARE(maze->header.TimeLimit, limit);
+    QTest::keyClicks(w->txtTime, "5"); // a long text shows whole, may shrink, never grow
+    QCOMPARE(w->txtTime->text(), QString::number(limit));
+}
+
+void TestEditor::refusedLoadChangesNothing()
+{
+    w->Option[1]->click();
+    type(w->txtTitle, QStringLiteral("今の"));
+    const QString bad = dir.filePath(QStringLiteral("bad.mdt"));
+    writeBytes(bad, hex("03 00 61 62"));
+    auto before = std::make_unique<MazeState>(*maze);
+    const QImage picture = w->picMap->image();
+
+    fakes->fileDialog.cancel();
+    fakes->fileDialog.answer(bad);
+    w->Command4_Click();
+    w->Command4_Click();
+    QCOMPARE(fakes->messageBox.messages.size(), 1);
+    QCOMPARE(fakes->messageBox.messages[0].text, mazeFileMessage(MazeFile::load(bad, *maze)));
+    QCOMPARE(maze->header, before->header);
+    QVERIFY(maze->grid == before->grid);
+    QCOMPARE(w->picMap->image(), picture);
+    QVERIFY(w->Option[1]->isChecked());
+    QCOMPARE(w->txtTitle->text(), "今の");
+    QCOMPARE(w->stb1->panelText(), QString());
+}
+
+QTEST_MAIN(TestEditor)
+#include "tst_editor.moc"
