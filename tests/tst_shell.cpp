@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -52,6 +53,7 @@ private slots:
     void closingChildStopsClockAndMusicAtOnce();
     void childMenuOffersMoveAndClose();
     void endRunsNoClosingStep();
+    void paintSavePlayToGoal();
     void helpAsksViewer();
     void endQuitsAtOnce();
     void closingMainClosesChildFirst();
@@ -343,6 +345,50 @@ void TestShell::endRunsNoClosingStep()
     QCOMPARE(counter.closes, 0);
     QVERIFY(main->player() && music); // nothing closed; the teardown releases them
     QVERIFY(!music->log.contains(QStringLiteral("close")));
+}
+
+void TestShell::paintSavePlayToGoal()
+{
+    // A maze painted in the editor, saved, loaded in the player and played.
+    QTemporaryDir dir;
+    const QString file = dir.filePath("corridor.mdt");
+    MDIMain* main = enterMain();
+    main->mnuEdit_Click();
+    frmEdit* editor = main->editor();
+    auto pick = [&](int code) { // a palette cell by its code
+        const int index = code - 1;
+        editor->picChrSet_MouseMove(0, 0, index % 6 * 16 + 8, index / 6 * 16 + 8);
+        editor->picChrSet_Click();
+    };
+    auto click = [&](int x, int y) {
+        editor->picMap_MouseMove(0, 0, x * 16 + 8, y * 16 + 8);
+        editor->picMap_Click();
+    };
+    pick(FirstFloor); // a floor from (2, 3), dragged to (6, 3)
+    click(2, 3);
+    for (int x = 3; x <= 6; ++x)
+        editor->picMap_MouseMove(1, 0, x * 16 + 8, 3 * 16 + 8);
+    pick(FirstItemCode + ArrowRight - 1); // an arrow on (3, 3)
+    click(3, 3);
+    pick(StartCode);
+    click(2, 3);
+    pick(GoalCode);
+    click(6, 3);
+    fakes->fileDialog.answer(file);
+    editor->Command3_Click();
+    QVERIFY(fakes->messageBox.messages.isEmpty());
+
+    main->mnuPlay_Click();
+    frmPlay* player = main->player();
+    *maze = MazeState(); // the player reads the file, not what the editor left
+    fakes->fileDialog.answer(file);
+    player->comLoad_Click();
+    player->comPlay_Click();
+    player->picMap_KeyDown(39, 0); // onto the arrow: slides to (4, 3)
+    QCOMPARE(maze->CursorX, 4);
+    player->picMap_KeyDown(39, 0);
+    player->picMap_KeyDown(39, 0); // the goal
+    QVERIFY(!main->player());      // closed at the goal
 }
 
 void TestShell::helpAsksViewer()
