@@ -4,9 +4,12 @@
 #include "Appearance.h"
 #include "IntervalTimer.h"
 #include "MDIMain.h"
+#include "MazeFile.h"
+#include "MazeFileMessages.h"
 #include "MazeState.h"
 #include "PictureBox.h"
 #include "Shell.h"
+#include "TestMazes.h"
 #include "frmEdit.h"
 #include "frmPlay.h"
 #include "frmSplash.h"
@@ -20,8 +23,11 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -55,6 +61,10 @@ private slots:
     void helpAsksViewer();
     void endQuitsAtOnce();
     void closingMainClosesChildFirst();
+    void mazeGivenAtStart_data();
+    void mazeGivenAtStart();
+    void commandLine_data();
+    void commandLine();
 
 private:
     MDIMain* enterMain();
@@ -372,6 +382,92 @@ void TestShell::closingMainClosesChildFirst()
     main->close();
     QTRY_VERIFY(!player);
     QVERIFY(!guard || !guard->isVisible());
+}
+
+void TestShell::mazeGivenAtStart_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("good file") << QByteArray();
+    QTest::newRow("refused file") << hex("03 00 61 62");
+}
+
+// As the program does with `orvane FILE.mdt`: the player opens once the
+// splash gives way, with the maze loaded as Load loads it.
+void TestShell::mazeGivenAtStart()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("迷路.mdt"));
+    const MazeData good = abcMaze();
+    if (bytes.isEmpty())
+        QVERIFY(MazeFile::write(file, good.header, good.grid).ok());
+    else
+        writeBytes(file, bytes);
+
+    shell = std::make_unique<Shell>(*maze, fakes->services());
+    shell->openAfterSplash(file);
+    shell->start();
+    QTest::qWait(10);
+    QVERIFY(!shell->mainWindow()); // the splash still waits for its click
+    MDIMain* main = enterMain();
+    QTRY_VERIFY(main->player());
+    frmPlay* player = main->player();
+    QCOMPARE(children().size(), 1);
+    QVERIFY(fakes->fileDialog.calls.isEmpty());
+    const bool loaded = bytes.isEmpty();
+    QCOMPARE(player->comLoad->isEnabled(), true);
+    QCOMPARE(player->comPlay->isEnabled(), loaded);
+    QCOMPARE(player->comStop->isEnabled(), false);
+    if (loaded) {
+        QCOMPARE(maze->header, good.header);
+        QVERIFY(maze->grid == good.grid);
+        QCOMPARE(player->picMap->image().size(), QSize(32 * 16, 32 * 16));
+        QVERIFY(fakes->messageBox.messages.isEmpty());
+    } else {
+        QCOMPARE(maze->header, MazeState().header);
+        QCOMPARE(fakes->messageBox.messages.size(), 1);
+        QCOMPARE(fakes->messageBox.messages[0].parent, player);
+        QCOMPARE(fakes->messageBox.messages[0].text, mazeFileMessage(MazeFile::read(file).error));
+    }
+    main->mnuEdit_Click();
+    main->mnuPlay_Click(); // opened once only: the player opens empty again
+    QVERIFY(!main->player()->comPlay->isEnabled());
+}
+
+void TestShell::commandLine_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<bool>("display"); // an offscreen window system, else none at all
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("output"); // stdout, or stderr when the status is not 0
+    QTest::newRow("version") << QStringList{"--version"} << false << 0 << "ORVANE 1.00\n";
+    QTest::newRow("help") << QStringList{"--help"} << false << 0 << "[FILE]";
+    QTest::newRow("help after a file") << QStringList{"a.mdt", "-h"} << false << 0 << "[FILE]";
+    QTest::newRow("two files") << QStringList{"a.mdt", "b.mdt"} << true << 1 << "one maze file";
+    QTest::newRow("unknown option") << QStringList{"--frob"} << true << 1 << "frob";
+}
+
+// The real program: help and version need no window system.
+void TestShell::commandLine()
+{
+    QFETCH(QStringList, args);
+    QFETCH(bool, display);
+    QFETCH(int, status);
+    QFETCH(QString, output);
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    if (display)
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(ORVANE_PROGRAM), args);
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), status);
+    const QString text = QString::fromUtf8(status == 0 ? program.readAllStandardOutput()
+                                                       : program.readAllStandardError());
+    QVERIFY2(text.contains(output), qPrintable(text));
 }
 
 QTEST_MAIN(TestShell)
