@@ -1,12 +1,15 @@
 #include "MazeFile.h"
 #include "TestMazes.h"
 
+#include <QDir>
 #include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace orvane;
 using namespace orvane::test;
@@ -107,6 +110,10 @@ private slots:
     void renderScaled();
     void renderRefuses_data();
     void renderRefuses();
+    void thumbnail_data();
+    void thumbnail();
+    void thumbnailRefuses_data();
+    void thumbnailRefuses();
 
 private:
     QString saved(const MazeData& m)
@@ -226,6 +233,82 @@ void TestMdtTool::renderRefuses()
     QCOMPARE(r.status, 1);
     QVERIFY2(r.err.contains(message), qPrintable(r.err));
     QVERIFY(!QFileInfo::exists(png));
+}
+
+void TestMdtTool::thumbnail_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QSize>("expected");
+    QTest::newRow("shrunk") << 24 << QSize(24, 16);
+    QTest::newRow("same") << 48 << QSize(48, 32);
+    QTest::newRow("enlarged") << 96 << QSize(96, 64);
+    QTest::newRow("one pixel") << 1 << QSize(1, 1);
+}
+
+// The 48 x 32 picture of the tiny map fitted into size x size.
+void TestMdtTool::thumbnail()
+{
+    QFETCH(int, size);
+    QFETCH(QSize, expected);
+    const QString png = dir.filePath("thumb.png");
+    const Run r = mdt({"thumbnail", "--size", QString::number(size), saved(tiny()), png});
+    QCOMPARE(r.status, 0);
+    const QImage picture = QImage(png).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(picture.size(), expected);
+    const QImage full = tinyPicture();
+    if (size >= full.width()) { // enlarged by a whole factor: crisp chips
+        const int factor = size / full.width();
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                QCOMPARE(picture.pixel(x, y), full.pixel(x / factor, y / factor));
+    }
+}
+
+void TestMdtTool::thumbnailRefuses_data()
+{
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<bool>("goodFile");
+    QTest::addColumn<QString>("output"); // "fifo", "no folder" or a plain new file
+    QTest::addColumn<QString>("message");
+    QTest::newRow("short file") << "64" << false << ""
+                                << "title";
+    QTest::newRow("size 0") << "0" << true << ""
+                            << "--size";
+    QTest::newRow("size too large") << "4097" << true << ""
+                                    << "--size";
+    QTest::newRow("size x") << "x" << true << ""
+                            << "--size";
+    QTest::newRow("output is a fifo") << "64" << true << "fifo"
+                                      << "not a regular file";
+    QTest::newRow("output folder missing") << "64" << true << "no folder"
+                                           << "cannot write";
+}
+
+void TestMdtTool::thumbnailRefuses()
+{
+    QFETCH(QString, size);
+    QFETCH(bool, goodFile);
+    QFETCH(QString, output);
+    QFETCH(QString, message);
+    QString file = dir.filePath("short.mdt");
+    writeBytes(file, hex("03 00 61 62"));
+    if (goodFile)
+        file = saved(tiny());
+    QTemporaryDir out;
+    QString png = out.filePath("never.png");
+    if (output == "no folder")
+        png = out.filePath("missing/never.png");
+    if (output == "fifo")
+        QCOMPARE(mkfifo(QFile::encodeName(png).constData(), 0600), 0);
+    const Run r = mdt({"thumbnail", "--size", size, file, png});
+    QCOMPARE(r.status, 1);
+    QVERIFY2(r.err.contains(message), qPrintable(r.err));
+    // Nothing written, no temporary file left, a fifo left as it was.
+    const QStringList left =
+        QDir(out.path())
+            .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    QCOMPARE(left, output == "fifo" ? QStringList{"never.png"} : QStringList());
+    QVERIFY(!QFileInfo(png).isFile());
 }
 
 QTEST_GUILESS_MAIN(TestMdtTool)

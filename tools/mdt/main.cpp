@@ -8,6 +8,7 @@
 #include "MazeState.h"
 #include "MazeSummary.h"
 #include "ProblemText.h"
+#include "ThumbnailCommand.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -96,13 +97,15 @@ int main(int argc, char** argv)
         "Inspect ORVANE maze files (.mdt).\n\n"
         "Commands:\n"
         "  info FILE            print the header and what the map holds\n"
-        "  render FILE OUT.png  draw the map as the player shows it");
+        "  render FILE OUT.png  draw the map as the player shows it\n"
+        "  thumbnail FILE OUT.png  the map scaled to fit N x N pixels (--size)");
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption({"json", "info: print one JSON object instead of text"});
     parser.addOption(
         {"scale", "render: enlarge by a whole factor N (nearest neighbour)", "N", "1"});
-    parser.addPositionalArgument("command", "info or render");
+    parser.addOption({"size", "thumbnail: fit the picture into N x N pixels", "N", "128"});
+    parser.addPositionalArgument("command", "info, render or thumbnail");
     parser.addPositionalArgument("args", "the command's arguments", "[args...]");
     parser.process(app);
 
@@ -113,5 +116,7 @@ int main(int argc, char** argv)
         return runInfo(parser, args);
     if (args[0] == "render")
         return runRender(parser, args);
+    if (args[0] == "thumbnail")
+        return orvane::runThumbnail(parser, args);
     return fail(QStringLiteral("orvane-mdt: unknown command '%1' (try --help)").arg(args[0]));
 }
