@@ -376,32 +376,6 @@ private slots:
             }
         QVERIFY(yellow > 100 && blue > 100 && green > 30); // walls, ground, pencil
     }
-
-    // The maze file's icon: a page with a folded corner, transparent around it.
-    void fileTypeIcon()
-    {
-        constexpr int Size = 32;
-        const QImage small(inTree("application-x-orvane-maze.png"));
-        const QImage large(inTree("application-x-orvane-maze-256.png"));
-        QCOMPARE(small.size(), QSize(Size, Size));
-        QCOMPARE(large.size(), QSize(8 * Size, 8 * Size));
-        QVERIFY(small.hasAlphaChannel());
-        int clear = 0, white = 0, yellow = 0, blue = 0;
-        for (int y = 0; y < Size; ++y)
-            for (int x = 0; x < Size; ++x) {
-                const QRgb c = small.pixel(x, y);
-                QCOMPARE(large.pixel(8 * x + 5, 8 * y + 2), c);
-                QVERIFY(qAlpha(c) == 0 || qAlpha(c) == 255);
-                clear += qAlpha(c) == 0;
-                white += c == White;
-                yellow += c == qRgb(255, 255, 0);
-                blue += c == qRgb(0, 0, 128);
-            }
-        for (QPoint corner : {QPoint(0, 0), QPoint(Size - 1, 0), QPoint(Size - 5, 1),
-                              QPoint(0, Size - 1), QPoint(Size - 1, Size - 1)})
-            QCOMPARE(qAlpha(small.pixel(corner)), 0);
-        QVERIFY(clear > 150 && white > 100 && yellow > 80 && blue > 60); // margin, page, maze
-    }
 };
 
 QTEST_GUILESS_MAIN(TestChipSheet)
