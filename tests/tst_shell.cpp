@@ -23,7 +23,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -63,8 +62,6 @@ private slots:
     void closingMainClosesChildFirst();
     void mazeGivenAtStart_data();
     void mazeGivenAtStart();
-    void commandLine_data();
-    void commandLine();
 
 private:
     MDIMain* enterMain();
@@ -425,43 +422,6 @@ void TestShell::mazeGivenAtStart()
         QCOMPARE(fakes->messageBox.messages[0].parent, player);
         QCOMPARE(fakes->messageBox.messages[0].text, mazeFileMessage(MazeFile::read(file).error));
     }
-    main->mnuEdit_Click();
-    main->mnuPlay_Click(); // opened once only: the player opens empty again
-    QVERIFY(!main->player()->comPlay->isEnabled());
-}
-
-void TestShell::commandLine_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<bool>("display"); // an offscreen window system, else none at all
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("output"); // stdout, or stderr when the status is not 0
-    QTest::newRow("version") << QStringList{"--version"} << false << 0 << "ORVANE 1.00\n";
-    QTest::newRow("help") << QStringList{"--help"} << false << 0 << "[FILE]";
-    QTest::newRow("two files") << QStringList{"a.mdt", "b.mdt"} << true << 1 << "one maze file";
-}
-
-// The real program: help and version need no window system.
-void TestShell::commandLine()
-{
-    QFETCH(QStringList, args);
-    QFETCH(bool, display);
-    QFETCH(int, status);
-    QFETCH(QString, output);
-    QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        env.remove(QString::fromLatin1(name));
-    if (display)
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    program.setProcessEnvironment(env);
-    program.start(QStringLiteral(ORVANE_PROGRAM), args);
-    QVERIFY(program.waitForFinished(30000));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), status);
-    const QString text = QString::fromUtf8(status == 0 ? program.readAllStandardOutput()
-                                                       : program.readAllStandardError());
-    QVERIFY2(text.contains(output), qPrintable(text));
 }
 
 QTEST_MAIN(TestShell)
