@@ -1,17 +1,13 @@
 #!/usr/bin/env bash
-# Installs the build into a scratch root and checks what lands there: every
-# file in its place, the desktop entry, metainfo and MIME definition valid,
-# the thumbnailer entry run as a file manager runs it; then builds the Debian
-# package and lists it.
+# Installs the build into a scratch root: every file in its place, the desktop
+# files valid, the thumbnailer entry run as a file manager runs it; then builds
+# the Debian package and lists it.
 # usage: check_install.sh BUILD-DIR CMAKE CPACK
 set -euo pipefail
 build=$1 cmake=$2 cpack=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-fail() {
-  echo "install: $*" >&2
-  exit 1
-}
+fail() { echo "install: $*" >&2; exit 1; }
 root=$work/root
 share=$root/usr/share
 type=application/x-orvane-maze
@@ -33,11 +29,8 @@ installed=(
 expected() { printf '%s\n' "${installed[@]}" | sort; }
 entry() { sed -n "s/^$2=//p" "$1" | head -n 1; } # file key
 png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ print $3 * 256 + $4 "x" $7 * 256 + $8 }'; }
-validate() { # tool args... file: where the tool is installed
-  if ! command -v "$1" >/dev/null; then
-    echo "install: $1 is not installed; not run"
-    return
-  fi
+validate() { # tool args... file, where the tool is installed
+  command -v "$1" >/dev/null || { echo "install: $1 is not installed; not run" && return; }
   "$@" || fail "$1 refuses ${*: -1}"
 }
 
@@ -69,10 +62,7 @@ done
 
 # A 32 x 32 maze, every cell chip 0: the 18-byte header, then the whole grid.
 maze="$work/a maze.mdt"
-{
-  printf '\0\0\0\0\0\0\0\0\0\0\0\0\0\0\040\0\040\0'
-  head -c 71824 /dev/zero
-} >"$maze"
+{ printf '\0\0\0\0\0\0\0\0\0\0\0\0\0\0\040\0\040\0' && head -c 71824 /dev/zero; } >"$maze"
 command=()
 for word in $(entry "$share/thumbnailers/orvane.thumbnailer" Exec); do
   case $word in
