@@ -98,7 +98,8 @@ int main(int argc, char** argv)
         "Commands:\n"
         "  info FILE            print the header and what the map holds\n"
         "  render FILE OUT.png  draw the map as the player shows it\n"
-        "  thumbnail FILE OUT.png  the map scaled to fit N x N pixels (--size)");
+        "  thumbnail FILE OUT.png\n"
+        "                       draw the map fitted into N x N pixels (--size)");
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption({"json", "info: print one JSON object instead of text"});
