@@ -2,10 +2,14 @@
 
 #include "MDIMain.h"
 #include "PlatformServices.h"
+#include "frmPlay.h"
 #include "frmSplash.h"
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
+
+#include <utility>
 
 namespace {
 
@@ -67,6 +71,17 @@ void Shell::leaveSplash()
     // The music's SoundFont loads in the background from now on, so that
     // neither opening the player nor pressing Play waits for it.
     services_.music.preload();
+    // Once the main window is up, so that a refused file's message shows over it.
+    if (!mazeFile_.isEmpty())
+        QTimer::singleShot(0, main_,
+                           [this, file = std::exchange(mazeFile_, {})] { playMaze(file); });
+}
+
+void Shell::playMaze(const QString& mazeFile)
+{
+    main_->mnuPlay_Click();
+    if (frmPlay* player = main_->player())
+        player->loadMaze(mazeFile);
 }
 
 void Shell::end()

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 
 #include <functional>
 
@@ -27,11 +28,16 @@ public:
     // Shows the splash window, centred on the screen.
     void start();
 
+    // A maze file to load into the player, as its Load does, once the splash
+    // has given way to the main window.
+    void openAfterSplash(const QString& mazeFile) { mazeFile_ = mazeFile; }
+
     frmSplash* splash() const;
     MDIMain* mainWindow() const;
 
 private:
     void leaveSplash();
+    void playMaze(const QString& mazeFile);
     void end();
 
     MazeState& maze_;
@@ -39,6 +45,7 @@ private:
     Quit quit_;
     QPointer<frmSplash> splash_;
     QPointer<MDIMain> main_;
+    QString mazeFile_;
 };
 
 } // namespace orvane

@@ -1,6 +1,7 @@
 // ORVANE: the maze construction kit.
 
 #include "Appearance.h"
+#include "CommandLine.h"
 #include "Cp932.h"
 #include "FluidMusicDeviceFactory.h"
 #include "MazeState.h"
@@ -27,9 +28,15 @@ const QString NoCp932Message = QStringLiteral(
 
 int main(int argc, char** argv)
 {
+    QCoreApplication::setApplicationName(QStringLiteral("ORVANE"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
+    if (orvane::CommandLine::asksForText(argc, argv)) {
+        QCoreApplication textOnly(argc, argv);
+        orvane::CommandLine::parse(textOnly); // prints and ends the program
+        return 0;
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("ORVANE"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    const orvane::CommandLine commandLine = orvane::CommandLine::parse(app);
     QApplication::setDesktopFileName(QStringLiteral("orvane"));
     orvane::applyAppearance();
 
@@ -49,6 +56,7 @@ int main(int argc, char** argv)
         return 1;
     }
     orvane::Shell shell(*maze, services.services());
+    shell.openAfterSplash(commandLine.mazeFile);
     shell.start();
     return QApplication::exec();
 }

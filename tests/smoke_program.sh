@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Starts the real program on a virtual screen, clicks its splash window, finds
-# the main window and ends the program from its menu.
+# Asks the real program for its version and help without a display, then
+# starts it on a virtual screen, clicks its splash window, finds the main
+# window and ends the program from its menu.
 # usage: smoke_program.sh PATH-TO-orvane
 set -euo pipefail
 program=$1
@@ -16,6 +17,11 @@ fail() {
   [[ -f "$work/orvane.log" ]] && sed 's/^/orvane: /' "$work/orvane.log" >&2
   exit 1
 }
+
+# The help and version texts need no window system.
+no_display=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program")
+[[ $("${no_display[@]}" --version) == "ORVANE 1.00" ]] || fail "--version"
+[[ $("${no_display[@]}" --help) == *'[FILE]'* ]] || fail "--help"
 
 # A free display, chosen by Xvfb itself.
 exec 3>"$work/display"

@@ -1,12 +1,15 @@
 #include "MazeFile.h"
 #include "TestMazes.h"
 
+#include <QDir>
 #include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace orvane;
 using namespace orvane::test;
@@ -111,6 +114,10 @@ private slots:
     void check();
     void checkText();
     void renderRoute();
+    void thumbnail_data();
+    void thumbnail();
+    void thumbnailRefuses_data();
+    void thumbnailRefuses();
 
 private:
     QString saved(const MazeData& m)
@@ -320,6 +327,62 @@ void TestMdtTool::renderRoute()
     for (int x = 1; x <= 5; ++x)
         QVERIFY(differs(x, 2));
     QVERIFY(!differs(3, 5));
+}
+
+void TestMdtTool::thumbnail_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QSize>("expected");
+    QTest::newRow("shrunk") << 24 << QSize(24, 16);
+    QTest::newRow("enlarged") << 96 << QSize(96, 64);
+}
+
+// The 48 x 32 picture of the tiny map fitted into size x size.
+void TestMdtTool::thumbnail()
+{
+    QFETCH(int, size);
+    QFETCH(QSize, expected);
+    const QString png = dir.filePath("thumb.png");
+    QCOMPARE(mdt({"thumbnail", "--size", QString::number(size), saved(tiny()), png}).status, 0);
+    const QImage picture = QImage(png).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(picture.size(), expected);
+    if (size == 96) // twice the size, each pixel a crisp 2 x 2 square
+        QCOMPARE(picture, tinyPicture().scaled(expected));
+}
+
+void TestMdtTool::thumbnailRefuses_data()
+{
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<bool>("goodFile");
+    QTest::addColumn<bool>("fifo"); // the output path names a FIFO
+    QTest::addColumn<QString>("message");
+    QTest::newRow("short file") << "64" << false << false << "title";
+    QTest::newRow("size 0") << "0" << true << false << "--size";
+    QTest::newRow("size too large") << "4097" << true << false << "--size";
+    QTest::newRow("output is a fifo") << "64" << true << true << "not a regular file";
+}
+
+void TestMdtTool::thumbnailRefuses()
+{
+    QFETCH(QString, size);
+    QFETCH(bool, goodFile);
+    QFETCH(bool, fifo);
+    QFETCH(QString, message);
+    QString file = dir.filePath("short.mdt");
+    writeBytes(file, hex("03 00 61 62"));
+    if (goodFile)
+        file = saved(tiny());
+    QTemporaryDir out;
+    const QString png = out.filePath("never.png");
+    if (fifo)
+        QCOMPARE(mkfifo(QFile::encodeName(png).constData(), 0600), 0);
+    const Run r = mdt({"thumbnail", "--size", size, file, png});
+    QCOMPARE(r.status, 1);
+    QVERIFY2(r.err.contains(message), qPrintable(r.err));
+    // Nothing written, no temporary file left, a FIFO left as it was.
+    const QDir::Filters all = QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot;
+    QCOMPARE(QDir(out.path()).entryList(all).size(), fifo ? 1 : 0);
+    QVERIFY(!QFileInfo(png).isFile());
 }
 
 QTEST_GUILESS_MAIN(TestMdtTool)

@@ -4,9 +4,12 @@
 #include "Appearance.h"
 #include "IntervalTimer.h"
 #include "MDIMain.h"
+#include "MazeFile.h"
+#include "MazeFileMessages.h"
 #include "MazeState.h"
 #include "PictureBox.h"
 #include "Shell.h"
+#include "TestMazes.h"
 #include "frmEdit.h"
 #include "frmPlay.h"
 #include "frmSplash.h"
@@ -20,6 +23,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -57,6 +61,8 @@ private slots:
     void helpAsksViewer();
     void endQuitsAtOnce();
     void closingMainClosesChildFirst();
+    void mazeGivenAtStart_data();
+    void mazeGivenAtStart();
 
 private:
     MDIMain* enterMain();
@@ -421,6 +427,49 @@ void TestShell::closingMainClosesChildFirst()
     main->close();
     QTRY_VERIFY(!player);
     QVERIFY(!guard || !guard->isVisible());
+}
+
+void TestShell::mazeGivenAtStart_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("good file") << QByteArray();
+    QTest::newRow("refused file") << hex("03 00 61 62");
+}
+
+// As the program does with `orvane FILE.mdt`: the player opens once the
+// splash gives way, with the maze loaded as Load loads it.
+void TestShell::mazeGivenAtStart()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("迷路.mdt"));
+    const MazeData good = abcMaze();
+    if (bytes.isEmpty())
+        QVERIFY(MazeFile::write(file, good.header, good.grid).ok());
+    else
+        writeBytes(file, bytes);
+
+    shell = std::make_unique<Shell>(*maze, fakes->services());
+    shell->openAfterSplash(file);
+    shell->start();
+    MDIMain* main = enterMain();
+    QTRY_VERIFY(main->player());
+    frmPlay* player = main->player();
+    QVERIFY(fakes->fileDialog.calls.isEmpty());
+    const bool loaded = bytes.isEmpty();
+    QVERIFY(player->comLoad->isEnabled() && !player->comStop->isEnabled());
+    QCOMPARE(player->comPlay->isEnabled(), loaded);
+    if (loaded) {
+        QCOMPARE(maze->header, good.header);
+        QVERIFY(maze->grid == good.grid);
+        QCOMPARE(player->picMap->image().size(), QSize(32 * 16, 32 * 16));
+        QVERIFY(fakes->messageBox.messages.isEmpty());
+    } else {
+        QCOMPARE(maze->header, MazeState().header);
+        QCOMPARE(fakes->messageBox.messages.size(), 1);
+        QCOMPARE(fakes->messageBox.messages[0].parent, player);
+        QCOMPARE(fakes->messageBox.messages[0].text, mazeFileMessage(MazeFile::read(file).error));
+    }
 }
 
 QTEST_MAIN(TestShell)

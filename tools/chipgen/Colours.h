@@ -50,5 +50,8 @@ inline constexpr QRgb PencilLead = qRgb(64, 64, 64);
 inline constexpr QRgb PencilFerrule = qRgb(192, 192, 192);
 inline constexpr QRgb PencilEraser = qRgb(255, 128, 160);
 
+// The maze file icon's folded corner.
+inline constexpr QRgb PageFold = qRgb(192, 192, 192);
+
 } // namespace colours
 } // namespace orvane::chipgen

@@ -1,7 +1,8 @@
-// orvane-chipgen: draws the chip sheet, its mask and the program icon, and
+// orvane-chipgen: draws the chip sheet, its mask and the icons, and
 // writes them as the files the program is built with.
 
 #include "BitmapFiles.h"
+#include "FileTypeIcon.h"
 #include "IndexedImage.h"
 #include "Palette.h"
 #include "Previews.h"
@@ -59,8 +60,9 @@ int main(int argc, char** argv)
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Draws ORVANE's chip sheet, chip mask and program icon and writes chipsheet.bmp,\n"
-        "chipmask.bmp, orvane.ico, orvane.png and orvane-256.png."));
+        "Draws ORVANE's chip sheet, chip mask, program icon and maze file icon and writes\n"
+        "chipsheet.bmp, chipmask.bmp, orvane.ico, orvane.png, orvane-256.png,\n"
+        "application-x-orvane-maze.png and application-x-orvane-maze-256.png."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(
@@ -89,6 +91,10 @@ int main(int argc, char** argv)
         writePng(out, QStringLiteral("orvane.png"), toQImage(iconImage, palette));
         writePng(out, QStringLiteral("orvane-256.png"),
                  toQImage(iconImage, palette, DesktopIconScale));
+        const Figure fileIcon = fileTypeIcon();
+        writePng(out, QStringLiteral("application-x-orvane-maze.png"), toArgbImage(fileIcon));
+        writePng(out, QStringLiteral("application-x-orvane-maze-256.png"),
+                 toArgbImage(fileIcon, DesktopIconScale));
 
         if (parser.isSet(QStringLiteral("preview"))) {
             const QDir preview = ensureDir(parser.value(QStringLiteral("preview")));

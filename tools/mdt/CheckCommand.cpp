@@ -1,13 +1,13 @@
 #include "CheckCommand.h"
 
 #include "CheckReport.h"
+#include "Failure.h"
 #include "MazeFile.h"
 #include "MazeState.h"
 #include "ProblemText.h"
 
 #include <QCommandLineParser>
 #include <QJsonDocument>
-#include <QTextStream>
 
 #include <memory>
 
@@ -15,22 +15,17 @@ namespace orvane {
 
 int runCheck(const QCommandLineParser& parser, const QStringList& args)
 {
-    QTextStream err(stderr);
-    if (args.size() != 2) {
-        err << "usage: orvane-mdt check [--json] [--keys-per-second N] FILE" << Qt::endl;
-        return CheckRefused;
-    }
+    if (args.size() != 2)
+        return fail(QStringLiteral("usage: orvane-mdt check [--json] [--keys-per-second N] FILE"),
+                    CheckRefused);
     bool paceOk = false;
-    const double pace = parser.value("keys-per-second").toDouble(&paceOk);
-    if (!paceOk || !(pace > 0)) {
-        err << "orvane-mdt: --keys-per-second must be a number above 0" << Qt::endl;
-        return CheckRefused;
-    }
+    const double pace = parser.value(QStringLiteral("keys-per-second")).toDouble(&paceOk);
+    if (!paceOk || !(pace > 0))
+        return fail(QStringLiteral("orvane-mdt: --keys-per-second must be a number above 0"),
+                    CheckRefused);
     auto maze = std::make_unique<MazeState>();
-    if (const MazeFileError error = MazeFile::load(args[1], *maze)) {
-        err << problemText(error) << Qt::endl;
-        return CheckRefused;
-    }
+    if (const MazeFileError error = MazeFile::load(args[1], *maze))
+        return fail(problemText(error), CheckRefused);
     const CheckReport report{*maze, analyseMaze(*maze), pace};
     QTextStream out(stdout);
     if (parser.isSet("json"))
