@@ -11,23 +11,9 @@
 
 #include <utility>
 
-namespace {
-
-// Leaves the event loop without QCoreApplication::quit()'s attempt to close
-// every window first.
-void exitNow()
-{
-    QCoreApplication::exit(0);
-}
-
-} // namespace
-
 namespace orvane {
 
-Shell::Shell(MazeState& maze, PlatformServices& services, Quit quit)
-    : maze_(maze), services_(services), quit_(quit ? std::move(quit) : Quit(exitNow))
-{
-}
+Shell::Shell(MazeState& maze, PlatformServices& services) : maze_(maze), services_(services) {}
 
 Shell::~Shell()
 {
@@ -87,7 +73,9 @@ void Shell::playMaze(const QString& mazeFile)
 void Shell::end()
 {
     // At once: no question, nothing saved, no closing step of any window.
-    quit_();
+    // The event loop ends without QCoreApplication::quit()'s attempt to
+    // close every window first.
+    QCoreApplication::exit(0);
 }
 
 } // namespace orvane

@@ -4,8 +4,6 @@
 #include <QPointer>
 #include <QString>
 
-#include <functional>
-
 namespace orvane {
 
 struct MazeState;
@@ -18,11 +16,7 @@ class frmSplash;
 class Shell : public QObject {
     Q_OBJECT
 public:
-    using Quit = std::function<void()>;
-
-    // `quit` ends the program; by default the event loop ends at once,
-    // without closing any window.
-    Shell(MazeState& maze, PlatformServices& services, Quit quit = {});
+    Shell(MazeState& maze, PlatformServices& services);
     ~Shell() override;
 
     // Shows the splash window, centred on the screen.
@@ -42,7 +36,6 @@ private:
 
     MazeState& maze_;
     PlatformServices& services_;
-    Quit quit_;
     QPointer<frmSplash> splash_;
     QPointer<MDIMain> main_;
     QString mazeFile_;

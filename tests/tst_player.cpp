@@ -2,7 +2,6 @@
 // music, with fake platform services (and once with the real music device).
 
 #include "Appearance.h"
-#include "ChipDraw.h"
 #include "Cp932.h"
 #include "FluidEngine.h"
 #include "FluidMusicDeviceFactory.h"
@@ -68,9 +67,8 @@ private slots:
     void play_data();
     void play();
     void keysReachTheRules();
-    void goalClosesWindow();
-    void clockRunsOut();
-    void stopBeforeTimeUp();
+    void gameEnds_data();
+    void gameEnds();
     void musicCommands_data();
     void musicCommands();
     void musicFoundBesideMaze();
@@ -202,70 +200,53 @@ void TestPlayer::keysReachTheRules()
     QCOMPARE(w->picMap->pos(), QPoint(96 + 16, 208 - 16));
     QTest::keyClick(w->picMap, Qt::Key_Space); // moves nothing
     QCOMPARE(QPoint(maze->CursorX, maze->CursorY), QPoint(9, 4));
-    // What is shown is the backing picture: the ball at (9, 4).
-    QImage ball = w->picMap->image().copy(9 * 16, 4 * 16, 16, 16);
-    QImage expected(16, 16, QImage::Format_RGB32);
-    DrawChip(expected, ChipSheet::standard(), 0, 0, 0, FloorRow);
-    DrawChip(expected, ChipSheet::standard(), 0, 0, BallFigure.column, BallFigure.row);
-    QCOMPARE(ball, expected);
 }
 
-void TestPlayer::goalClosesWindow()
+void TestPlayer::gameEnds_data()
 {
-    auto w = loadedPlayer(corridor());
-    w->comPlay_Click();
-    QPointer<FakeMusicDevice> music = fakes->music.last();
-    w->picMap_KeyDown(39, 0);
-    QVERIFY(!w->isClosed());
-    w->picMap_KeyDown(39, 0); // onto the goal (12, 3)
-    QVERIFY(w->isClosed());
-    QCOMPARE(w->tim1->Interval(), 0);
-    QVERIFY(!music);
+    QTest::addColumn<int>("ticks"); // of a 3-second clock
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("Stop after a tick") << 1 << QStringList{"残り2秒"};
+    QTest::newRow("the time runs out") << 3 << QStringList{"残り2秒", "残り1秒", "残り0秒"};
 }
 
-void TestPlayer::clockRunsOut()
+void TestPlayer::gameEnds()
 {
+    QFETCH(int, ticks);
+    QFETCH(QStringList, texts);
     MazeData m = corridor();
     m.header.TimeLimit = 3;
     m.header.MusicFile = "theme.mid";
     auto w = loadedPlayer(m);
     w->comPlay_Click();
     w->picMap_KeyDown(40, 0); // the view moves off its start
-    QStringList texts;
-    for (int i = 0; i < 2; ++i) {
-        w->tim1_Timer();
-        texts << w->STB1->panelText();
-    }
+    QStringList shown;
     int ticksWhileShown = -1;
     fakes->messageBox.whileShown = [&] {
-        texts << w->STB1->panelText();
+        shown << w->STB1->panelText(); // the last count, under the message
         ticksWhileShown = w->tim1->Interval();
         QCOMPARE(buttons(*w), "001"); // the stop follows the message
     };
-    w->tim1_Timer();
-    QCOMPARE(texts, (QStringList{"残り2秒", "残り1秒", "残り0秒"}));
-    QCOMPARE(fakes->beep.count, 3);
-    QCOMPARE(ticksWhileShown, 0); // no second time-up while the message is open
-    QCOMPARE(fakes->messageBox.messages.size(), 1);
-    QCOMPARE(fakes->messageBox.messages[0].text, "時間切れ");
-    QCOMPARE(buttons(*w), "110");
-    QCOMPARE(w->STB1->panelText(), QString());
-    QCOMPARE(w->picMap->pos(), QPoint(0, 0));
-    QCOMPARE(fakes->music.last()->log.last(), "stop");
-}
-
-void TestPlayer::stopBeforeTimeUp()
-{
-    auto w = loadedPlayer(corridor());
-    w->comPlay_Click();
-    w->tim1_Timer();
-    w->comStop_Click();
+    for (int i = 0; i < ticks; ++i) {
+        w->tim1_Timer();
+        if (fakes->messageBox.messages.isEmpty())
+            shown << w->STB1->panelText();
+    }
+    if (ticks < 3)
+        w->comStop_Click();
+    QCOMPARE(shown, texts);
+    QCOMPARE(fakes->beep.count, ticks);
+    QCOMPARE(fakes->messageBox.messages.size(), ticks == 3 ? 1 : 0);
+    if (ticks == 3) {
+        QCOMPARE(fakes->messageBox.messages[0].text, "時間切れ");
+        QCOMPARE(ticksWhileShown, 0); // no second time-up while the message is open
+    }
     QCOMPARE(w->tim1->Interval(), 0);
     QCOMPARE(buttons(*w), "110");
     QCOMPARE(w->STB1->panelText(), QString());
     QCOMPARE(w->picMap->pos(), QPoint(0, 0));
     QCOMPARE(w->windowTitle(), "迷路PlayerA"); // the caption stays
-    QVERIFY(fakes->messageBox.messages.isEmpty());
+    QCOMPARE(fakes->music.last()->log.last(), "stop");
 }
 
 void TestPlayer::musicCommands_data()

@@ -54,7 +54,6 @@ private slots:
     void initTestCase() { QVERIFY(!ChipSheet::standard().isNull()); }
     void keys_data();
     void keys();
-    void startPlacesBallAndView();
     void newGameRestoresTrail();
     void clock_data();
     void clock();
@@ -166,17 +165,6 @@ void TestPlayRules::keys()
                          qPrintable(QStringLiteral("cell (%1, %2)").arg(cell.x()).arg(cell.y())));
         }
     }
-}
-
-void TestPlayRules::startPlacesBallAndView()
-{
-    auto maze = mazeOf({{"."}, QPoint(10, 3)}, QPoint(10, 3), QPoint(0, 0));
-    ImageCanvas canvas(ChipSheet::standard());
-    RedrawMap(*maze, canvas, 32, 32);
-    PlayBoard board(&canvas);
-    QCOMPARE(StartGame(*maze, board, QPoint()), QPoint(96, 208));
-    QCOMPARE(QPoint(maze->CursorX, maze->CursorY), QPoint(10, 3));
-    QCOMPARE(canvas.image().copy(160, 48, 16, 16), cellLook(*maze, {10, 3}, 'o'));
 }
 
 void TestPlayRules::newGameRestoresTrail()

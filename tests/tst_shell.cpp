@@ -51,7 +51,6 @@ private slots:
     void switchingRebuildsEditorOnFreshMaze();
     void childWindowsAreFixedAtTopLeft_data();
     void childWindowsAreFixedAtTopLeft();
-    void closeBoxBackToMain();
     void childClosesItself_data();
     void childClosesItself();
     void closingChildStopsClockAndMusicAtOnce();
@@ -59,7 +58,6 @@ private slots:
     void endRunsNoClosingStep();
     void paintSavePlayToGoal();
     void helpAsksViewer();
-    void endQuitsAtOnce();
     void closingMainClosesChildFirst();
     void mazeGivenAtStart_data();
     void mazeGivenAtStart();
@@ -71,15 +69,13 @@ private:
     std::unique_ptr<MazeState> maze;
     std::unique_ptr<FakeServices> fakes;
     std::unique_ptr<Shell> shell;
-    int quits = 0;
 };
 
 void TestShell::init()
 {
     maze = std::make_unique<MazeState>();
     fakes = std::make_unique<FakeServices>();
-    quits = 0;
-    shell = std::make_unique<Shell>(*maze, fakes->services(), [this] { ++quits; });
+    shell = std::make_unique<Shell>(*maze, fakes->services());
     shell->start();
 }
 
@@ -257,39 +253,29 @@ void TestShell::childWindowsAreFixedAtTopLeft()
                                                   : static_cast<QWidget*>(main->player()->picBack));
 }
 
-void TestShell::closeBoxBackToMain()
-{
-    MDIMain* main = enterMain();
-    main->mnuPlay_Click();
-    QPointer<frmPlay> player = main->player();
-    children().value(0)->close();
-    QVERIFY(!main->player());
-    QTRY_VERIFY(!player);
-    QVERIFY(children().isEmpty());
-    QVERIFY(main->isVisible());
-    main->mnuPlay_Click(); // opens afresh
-    QVERIFY(main->player());
-}
-
 void TestShell::childClosesItself_data()
 {
     QTest::addColumn<bool>("editor");
-    QTest::newRow("editor") << true;
-    QTest::newRow("player") << false;
+    QTest::addColumn<bool>("closeBox"); // the frame's close box, else the form's close()
+    QTest::newRow("editor closes itself") << true << false;
+    QTest::newRow("player closes itself (the goal)") << false << false;
+    QTest::newRow("player's close box") << false << true;
 }
 
 void TestShell::childClosesItself()
 {
     QFETCH(bool, editor);
+    QFETCH(bool, closeBox);
     MDIMain* main = enterMain();
     editor ? main->mnuEdit_Click() : main->mnuPlay_Click();
     QPointer<QMdiSubWindow> frame = children().value(0);
     QPointer<QWidget> form = frame->widget();
-    form->close();                               // as the goal closes the player
+    closeBox ? frame->close() : form->close();
     QVERIFY(!main->editor() && !main->player()); // no longer counts as open
     QVERIFY(frame->isHidden());
     QTRY_VERIFY(!frame && !form); // the frame went with it
     QVERIFY(children().isEmpty());
+    QVERIFY(main->isVisible());
     editor ? main->mnuEdit_Click() : main->mnuPlay_Click(); // built afresh
     QCOMPARE(children().size(), 1);
     QVERIFY(children()[0]->isVisible());
@@ -329,9 +315,6 @@ void TestShell::childMenuOffersMoveAndClose()
 
 void TestShell::endRunsNoClosingStep()
 {
-    // The program's own quit, not the test's counter.
-    shell = std::make_unique<Shell>(*maze, fakes->services());
-    shell->start();
     MDIMain* main = enterMain();
     main->mnuPlay_Click();
     QPointer<FakeMusicDevice> music = fakes->music.last();
@@ -349,6 +332,7 @@ void TestShell::endRunsNoClosingStep()
     QCOMPARE(QApplication::exec(), 0); // returns: the loop ended
     qApp->removeEventFilter(&counter);
     QCOMPARE(counter.closes, 0);
+    QVERIFY(fakes->messageBox.messages.isEmpty() && fakes->fileDialog.calls.isEmpty());
     QVERIFY(main->player() && music); // nothing closed; the teardown releases them
     QVERIFY(!music->log.contains(QStringLiteral("close")));
 }
@@ -406,16 +390,6 @@ void TestShell::helpAsksViewer()
     QCOMPARE(fakes->help.requests[0].helpFile, "Orvane.hlp");
     QCOMPARE(fakes->help.requests[0].command, 3);
     QVERIFY(main->editor()); // help changes nothing else
-}
-
-void TestShell::endQuitsAtOnce()
-{
-    MDIMain* main = enterMain();
-    main->mnuPlay_Click();
-    main->mnuEnd->trigger();
-    QCOMPARE(quits, 1);
-    QVERIFY(fakes->messageBox.messages.isEmpty());
-    QVERIFY(fakes->fileDialog.calls.isEmpty());
 }
 
 void TestShell::closingMainClosesChildFirst()

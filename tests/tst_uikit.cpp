@@ -103,10 +103,6 @@ void TestUiKit::fileMessages_data()
     QTest::newRow("missing")
         << read << int(Kind::NotFound) << 0 << QString()
         << "迷路ファイル「/m/a.mdt」を読み込めません。\nファイルが見つかりません。";
-    QTest::newRow("grid cut")
-        << read << int(Kind::GridCut) << 12 << QString()
-        << "迷路ファイル「/m/a.mdt」を読み込めません。\n迷路データが途中で終わ"
-           "っています (71824 バイトのうち 12 バイトしかありません)。";
     QTest::newRow("write failed")
         << write << int(Kind::WriteFailed) << 0 << "No space left"
         << "迷路ファイル「/m/a.mdt」を保存できません。\n書き込みに失敗しま"
