@@ -70,12 +70,6 @@ void frmEdit::Command2_Click()
     txtMusic->setText(*path);
 }
 
-void frmEdit::showStatus(const QString& text)
-{
-    stb1->setPanelText(text);
-    stb1->repaint();
-}
-
 void frmEdit::Command3_Click()
 {
     if (!StartAndGoalValid(maze_)) {
@@ -107,12 +101,8 @@ void frmEdit::Command4_Click()
     const std::optional<QString> path = services_.fileDialog.showOpen(this, MazeFileFilter);
     if (!path)
         return;
-    showStatus(LoadingText);
-    if (const MazeFileError error = MazeFile::load(*path, maze_)) {
-        showStatus({});
-        services_.messageBox.show(this, mazeFileMessage(error));
+    if (!loadMazeFile(*path))
         return;
-    }
     const MazeHeader& h = maze_.header;
     RedrawMapEdit(h.MapWidth, h.MapHeight);
     setBoxText(txtTitle, Cp932::toUnicode(h.Title));

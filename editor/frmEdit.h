@@ -32,7 +32,6 @@ public:
     static inline const QString InvalidStartGoalMessage =
         QStringLiteral("スタート位置、またはゴール位置が不正です。");
     static inline const QString SavingText = QStringLiteral("保存中です");
-    static inline const QString LoadingText = QStringLiteral("読み込み中です");
     // A music path the maze file cannot hold.
     static QString unstorableMusicPathMessage(const QString& path);
 
@@ -111,7 +110,6 @@ private:
     void setTabOrder();
     void connectHandlers();
     void sizeChosen(size_t choice);
-    void showStatus(const QString& text);
     void showTimeLimit();
 };
 

@@ -3,8 +3,6 @@
 #include "Cp932.h"
 #include "FileFilters.h"
 #include "IntervalTimer.h"
-#include "MazeFile.h"
-#include "MazeFileMessages.h"
 #include "MazeState.h"
 #include "MusicDevice.h"
 #include "MusicFileLookup.h"
@@ -77,14 +75,8 @@ void frmPlay::comLoad_Click()
 
 bool frmPlay::loadMaze(const QString& path)
 {
-    const QString statusBefore = STB1->panelText();
-    STB1->setPanelText(LoadingText);
-    STB1->repaint();
-    if (const MazeFileError error = MazeFile::load(path, maze_)) {
-        STB1->setPanelText(statusBefore);
-        services_.messageBox.show(this, mazeFileMessage(error));
+    if (!loadMazeFile(path))
         return false;
-    }
     mazePath_ = path;
     RedrawMapPlay(maze_.header.MapWidth, maze_.header.MapHeight);
     board_.forget();

@@ -22,7 +22,6 @@ class frmPlay : public MazeWindow {
     Q_OBJECT
 public:
     static inline const QString Caption = QStringLiteral("迷路Player");
-    static inline const QString LoadingText = QStringLiteral("読み込み中です");
     static inline const QString NoLimitText = QStringLiteral("制限時間無し");
     static inline const QString TimeUpText = QStringLiteral("時間切れ");
     static constexpr QSize ClientSize{651, 530};

@@ -1,6 +1,10 @@
 #include "MazeWindow.h"
 
 #include "MapRedraw.h"
+#include "MazeFile.h"
+#include "MazeFileMessages.h"
+#include "PlatformServices.h"
+#include "StatusBar.h"
 
 #include <QCloseEvent>
 #include <QMdiSubWindow>
@@ -22,6 +26,25 @@ void MazeWindow::attachMap(PictureBox& map, StatusBar& status,
 {
     canvas_ =
         std::make_unique<WindowMapCanvas>(*this, map, status, chips_, std::move(fitScrollBars));
+    status_ = &status;
+}
+
+void MazeWindow::showStatus(const QString& text)
+{
+    status_->setPanelText(text);
+    status_->repaint();
+}
+
+bool MazeWindow::loadMazeFile(const QString& path)
+{
+    const QString statusBefore = status_->panelText();
+    showStatus(LoadingText);
+    if (const MazeFileError error = MazeFile::load(path, maze_)) {
+        showStatus(statusBefore);
+        services_.messageBox.show(this, mazeFileMessage(error));
+        return false;
+    }
+    return true;
 }
 
 void MazeWindow::drawChip(int x, int y, int column, int row)

@@ -22,6 +22,8 @@ class StatusBar;
 class MazeWindow : public QWidget {
     Q_OBJECT
 public:
+    static inline const QString LoadingText = QStringLiteral("読み込み中です");
+
     // Whether the window shows the hourglass (a full redraw is under way).
     bool isBusy() const { return canvas_->isBusy(); }
     const ChipSheet& chips() const { return chips_; }
@@ -40,6 +42,13 @@ protected:
     void redrawMap(int16_t width, int16_t height);
     MapCanvas& mapCanvas() { return *canvas_; }
 
+    // Shows a text in the status bar at once.
+    void showStatus(const QString& text);
+    // Reads a maze file into the model, the loading text showing meanwhile.
+    // A refused file is reported, and the model and the status text stay as
+    // they were. Returns whether the maze was loaded.
+    bool loadMazeFile(const QString& path);
+
     // Runs once, when the window closes: stops its timers and devices.
     virtual void windowClosing() {}
     void closeEvent(QCloseEvent* event) override;
@@ -50,6 +59,7 @@ protected:
 
 private:
     std::unique_ptr<WindowMapCanvas> canvas_;
+    StatusBar* status_ = nullptr;
     bool closed_ = false;
 };
 
