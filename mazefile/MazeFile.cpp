@@ -1,11 +1,11 @@
 #include "MazeFile.h"
 
+#include "FileReplace.h"
 #include "MazeCodec.h"
 #include "MazeState.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace orvane::MazeFile {
 namespace {
@@ -101,18 +101,16 @@ WriteResult write(const QString& path, const MazeHeader& header, const MazeGrid&
         result.error = writeError(path, problem(Kind::TargetIsFolder));
         return result;
     }
-    QSaveFile file(path);
-    // A folder where no new file can be made still lets an existing,
-    // writable file be replaced in place.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.error = writeError(path, problem(Kind::CreateFailed, file.errorString()));
+    if (info.exists() && !info.isFile()) {
+        result.error = writeError(path, problem(Kind::NotRegularFile));
         return result;
     }
-    if (file.write(encoded.bytes) != encoded.bytes.size() || !file.commit()) {
-        result.error = writeError(path, problem(Kind::WriteFailed, file.errorString()));
-        file.cancelWriting();
-        return result;
+    if (const ReplaceFailure failure = replaceFileContents(path, encoded.bytes)) {
+        MazeFileProblem p = problem(
+            failure.step == ReplaceFailure::Step::Create ? Kind::CreateFailed : Kind::WriteFailed,
+            failure.detail);
+        p.systemError = failure.systemError;
+        result.error = writeError(path, std::move(p));
     }
     return result;
 }

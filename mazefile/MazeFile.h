@@ -29,9 +29,8 @@ struct WriteResult {
     bool ok() const { return !error; }
 };
 
-// Writes header and grid, replacing the file whole and atomically where the
-// folder allows a new file beside it (else directly into the existing file);
-// on failure an existing file stays as it was.
+// Writes header and grid, replacing the file whole (replaceFileContents):
+// on failure an existing file stays as it was, and keeps its mode either way.
 WriteResult write(const QString& path, const MazeHeader& header, const MazeGrid& grid);
 
 // Puts a maze that was read into the model: the header and the whole grid.

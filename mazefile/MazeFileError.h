@@ -12,7 +12,7 @@ struct MazeFileProblem {
         // Reading
         NotFound,          // no such file
         IsFolder,          // the path names a folder
-        NotRegularFile,    // a FIFO, a device, a socket
+        NotRegularFile,    // a FIFO, a device, a socket (also when writing)
         OpenFailed,        // detail: the system's reason
         ReadFailed,        // detail: the system's reason
         HeaderCut,         // the file ends inside the header
@@ -25,8 +25,8 @@ struct MazeFileProblem {
         // Writing
         NoFolder,       // detail: the folder that is missing
         TargetIsFolder, // a folder has the file's name
-        CreateFailed,   // detail: the system's reason
-        WriteFailed,    // detail: the system's reason
+        CreateFailed,   // systemError or detail: the system's reason
+        WriteFailed,    // systemError or detail: the system's reason
     };
     // The header text of TextTooLong and TextPastEnd.
     enum class Text { Title, MusicFile };
@@ -36,6 +36,7 @@ struct MazeFileProblem {
     int first = 0;
     int second = 0;
     QString detail;
+    int systemError = 0; // errno of the failing call, where the system gave one
 
     explicit operator bool() const { return kind != Kind::None; }
 };

@@ -4,11 +4,13 @@
 #include "TestMazes.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
 #include <linux/capability.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -98,6 +100,9 @@ private slots:
     void writeFailureKeepsOldFile();
     void saveInReadOnlyFolder_data();
     void saveInReadOnlyFolder();
+    void fullDiskKeepsOldFile_data();
+    void fullDiskKeepsOldFile();
+    void keepsMode();
     void refusesLongText_data();
     void refusesLongText();
     void musicFileLookup_data();
@@ -368,6 +373,58 @@ void TestMazeFile::saveInReadOnlyFolder()
     if (!fileWritable)
         QCOMPARE(r.error.problem.kind, Kind::CreateFailed);
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"m.mdt"});
+}
+
+void TestMazeFile::fullDiskKeepsOldFile_data()
+{
+    QTest::addColumn<bool>("inPlace");
+    QTest::newRow("atomic") << false;
+    QTest::newRow("in place, folder read-only") << true;
+}
+
+void TestMazeFile::fullDiskKeepsOldFile()
+{
+    QFETCH(bool, inPlace);
+    const QString disk = path("disk");
+    QVERIFY(QDir(dir->path()).mkdir("disk"));
+    if (::mount("tmpfs", QFile::encodeName(disk).constData(), "tmpfs", 0, "size=256k") != 0)
+        QSKIP("needs the right to mount a tmpfs");
+    const auto unmount = qScopeGuard([&] { ::umount2(QFile::encodeName(disk).constData(), 0); });
+    const QString file = disk + "/m.mdt";
+    const QByteArray old = encoded(abcMaze());
+    writeBytes(file, old);
+    QFile filler(disk + "/filler");
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(4096, 'f')) == 4096) {
+    }
+    filler.close();
+    QFile::setPermissions(disk, inPlace ? QFile::ReadOwner | QFile::ExeOwner
+                                        : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    MazeData m = abcMaze();
+    m.header.Title = QByteArray(20000, 't');
+    MazeFile::WriteResult r;
+    {
+        PermissionsBind bind;
+        r = MazeFile::write(file, m.header, m.grid);
+    }
+    QCOMPARE(r.error.problem.kind, Kind::WriteFailed);
+    QCOMPARE(r.error.problem.systemError, ENOSPC);
+    QCOMPARE(readBytes(file), old);
+    QCOMPARE(QDir(disk).entryList(QDir::Files).size(), 2); // no temporary file left
+}
+
+void TestMazeFile::keepsMode()
+{
+    const QString file = path("m.mdt");
+    writeBytes(file, "old");
+    QCOMPARE(::chmod(QFile::encodeName(file).constData(), 0444), 0);
+    const MazeData m = abcMaze();
+    QVERIFY(MazeFile::write(file, m.header, m.grid).ok());
+    QCOMPARE(readBytes(file), encoded(m));
+    struct stat st {};
+    QCOMPARE(::stat(QFile::encodeName(file).constData(), &st), 0);
+    QCOMPARE(st.st_mode & 07777, 0444u);
 }
 
 void TestMazeFile::refusesLongText_data()

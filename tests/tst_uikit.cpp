@@ -11,6 +11,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <cerrno>
+
 using namespace orvane;
 
 class TestUiKit : public QObject {
@@ -96,17 +98,17 @@ void TestUiKit::fileMessages_data()
     QTest::addColumn<int>("operation");
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("first");
-    QTest::addColumn<QString>("detail");
+    QTest::addColumn<int>("systemError");
     QTest::addColumn<QString>("expected");
     const int read = int(MazeFileError::Operation::Read);
     const int write = int(MazeFileError::Operation::Write);
     QTest::newRow("missing")
-        << read << int(Kind::NotFound) << 0 << QString()
+        << read << int(Kind::NotFound) << 0 << 0
         << "迷路ファイル「/m/a.mdt」を読み込めません。\nファイルが見つかりません。";
     QTest::newRow("write failed")
-        << write << int(Kind::WriteFailed) << 0 << "No space left"
+        << write << int(Kind::WriteFailed) << 0 << ENOSPC
         << "迷路ファイル「/m/a.mdt」を保存できません。\n書き込みに失敗しま"
-           "した (No space left)。";
+           "した (ディスクの空き領域が足りません)。";
 }
 
 void TestUiKit::fileMessages()
@@ -114,14 +116,14 @@ void TestUiKit::fileMessages()
     QFETCH(int, operation);
     QFETCH(int, kind);
     QFETCH(int, first);
-    QFETCH(QString, detail);
+    QFETCH(int, systemError);
     QFETCH(QString, expected);
     MazeFileError error;
     error.operation = MazeFileError::Operation(operation);
     error.path = QStringLiteral("/m/a.mdt");
     error.problem.kind = MazeFileProblem::Kind(kind);
     error.problem.first = first;
-    error.problem.detail = detail;
+    error.problem.systemError = systemError;
     QCOMPARE(mazeFileMessage(error), expected);
 }
 

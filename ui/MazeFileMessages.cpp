@@ -4,6 +4,8 @@
 
 #include <QDir>
 
+#include <cerrno>
+
 namespace orvane {
 namespace {
 
@@ -23,6 +25,37 @@ QString outOfRange(const QString& what, const MazeFileProblem& p, int lo, int hi
         .arg(p.second)
         .arg(lo)
         .arg(hi);
+}
+
+// The system's reason for a failed write, in the user's words where we have
+// them; Qt's (translated) wording for the rest.
+QString systemReason(const MazeFileProblem& p)
+{
+    switch (p.systemError) {
+    case 0:
+        return p.detail;
+    case ENOSPC:
+        return QStringLiteral("ディスクの空き領域が足りません");
+    case EDQUOT:
+        return QStringLiteral("ディスク使用量の上限を超えます");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("アクセスが拒否されました");
+    case EROFS:
+        return QStringLiteral("読み取り専用のドライブです");
+    case EFBIG:
+        return QStringLiteral("ファイルが大きすぎます");
+    case EIO:
+        return QStringLiteral("入出力エラーが起きました");
+    default:
+        return qt_error_string(p.systemError);
+    }
+}
+
+// "text (reason)。", or "text。" when there is no reason to give.
+QString withReason(const QString& text, const QString& why)
+{
+    return why.isEmpty() ? text + u'。' : QStringLiteral("%1 (%2)。").arg(text, why);
 }
 
 QString reason(const MazeFileProblem& p)
@@ -69,9 +102,9 @@ QString reason(const MazeFileProblem& p)
     case Kind::TargetIsFolder:
         return QStringLiteral("同じ名前のフォルダーがあります。");
     case Kind::CreateFailed:
-        return QStringLiteral("ファイルを作れません (%1)。").arg(p.detail);
+        return withReason(QStringLiteral("ファイルを作れません"), systemReason(p));
     case Kind::WriteFailed:
-        return QStringLiteral("書き込みに失敗しました (%1)。").arg(p.detail);
+        return withReason(QStringLiteral("書き込みに失敗しました"), systemReason(p));
     }
     return {};
 }

@@ -2,6 +2,8 @@
 
 #include "MazeCodec.h"
 
+#include <cstring>
+
 namespace orvane {
 namespace {
 
@@ -21,6 +23,12 @@ QString outOfRange(const char* what, const MazeFileProblem& p, int lo, int hi)
         .arg(p.second)
         .arg(lo)
         .arg(hi);
+}
+
+// The system's reason for a failed write.
+QString systemReason(const MazeFileProblem& p)
+{
+    return p.systemError ? QString::fromLocal8Bit(std::strerror(p.systemError)) : p.detail;
 }
 
 QString reason(const MazeFileProblem& p)
@@ -65,9 +73,9 @@ QString reason(const MazeFileProblem& p)
     case Kind::TargetIsFolder:
         return QStringLiteral("a folder has that name");
     case Kind::CreateFailed:
-        return QStringLiteral("cannot create it (%1)").arg(p.detail);
+        return QStringLiteral("cannot create it (%1)").arg(systemReason(p));
     case Kind::WriteFailed:
-        return QStringLiteral("writing failed (%1)").arg(p.detail);
+        return QStringLiteral("writing failed (%1)").arg(systemReason(p));
     }
     return {};
 }

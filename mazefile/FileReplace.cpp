@@ -1,0 +1,161 @@
+#include "FileReplace.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace orvane {
+namespace {
+
+using Step = ReplaceFailure::Step;
+
+ReplaceFailure failed(Step step, int systemError, const QString& detail = {})
+{
+    return {step, systemError, detail};
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// Writes all of data at offset; returns errno, or 0.
+int writeAll(int fd, const char* data, qsizetype size, off_t offset)
+{
+    while (size > 0) {
+        const ssize_t n = ::pwrite(fd, data, size_t(size), offset);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        data += n;
+        size -= n;
+        offset += n;
+    }
+    return 0;
+}
+
+// Reads size bytes from the start of the file; returns errno, or 0.
+int readStart(int fd, QByteArray& out, qsizetype size)
+{
+    out.resize(size);
+    qsizetype done = 0;
+    while (done < size) {
+        const ssize_t n = ::pread(fd, out.data() + done, size_t(size - done), off_t(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return EIO; // the file shrank under us
+        done += n;
+    }
+    return 0;
+}
+
+// Reserves the blocks of the first size bytes, so that writing them cannot
+// run out of space. Returns errno, or 0. A file system that cannot reserve
+// space still takes the write, whose own failure is then handled.
+int reserve(int fd, qsizetype size)
+{
+    if (size == 0)
+        return 0;
+    const int error = ::posix_fallocate(fd, 0, off_t(size));
+    return error == EOPNOTSUPP || error == EINVAL ? 0 : error;
+}
+
+ReplaceFailure writeInPlace(const QByteArray& name, const QByteArray& bytes)
+{
+    const FileDescriptor fd(::open(name.constData(), O_RDWR | O_NOCTTY | O_CLOEXEC));
+    struct stat st {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0)
+        return failed(Step::Create, errno);
+    if (!S_ISREG(st.st_mode))
+        return failed(Step::Create, EINVAL);
+
+    // Only the part the new bytes overwrite can be lost; the rest of a longer
+    // old file is cut off once the new bytes are all in.
+    const off_t oldSize = st.st_size;
+    QByteArray old;
+    if (const int error =
+            readStart(fd.get(), old, qsizetype(std::min<off_t>(oldSize, bytes.size()))))
+        return failed(Step::Write, error);
+    const auto restore = [&](int error) {
+        writeAll(fd.get(), old.constData(), old.size(), 0);
+        if (::ftruncate(fd.get(), oldSize) == 0)
+            ::fdatasync(fd.get());
+        return failed(Step::Write, error);
+    };
+
+    if (const int error = reserve(fd.get(), bytes.size())) {
+        // A failed reservation may still have moved the end of the file.
+        if (::fstat(fd.get(), &st) == 0 && st.st_size != oldSize)
+            (void)::ftruncate(fd.get(), oldSize);
+        return failed(Step::Write, error);
+    }
+    if (const int error = writeAll(fd.get(), bytes.constData(), bytes.size(), 0))
+        return restore(error);
+    if (oldSize > bytes.size() && ::ftruncate(fd.get(), off_t(bytes.size())) != 0)
+        return restore(errno);
+    if (::fdatasync(fd.get()) != 0)
+        return restore(errno);
+    return {};
+}
+
+// Gives the new file the old one's owner and permission bits. The owner
+// can only be kept by a privileged user; others keep their own.
+void keepOwnerAndMode(int fd, const struct stat& old)
+{
+    (void)::fchown(fd, old.st_uid, old.st_gid); // before the mode: it may clear set-id bits
+    ::fchmod(fd, old.st_mode & 07777);
+}
+
+} // namespace
+
+ReplaceFailure replaceFileContents(const QString& path, const QByteArray& bytes)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    std::optional<struct stat> old;
+    if (::stat(name.constData(), &st) == 0)
+        old = st;
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        // The folder takes no new file: an existing one is rewritten in place.
+        if (old)
+            return writeInPlace(name, bytes);
+        return failed(Step::Create, 0, file.errorString());
+    }
+    const int fd = int(file.handle());
+    if (old)
+        keepOwnerAndMode(fd, *old);
+    int error = reserve(fd, bytes.size());
+    if (!error)
+        error = writeAll(fd, bytes.constData(), bytes.size(), 0);
+    if (error) {
+        file.cancelWriting();
+        return failed(Step::Write, error);
+    }
+    if (!file.commit())
+        return failed(Step::Write, 0, file.errorString());
+    return {};
+}
+
+} // namespace orvane
