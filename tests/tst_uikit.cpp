@@ -6,9 +6,11 @@
 #include "StatusBar.h"
 #include "VirtualKeys.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 
 #include <cerrno>
@@ -26,6 +28,13 @@ private slots:
     void statusTextShowsWhole();
     void fileMessages_data();
     void fileMessages();
+    // A new icon per title-bar paint filled the pixmap cache.
+    void titleBarIconsMadeOnce()
+    {
+        const QStyle* style = QApplication::style();
+        QCOMPARE(style->standardIcon(QStyle::SP_TitleBarCloseButton).cacheKey(),
+                 style->standardIcon(QStyle::SP_TitleBarCloseButton).cacheKey());
+    }
 };
 
 void TestUiKit::keyDown_data()

@@ -1,18 +1,17 @@
 #include "Appearance.h"
 
+#include "ClassicStyle.h"
 #include "UiFonts.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QStyleFactory>
 #include <QWidget>
 
 namespace orvane {
 
 void applyAppearance()
 {
-    if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows")))
-        QApplication::setStyle(classic);
+    QApplication::setStyle(new ClassicStyle);
     QApplication::setFont(UiFonts::uiFont());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/orvane/orvane.ico")));
 }
