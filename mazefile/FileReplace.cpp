@@ -19,22 +19,6 @@ ReplaceFailure failed(Step step, int systemError, const QString& detail = {})
     return {step, systemError, detail};
 }
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 // Writes all of data at offset; returns errno, or 0.
 int writeAll(int fd, const char* data, qsizetype size, off_t offset)
 {
@@ -80,11 +64,14 @@ int reserve(int fd, qsizetype size)
     return error == EOPNOTSUPP || error == EINVAL ? 0 : error;
 }
 
-ReplaceFailure writeInPlace(const QByteArray& name, const QByteArray& bytes)
+ReplaceFailure writeInPlace(const QString& path, const QByteArray& bytes)
 {
-    const FileDescriptor fd(::open(name.constData(), O_RDWR | O_NOCTTY | O_CLOEXEC));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered))
+        return failed(Step::Create, 0, file.errorString());
+    const int fd = file.handle();
     struct stat st {};
-    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0)
+    if (::fstat(fd, &st) != 0)
         return failed(Step::Create, errno);
     if (!S_ISREG(st.st_mode))
         return failed(Step::Create, EINVAL);
@@ -93,27 +80,26 @@ ReplaceFailure writeInPlace(const QByteArray& name, const QByteArray& bytes)
     // old file is cut off once the new bytes are all in.
     const off_t oldSize = st.st_size;
     QByteArray old;
-    if (const int error =
-            readStart(fd.get(), old, qsizetype(std::min<off_t>(oldSize, bytes.size()))))
+    if (const int error = readStart(fd, old, qsizetype(std::min<off_t>(oldSize, bytes.size()))))
         return failed(Step::Write, error);
     const auto restore = [&](int error) {
-        writeAll(fd.get(), old.constData(), old.size(), 0);
-        if (::ftruncate(fd.get(), oldSize) == 0)
-            ::fdatasync(fd.get());
+        writeAll(fd, old.constData(), old.size(), 0);
+        if (::ftruncate(fd, oldSize) == 0)
+            ::fdatasync(fd);
         return failed(Step::Write, error);
     };
 
-    if (const int error = reserve(fd.get(), bytes.size())) {
+    if (const int error = reserve(fd, bytes.size())) {
         // A failed reservation may still have moved the end of the file.
-        if (::fstat(fd.get(), &st) == 0 && st.st_size != oldSize)
-            (void)::ftruncate(fd.get(), oldSize);
+        if (::fstat(fd, &st) == 0 && st.st_size != oldSize)
+            (void)::ftruncate(fd, oldSize);
         return failed(Step::Write, error);
     }
-    if (const int error = writeAll(fd.get(), bytes.constData(), bytes.size(), 0))
+    if (const int error = writeAll(fd, bytes.constData(), bytes.size(), 0))
         return restore(error);
-    if (oldSize > bytes.size() && ::ftruncate(fd.get(), off_t(bytes.size())) != 0)
+    if (oldSize > bytes.size() && ::ftruncate(fd, off_t(bytes.size())) != 0)
         return restore(errno);
-    if (::fdatasync(fd.get()) != 0)
+    if (::fdatasync(fd) != 0)
         return restore(errno);
     return {};
 }
@@ -140,7 +126,7 @@ ReplaceFailure replaceFileContents(const QString& path, const QByteArray& bytes)
     if (!file.open(QIODevice::WriteOnly)) {
         // The folder takes no new file: an existing one is rewritten in place.
         if (old)
-            return writeInPlace(name, bytes);
+            return writeInPlace(path, bytes);
         return failed(Step::Create, 0, file.errorString());
     }
     const int fd = int(file.handle());
