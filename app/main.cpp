@@ -37,7 +37,7 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     const orvane::CommandLine commandLine = orvane::CommandLine::parse(app);
-    QApplication::setDesktopFileName(QStringLiteral("orvane"));
+    QApplication::setDesktopFileName(QStringLiteral("org.orvane.orvane"));
     orvane::applyAppearance();
 
     // The standard dialogs speak Japanese with the rest of the program.
