@@ -76,13 +76,12 @@ ParsedArguments ArgumentSyntax::parse(const QStringList& args) const
             return refuse(QStringLiteral("unknown option %1").arg(arg.left(equals)));
         if (spec->valueName.isEmpty() && equals >= 0)
             return refuse(QStringLiteral("--%1 takes no value").arg(name));
-        QString value;
-        if (equals >= 0)
-            value = arg.mid(equals + 1);
-        else if (!spec->valueName.isEmpty() && ++i < args.size())
+        QString value = equals < 0 ? QString() : arg.mid(equals + 1);
+        if (equals < 0 && !spec->valueName.isEmpty()) {
+            if (++i == args.size())
+                return refuse(QStringLiteral("--%1 needs a value (%2)").arg(name, spec->valueName));
             value = args[i];
-        else if (!spec->valueName.isEmpty())
-            return refuse(QStringLiteral("--%1 needs a value (%2)").arg(name, spec->valueName));
+        }
         result.values_[name] = value;
         result.given_.insert(name);
         given << name;
