@@ -1,24 +1,23 @@
 #pragma once
 
 #include <QString>
-
-class QCoreApplication;
+#include <QStringList>
 
 namespace orvane {
 
 // What the program's command line asks for: `orvane [FILE.mdt]`, `--help`,
-// `--version`.
+// `--version`. Read whole before any window or display is needed; Qt's own
+// options (-platform, -display, -style ...) are let through to QApplication.
 struct CommandLine {
-    QString mazeFile; // absolute path of a maze to open in the player, or empty
+    enum class Action { Run, Help, Version, Refused };
 
-    // Whether the arguments ask for the help or the version text, which need
-    // no window system.
-    static bool asksForText(int argc, char** argv);
+    Action action = Action::Run;
+    QString mazeFile; // Run: the absolute path of a maze to play, or empty
+    QString error;    // Refused: the message, with a hint to --help
 
-    // Reads the application's arguments. The help and version texts and
-    // mistakes are printed and end the program, as QCommandLineParser::process
-    // does.
-    static CommandLine parse(const QCoreApplication& app);
+    // `args` without the program's name.
+    static CommandLine parse(const QStringList& args);
+    static QString helpText();
 };
 
 } // namespace orvane

@@ -9,8 +9,6 @@
 #include <QScreen>
 #include <QTimer>
 
-#include <utility>
-
 namespace orvane {
 
 Shell::Shell(MazeState& maze, PlatformServices& services) : maze_(maze), services_(services) {}
@@ -31,8 +29,14 @@ MDIMain* Shell::mainWindow() const
     return main_;
 }
 
-void Shell::start()
+void Shell::start(const QString& mazeFile)
 {
+    if (!mazeFile.isEmpty()) {
+        showMain();
+        // Once the main window is up, so that a refused file's message shows over it.
+        QTimer::singleShot(0, main_, [this, mazeFile] { playMaze(mazeFile); });
+        return;
+    }
     splash_ = new frmSplash;
     splash_->setAttribute(Qt::WA_DeleteOnClose);
     connect(splash_, &frmSplash::left, this, &Shell::leaveSplash);
@@ -48,8 +52,12 @@ void Shell::leaveSplash()
 {
     if (splash_)
         splash_->close();
-    if (main_)
-        return;
+    if (!main_)
+        showMain();
+}
+
+void Shell::showMain()
+{
     main_ = new MDIMain(maze_, services_);
     main_->setAttribute(Qt::WA_DeleteOnClose);
     connect(main_, &MDIMain::endRequested, this, &Shell::end);
@@ -57,10 +65,6 @@ void Shell::leaveSplash()
     // The music's SoundFont loads in the background from now on, so that
     // neither opening the player nor pressing Play waits for it.
     services_.music.preload();
-    // Once the main window is up, so that a refused file's message shows over it.
-    if (!mazeFile_.isEmpty())
-        QTimer::singleShot(0, main_,
-                           [this, file = std::exchange(mazeFile_, {})] { playMaze(file); });
 }
 
 void Shell::playMaze(const QString& mazeFile)

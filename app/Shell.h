@@ -19,18 +19,17 @@ public:
     Shell(MazeState& maze, PlatformServices& services);
     ~Shell() override;
 
-    // Shows the splash window, centred on the screen.
-    void start();
-
-    // A maze file to load into the player, as its Load does, once the splash
-    // has given way to the main window.
-    void openAfterSplash(const QString& mazeFile) { mazeFile_ = mazeFile; }
+    // Shows the splash window, centred on the screen. Given a maze file, goes
+    // straight to the main window with the player, which loads the file as
+    // its Load does: who opens a maze wants to play it.
+    void start(const QString& mazeFile = {});
 
     frmSplash* splash() const;
     MDIMain* mainWindow() const;
 
 private:
     void leaveSplash();
+    void showMain();
     void playMaze(const QString& mazeFile);
     void end();
 
@@ -38,7 +37,6 @@ private:
     PlatformServices& services_;
     QPointer<frmSplash> splash_;
     QPointer<MDIMain> main_;
-    QString mazeFile_;
 };
 
 } // namespace orvane

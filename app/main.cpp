@@ -18,6 +18,10 @@
 
 namespace {
 
+const QString Version = QStringLiteral("1.00");
+constexpr int CannotStartStatus = 1;
+constexpr int UsageErrorStatus = 2;
+
 // Without the converter every title and music path would read as empty and
 // be saved as nothing.
 const QString NoCp932Message = QStringLiteral(
@@ -28,16 +32,29 @@ const QString NoCp932Message = QStringLiteral(
 
 int main(int argc, char** argv)
 {
-    QCoreApplication::setApplicationName(QStringLiteral("ORVANE"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
-    if (orvane::CommandLine::asksForText(argc, argv)) {
-        QCoreApplication textOnly(argc, argv);
-        orvane::CommandLine::parse(textOnly); // prints and ends the program
+    // Read before QApplication, which needs a display.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    const orvane::CommandLine commandLine = orvane::CommandLine::parse(args);
+    switch (commandLine.action) {
+    case orvane::CommandLine::Action::Help:
+        QTextStream(stdout) << orvane::CommandLine::helpText();
         return 0;
+    case orvane::CommandLine::Action::Version:
+        QTextStream(stdout) << "ORVANE " << Version << '\n';
+        return 0;
+    case orvane::CommandLine::Action::Refused:
+        QTextStream(stderr) << commandLine.error << '\n';
+        return UsageErrorStatus;
+    case orvane::CommandLine::Action::Run:
+        break;
     }
+
+    QCoreApplication::setApplicationName(QStringLiteral("ORVANE"));
+    QCoreApplication::setApplicationVersion(Version);
     QApplication app(argc, argv);
-    const orvane::CommandLine commandLine = orvane::CommandLine::parse(app);
-    QApplication::setDesktopFileName(QStringLiteral("orvane"));
+    QApplication::setDesktopFileName(QStringLiteral("org.orvane.orvane"));
     orvane::applyAppearance();
 
     // The standard dialogs speak Japanese with the rest of the program.
@@ -53,10 +70,9 @@ int main(int argc, char** argv)
     if (!orvane::Cp932::isAvailable()) {
         QTextStream(stderr) << NoCp932Message << Qt::endl;
         services.services().messageBox.show(nullptr, NoCp932Message);
-        return 1;
+        return CannotStartStatus;
     }
     orvane::Shell shell(*maze, services.services());
-    shell.openAfterSplash(commandLine.mazeFile);
-    shell.start();
+    shell.start(commandLine.mazeFile);
     return QApplication::exec();
 }

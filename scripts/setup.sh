@@ -10,7 +10,7 @@ packages=(
   fonts-ipafont-gothic fontconfig libfontconfig-dev
   xvfb xdotool openbox x11-utils
   libbenchmark-dev clang libclang-rt-14-dev
-  desktop-file-utils appstream shared-mime-info dpkg-dev
+  desktop-file-utils appstream shared-mime-info dpkg-dev lintian
 )
 
 missing=()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch root: every file in its place, the desktop
 # files valid, the thumbnailer entry run as a file manager runs it; then builds
-# the Debian package and lists it.
+# the Debian package, lists it and has lintian check it.
 # usage: check_install.sh BUILD-DIR CMAKE CPACK
 set -euo pipefail
 build=$1 cmake=$2 cpack=$3
@@ -12,10 +12,14 @@ root=$work/root
 share=$root/usr/share
 type=application/x-orvane-maze
 type_icon=application-x-orvane-maze
+desktop=org.orvane.orvane.desktop
 
 installed=(
-  usr/bin/orvane usr/bin/orvane-mdt
-  usr/share/applications/orvane.desktop
+  usr/games/orvane usr/bin/orvane-mdt
+  usr/share/applications/$desktop
+  usr/share/doc/orvane/changelog.gz usr/share/doc/orvane/copyright
+  usr/share/doc/orvane/help/{check,editor,index,menu,player}.html usr/share/doc/orvane/help/style.css
+  usr/share/doc-base/orvane usr/share/lintian/overrides/orvane
   usr/share/icons/hicolor/256x256/apps/orvane.png
   usr/share/icons/hicolor/256x256/mimetypes/$type_icon.png
   usr/share/icons/hicolor/32x32/apps/orvane.png
@@ -23,7 +27,6 @@ installed=(
   usr/share/man/man1/orvane-mdt.1.gz usr/share/man/man6/orvane.6.gz
   usr/share/metainfo/org.orvane.orvane.metainfo.xml
   usr/share/mime/packages/orvane.xml
-  usr/share/orvane/help/{check,editor,index,menu,player}.html usr/share/orvane/help/style.css
   usr/share/thumbnailers/orvane.thumbnailer
 )
 expected() { printf '%s\n' "${installed[@]}" | sort; }
@@ -44,8 +47,9 @@ for size in 32 256; do
   done
 done
 
-validate desktop-file-validate "$share/applications/orvane.desktop"
-validate appstreamcli validate --no-net "$share/metainfo/org.orvane.orvane.metainfo.xml"
+validate desktop-file-validate "$share/applications/$desktop"
+# The metainfo against the installed tree: its launchable names an installed desktop entry.
+validate appstreamcli validate-tree --pedantic --no-net "$root"
 # Reports a definition it cannot read on stderr, yet succeeds.
 errors=$(XDG_DATA_DIRS=$share update-mime-database "$share/mime" 2>&1 >/dev/null)
 [[ -z $errors ]] || fail "MIME definition: $errors"
@@ -53,12 +57,14 @@ grep -q ":$type:\*\.mdt$" "$share/mime/globs2" || fail "no *.mdt glob for $type"
 grep -q 'xml:lang="ja">ORVANE 迷路ファイル<' "$share/mime/$type.xml" || fail "no Japanese comment"
 
 # Both entries run an installed program on a file of the type.
-for file in applications/orvane.desktop thumbnailers/orvane.thumbnailer; do
+for file in applications/$desktop thumbnailers/orvane.thumbnailer; do
   program=$(entry "$share/$file" Exec)
-  [[ -x $root/usr/bin/${program%% *} ]] || fail "$file runs ${program%% *}, which is not installed"
+  program=${program%% *}
+  [[ -x $root/usr/bin/$program || -x $root/usr/games/$program ]] ||
+    fail "$file runs $program, which is not installed"
   [[ $(entry "$share/$file" MimeType) == "$type;" ]] || fail "$file names another type"
 done
-[[ $(entry "$share/applications/orvane.desktop" Exec) == *' %f' ]] || fail "the desktop entry takes no file"
+[[ $(entry "$share/applications/$desktop" Exec) == *' %f' ]] || fail "the desktop entry takes no file"
 
 # A 32 x 32 maze, every cell chip 0: the 18-byte header, then the whole grid.
 maze="$work/a maze.mdt"
@@ -84,4 +90,6 @@ for need in libqt6widgets6 libfluidsynth3 'timgm6mb-soundfont | sf2-soundfont-gm
   fonts-ipafont-gothic qt6-translations-l10n; do
   [[ $depends == *"$need"* ]] || fail "the package does not depend on $need: $depends"
 done
+# No error and no warning; the informational tags are shown, not refused.
+validate lintian --fail-on error,warning --display-info "$deb"
 echo "install: every file placed and valid, the thumbnailer ran, $(basename "$deb") built"

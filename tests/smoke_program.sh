@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Asks the real program for its version and help without a display, then
-# starts it on a virtual screen, clicks its splash window, finds the main
-# window and ends the program from its menu.
+# Asks the real program for its version and help and gives it wrong
+# arguments, all without a display; then starts it on a virtual screen,
+# clicks its splash window, finds the main window and ends the program from
+# its menu.
 # usage: smoke_program.sh PATH-TO-orvane
 set -euo pipefail
 program=$1
@@ -18,10 +19,17 @@ fail() {
   exit 1
 }
 
-# The help and version texts need no window system.
+# The help and version texts and the usage errors need no window system.
 no_display=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program")
 [[ $("${no_display[@]}" --version) == "ORVANE 1.00" ]] || fail "--version"
-[[ $("${no_display[@]}" --help) == *'[FILE]'* ]] || fail "--help"
+[[ $("${no_display[@]}" --help) == *'[FILE.mdt]'* ]] || fail "--help"
+for args in --bogus 'a.mdt b.mdt'; do
+  status=0
+  # shellcheck disable=SC2086 # the words are the arguments
+  error=$("${no_display[@]}" $args 2>&1 >/dev/null) || status=$?
+  [[ $status == 2 && $error == "orvane: "*"orvane --help"* ]] ||
+    fail "orvane $args: status $status, $error"
+done
 
 # A free display, chosen by Xvfb itself.
 exec 3>"$work/display"

@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,17 +21,24 @@ struct Run {
     int status = -1;
     QString out;
     QString err;
+    QByteArray bytes; // the standard output as it came
 };
 
-Run mdt(const QStringList& args)
+// Runs the tool with `input` on its standard input; its standard output goes
+// to `outputFile` when one is named.
+Run mdt(const QStringList& args, const QByteArray& input = {}, const QString& outputFile = {})
 {
     QProcess p;
+    if (!outputFile.isEmpty())
+        p.setStandardOutputFile(outputFile);
     p.start(QStringLiteral(ORVANE_MDT), args);
+    p.write(input);
+    p.closeWriteChannel();
     if (!p.waitForFinished(30000))
         qFatal("orvane-mdt did not finish");
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    const QByteArray out = p.readAllStandardOutput();
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(out),
+            QString::fromUtf8(p.readAllStandardError()), out};
 }
 
 // The abc maze with a Japanese title, music, two items and a few floors.
@@ -80,6 +88,17 @@ MazeData tiny()
     return m;
 }
 
+// A corridor from the start (1, 2) to the goal (5, 2) on the abc maze.
+MazeData corridorMaze()
+{
+    MazeData m = abcMaze();
+    m.header.GoalX = 5;
+    m.header.GoalY = 2;
+    for (int x = 1; x <= 5; ++x)
+        m.grid.at(x, 2).Chip = FirstFloor;
+    return m;
+}
+
 QImage tinyPicture()
 {
     QImage expected(48, 32, QImage::Format_RGB32);
@@ -105,7 +124,13 @@ private slots:
     void infoJson();
     void infoNoLimit();
     void refusedFile();
-    void unknownCommand();
+    void exitStatus_data();
+    void exitStatus();
+    void standardStreams_data();
+    void standardStreams();
+    void fullOutput_data();
+    void fullOutput();
+    void manualPageMatchesHelp();
     void render();
     void renderScaled();
     void renderRefuses_data();
@@ -178,16 +203,120 @@ void TestMdtTool::refusedFile()
     const QString bad = dir.filePath("short.mdt");
     writeBytes(bad, hex("03 00 61 62"));
     const Run r = mdt({"info", bad});
-    QCOMPARE(r.status, 1);
+    QCOMPARE(r.status, 2);
     QVERIFY(r.out.isEmpty());
     QVERIFY2(r.err.contains(bad) && r.err.contains("title"), qPrintable(r.err));
 }
 
-void TestMdtTool::unknownCommand()
+// One convention for every command: 0 success, 1 check's no, 2 any error,
+// which is told on the standard error in the tool's words and writes nothing.
+void TestMdtTool::exitStatus_data()
 {
-    const Run r = mdt({"frobnicate"});
-    QCOMPARE(r.status, 1);
-    QVERIFY(r.err.contains("frobnicate"));
+    QTest::addColumn<QStringList>("args"); // "M": a good maze file, "P": a picture to write
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no arguments") << QStringList{} << 2 << "usage: orvane-mdt info";
+    QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << "'frobnicate'";
+    QTest::newRow("unknown option") << QStringList{"info", "--bogus", "M"} << 2 << "--bogus";
+    QTest::newRow("info --scale") << QStringList{"info", "--scale", "2", "M"} << 2 << "--scale";
+    QTest::newRow("check --route") << QStringList{"check", "--route", "M"} << 2 << "--route";
+    QTest::newRow("render --json") << QStringList{"render", "--json", "M", "P"} << 2 << "--json";
+    QTest::newRow("thumbnail --scale")
+        << QStringList{"thumbnail", "--scale=2", "M", "P"} << 2 << "--scale";
+    QTest::newRow("missing operand") << QStringList{"render", "M"} << 2 << "OUT.png";
+    QTest::newRow("extra operand") << QStringList{"info", "M", "M"} << 2 << "unexpected";
+    QTest::newRow("missing value") << QStringList{"check", "M", "--keys-per-second"} << 2 << "N";
+    QTest::newRow("no file") << QStringList{"check", "nowhere.mdt"} << 2 << "no such file";
+    QTest::newRow("info") << QStringList{"info", "--", "M"} << 0 << "";
+    QTest::newRow("render") << QStringList{"render", "--scale=2", "--route", "M", "P"} << 0 << "";
+}
+
+void TestMdtTool::exitStatus()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    const QString picture = dir.filePath("exit.png");
+    QFile::remove(picture);
+    args.replaceInStrings(QRegularExpression("^M$"), saved(tiny()));
+    args.replaceInStrings(QRegularExpression("^P$"), picture);
+    const Run r = mdt(args);
+    QCOMPARE(r.status, status);
+    QCOMPARE(QFileInfo::exists(picture), status == 0 && args[0] == "render");
+    if (status == 2) {
+        QVERIFY2(r.err.startsWith("orvane-mdt: ") && r.err.contains(message), qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+    } else {
+        QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
+    }
+}
+
+// "-" reads standard input and writes standard output; /dev/stdin reads too.
+void TestMdtTool::standardStreams_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::newRow("-") << "-";
+    QTest::newRow("/dev/stdin") << "/dev/stdin";
+}
+
+void TestMdtTool::standardStreams()
+{
+    QFETCH(QString, input);
+    QFile file(saved(tiny()));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const Run r = mdt({"render", input, "-"}, file.readAll());
+    QCOMPARE(r.status, 0);
+    QCOMPARE(QImage::fromData(r.bytes, "PNG").convertToFormat(QImage::Format_RGB32), tinyPicture());
+    const Run cut = mdt({"info", input}, hex("03 00 61 62"));
+    QCOMPARE(cut.status, 2);
+    QVERIFY2(cut.err.contains("title"), qPrintable(cut.err));
+}
+
+// Standard output on a full disk: an error, whatever the command's answer.
+void TestMdtTool::fullOutput_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("info") << QStringList{"info"};
+    QTest::newRow("check") << QStringList{"check", "--json"};
+    QTest::newRow("render -") << QStringList{"render", "-"};
+    QTest::newRow("help") << QStringList{"--help"};
+}
+
+void TestMdtTool::fullOutput()
+{
+    QFETCH(QStringList, args);
+    const QString file = saved(corridorMaze());
+    if (args[0] != "--help")
+        args.insert(1, file);
+    const Run r = mdt(args, {}, QStringLiteral("/dev/full"));
+    QCOMPARE(r.status, 2);
+    QVERIFY2(r.err.startsWith("orvane-mdt: cannot write to standard output"), qPrintable(r.err));
+}
+
+// Every command and option of --help is in the manual page, and no other option.
+void TestMdtTool::manualPageMatchesHelp()
+{
+    QFile page(QStringLiteral(ORVANE_MANPAGE));
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QString manual = QString::fromUtf8(page.readAll()).replace("\\-", "-");
+    const QString help = mdt({"--help"}).out;
+    auto options = [](const QString& text) {
+        QStringList names;
+        for (const auto& m : QRegularExpression("(?<![\\w-])--?[a-z][a-z-]*").globalMatch(text))
+            names << m.captured();
+        names.removeDuplicates();
+        names.sort();
+        return names;
+    };
+    QCOMPARE(options(manual), options(help));
+    int commands = 0; // those of the synopsis, the first paragraph
+    const QRegularExpression command("orvane-mdt ([a-z]+)");
+    for (const auto& m : command.globalMatch(help.section("\n\n", 0, 0))) {
+        QVERIFY2(manual.contains(".B orvane-mdt " + m.captured(1) + '\n'),
+                 qPrintable(m.captured()));
+        ++commands;
+    }
+    QCOMPARE(commands, 4);
 }
 
 void TestMdtTool::render()
@@ -234,20 +363,9 @@ void TestMdtTool::renderRefuses()
         file = saved(tiny());
     const QString png = dir.filePath("never.png");
     const Run r = mdt(QStringList{"render"} + options + QStringList{file, png});
-    QCOMPARE(r.status, 1);
+    QCOMPARE(r.status, 2);
     QVERIFY2(r.err.contains(message), qPrintable(r.err));
     QVERIFY(!QFileInfo::exists(png));
-}
-
-// A corridor from the start (1, 2) to the goal (5, 2) on the abc maze.
-MazeData corridorMaze()
-{
-    MazeData m = abcMaze();
-    m.header.GoalX = 5;
-    m.header.GoalY = 2;
-    for (int x = 1; x <= 5; ++x)
-        m.grid.at(x, 2).Chip = FirstFloor;
-    return m;
 }
 
 void TestMdtTool::check_data()
@@ -377,7 +495,7 @@ void TestMdtTool::thumbnailRefuses()
     if (fifo)
         QCOMPARE(mkfifo(QFile::encodeName(png).constData(), 0600), 0);
     const Run r = mdt({"thumbnail", "--size", size, file, png});
-    QCOMPARE(r.status, 1);
+    QCOMPARE(r.status, 2);
     QVERIFY2(r.err.contains(message), qPrintable(r.err));
     // Nothing written, no temporary file left, a FIFO left as it was.
     const QDir::Filters all = QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot;

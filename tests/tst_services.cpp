@@ -555,7 +555,7 @@ void TestServices::helpFoldersOfProgram()
     const QDir programDir(QCoreApplication::applicationDirPath());
     const QString besideDir = programDir.filePath(QStringLiteral("help"));
     const QString shareRoot = QDir::cleanPath(programDir.filePath(QStringLiteral("../share")));
-    const QString installedDir = shareRoot + QStringLiteral("/orvane/help");
+    const QString installedDir = shareRoot + QStringLiteral("/doc/orvane/help");
     QVERIFY2(!QFileInfo::exists(besideDir) && !QFileInfo::exists(shareRoot),
              "leftovers of an earlier run");
     auto removeFolders = qScopeGuard([&] {

@@ -410,8 +410,8 @@ void TestShell::mazeGivenAtStart_data()
     QTest::newRow("refused file") << hex("03 00 61 62");
 }
 
-// As the program does with `orvane FILE.mdt`: the player opens once the
-// splash gives way, with the maze loaded as Load loads it.
+// As the program does with `orvane FILE.mdt`: no splash, the main window with
+// the player at once, the maze loaded as Load loads it.
 void TestShell::mazeGivenAtStart()
 {
     QFETCH(QByteArray, bytes);
@@ -424,9 +424,10 @@ void TestShell::mazeGivenAtStart()
         writeBytes(file, bytes);
 
     shell = std::make_unique<Shell>(*maze, fakes->services());
-    shell->openAfterSplash(file);
-    shell->start();
-    MDIMain* main = enterMain();
+    shell->start(file);
+    QVERIFY(!shell->splash());
+    MDIMain* main = shell->mainWindow();
+    QVERIFY(main && main->isVisible());
     QTRY_VERIFY(main->player());
     frmPlay* player = main->player();
     QVERIFY(fakes->fileDialog.calls.isEmpty());

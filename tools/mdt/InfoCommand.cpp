@@ -1,28 +1,28 @@
 #include "InfoCommand.h"
 
-#include "Failure.h"
-#include "MazeFile.h"
+#include "Arguments.h"
+#include "ExitStatus.h"
+#include "MazeInput.h"
 #include "MazeSummary.h"
+#include "Output.h"
 #include "ProblemText.h"
 
-#include <QCommandLineParser>
 #include <QJsonDocument>
 
 namespace orvane {
 
-int runInfo(const QCommandLineParser& parser, const QStringList& args)
+int runInfo(const Arguments& args)
 {
-    if (args.size() != 2)
-        return fail(QStringLiteral("usage: orvane-mdt info [--json] FILE"));
-    const MazeFile::ReadResult read = MazeFile::read(args[1]);
+    const MazeFile::ReadResult read = readMaze(args.operands[0]);
     if (!read.ok())
         return fail(problemText(read.error));
-    QTextStream out(stdout);
-    if (parser.isSet(QStringLiteral("json")))
-        out << QJsonDocument(summaryJson(*read.maze)).toJson(QJsonDocument::Compact) << '\n';
-    else
-        out << summaryText(*read.maze);
-    return 0;
+    const QByteArray out =
+        args.isSet(QStringLiteral("json"))
+            ? QJsonDocument(summaryJson(*read.maze)).toJson(QJsonDocument::Compact) + '\n'
+            : summaryText(*read.maze).toUtf8();
+    if (const QString error = writeStandardOutput(out); !error.isEmpty())
+        return fail(error);
+    return ExitSuccess;
 }
 
 } // namespace orvane

@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QStringList>
-
-class QCommandLineParser;
-
 namespace orvane {
+
+struct Arguments;
 
 // `orvane-mdt info [--json] FILE`: the header and what the map holds.
 // Returns the exit status.
-int runInfo(const QCommandLineParser& parser, const QStringList& args);
+int runInfo(const Arguments& args);
 
 } // namespace orvane

@@ -4,10 +4,9 @@
 #include "ImageCanvas.h"
 #include "MapRedraw.h"
 #include "MazeState.h"
+#include "Output.h"
 
-#include <QFileInfo>
-#include <QImageWriter>
-#include <QSaveFile>
+#include <QBuffer>
 
 namespace orvane {
 
@@ -23,15 +22,13 @@ QImage mapPicture(MazeState& maze)
 
 QString writePng(const QImage& picture, const QString& path)
 {
-    if (const QFileInfo info(path); info.exists() && !info.isFile())
-        return QStringLiteral("orvane-mdt: %1 is not a regular file").arg(path);
-    QSaveFile file(path);
-    QImageWriter writer(&file, "png");
-    if (file.open(QIODevice::WriteOnly) && writer.write(picture) && file.commit())
-        return {};
-    return QStringLiteral("orvane-mdt: cannot write %1: %2")
-        .arg(path, writer.error() != QImageWriter::UnknownError ? writer.errorString()
-                                                                : file.errorString());
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG"))
+        return QStringLiteral("orvane-mdt: cannot encode the %1 x %2 picture as PNG")
+            .arg(picture.width())
+            .arg(picture.height());
+    return writeOutput(png, path);
 }
 
 } // namespace orvane

@@ -11,9 +11,8 @@ struct MazeState;
 // pixels; a null image when this build lacks the chip sheet.
 QImage mapPicture(MazeState& maze);
 
-// Writes a PNG through QSaveFile. A path that exists but is not a regular
-// file (a FIFO, a device, a folder) is refused: the save would replace it.
-// Returns the error message, empty on success.
+// Writes the picture as a PNG file as writeOutput writes, "-" being
+// standard output. Returns the error message, empty on success.
 QString writePng(const QImage& picture, const QString& path);
 
 } // namespace orvane

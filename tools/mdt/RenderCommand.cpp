@@ -1,41 +1,32 @@
 #include "RenderCommand.h"
 
-#include "Failure.h"
+#include "Arguments.h"
+#include "ExitStatus.h"
 #include "MapPicture.h"
-#include "MazeFile.h"
+#include "MazeInput.h"
 #include "MazeState.h"
 #include "ProblemText.h"
 #include "RouteDrawing.h"
 #include "play/Analysis.h"
 
-#include <QCommandLineParser>
-
 #include <memory>
 #include <optional>
 
 namespace orvane {
-namespace {
 
-// Largest enlargement of a 128 x 128 map picture (2048 pixels) to 16384 pixels.
-constexpr int MaxScale = 8;
-
-} // namespace
-
-int runRender(const QCommandLineParser& parser, const QStringList& args)
+int runRender(const Arguments& args)
 {
-    if (args.size() != 3)
-        return fail(QStringLiteral("usage: orvane-mdt render [--scale N] [--route] FILE OUT.png"));
     bool scaleOk = false;
-    const int scale = parser.value(QStringLiteral("scale")).toInt(&scaleOk);
-    if (!scaleOk || scale < 1 || scale > MaxScale)
+    const int scale = args.value(QStringLiteral("scale")).toInt(&scaleOk);
+    if (!scaleOk || scale < 1 || scale > MaxRenderScale)
         return fail(QStringLiteral("orvane-mdt: --scale must be a whole number from 1 to %1")
-                        .arg(MaxScale));
+                        .arg(MaxRenderScale));
 
     auto maze = std::make_unique<MazeState>();
-    if (const MazeFileError error = MazeFile::load(args[1], *maze))
+    if (const MazeFileError error = loadMaze(args.operands[0], *maze))
         return fail(problemText(error));
     std::optional<MazeAnalysis> analysis;
-    if (parser.isSet(QStringLiteral("route")))
+    if (args.isSet(QStringLiteral("route")))
         analysis = analyseMaze(*maze);
     QImage picture = mapPicture(*maze);
     if (picture.isNull())
@@ -45,9 +36,9 @@ int runRender(const QCommandLineParser& parser, const QStringList& args)
             picture.scaled(picture.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     if (analysis)
         drawRoute(picture, *analysis, scale);
-    if (const QString error = writePng(picture, args[2]); !error.isEmpty())
+    if (const QString error = writePng(picture, args.operands[1]); !error.isEmpty())
         return fail(error);
-    return 0;
+    return ExitSuccess;
 }
 
 } // namespace orvane

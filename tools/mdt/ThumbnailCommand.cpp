@@ -1,20 +1,16 @@
 #include "ThumbnailCommand.h"
 
-#include "Failure.h"
+#include "Arguments.h"
+#include "ExitStatus.h"
 #include "MapPicture.h"
-#include "MazeFile.h"
+#include "MazeInput.h"
 #include "MazeState.h"
 #include "ProblemText.h"
-
-#include <QCommandLineParser>
 
 #include <memory>
 
 namespace orvane {
 namespace {
-
-// Four times the largest freedesktop thumbnail (xx-large, 1024 pixels).
-constexpr int MaxThumbnailSize = 4096;
 
 // Shrinks smoothly; enlarges without smoothing, so that chips stay crisp.
 QImage fitted(const QImage& picture, int size)
@@ -27,25 +23,23 @@ QImage fitted(const QImage& picture, int size)
 
 } // namespace
 
-int runThumbnail(const QCommandLineParser& parser, const QStringList& args)
+int runThumbnail(const Arguments& args)
 {
-    if (args.size() != 3)
-        return fail(QStringLiteral("usage: orvane-mdt thumbnail [--size N] FILE OUT.png"));
     bool sizeOk = false;
-    const int size = parser.value(QStringLiteral("size")).toInt(&sizeOk);
+    const int size = args.value(QStringLiteral("size")).toInt(&sizeOk);
     if (!sizeOk || size < 1 || size > MaxThumbnailSize)
         return fail(QStringLiteral("orvane-mdt: --size must be a whole number from 1 to %1")
                         .arg(MaxThumbnailSize));
 
     auto maze = std::make_unique<MazeState>();
-    if (const MazeFileError error = MazeFile::load(args[1], *maze))
+    if (const MazeFileError error = loadMaze(args.operands[0], *maze))
         return fail(problemText(error));
     const QImage picture = mapPicture(*maze);
     if (picture.isNull())
         return fail(QStringLiteral("orvane-mdt: the chip sheet is missing from this build"));
-    if (const QString error = writePng(fitted(picture, size), args[2]); !error.isEmpty())
+    if (const QString error = writePng(fitted(picture, size), args.operands[1]); !error.isEmpty())
         return fail(error);
-    return 0;
+    return ExitSuccess;
 }
 
 } // namespace orvane

@@ -1,15 +1,15 @@
 #pragma once
 
-#include <QStringList>
-
-class QCommandLineParser;
-
 namespace orvane {
 
-// `orvane-mdt thumbnail --size N FILE OUT.png`: writes the map as the player
-// draws it, scaled to fit N x N pixels. A refused maze or size writes nothing.
-// `args` are the positional arguments, the command's name first; returns the
-// exit status.
-int runThumbnail(const QCommandLineParser& parser, const QStringList& args);
+struct Arguments;
+
+// Four times the largest freedesktop thumbnail (xx-large, 1024 pixels).
+inline constexpr int MaxThumbnailSize = 4096;
+
+// `orvane-mdt thumbnail [--size N] FILE OUT.png`: writes the map as the
+// player draws it, scaled to fit N x N pixels. A refused maze or size writes
+// nothing. Returns the exit status.
+int runThumbnail(const Arguments& args);
 
 } // namespace orvane

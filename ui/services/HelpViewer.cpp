@@ -22,7 +22,7 @@ QStringList HelpViewer::defaultFolders()
     const QDir programDir(QCoreApplication::applicationDirPath());
     return {
         programDir.filePath(QStringLiteral("help")),
-        QDir::cleanPath(programDir.filePath(QStringLiteral("../share/orvane/help"))),
+        QDir::cleanPath(programDir.filePath(QStringLiteral(ORVANE_HELP_FROM_PROGRAM))),
         ResourceFolder,
     };
 }

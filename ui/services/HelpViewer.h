@@ -27,8 +27,9 @@ public:
     explicit HelpViewer(MessageBoxService& messages, QStringList searchFolders = defaultFolders());
     ~HelpViewer() override;
 
-    // help/ beside the executable, ../share/orvane/help/ from it (the installed
-    // layout), then the copy compiled into the program.
+    // help/ beside the executable, the package's documentation folder as
+    // installed (../share/doc/orvane/help from games/), then the copy compiled
+    // into the program, which serves where documentation is left out.
     static QStringList defaultFolders();
 
     // The contents page of the document `helpFile` names, or an empty url.
