@@ -91,8 +91,8 @@ ReplaceFailure writeInPlace(const QString& path, const QByteArray& bytes)
 
     if (const int error = reserve(fd, bytes.size())) {
         // A failed reservation may still have moved the end of the file.
-        if (::fstat(fd, &st) == 0 && st.st_size != oldSize)
-            (void)::ftruncate(fd, oldSize);
+        if (::fstat(fd, &st) == 0 && st.st_size != oldSize && ::ftruncate(fd, oldSize) != 0)
+            return failed(Step::Write, errno);
         return failed(Step::Write, error);
     }
     if (const int error = writeAll(fd, bytes.constData(), bytes.size(), 0))
@@ -104,11 +104,14 @@ ReplaceFailure writeInPlace(const QString& path, const QByteArray& bytes)
     return {};
 }
 
-// Gives the new file the old one's owner and permission bits. The owner
-// can only be kept by a privileged user; others keep their own.
+// Gives the new file the old one's owner and permission bits. Only a
+// privileged user can keep the owner; others keep the group if they are in it.
 void keepOwnerAndMode(int fd, const struct stat& old)
 {
-    (void)::fchown(fd, old.st_uid, old.st_gid); // before the mode: it may clear set-id bits
+    // Before the mode: a change of owner may clear the set-id bits.
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0 && ::fchown(fd, ::geteuid(), old.st_gid) != 0) {
+        // Neither the owner nor the group could be kept: the new file is ours.
+    }
     ::fchmod(fd, old.st_mode & 07777);
 }
 
