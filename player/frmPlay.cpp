@@ -91,7 +91,7 @@ void frmPlay::comPlay_Click()
     comLoad->setEnabled(false);
     comPlay->setEnabled(false);
     comStop->setEnabled(true);
-    const QPoint mapAt = StartGame(maze_, board_, picMap->pos());
+    const QPoint mapAt = StartGame(maze_, board_);
     picMap->Move(mapAt.x(), mapAt.y());
     picMap->Refresh();
     picMap->setFocus();

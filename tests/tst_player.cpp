@@ -247,6 +247,9 @@ void TestPlayer::gameEnds()
     QCOMPARE(w->picMap->pos(), QPoint(0, 0));
     QCOMPARE(w->windowTitle(), "迷路PlayerA"); // the caption stays
     QCOMPARE(fakes->music.last()->log.last(), "stop");
+    w->picMap_KeyDown(40, 0); // the rules stay on and move the view
+    w->comPlay_Click();
+    QCOMPARE(w->picMap->pos(), QPoint(96, 208)); // the next game starts centred
 }
 
 void TestPlayer::musicCommands_data()

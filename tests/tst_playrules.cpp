@@ -142,7 +142,7 @@ void TestPlayRules::keys()
     ImageCanvas canvas(ChipSheet::standard());
     QVERIFY(RedrawMap(*maze, canvas, 24, 24));
     PlayBoard board(&canvas);
-    StartGame(*maze, board, QPoint());
+    StartGame(*maze, board);
 
     QPoint moved;
     bool reachedGoal = false;
@@ -176,11 +176,11 @@ void TestPlayRules::newGameRestoresTrail()
     RedrawMap(*maze, canvas, 8, 8);
     const QImage drawn = canvas.image();
     PlayBoard board(&canvas);
-    StartGame(*maze, board, QPoint());
+    StartGame(*maze, board);
     for (int i = 0; i < 3; ++i)
         KeyStep(*maze, board, Direction::Right);
     QCOMPARE(maze->CursorX, 4);
-    StartGame(*maze, board, QPoint());
+    StartGame(*maze, board);
     QImage expected = drawn;
     DrawChip(expected, ChipSheet::standard(), 0, 0, BallFigure.column, BallFigure.row);
     QCOMPARE(canvas.image(), expected);
@@ -239,7 +239,7 @@ void TestPlayRules::soak()
         ImageCanvas canvas(ChipSheet::standard());
         RedrawMap(*maze, canvas, 128, 128);
         PlayBoard board(&canvas);
-        StartGame(*maze, board, QPoint());
+        StartGame(*maze, board);
         for (int i = 0; i < 2000; ++i) {
             const int key = rng.bounded(5);
             KeyStep(*maze, board,

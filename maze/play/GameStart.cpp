@@ -5,14 +5,14 @@
 
 namespace orvane {
 
-QPoint StartGame(MazeState& maze, PlayBoard& board, QPoint mapAt)
+QPoint StartGame(MazeState& maze, PlayBoard& board)
 {
     board.restore(maze);
     maze.CursorX = maze.header.StartX;
     maze.CursorY = maze.header.StartY;
     const QPoint ball(maze.CursorX, maze.CursorY);
     board.drawBall(ball);
-    return mapAt - ball * ChipSize + BallInView;
+    return BallInView - ball * ChipSize;
 }
 
 } // namespace orvane

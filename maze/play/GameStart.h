@@ -16,8 +16,8 @@ inline constexpr QPoint BallInView{PlayViewCells / 2 * ChipSize,
 
 // Starts a game on the drawn map: the cells an earlier game drew on are drawn
 // whole again, the ball is put on the start cell (CursorX, CursorY) and drawn
-// over the start marker. Returns where the map picture, now at `mapAt`, goes
-// so that the ball's cell sits at BallInView.
-QPoint StartGame(MazeState& maze, PlayBoard& board, QPoint mapAt);
+// over the start marker. Returns where the map picture goes so that the
+// ball's cell sits at BallInView, wherever keys left the view after a game.
+QPoint StartGame(MazeState& maze, PlayBoard& board);
 
 } // namespace orvane
