@@ -37,6 +37,10 @@ std::optional<Direction> directionOfRouteKey(char key);
 
 MazeAnalysis analyseMaze(const MazeState& maze);
 
+// The pace a route's time is measured at unless told otherwise: a player's
+// steady four keys a second.
+inline constexpr double DefaultKeysPerSecond = 4.0;
+
 // How a route's time compares with the maze's time limit.
 enum class RouteFit { NoLimit, Fits, Tight, TooSlow };
 // Within this share of the limit a route is tight.

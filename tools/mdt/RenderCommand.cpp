@@ -6,8 +6,8 @@
 #include "MazeInput.h"
 #include "MazeState.h"
 #include "ProblemText.h"
-#include "RouteDrawing.h"
 #include "play/Analysis.h"
+#include "play/RouteDrawing.h"
 
 #include <memory>
 #include <optional>

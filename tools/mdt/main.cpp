@@ -8,6 +8,7 @@
 #include "Output.h"
 #include "RenderCommand.h"
 #include "ThumbnailCommand.h"
+#include "play/Analysis.h"
 
 #include <QCoreApplication>
 
@@ -25,7 +26,8 @@ ArgumentSyntax syntax()
                        "OUT.png of - writes standard output."),
         {
             {"json", {}, {}, "print one JSON object instead of text"},
-            {"keys-per-second", "N", "4", "the pace the route's time is measured at (default 4)"},
+            {"keys-per-second", "N", QString::number(DefaultKeysPerSecond),
+             "the pace the route's time is measured at (default 4)"},
             {"route", {}, {}, "draw the shortest route and mark the traps"},
             {"scale", "N", "1",
              QStringLiteral("enlarge N times, 1 to %1 (default 1)").arg(MaxRenderScale)},

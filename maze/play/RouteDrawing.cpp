@@ -27,6 +27,12 @@ QPointF centreOf(QPoint cell, int scale)
 void drawRoute(QImage& picture, const MazeAnalysis& analysis, int scale)
 {
     QPainter p(&picture);
+    drawRoute(p, analysis, scale);
+}
+
+void drawRoute(QPainter& p, const MazeAnalysis& analysis, int scale)
+{
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const double size = ChipSize * scale;
     p.setPen(QPen(TrapColour, std::max(1.0, scale * 1.5)));
@@ -46,6 +52,7 @@ void drawRoute(QImage& picture, const MazeAnalysis& analysis, int scale)
         p.setPen(QPen(colour, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawPolyline(line);
     }
+    p.restore();
 }
 
 } // namespace orvane

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "play/Analysis.h"
+#include "Analysis.h"
 
 #include <QImage>
+
+class QPainter;
 
 namespace orvane {
 
@@ -10,5 +12,7 @@ namespace orvane {
 // a thin line through the centres of the cells the ball passes, and a cross
 // on every trap cell.
 void drawRoute(QImage& picture, const MazeAnalysis& analysis, int scale);
+// The same with a painter over such a picture.
+void drawRoute(QPainter& painter, const MazeAnalysis& analysis, int scale);
 
 } // namespace orvane
