@@ -30,17 +30,38 @@ void drawOverlays(ChipPainter& painter, const CellPictures& pictures, int x, int
         painter.draw(x, y, GoalMarker.column, GoalMarker.row);
 }
 
-void DrawCell(const MazeState& maze, MapCanvas& canvas, int x, int y)
+namespace {
+
+void drawWhole(ChipPainter& painter, const MazeState& maze, int x, int y)
 {
     const CellPictures pictures = cellPictures(maze, x, y);
+    if (pictures.terrain)
+        painter.draw(x, y, pictures.terrain->column, pictures.terrain->row);
+    drawOverlays(painter, pictures, x, y);
+}
+
+} // namespace
+
+void DrawCell(const MazeState& maze, MapCanvas& canvas, int x, int y)
+{
+    const QPoint cell(x, y);
+    DrawCells(maze, canvas, std::span(&cell, 1));
+}
+
+void DrawCells(const MazeState& maze, MapCanvas& canvas, std::span<const QPoint> cells)
+{
     QImage& picture = canvas.mapPicture();
+    QRect drawn;
     {
         ChipPainter painter(picture, canvas.chips());
-        if (pictures.terrain)
-            painter.draw(x, y, pictures.terrain->column, pictures.terrain->row);
-        drawOverlays(painter, pictures, x, y);
+        for (QPoint cell : cells) {
+            drawWhole(painter, maze, cell.x(), cell.y());
+            drawn |= QRect(cell * ChipSize, QSize(ChipSize, ChipSize));
+        }
     }
-    canvas.markDirty(QRect(x * ChipSize, y * ChipSize, ChipSize, ChipSize) & picture.rect());
+    drawn &= picture.rect();
+    if (!drawn.isEmpty())
+        canvas.markDirty(drawn);
 }
 
 } // namespace orvane

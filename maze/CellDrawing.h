@@ -2,7 +2,10 @@
 
 #include "SheetCells.h"
 
+#include <QPoint>
+
 #include <optional>
+#include <span>
 
 namespace orvane {
 
@@ -27,5 +30,8 @@ void drawOverlays(ChipPainter& painter, const CellPictures& pictures, int x, int
 // Draws cell (x, y) whole, as the full redraw draws it, and marks it dirty.
 // Changes nothing in the model (a Chip of 0 is drawn as chip 1).
 void DrawCell(const MazeState& maze, MapCanvas& canvas, int x, int y);
+
+// Draws many cells as DrawCell does, marking their bounding box dirty once.
+void DrawCells(const MazeState& maze, MapCanvas& canvas, std::span<const QPoint> cells);
 
 } // namespace orvane

@@ -5,6 +5,7 @@
 #include "ImageCanvas.h"
 #include "MapRedraw.h"
 #include "MazeState.h"
+#include "edit/EditHistory.h"
 #include "edit/Fill.h"
 #include "edit/FreshMaze.h"
 #include "edit/Paint.h"
@@ -86,6 +87,9 @@ private slots:
     void timeBoxValue();
     void saveCheck_data();
     void saveCheck();
+    void undoRedo_data();
+    void undoRedo();
+    void historyBoundedInMemory();
 };
 
 void TestEditing::click_data()
@@ -309,6 +313,121 @@ void TestEditing::saveCheck()
     f.maze->header.GoalX = int16_t(goal.x());
     f.maze->header.GoalY = int16_t(goal.y());
     QCOMPARE(StartAndGoalValid(*f.maze), valid);
+}
+
+enum class Step { Click, Item, Start, Drag, Fill, Grow, Shrink, Load };
+Q_DECLARE_METATYPE(Step)
+
+void TestEditing::undoRedo_data()
+{
+    QTest::addColumn<Step>("step");
+    QTest::newRow("a chip clicked") << Step::Click;
+    QTest::newRow("an arrow clicked") << Step::Item;
+    QTest::newRow("the start moved") << Step::Start;
+    QTest::newRow("a drag over three cells, its release click on a fourth") << Step::Drag;
+    QTest::newRow("the fill") << Step::Fill;
+    QTest::newRow("a larger size") << Step::Grow;
+    QTest::newRow("a smaller size") << Step::Shrink;
+    QTest::newRow("a load") << Step::Load;
+}
+
+// Each kind of step is one command that takes the maze exactly back and
+// forth, and the picture shows the maze as it then stands.
+void TestEditing::undoRedo()
+{
+    QFETCH(Step, step);
+    Fixture f;
+    MazeState& m = *f.maze;
+    m.header.Title = "before";
+    m.grid.at(20, 20) = {FirstFloor, ArrowUp}; // beyond the map: hidden, kept
+    EditHistory history(m);
+    history.setCanvas(&f.canvas);
+    const auto at = [&](int x, int y, int code) {
+        m.SelectedChip = int16_t(code);
+        MapPointerMoved(m, x * ChipSize, y * ChipSize);
+        return QRect(x, y, 1, 1);
+    };
+    const auto click = [&](int x, int y, int code) {
+        history.step(EditKind::Paint, at(x, y, code),
+                     [&] { return MapClicked(m, f.canvas, false); });
+    };
+    const MazeHeader headerBefore = m.header;
+    const MazeGrid gridBefore = m.grid;
+    switch (step) {
+    case Step::Click:
+        click(2, 1, 3);
+        break;
+    case Step::Item:
+        click(3, 1, LastItemCode);
+        break;
+    case Step::Start:
+        click(1, 1, StartCode);
+        break;
+    case Step::Drag:
+        for (int x = 0; x < 3; ++x) {
+            const QRect cell = at(x, 4, FirstFloor + 1);
+            history.dragStep(EditKind::Paint, cell,
+                             [&] { return DragPaint(m, f.canvas, MouseButton::Left, false); });
+        }
+        click(3, 4, FirstFloor + 1);
+        break;
+    case Step::Fill:
+        m.SelectedChip = LastFloor;
+        history.step(EditKind::Fill, mapCells(8, 6), [&] { return FillMap(m, f.canvas); });
+        break;
+    case Step::Grow:
+    case Step::Shrink: {
+        const MapSize size = step == Step::Grow ? MapSize{32, 32} : MapSize{4, 3};
+        history.step(EditKind::Size, mapCells(size.width, size.height),
+                     [&] { return ChangeMapSize(m, f.canvas, size); });
+        break;
+    }
+    case Step::Load:
+        history.step(EditKind::Load, gridCells(), [&] {
+            m.grid.clear();
+            m.header = {"loaded", 90, 1, 1, 2, 1, "a.mid", 64, 32};
+            return RedrawMap(m, f.canvas, 64, 32);
+        });
+        break;
+    }
+    const MazeHeader headerAfter = m.header;
+    const MazeGrid gridAfter = m.grid;
+    QVERIFY(headerAfter != headerBefore || !(gridAfter == gridBefore));
+    QCOMPARE(history.stack().count(), 1);
+
+    history.undo();
+    QCOMPARE(m.header, headerBefore);
+    QVERIFY(m.grid == gridBefore);
+    QCOMPARE(f.canvas.image(), f.redrawn());
+    history.redo();
+    QCOMPARE(m.header, headerAfter);
+    QVERIFY(m.grid == gridAfter);
+    QCOMPARE(f.canvas.image(), f.redrawn());
+}
+
+void TestEditing::historyBoundedInMemory()
+{
+    // Fills of the whole 8 x 6 map, 63 cells each: room for about four.
+    Fixture f;
+    MazeState& m = *f.maze;
+    const qsizetype budget = 5 * 63 * qsizetype(sizeof(CellChange));
+    EditHistory history(m, budget);
+    history.setCanvas(&f.canvas);
+    std::vector<MazeGrid> grids{m.grid};
+    for (int16_t chip = FirstFloor; chip < FirstFloor + 6; ++chip) {
+        m.SelectedChip = chip;
+        history.step(EditKind::Fill, mapCells(8, 6), [&] { return FillMap(m, f.canvas); });
+        grids.push_back(m.grid);
+    }
+    QVERIFY(history.memoryUsed() <= budget);
+    const int kept = history.stack().count();
+    QVERIFY(kept >= 2 && kept < 6); // the oldest went first
+    for (int i = 0; i < kept; ++i)
+        history.undo();
+    QVERIFY(m.grid == grids[size_t(6 - kept)]);
+    QCOMPARE(f.canvas.image(), f.redrawn());
+    history.redo();
+    QVERIFY(m.grid == grids[size_t(7 - kept)]);
 }
 
 QTEST_MAIN(TestEditing)
