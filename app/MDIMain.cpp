@@ -1,5 +1,6 @@
 #include "MDIMain.h"
 
+#include "PictureBox.h"
 #include "PlatformServices.h"
 #include "frmEdit.h"
 #include "frmPlay.h"
@@ -42,7 +43,7 @@ void offerOnlyMoveAndClose(QMdiSubWindow* sub)
 } // namespace
 
 MDIMain::MDIMain(MazeState& maze, PlatformServices& services, QWidget* parent)
-    : QMainWindow(parent), maze_(maze), services_(services)
+    : QMainWindow(parent), maze_(maze), services_(services), editorSession_(maze)
 {
     setObjectName(QStringLiteral("MDIMain"));
     setWindowTitle(Caption);
@@ -72,15 +73,13 @@ void MDIMain::createMenu()
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
 }
 
-template <typename Form> void MDIMain::showChild(QPointer<QMdiSubWindow>& slot)
+bool MDIMain::showChild(QPointer<QMdiSubWindow>& slot, QWidget* form)
 {
     if (QMdiSubWindow* open = openChild(slot)) {
+        delete form;
         mdiArea->setActiveSubWindow(open);
-        return;
+        return false;
     }
-    auto* form = new Form(maze_, services_);
-    if constexpr (requires { form->Form_Load(); })
-        form->Form_Load(); // the window's opening steps
     auto* sub = new QMdiSubWindow(mdiArea, ChildFlags);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWidget(form);
@@ -93,6 +92,14 @@ template <typename Form> void MDIMain::showChild(QPointer<QMdiSubWindow>& slot)
     sub->show();
     mdiArea->setActiveSubWindow(sub);
     form->setFocus();
+    return true;
+}
+
+frmEdit* MDIMain::newEditor()
+{
+    auto* editor = new frmEdit(maze_, services_, editorSession_);
+    connect(editor, &frmEdit::testPlayRequested, this, &MDIMain::testPlay);
+    return editor;
 }
 
 void MDIMain::closeChild(QPointer<QMdiSubWindow>& slot)
@@ -104,14 +111,52 @@ void MDIMain::closeChild(QPointer<QMdiSubWindow>& slot)
 
 void MDIMain::mnuEdit_Click()
 {
-    showChild<frmEdit>(editSub_);
+    if (frmPlay* p = player(); p && p->isTestPlay()) {
+        p->comStop_Click(); // back to the editor as it was
+        return;
+    }
+    if (!openChild(editSub_)) {
+        frmEdit* editor = newEditor();
+        editor->Form_Load(); // the window's opening steps
+        showChild(editSub_, editor);
+    } else {
+        mdiArea->setActiveSubWindow(editSub_);
+    }
     closeChild(playSub_);
 }
 
 void MDIMain::mnuPlay_Click()
 {
-    showChild<frmPlay>(playSub_);
+    if (!openChild(playSub_))
+        showChild(playSub_, new frmPlay(maze_, services_));
+    else
+        mdiArea->setActiveSubWindow(playSub_);
     closeChild(editSub_);
+}
+
+void MDIMain::testPlay()
+{
+    auto* player = new frmPlay(maze_, services_);
+    // Once the game's last handler has returned.
+    connect(player, &frmPlay::testPlayEnded, this, &MDIMain::returnFromTestPlay,
+            Qt::QueuedConnection);
+    player->startTestPlay(editorSession_.mazePath); // drawn before it shows: painted once
+    showChild(playSub_, player);
+    player->picMap->setFocus(); // the game's, as Play gives it
+    closeChild(editSub_);
+}
+
+void MDIMain::returnFromTestPlay(frmPlay::TestPlayEnd how)
+{
+    closeChild(playSub_);
+    if (closed_ || openChild(editSub_))
+        return;
+    frmEdit* editor = newEditor();
+    using End = frmPlay::TestPlayEnd;
+    editor->showAgain(how == End::Goal     ? frmEdit::TestPlayGoalText
+                      : how == End::TimeUp ? frmEdit::TestPlayTimeUpText
+                                           : frmEdit::TestPlayStoppedText);
+    showChild(editSub_, editor);
 }
 
 void MDIMain::mnuEnd_Click()
@@ -138,6 +183,7 @@ frmPlay* MDIMain::player() const
 
 void MDIMain::closeEvent(QCloseEvent* event)
 {
+    closed_ = true;
     closeChild(playSub_);
     closeChild(editSub_);
     event->accept();

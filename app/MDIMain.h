@@ -1,5 +1,8 @@
 #pragma once
 
+#include "EditorSession.h"
+#include "frmPlay.h"
+
 #include <QMainWindow>
 #include <QPointer>
 
@@ -13,7 +16,6 @@ namespace orvane {
 struct MazeState;
 struct PlatformServices;
 class frmEdit;
-class frmPlay;
 
 // The main window: an MDI area holding at most one of the editor and the
 // player, and the menu that switches between them.
@@ -34,6 +36,11 @@ public:
     frmEdit* editor() const;
     frmPlay* player() const;
 
+    // The test play the editor asks for (F5): the editor closes as for the
+    // menu, the player plays its maze at once; when the game ends the editor
+    // comes back showing what it showed, and says how the game ended.
+    void testPlay();
+
     QMdiArea* mdiArea;
     QMenu* mnuContorol;
     QAction* mnuEdit;
@@ -51,13 +58,19 @@ protected:
 
 private:
     void createMenu();
-    template <typename Form> void showChild(QPointer<QMdiSubWindow>& slot);
+    // Shows a new child window in the slot, or brings the open one to the front
+    // (returning false: the one made is not used).
+    bool showChild(QPointer<QMdiSubWindow>& slot, QWidget* form);
     static void closeChild(QPointer<QMdiSubWindow>& slot);
+    frmEdit* newEditor();
+    void returnFromTestPlay(frmPlay::TestPlayEnd how);
 
     MazeState& maze_;
     PlatformServices& services_;
+    EditorSession editorSession_;
     QPointer<QMdiSubWindow> editSub_;
     QPointer<QMdiSubWindow> playSub_;
+    bool closed_ = false;
 };
 
 } // namespace orvane

@@ -2,6 +2,7 @@
 
 #include "frmEdit.h"
 
+#include "EditorSession.h"
 #include "MazeState.h"
 #include "MouseConversions.h"
 #include "PictureBox.h"
@@ -18,13 +19,16 @@ namespace orvane {
 
 void frmEdit::Form_Load()
 {
+    session_.startOver(); // a new maze starts a new history
     OpenFreshMaze(maze_, mapCanvas());
     shpSWaku->move(ChipSize * maze_.ChipCol, ChipSize * maze_.ChipRow);
 }
 
 void frmEdit::sizeChosen(size_t choice)
 {
-    ChangeMapSize(maze_, mapCanvas(), MapSizes[choice]);
+    const MapSize size = MapSizes[choice];
+    session_.history.step(EditKind::Size, mapCells(size.width, size.height),
+                          [&] { return ChangeMapSize(maze_, mapCanvas(), size); });
 }
 
 void frmEdit::Option1_Click()
@@ -85,18 +89,28 @@ void frmEdit::picMap_MouseMove(int Button, int, int X, int Y)
 {
     MapPointerMoved(maze_, X, Y);
     shpWaku->move(ChipSize * maze_.CursorX, ChipSize * maze_.CursorY);
-    DragPaint(maze_, mapCanvas(), Button, isBusy());
+    if (Button == MouseButton::Left) // only the left button paints
+        session_.history.dragStep(EditKind::Paint, cursorCell(),
+                                  [&] { return DragPaint(maze_, mapCanvas(), Button, isBusy()); });
     lblZahyou->setText(QStringLiteral("%1,%2").arg(maze_.CursorX).arg(maze_.CursorY));
 }
 
 void frmEdit::picMap_Click()
 {
-    MapClicked(maze_, mapCanvas(), isBusy());
+    session_.history.step(EditKind::Paint, cursorCell(),
+                          [&] { return MapClicked(maze_, mapCanvas(), isBusy()); });
+}
+
+QRect frmEdit::cursorCell() const
+{
+    return QRect(maze_.CursorX, maze_.CursorY, 1, 1);
 }
 
 void frmEdit::comFull_Click()
 {
-    FillMap(maze_, mapCanvas());
+    const MazeHeader& h = maze_.header;
+    session_.history.step(EditKind::Fill, mapCells(h.MapWidth, h.MapHeight),
+                          [&] { return FillMap(maze_, mapCanvas()); });
 }
 
 void frmEdit::scrTate_Change()

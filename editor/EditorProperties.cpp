@@ -4,6 +4,7 @@
 
 #include "BoxValidators.h"
 #include "Cp932.h"
+#include "EditorSession.h"
 #include "FileFilters.h"
 #include "MazeFile.h"
 #include "MazeFileMessages.h"
@@ -84,6 +85,8 @@ void frmEdit::Command3_Click()
     showStatus({});
     if (error)
         services_.messageBox.show(this, mazeFileMessage(error));
+    else
+        session_.mazePath = *path;
 }
 
 void frmEdit::showTimeLimit()
@@ -101,10 +104,16 @@ void frmEdit::Command4_Click()
     const std::optional<QString> path = services_.fileDialog.showOpen(this, MazeFileFilter);
     if (!path)
         return;
-    if (!loadMazeFile(*path))
-        return;
     const MazeHeader& h = maze_.header;
-    RedrawMapEdit(h.MapWidth, h.MapHeight);
+    const bool loaded = session_.history.step(EditKind::Load, gridCells(), [&] {
+        if (!loadMazeFile(*path))
+            return false;
+        RedrawMapEdit(h.MapWidth, h.MapHeight);
+        return true;
+    });
+    if (!loaded)
+        return;
+    session_.mazePath = *path;
     setBoxText(txtTitle, Cp932::toUnicode(h.Title));
     txtMusic->setText(Cp932::toUnicode(h.MusicFile));
     showTimeLimit();

@@ -1,14 +1,19 @@
 #include "frmEdit.h"
 
+#include "EditorSession.h"
 #include "PictureBox.h"
+#include "RouteOverlay.h"
+#include "ShapeOutline.h"
 #include "VirtualKeys.h"
 #include "edit/Paint.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 
 namespace orvane {
 namespace {
@@ -31,7 +36,25 @@ constexpr std::array<Handler, MapSizes.size()> OptionClicks{
 } // namespace
 
 frmEdit::frmEdit(MazeState& maze, PlatformServices& services, QWidget* parent)
-    : MazeWindow(maze, services, Caption, ClientSize, parent)
+    : MazeWindow(maze, services, Caption, ClientSize, parent),
+      ownSession_(std::make_unique<EditorSession>(maze)), session_(*ownSession_)
+{
+    setUp();
+}
+
+frmEdit::frmEdit(MazeState& maze, PlatformServices& services, EditorSession& session,
+                 QWidget* parent)
+    : MazeWindow(maze, services, Caption, ClientSize, parent), session_(session)
+{
+    setUp();
+}
+
+frmEdit::~frmEdit()
+{
+    releaseHistory();
+}
+
+void frmEdit::setUp()
 {
     createControls();
     setTabOrder();
@@ -41,7 +64,41 @@ frmEdit::frmEdit(MazeState& maze, PlatformServices& services, QWidget* parent)
         scrYoko->setMaximum(std::max(width - ViewportCells, 0));
     });
     setFocusProxy(picChrSet);
+    routeOverlay_ = new RouteOverlay(picMap);
+    routeOverlay_->stackUnder(shpWaku);
+    session_.history.setCanvas(&mapCanvas());
     connectHandlers();
+    connectKeys();
+}
+
+void frmEdit::windowClosing()
+{
+    releaseHistory();
+}
+
+void frmEdit::releaseHistory()
+{
+    // The history outlives this window and must not draw on its map.
+    if (session_.history.canvas() == &mapCanvas())
+        session_.history.setCanvas(nullptr);
+}
+
+void frmEdit::connectKeys()
+{
+    const auto key = [this](QKeySequence keys, void (frmEdit::*action)(), bool inTextBoxes) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, action, inTextBoxes] {
+            // The text boxes keep these keys for the text typed in them.
+            if (inTextBoxes || !qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+                (this->*action)();
+        });
+    };
+    key(QKeySequence(Qt::CTRL | Qt::Key_Z), &frmEdit::undo, false);
+    key(QKeySequence(Qt::CTRL | Qt::Key_Y), &frmEdit::redo, false);
+    key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &frmEdit::redo, false);
+    key(QKeySequence(Qt::Key_F5), &frmEdit::requestTestPlay, true);
+    key(QKeySequence(Qt::Key_F6), &frmEdit::toggleCheck, true);
 }
 
 void frmEdit::connectHandlers()
@@ -57,6 +114,9 @@ void frmEdit::connectHandlers()
     pointer(picMap, &frmEdit::picMap_MouseMove);
     connect(picChrSet, &PictureBox::clicked, this, &frmEdit::picChrSet_Click);
     connect(picMap, &PictureBox::clicked, this, &frmEdit::picMap_Click);
+    // A drag is one step from press to release, its release click included.
+    connect(picMap, &PictureBox::pressed, this, [this] { session_.history.endStep(); });
+    connect(picMap, &PictureBox::released, this, [this] { session_.history.endStep(); });
 
     // Choosing the button that is already chosen redraws nothing.
     for (size_t i = 0; i < Option.size(); ++i)
@@ -78,6 +138,10 @@ void frmEdit::connectHandlers()
     connect(Command2, &QPushButton::clicked, this, &frmEdit::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &frmEdit::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &frmEdit::Command4_Click);
+
+    EditHistory& history = session_.history;
+    connect(&history, &EditHistory::applied, this, &frmEdit::showChange);
+    connect(&history.stack(), &QUndoStack::indexChanged, this, &frmEdit::mazeEdited);
 }
 
 } // namespace orvane

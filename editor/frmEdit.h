@@ -3,6 +3,7 @@
 #include "MazeWindow.h"
 
 #include <array>
+#include <memory>
 
 class QCheckBox;
 class QGroupBox;
@@ -14,9 +15,13 @@ class QScrollBar;
 
 namespace orvane {
 
+class MazeChange;
 class PictureBox;
+class RouteOverlay;
 class ShapeOutline;
 class StatusBar;
+struct EditorSession;
+struct EditorView;
 
 // The maze editor window: the map with its scroll bars and cursor frame, the
 // chip palette, the size buttons and the maze's title, time limit and music.
@@ -32,10 +37,21 @@ public:
     static inline const QString InvalidStartGoalMessage =
         QStringLiteral("スタート位置、またはゴール位置が不正です。");
     static inline const QString SavingText = QStringLiteral("保存中です");
+    // How a test play ended, shown when the editor is back.
+    static inline const QString TestPlayGoalText = QStringLiteral("テストプレイ: ゴールしました");
+    static inline const QString TestPlayTimeUpText = QStringLiteral("テストプレイ: 時間切れ");
+    static inline const QString TestPlayStoppedText = QStringLiteral("テストプレイ: 中止");
     // A music path the maze file cannot hold.
     static QString unstorableMusicPathMessage(const QString& path);
 
+    // An editor with a session of its own.
     frmEdit(MazeState& maze, PlatformServices& services, QWidget* parent = nullptr);
+    // An editor of the maze `session` belongs to; the session outlives it.
+    frmEdit(MazeState& maze, PlatformServices& services, EditorSession& session,
+            QWidget* parent = nullptr);
+    ~frmEdit() override;
+
+    EditorSession& session() { return session_; }
 
     // Draws sheet chip (column, row) at cell (x, y) of the map picture.
     void DrawChipEdit(int x, int y, int column, int row) { drawChip(x, y, column, row); }
@@ -77,6 +93,20 @@ public:
     void Command3_Click();
     void Command4_Click();
 
+    // Beyond the window's controls, through keys: undo (Ctrl+Z) and redo
+    // (Ctrl+Y, Ctrl+Shift+Z) of the editing steps; the test play (F5), which
+    // asks for it with testPlayRequested() once the maze passes the save's
+    // check; the check on the map (F6), shown or taken away.
+    void undo();
+    void redo();
+    void requestTestPlay();
+    void toggleCheck();
+    // Shows again what the editor showed when the test play began, with the
+    // status text that says how it ended.
+    void showAgain(const QString& statusText);
+    // Whether the check's route and traps are shown over the map.
+    bool showsCheck() const;
+
     // Controls, named as in the window's layout.
     QLabel* Label2;
     QLineEdit* txtTitle;
@@ -105,12 +135,32 @@ public:
     QPushButton* Command4;
     StatusBar* stb1;
 
+signals:
+    void testPlayRequested();
+
+protected:
+    void windowClosing() override;
+
 private:
+    void setUp();
+    void releaseHistory();
     void createControls();
     void setTabOrder();
     void connectHandlers();
+    void connectKeys();
     void sizeChosen(size_t choice);
     void showTimeLimit();
+    // Controls that show header values follow an undone or redone step.
+    void showChange(const MazeChange& change, bool redo);
+    // An edit, undo or redo takes the check's answer and the last status away.
+    void mazeEdited();
+    EditorView currentView() const;
+    QRect cursorCell() const;
+
+    std::unique_ptr<EditorSession> ownSession_;
+    EditorSession& session_;
+    RouteOverlay* routeOverlay_ = nullptr;
+    bool checkShown_ = false; // its status text, and its route when there is one
 };
 
 } // namespace orvane

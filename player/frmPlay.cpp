@@ -16,6 +16,7 @@
 #include "play/PlayClock.h"
 
 #include <QPushButton>
+#include <QShortcut>
 
 namespace orvane {
 namespace {
@@ -65,6 +66,16 @@ void frmPlay::connectHandlers()
     connect(picMap, &PictureBox::keyDown, this, &frmPlay::picMap_KeyDown);
     connect(tim1, &IntervalTimer::Timer, this, &frmPlay::tim1_Timer);
     connect(MMC1.get(), &MusicDevice::done, this, &frmPlay::MMC1_Done);
+
+    // In a test play Esc and F5 stop the game (and the test play); in any
+    // other game they are keys like any other.
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::Key_F5)}) {
+        auto* key = new QShortcut(keys, this);
+        key->setContext(Qt::WidgetWithChildrenShortcut);
+        key->setEnabled(false);
+        connect(key, &QShortcut::activated, this, &frmPlay::comStop_Click);
+        testPlayKeys_ << key;
+    }
 }
 
 void frmPlay::comLoad_Click()
@@ -77,12 +88,33 @@ bool frmPlay::loadMaze(const QString& path)
 {
     if (!loadMazeFile(path))
         return false;
+    showLoadedMaze(path);
+    return true;
+}
+
+void frmPlay::showLoadedMaze(const QString& path)
+{
     mazePath_ = path;
     RedrawMapPlay(maze_.header.MapWidth, maze_.header.MapHeight);
     board_.forget();
     STB1->setPanelText(QString());
     comPlay->setEnabled(true);
-    return true;
+}
+
+void frmPlay::startTestPlay(const QString& mazePath)
+{
+    showLoadedMaze(mazePath);
+    testPlay_ = true;
+    for (QShortcut* key : testPlayKeys_)
+        key->setEnabled(true);
+    comPlay_Click();
+}
+
+void frmPlay::endTestPlay(TestPlayEnd how)
+{
+    testPlay_ = false;
+    close();
+    emit testPlayEnded(how);
 }
 
 void frmPlay::comPlay_Click()
@@ -107,6 +139,8 @@ void frmPlay::comPlay_Click()
 void frmPlay::comStop_Click()
 {
     stopGame();
+    if (testPlay_)
+        endTestPlay(TestPlayEnd::Stopped);
 }
 
 void frmPlay::stopGame()
@@ -140,7 +174,10 @@ void frmPlay::picMap_KeyDown(int KeyCode, int /*Shift*/)
     if (!outcome.viewShift.isNull())
         picMap->Move(picMap->Left() + outcome.viewShift.x(), picMap->Top() + outcome.viewShift.y());
     if (outcome.reachedGoal) {
-        close();
+        if (testPlay_)
+            endTestPlay(TestPlayEnd::Goal);
+        else
+            close();
         return;
     }
     picMap->Refresh();
@@ -157,8 +194,11 @@ void frmPlay::tim1_Timer()
         return;
     tim1->setInterval(0); // no second time-up while the message is open
     services_.messageBox.show(this, TimeUpText);
-    if (!isClosed())
-        stopGame();
+    if (isClosed())
+        return;
+    stopGame();
+    if (testPlay_)
+        endTestPlay(TestPlayEnd::TimeUp);
 }
 
 void frmPlay::showClock(const ClockReading& reading)
@@ -181,6 +221,8 @@ void frmPlay::sendMusic(std::initializer_list<QString> commands)
 
 void frmPlay::windowClosing()
 {
+    if (std::exchange(testPlay_, false))
+        emit testPlayEnded(TestPlayEnd::Stopped);
     tim1->setInterval(0);
     if (MMC1) {
         MMC1->disconnect(this);

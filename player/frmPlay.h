@@ -6,6 +6,7 @@
 #include <memory>
 
 class QPushButton;
+class QShortcut;
 
 namespace orvane {
 
@@ -45,6 +46,17 @@ public:
     // reported and changes nothing; returns whether the maze was loaded.
     bool loadMaze(const QString& path);
 
+    // How a test play ended.
+    enum class TestPlayEnd { Goal, TimeUp, Stopped };
+    Q_ENUM(TestPlayEnd)
+    // A test play from the editor: the maze the model holds is shown as if
+    // just loaded from mazePath (empty when it comes from no file) and played
+    // at once. The end of its game, whichever way it comes (the goal, the
+    // time-up message closed, Stop, Esc or F5, closing the window), ends the
+    // test play: the window closes and testPlayEnded() says how.
+    void startTestPlay(const QString& mazePath);
+    bool isTestPlay() const { return testPlay_; }
+
     // Draws sheet chip (column, row) at cell (x, y) of the map picture.
     void DrawChipPlay(int x, int y, int column, int row) { drawChip(x, y, column, row); }
     // Resizes the map picture and redraws the whole map.
@@ -62,6 +74,9 @@ public:
     std::unique_ptr<MusicDevice> MMC1;
     StatusBar* STB1;
 
+signals:
+    void testPlayEnded(orvane::frmPlay::TestPlayEnd how);
+
 protected:
     void windowClosing() override;
 
@@ -76,9 +91,13 @@ private:
     // The maze's music file as it is found here.
     QString musicPath() const;
     void sendMusic(std::initializer_list<QString> commands);
+    void showLoadedMaze(const QString& path);
+    void endTestPlay(TestPlayEnd how);
 
     PlayBoard board_;
     QString mazePath_; // the maze file loaded last
+    bool testPlay_ = false;
+    QList<QShortcut*> testPlayKeys_; // Esc and F5, on during a test play only
 };
 
 } // namespace orvane

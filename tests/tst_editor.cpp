@@ -3,6 +3,7 @@
 #include "Appearance.h"
 #include "ChipSheet.h"
 #include "Cp932.h"
+#include "EditorSession.h"
 #include "FileFilters.h"
 #include "MazeCodec.h"
 #include "MazeFile.h"
@@ -13,6 +14,7 @@
 #include "TestMazes.h"
 #include "frmEdit.h"
 #include "support/FakeServices.h"
+#include "support/TextMazes.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -22,6 +24,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 
 using namespace orvane;
 using namespace orvane::test;
@@ -65,6 +68,9 @@ private slots:
     void loadSelectsSizeButton_data();
     void loadSelectsSizeButton();
     void refusedLoadChangesNothing();
+    void undoKeys();
+    void checkOnMap_data();
+    void checkOnMap();
 
 private:
     QString write(const MazeData& m);
@@ -296,6 +302,76 @@ void TestEditor::refusedLoadChangesNothing()
     QCOMPARE(w->picMap->image(), picture);
     QVERIFY(w->Option[1]->isChecked());
     QCOMPARE(w->txtTitle->text(), "今の");
+    QCOMPARE(w->stb1->panelText(), QString());
+}
+
+void TestEditor::undoKeys()
+{
+    w->show();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    const MazeGrid fresh = maze->grid;
+    maze->SelectedChip = FirstFloor;
+    w->picMap_MouseMove(0, 0, 40, 40);
+    w->picMap_Click();
+    const MazeGrid painted = maze->grid;
+    w->Option[3]->click(); // 64 x 64
+    w->toggleCheck();
+    w->picChrSet->setFocus();
+    QTest::keyClick(w->picChrSet, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(maze->header.MapWidth, 32);
+    QVERIFY(w->Option[0]->isChecked()); // the size button follows
+    QVERIFY(!w->showsCheck());          // the check's answer goes with the change
+    QTest::keyClick(w->picChrSet, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(maze->grid == fresh);
+    w->txtTitle->setFocus(); // the title box keeps the keys for its text
+    QTest::keyClicks(w->txtTitle, QStringLiteral("ab"));
+    QTest::keyClick(w->txtTitle, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w->txtTitle->text(), QString());
+    QCOMPARE(w->session().history.stack().index(), 0);
+    w->picChrSet->setFocus();
+    QTest::keyClick(w->picChrSet, Qt::Key_Y, Qt::ControlModifier);
+    QVERIFY(maze->grid == painted);
+
+    const QString file = write(abcMaze()); // a load's undo brings the boxes back
+    fakes->fileDialog.answer(file);
+    w->Command4_Click();
+    w->undo();
+    QCOMPARE(w->txtTitle->text(), QString());
+    QCOMPARE(w->txtTime->text(), QStringLiteral("60"));
+    QVERIFY(maze->grid == painted);
+}
+
+void TestEditor::checkOnMap_data()
+{
+    QTest::addColumn<QStringList>("rows"); // at (0, 0); the start at (0, 0), the goal at (4, 0)
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("status");
+    const QStringList corridor{".....", "#v###", "#.###"};
+    QTest::newRow("fits") << QStringList{"....."} << 30 << "解けます: 4手、約1.0秒 (制限30秒)";
+    QTest::newRow("too slow") << QStringList{"....."} << 1
+                              << "解けます: 4手、約1.0秒、制限1秒に間に合いません";
+    QTest::newRow("no limit") << QStringList{"....."} << 1000
+                              << "解けます: 4手、約1.0秒 (制限時間無し)";
+    QTest::newRow("a trap") << corridor << 30 << "解けます: 4手、約1.0秒 (制限30秒)、わな1か所";
+    QTest::newRow("unsolvable") << QStringList{"..#.."} << 30 << "解けません、わな2か所";
+    QTest::newRow("start on a wall")
+        << QStringList{"#...."} << 30 << "スタート位置、またはゴール位置が不正です。";
+}
+
+void TestEditor::checkOnMap()
+{
+    QFETCH(QStringList, rows);
+    QFETCH(int, limit);
+    QFETCH(QString, status);
+    *maze = *mazeOf({rows, {0, 0}}, {0, 0}, {4, 0});
+    maze->header.TimeLimit = int16_t(limit);
+    w->RedrawMapEdit(32, 32);
+    w->toggleCheck();
+    QCOMPARE(w->stb1->panelText(), status);
+    QCOMPARE(w->showsCheck(), status.startsWith(QStringLiteral("解")));
+    w->toggleCheck(); // a second F6 takes it away
+    QVERIFY(!w->showsCheck());
     QCOMPARE(w->stb1->panelText(), QString());
 }
 

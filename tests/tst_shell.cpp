@@ -4,11 +4,13 @@
 #include "Appearance.h"
 #include "IntervalTimer.h"
 #include "MDIMain.h"
+#include "MazeCodec.h"
 #include "MazeFile.h"
 #include "MazeFileMessages.h"
 #include "MazeState.h"
 #include "PictureBox.h"
 #include "Shell.h"
+#include "StatusBar.h"
 #include "TestMazes.h"
 #include "frmEdit.h"
 #include "frmPlay.h"
@@ -16,6 +18,7 @@
 #include "support/FakeServices.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,9 +29,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUndoStack>
 
 using namespace orvane;
 using namespace orvane::test;
@@ -61,6 +66,8 @@ private slots:
     void closingMainClosesChildFirst();
     void mazeGivenAtStart_data();
     void mazeGivenAtStart();
+    void testPlayThereAndBack_data();
+    void testPlayThereAndBack();
 
 private:
     MDIMain* enterMain();
@@ -445,6 +452,108 @@ void TestShell::mazeGivenAtStart()
         QCOMPARE(fakes->messageBox.messages[0].parent, player);
         QCOMPARE(fakes->messageBox.messages[0].text, mazeFileMessage(MazeFile::read(file).error));
     }
+}
+
+enum class TestPlayEnding { Goal, TimeUp, Stop, CloseBox, Escape, F5, Menu };
+Q_DECLARE_METATYPE(TestPlayEnding)
+
+void TestShell::testPlayThereAndBack_data()
+{
+    QTest::addColumn<TestPlayEnding>("ending");
+    QTest::addColumn<QString>("status");
+    const QString goal = QStringLiteral("テストプレイ: ゴールしました");
+    const QString stopped = QStringLiteral("テストプレイ: 中止");
+    QTest::newRow("the goal") << TestPlayEnding::Goal << goal;
+    QTest::newRow("time up") << TestPlayEnding::TimeUp << QStringLiteral("テストプレイ: 時間切れ");
+    QTest::newRow("Stop") << TestPlayEnding::Stop << stopped;
+    QTest::newRow("the close box") << TestPlayEnding::CloseBox << stopped;
+    QTest::newRow("Esc") << TestPlayEnding::Escape << stopped;
+    QTest::newRow("F5") << TestPlayEnding::F5 << stopped;
+    QTest::newRow("the menu's editor") << TestPlayEnding::Menu << stopped;
+}
+
+void TestShell::testPlayThereAndBack()
+{
+    QFETCH(TestPlayEnding, ending);
+    QFETCH(QString, status);
+    MDIMain* main = enterMain();
+    main->mnuEdit_Click();
+    frmEdit* editor = main->editor();
+    editor->Option[3]->click(); // 64 x 64
+    maze->SelectedChip = FirstFloor;
+    for (int x = 2; x <= 6; ++x) { // a corridor, then the start and the goal
+        editor->picMap_MouseMove(0, 0, x * 16 + 8, 3 * 16 + 8);
+        editor->picMap_Click();
+    }
+    for (auto [code, x] : {std::pair{StartCode, 2}, std::pair{GoalCode, 6}}) {
+        maze->SelectedChip = code;
+        editor->picMap_MouseMove(0, 0, x * 16 + 8, 3 * 16 + 8);
+        editor->picMap_Click();
+    }
+    editor->undo(); // the goal back on (63, 63): a redo to keep
+    editor->redo();
+    editor->txtTitle->setText(QStringLiteral("T"));
+    editor->txtTime->setText(QStringLiteral("1"));
+    editor->txtMusic->setText(QStringLiteral("typed, not saved"));
+    editor->scrYoko->setValue(7);
+    editor->scrTate->setValue(2);
+    editor->picMap_MouseMove(0, 0, 100, 40);
+    const auto state = [&](frmEdit* e) {
+        const QUndoStack& history = e->session().history.stack();
+        return QStringList{MazeCodec::encode(maze->header, maze->grid).bytes.toHex(),
+                           e->txtTitle->text(),
+                           e->txtTime->text(),
+                           e->txtMusic->text(),
+                           QString::number(e->chkNoTime->isChecked()),
+                           QString::number(e->Option[3]->isChecked()),
+                           QString::number(e->scrYoko->value()),
+                           QString::number(e->scrTate->value()),
+                           e->lblZahyou->text(),
+                           QString::number(maze->SelectedChip),
+                           QString::number(history.count()),
+                           QString::number(history.index())};
+    };
+    const QStringList before = state(editor);
+    const QImage pictureBefore = editor->picMap->image();
+
+    editor->requestTestPlay();
+    frmPlay* player = main->player();
+    QVERIFY(player && player->isTestPlay() && !main->editor());
+    QVERIFY(player->comStop->isEnabled() && !player->comLoad->isEnabled());
+    QCOMPARE(player->focusWidget(), player->picMap); // the arrow keys reach the game
+    QCOMPARE(player->windowTitle(), QStringLiteral("迷路PlayerT"));
+    switch (ending) {
+    case TestPlayEnding::Goal:
+        for (int i = 0; i < 4; ++i)
+            player->picMap_KeyDown(39, 0);
+        break;
+    case TestPlayEnding::TimeUp:
+        player->tim1_Timer();
+        break;
+    case TestPlayEnding::Stop:
+        player->comStop->click();
+        break;
+    case TestPlayEnding::CloseBox:
+        children().value(0)->close();
+        break;
+    case TestPlayEnding::Escape:
+    case TestPlayEnding::F5:
+        main->show();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        player->picMap->setFocus();
+        QTest::keyClick(player->picMap,
+                        ending == TestPlayEnding::Escape ? Qt::Key_Escape : Qt::Key_F5);
+        break;
+    case TestPlayEnding::Menu:
+        main->mnuEdit_Click();
+        break;
+    }
+    QTRY_VERIFY(main->editor());
+    QVERIFY(!main->player());
+    editor = main->editor();
+    QCOMPARE(state(editor), before);
+    QCOMPARE(editor->picMap->image(), pictureBefore);
+    QCOMPARE(editor->stb1->panelText(), status);
 }
 
 QTEST_MAIN(TestShell)

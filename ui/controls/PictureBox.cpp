@@ -88,6 +88,7 @@ void PictureBox::showEvent(QShowEvent*)
 void PictureBox::mousePressEvent(QMouseEvent*)
 {
     pressed_ = true;
+    emit pressed();
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event)
@@ -102,6 +103,8 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
     // A click is a press and a release of any button over the box.
     if (wasPressed && rect().contains(event->position().toPoint()))
         emit clicked();
+    if (wasPressed)
+        emit released();
 }
 
 void PictureBox::keyPressEvent(QKeyEvent* event)

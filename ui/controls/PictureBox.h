@@ -38,6 +38,10 @@ public:
 signals:
     void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
     void clicked();
+    // A mouse button went down over the box, or came up after that (wherever
+    // the pointer then is, after clicked() when it is a click).
+    void pressed();
+    void released();
     // A key pressed while the box has the focus, as its virtual-key code and
     // shift state (VirtualKeys.h); keys without a code are not reported.
     void keyDown(int keyCode, int shift);

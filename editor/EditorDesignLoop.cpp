@@ -1,0 +1,142 @@
+// The editor's design loop, through keys: undo and redo, the test play and
+// the check on the map.
+
+#include "frmEdit.h"
+
+#include "BoxValidators.h"
+#include "CheckStatus.h"
+#include "Cp932.h"
+#include "EditorSession.h"
+#include "MazeState.h"
+#include "PictureBox.h"
+#include "PlatformServices.h"
+#include "RouteOverlay.h"
+#include "ShapeOutline.h"
+#include "StatusBar.h"
+#include "edit/SaveCheck.h"
+#include "edit/SizeChange.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+namespace orvane {
+
+void frmEdit::undo()
+{
+    session_.history.undo();
+}
+
+void frmEdit::redo()
+{
+    session_.history.redo();
+}
+
+void frmEdit::showChange(const MazeChange& change, bool redo)
+{
+    const MazeHeader& was = change.header(!redo);
+    const MazeHeader& h = maze_.header;
+    if (was.Title != h.Title)
+        setBoxText(txtTitle, Cp932::toUnicode(h.Title));
+    if (was.MusicFile != h.MusicFile)
+        txtMusic->setText(Cp932::toUnicode(h.MusicFile));
+    if (was.TimeLimit != h.TimeLimit)
+        showTimeLimit();
+    if (!change.changesSize())
+        return;
+    if (const std::optional<size_t> choice = sizeChoiceOf({h.MapWidth, h.MapHeight})) {
+        const QSignalBlocker quiet(Option[*choice]);
+        Option[*choice]->setChecked(true);
+    }
+}
+
+void frmEdit::mazeEdited()
+{
+    checkShown_ = false;
+    routeOverlay_->hide();
+    stb1->setPanelText(QString());
+}
+
+bool frmEdit::showsCheck() const
+{
+    return routeOverlay_->isShowing();
+}
+
+void frmEdit::toggleCheck()
+{
+    session_.history.endStep();
+    if (checkShown_) {
+        mazeEdited();
+        return;
+    }
+    checkShown_ = true;
+    MazeAnalysis analysis = analyseMaze(maze_);
+    if (!analysis.valid()) {
+        stb1->setPanelText(InvalidStartGoalMessage);
+        return;
+    }
+    stb1->setPanelText(checkStatusText(analysis, maze_.header.TimeLimit));
+    routeOverlay_->showAnalysis(std::move(analysis));
+}
+
+EditorView frmEdit::currentView() const
+{
+    EditorView v;
+    v.title = txtTitle->text();
+    v.time = txtTime->text();
+    v.noTimeLimit = chkNoTime->isChecked();
+    v.music = txtMusic->text();
+    for (size_t i = 0; i < Option.size(); ++i)
+        if (Option[i]->isChecked())
+            v.sizeButton = int(i);
+    v.scrollX = scrYoko->value();
+    v.scrollY = scrTate->value();
+    v.coordinates = lblZahyou->text();
+    v.cursorX = maze_.CursorX;
+    v.cursorY = maze_.CursorY;
+    v.timeLeft = maze_.TimeLeft;
+    return v;
+}
+
+void frmEdit::requestTestPlay()
+{
+    session_.history.endStep();
+    if (!StartAndGoalValid(maze_)) {
+        services_.messageBox.show(this, InvalidStartGoalMessage);
+        return;
+    }
+    session_.view = currentView();
+    emit testPlayRequested();
+}
+
+void frmEdit::showAgain(const QString& statusText)
+{
+    const EditorView v = session_.view.value_or(currentView());
+    session_.view.reset();
+    maze_.CursorX = v.cursorX;
+    maze_.CursorY = v.cursorY;
+    maze_.TimeLeft = v.timeLeft;
+    RedrawMapEdit(maze_.header.MapWidth, maze_.header.MapHeight);
+    {
+        // The boxes show what they showed; the maze holds what it held.
+        const QSignalBlocker title(txtTitle), time(txtTime), noLimit(chkNoTime),
+            size(Option[size_t(v.sizeButton)]);
+        setBoxText(txtTitle, v.title);
+        setBoxText(txtTime, v.time);
+        txtTime->setEnabled(!v.noTimeLimit);
+        chkNoTime->setChecked(v.noTimeLimit);
+        Option[size_t(v.sizeButton)]->setChecked(true);
+    }
+    txtMusic->setText(v.music);
+    scrYoko->setValue(v.scrollX);
+    scrTate->setValue(v.scrollY);
+    shpWaku->move(ChipSize * maze_.CursorX, ChipSize * maze_.CursorY);
+    shpSWaku->move(ChipSize * maze_.ChipCol, ChipSize * maze_.ChipRow);
+    lblZahyou->setText(v.coordinates);
+    stb1->setPanelText(statusText);
+}
+
+} // namespace orvane
