@@ -4,6 +4,7 @@
 // most 1.1.
 
 #include "MazeState.h"
+#include "MedianReporter.h"
 #include "PictureBox.h"
 #include "edit/Paint.h"
 #include "frmEdit.h"
@@ -16,7 +17,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <map>
 #include <memory>
 #include <vector>
 
@@ -65,20 +65,6 @@ BENCHMARK(BM_DragStep)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMicrosecond);
 
-// Shows the runs as usual and keeps their median times for the ratio.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    RatioReporter() : ConsoleReporter(OO_Tabular) {}
-    void ReportRuns(const std::vector<Run>& reports) override
-    {
-        ConsoleReporter::ReportRuns(reports);
-        for (const Run& run : reports)
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                times[run.run_name.args] = run.GetAdjustedRealTime(); // by size button
-    }
-    std::map<std::string, double> times;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -92,13 +78,11 @@ int main(int argc, char** argv)
     args.insert(args.begin() + 1, interleave);
     int count = int(args.size());
     benchmark::Initialize(&count, args.data());
-    RatioReporter reporter;
+    MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const std::string small = "0";
     const std::string large = std::to_string(MapSizes.size() - 1);
-    if (reporter.times.count(small) && reporter.times.count(large))
-        std::printf("drag step, 128 x 128 against 32 x 32: %.3f (target at most 1.1)\n",
-                    reporter.times[large] / reporter.times[small]);
+    std::printf("drag step, 128 x 128 against 32 x 32: %.3f (target at most 1.1)\n",
+                reporter.ratio("BM_DragStep/" + large, "BM_DragStep/0"));
     benchmark::Shutdown();
     return 0;
 }

@@ -2,14 +2,19 @@
 // the view) on a 128 x 128 map against the same on a 32 x 32 map (the cost
 // of a step should not grow with the map, ratio at most 1.1), and the time
 // from the menu to the player window shown against the same for the editor
-// (at most 1.2), with the real platform services and music device.
+// (at most 1.2), with the real platform services and music device. Also the
+// editor's test play of a 128 x 128 maze: F5 to the game running against
+// opening the player from the menu, and the way back to the editor shown
+// against opening the editor from the menu (each at most 1.5).
 
 #include "Appearance.h"
 #include "FluidMusicDeviceFactory.h"
 #include "MDIMain.h"
 #include "MazeState.h"
+#include "MedianReporter.h"
 #include "PictureBox.h"
 #include "RealPlatformServices.h"
+#include "frmEdit.h"
 #include "frmPlay.h"
 
 #include <QApplication>
@@ -18,6 +23,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <memory>
 
 using namespace orvane;
@@ -64,7 +70,12 @@ void BM_KeyStep(benchmark::State& state)
     }
     player.comStop_Click();
 }
-BENCHMARK(BM_KeyStep)->Arg(32)->Arg(128)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_KeyStep)
+    ->Arg(32)
+    ->Arg(128)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
 
 // Opens one child from the menu until it shows; closes it outside the timing.
 void openChild(benchmark::State& state, bool player)
@@ -90,13 +101,74 @@ void BM_OpenPlayer(benchmark::State& state)
 {
     openChild(state, true);
 }
-BENCHMARK(BM_OpenPlayer)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenPlayer)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
 
 void BM_OpenEditor(benchmark::State& state)
 {
     openChild(state, false);
 }
-BENCHMARK(BM_OpenEditor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenEditor)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+
+// The main window with the editor on a floor maze of size x size.
+struct EditorOpen {
+    Program program;
+    MDIMain main{program.maze, program.services.services()};
+
+    explicit EditorOpen(int16_t size)
+    {
+        main.showMaximized();
+        program.music.preload();
+        main.mnuEdit_Click();
+        floorMaze(program.maze, size);
+        main.editor()->RedrawMapEdit(size, size);
+        QApplication::processEvents();
+    }
+    void settle()
+    {
+        QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QApplication::processEvents();
+    }
+};
+
+void BM_TestPlayStart(benchmark::State& state)
+{
+    EditorOpen e(int16_t(state.range(0)));
+    for (auto _ : state) {
+        e.main.editor()->requestTestPlay();
+        QApplication::processEvents(); // the game runs, shown and painted
+        state.PauseTiming();
+        e.main.player()->comStop_Click();
+        e.settle();
+        state.ResumeTiming();
+    }
+}
+// On the menu's own 32 x 32 map, and on the largest.
+BENCHMARK(BM_TestPlayStart)
+    ->Arg(32)
+    ->Arg(128)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+
+void BM_TestPlayReturn(benchmark::State& state)
+{
+    EditorOpen e(int16_t(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        e.main.editor()->requestTestPlay();
+        e.settle();
+        state.ResumeTiming();
+        e.main.player()->comStop_Click();
+        QApplication::processEvents(); // the editor is back, shown and painted
+    }
+}
+BENCHMARK(BM_TestPlayReturn)
+    ->Arg(32)
+    ->Arg(128)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 
@@ -106,7 +178,23 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     applyAppearance();
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    MedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const auto show = [&](const char* what, const char* of, const char* to, const char* target) {
+        const double r = reporter.ratio(of, to);
+        if (r >= 0 && target)
+            std::printf("%s: %.3f (target at most %s)\n", what, r, target);
+        else if (r >= 0)
+            std::printf("%s: %.3f\n", what, r);
+    };
+    show("key step, 128 x 128 against 32 x 32", "BM_KeyStep/128", "BM_KeyStep/32", "1.1");
+    show("player from the menu against the editor", "BM_OpenPlayer", "BM_OpenEditor", "1.2");
+    show("F5 to the game against the player from the menu", "BM_TestPlayStart/32", "BM_OpenPlayer",
+         "1.5");
+    show("back to the editor against the editor from the menu", "BM_TestPlayReturn/32",
+         "BM_OpenEditor", "1.5");
+    show("F5 on a 128 x 128 maze, the same", "BM_TestPlayStart/128", "BM_OpenPlayer", nullptr);
+    show("back on a 128 x 128 maze, the same", "BM_TestPlayReturn/128", "BM_OpenEditor", nullptr);
     benchmark::Shutdown();
     return 0;
 }
