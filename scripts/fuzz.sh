@@ -24,7 +24,7 @@ cmake --build "$build" --parallel "$(nproc)" \
 # usage: start TARGET SEEDER MAX_LEN TIMEOUT
 start() {
   local target=$1 seeder=$2 max_len=$3 timeout=$4
-  local work="$build/fuzz/$target"
+  local work="$build/fuzz/${target#fuzz_}"
   mkdir -p "$work/corpus" "$work/crashes"
   "$build/fuzz/$seeder" "$work/seeds"
   echo "fuzz: running $target for $seconds s (log: $work/fuzz.log)"
@@ -37,7 +37,7 @@ start() {
 # Waits for TARGET and reports its end.
 finish() {
   local target=$1 pid=$2 rc=0
-  local work="$build/fuzz/$target"
+  local work="$build/fuzz/${target#fuzz_}"
   wait "$pid" || rc=$?
   if ((rc != 0)); then
     # The report, from the first error line to the end.
@@ -50,9 +50,9 @@ finish() {
   grep -E '^(Done [0-9]+ runs|stat::)' "$work/fuzz.log"
 }
 
-# A whole maze file with both texts at their longest is 137,376 bytes. A MIDI
-# file plays a few seconds of music in far fewer; its renders take a few
-# milliseconds, so a second's wait means FluidSynth is stuck.
+# A whole maze file with both texts at their longest is 137,376 bytes. A few
+# thousand MIDI events play through FluidSynth in a few milliseconds: five
+# seconds on one input means it is stuck.
 start fuzz_mazefile fuzz_mazefile_seeds 140000 10
 maze=$!
 start fuzz_music fuzz_music_seeds 16384 5
