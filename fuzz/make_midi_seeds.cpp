@@ -2,14 +2,11 @@
 // command line: small MIDI files that use what a file may hold, and the one
 // that froze FluidSynth 2.3.
 
+#include "SeedWriter.h"
 #include "support/MidiFiles.h"
 
 #include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QString>
 
-#include <cstdio>
 #include <initializer_list>
 #include <utility>
 
@@ -80,36 +77,14 @@ QByteArray sequences()
            chunk("MTrk", second);
 }
 
-bool writeSeed(const QDir& dir, const char* name, const QByteArray& bytes)
-{
-    const QString path = dir.filePath(QString::fromLatin1(name));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(bytes) != bytes.size()) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
-        return 2;
-    }
-    const QString folder = QString::fromLocal8Bit(argv[1]);
-    if (!QDir().mkpath(folder)) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
-        return 1;
-    }
-    const QDir dir(folder);
-    const bool ok = writeSeed(dir, "tune.mid", tuneFile()) &&
-                    writeSeed(dir, "froze-fluidsynth.mid", frozeFluidSynth()) &&
-                    writeSeed(dir, "orchestra.mid", orchestra()) &&
-                    writeSeed(dir, "sysex.mid", systemExclusive()) &&
-                    writeSeed(dir, "sequences.mid", sequences());
-    return ok ? 0 : 1;
+    return orvane::fuzz::writeSeeds(argc, argv,
+                                    {{"tune.mid", tuneFile()},
+                                     {"froze-fluidsynth.mid", frozeFluidSynth()},
+                                     {"orchestra.mid", orchestra()},
+                                     {"sysex.mid", systemExclusive()},
+                                     {"sequences.mid", sequences()}});
 }

@@ -18,6 +18,7 @@
 #include <condition_variable>
 #include <cstdlib>
 #include <future>
+#include <initializer_list>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -87,6 +88,30 @@ private:
     std::condition_variable left_;
     bool done_ = false;
     std::thread watch_;
+};
+
+// A device of its own on the given engine, with the given file.
+class OwnDevice {
+public:
+    OwnDevice(std::shared_ptr<FluidEngine> engine, const QString& file)
+        : factory_(std::move(engine)), device_(factory_.createMusicDevice()),
+          done_(device_.get(), &MusicDevice::done)
+    {
+        device_->setDeviceType(Sequencer);
+        device_->setFileName(file);
+    }
+
+    void send(std::initializer_list<const char*> commands)
+    {
+        for (const char* command : commands)
+            device_->command(command);
+    }
+    int dones() const { return int(done_.count()); }
+
+private:
+    FluidMusicDeviceFactory factory_;
+    std::unique_ptr<MusicDevice> device_;
+    QSignalSpy done_;
 };
 
 } // namespace
@@ -496,13 +521,8 @@ void TestMusicDevice::stuckRendererCostsOneBoundedWait()
 
     const auto engine =
         std::make_shared<FluidEngine>(FluidEngine::Output::Offline, QStringList{TestSoundFont});
-    FluidMusicDeviceFactory factory(engine);
-    const std::unique_ptr<MusicDevice> device = factory.createMusicDevice();
-    QSignalSpy done(device.get(), &MusicDevice::done);
-    device->setDeviceType(Sequencer);
-    device->setFileName(path("tune.mid"));
-    for (const char* c : {"open", "prev", "play"})
-        device->command(c);
+    OwnDevice device(engine, path("tune.mid"));
+    device.send({"open", "prev", "play"});
 
     // The renderer held as by FluidSynth looping on the audio thread.
     std::promise<void> held;
@@ -515,13 +535,12 @@ void TestMusicDevice::stuckRendererCostsOneBoundedWait()
     held.get_future().wait();
     {
         ReturnsWithin limit(BlockLimitMs, "a command to a stuck renderer");
-        device->command(command);
+        device.send({qPrintable(command)});
     }
     QVERIFY(engine->isBroken());
     {
         ReturnsWithin limit(int(FluidEngine::RenderWaitLimit.count()), "later commands");
-        for (const char* c : {"close", "open", "prev", "play", "stop"})
-            device->command(c);
+        device.send({"close", "open", "prev", "play", "stop"});
     }
     release.set_value();
     audio.join();
@@ -530,7 +549,7 @@ void TestMusicDevice::stuckRendererCostsOneBoundedWait()
     QVERIFY(engine->render(samples.data(), int(samples.size() / 2)));
     QCOMPARE(peakOf(samples), 0);
     settle();
-    QCOMPARE(done.count(), dones);
+    QCOMPARE(device.dones(), dones);
 }
 
 void TestMusicDevice::keepsTimeWithoutSoundFont()
@@ -538,18 +557,12 @@ void TestMusicDevice::keepsTimeWithoutSoundFont()
     const auto engine = std::make_shared<FluidEngine>(
         FluidEngine::Output::Offline, QStringList{path("no-such-font.sf2"), dir_.path()});
     QCOMPARE(engine->soundFont(), QString());
-    FluidMusicDeviceFactory factory(engine);
-    const std::unique_ptr<MusicDevice> device = factory.createMusicDevice();
-    QSignalSpy done(device.get(), &MusicDevice::done);
-
-    device->setDeviceType(Sequencer);
-    device->setFileName(path("tune.mid"));
-    for (const char* command : {"open", "prev", "play"})
-        device->command(command);
+    OwnDevice device(engine, path("tune.mid"));
+    device.send({"open", "prev", "play"});
     std::vector<int16_t> samples(size_t(TuneSeconds * 1.1 * SampleRate) * 2);
     QVERIFY(engine->render(samples.data(), int(samples.size() / 2)));
     QVERIFY(peakOf(samples) <= SilentPeak);
-    QTRY_COMPARE(done.count(), 1);
+    QTRY_COMPARE(device.dones(), 1);
 }
 
 void TestMusicDevice::openWaitsForTheEngineBounded_data()
@@ -607,25 +620,18 @@ void TestMusicDevice::realtimeSilentOutputKeepsTime()
     QCOMPARE(engine->audioDriver(), FluidEngine::SilentOutputName);
     int16_t sample[2];
     QVERIFY(!engine->render(sample, 1)); // the output renders, nobody else
-    FluidMusicDeviceFactory factory(engine);
-    const std::unique_ptr<MusicDevice> device = factory.createMusicDevice();
-    QSignalSpy done(device.get(), &MusicDevice::done);
-    device->setDeviceType(Sequencer);
-    device->setFileName(path("tune.mid"));
+    OwnDevice device(engine, path("tune.mid"));
 
     // Commands while the output renders: each one pauses it.
     constexpr int Restarts = 20;
-    for (int i = 0; i < Restarts; ++i) {
-        for (const char* command : {"open", "prev", "play", "stop"})
-            device->command(command);
-    }
-    QTRY_COMPARE(done.count(), Restarts);
+    for (int i = 0; i < Restarts; ++i)
+        device.send({"open", "prev", "play", "stop"});
+    QTRY_COMPARE(device.dones(), Restarts);
 
     QElapsedTimer clock;
     clock.start();
-    for (const char* command : {"open", "prev", "play"})
-        device->command(command);
-    QTRY_COMPARE_WITH_TIMEOUT(done.count(), Restarts + 1, RealtimeLimitMs);
+    device.send({"open", "prev", "play"});
+    QTRY_COMPARE_WITH_TIMEOUT(device.dones(), Restarts + 1, RealtimeLimitMs);
     qInfo("a %.1f s tune ended after %lld ms on the silent output", TuneSeconds, clock.elapsed());
 }
 
