@@ -139,6 +139,7 @@ private slots:
     void playsTheFileThatFrozeFluidSynth();
     void stuckRendererCostsOneBoundedWait_data();
     void stuckRendererCostsOneBoundedWait();
+    void endsWithoutWaitingForAStuckRenderer();
     void keepsTimeWithoutSoundFont();
     void openWaitsForTheEngineBounded_data();
     void openWaitsForTheEngineBounded();
@@ -550,6 +551,30 @@ void TestMusicDevice::stuckRendererCostsOneBoundedWait()
     QCOMPARE(peakOf(samples), 0);
     settle();
     QCOMPARE(device.dones(), dones);
+}
+
+void TestMusicDevice::endsWithoutWaitingForAStuckRenderer()
+{
+    auto engine =
+        std::make_shared<FluidEngine>(FluidEngine::Output::Offline, QStringList{TestSoundFont});
+    auto device = std::make_unique<OwnDevice>(engine, path("tune.mid"));
+    device->send({"open", "prev", "play"});
+    std::promise<void> held;
+    std::promise<void> release;
+    std::thread audio([&, stuckEngine = engine.get()] {
+        const FluidEngine::RenderPause stuck(*stuckEngine);
+        held.set_value();
+        release.get_future().wait();
+    });
+    held.get_future().wait();
+    {
+        ReturnsWithin limit(BlockLimitMs, "ending the device and the engine");
+        device.reset();
+        engine.reset();
+    }
+    // The stuck renderer lets go of what the engine left behind.
+    release.set_value();
+    audio.join();
 }
 
 void TestMusicDevice::keepsTimeWithoutSoundFont()
