@@ -47,7 +47,7 @@ QStringList FluidEngine::defaultAudioDrivers()
 
 FluidEngine::FluidEngine(Output output, const QStringList& soundFonts,
                          const QStringList& audioDrivers)
-    : output_(output), renderer_(new Renderer)
+    : output_(output), renderer_(std::make_unique<Renderer>())
 {
     installFluidLog();
     settings_ = new_fluid_settings();
@@ -71,6 +71,8 @@ FluidEngine::FluidEngine(Output output, const QStringList& soundFonts,
 FluidEngine::~FluidEngine()
 {
     {
+        // From here on the output renders silence: deleting it cannot wait
+        // on FluidSynth.
         const RenderPause pause(*this);
         renderer_->stopped = true;
     }
@@ -79,17 +81,18 @@ FluidEngine::~FluidEngine()
         // deleting the output would wait for that thread for ever, deleting
         // the synthesizer would pull it out from under it. All of it is left
         // behind on purpose, so that the program can still end.
+        (void)silentOutput_.release();
+        (void)renderer_.release();
         return;
     }
     // The output goes first: nothing may render while the synthesizer goes.
-    delete silentOutput_;
+    silentOutput_.reset();
     if (driver_)
         delete_fluid_audio_driver(driver_);
     if (renderer_->synth)
         delete_fluid_synth(renderer_->synth);
     if (settings_)
         delete_fluid_settings(settings_);
-    delete renderer_;
 }
 
 fluid_synth_t* FluidEngine::synth() const
@@ -124,7 +127,7 @@ void FluidEngine::startAudioOutput(const QStringList& driverNames)
         if (name == AlsaDriver && !QFileInfo::exists(SoundDevicesDir))
             continue;
         fluid_settings_setstr(settings_, "audio.driver", name.toUtf8().constData());
-        driver_ = new_fluid_audio_driver2(settings_, &FluidEngine::renderCallback, renderer_);
+        driver_ = new_fluid_audio_driver2(settings_, &FluidEngine::renderCallback, renderer_.get());
         if (driver_) {
             driverName_ = name;
             return;
@@ -132,7 +135,8 @@ void FluidEngine::startAudioOutput(const QStringList& driverNames)
     }
     double sampleRate = DefaultSampleRate;
     fluid_settings_getnum(settings_, "synth.sample-rate", &sampleRate);
-    silentOutput_ = new SilentOutput(sampleRate, &FluidEngine::renderCallback, renderer_);
+    silentOutput_ =
+        std::make_unique<SilentOutput>(sampleRate, &FluidEngine::renderCallback, renderer_.get());
     driverName_ = SilentOutputName;
 }
 

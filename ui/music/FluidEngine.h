@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 
 #include <fluidsynth/types.h>
@@ -93,10 +94,10 @@ private:
     const Output output_;
     // What the audio thread touches, apart from the engine so that a broken
     // engine can leave it behind.
-    Renderer* renderer_;
+    std::unique_ptr<Renderer> renderer_;
     fluid_settings_t* settings_ = nullptr;
     fluid_audio_driver_t* driver_ = nullptr;
-    SilentOutput* silentOutput_ = nullptr;
+    std::unique_ptr<SilentOutput> silentOutput_;
     QString soundFont_;
     QString driverName_;
 };
