@@ -20,11 +20,17 @@ CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja \
 cmake --build "$build" --parallel "$(nproc)" \
   --target fuzz_mazefile fuzz_mazefile_seeds fuzz_music fuzz_music_seeds
 
+# Where TARGET keeps its seeds, corpus, crashes and log.
+workdir() {
+  echo "$build/fuzz/${1#fuzz_}"
+}
+
 # Starts TARGET in the background on its seeds and a corpus kept between runs.
 # usage: start TARGET SEEDER MAX_LEN TIMEOUT
 start() {
   local target=$1 seeder=$2 max_len=$3 timeout=$4
-  local work="$build/fuzz/${target#fuzz_}"
+  local work
+  work=$(workdir "$target")
   mkdir -p "$work/corpus" "$work/crashes"
   "$build/fuzz/$seeder" "$work/seeds"
   echo "fuzz: running $target for $seconds s (log: $work/fuzz.log)"
@@ -36,8 +42,8 @@ start() {
 
 # Waits for TARGET and reports its end.
 finish() {
-  local target=$1 pid=$2 rc=0
-  local work="$build/fuzz/${target#fuzz_}"
+  local target=$1 pid=$2 rc=0 work
+  work=$(workdir "$target")
   wait "$pid" || rc=$?
   if ((rc != 0)); then
     # The report, from the first error line to the end.
