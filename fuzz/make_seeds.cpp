@@ -5,13 +5,9 @@
 #include "MazeCodec.h"
 #include "MazeConstants.h"
 #include "MazeData.h"
+#include "SeedWriter.h"
 
 #include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QString>
-
-#include <cstdio>
 
 namespace {
 
@@ -89,36 +85,20 @@ MazeData boundsMaze()
     return m;
 }
 
-bool writeSeed(const QDir& dir, const char* name, const MazeData& m, const QByteArray& tail = {})
+QByteArray mazeFile(const MazeData& m, const QByteArray& tail = {})
 {
     const MazeCodec::EncodeResult encoded = MazeCodec::encode(m.header, m.grid);
-    const QString path = dir.filePath(QString::fromLatin1(name));
-    QFile file(path);
-    const QByteArray bytes = encoded.bytes + tail;
-    if (encoded.problem || !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(bytes) != bytes.size()) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    return true;
+    return encoded.problem ? QByteArray() : encoded.bytes + tail;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
-        return 2;
-    }
-    const QString folder = QString::fromLocal8Bit(argv[1]);
-    if (!QDir().mkpath(folder)) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
-        return 1;
-    }
-    const QDir dir(folder);
-    const bool ok = writeSeed(dir, "new.mdt", newMaze()) && writeSeed(dir, "abc.mdt", abcMaze()) &&
-                    writeSeed(dir, "japanese.mdt", japaneseMaze()) &&
-                    writeSeed(dir, "bounds.mdt", boundsMaze(), QByteArray(16, '\x5c'));
-    return ok ? 0 : 1;
+    return orvane::fuzz::writeSeeds(
+        argc, argv,
+        {{"new.mdt", mazeFile(newMaze())},
+         {"abc.mdt", mazeFile(abcMaze())},
+         {"japanese.mdt", mazeFile(japaneseMaze())},
+         {"bounds.mdt", mazeFile(boundsMaze(), QByteArray(16, '\x5c'))}});
 }

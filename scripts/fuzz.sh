@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang, ASan and UBSan into build-fuzz/ and
-# runs the maze file reader's target for SECONDS seconds (default 60).
-# Exits non-zero when the fuzzer finds a crash, a leak or a hang.
+# runs them side by side for SECONDS seconds each (default 60): the maze file
+# reader's and the music device's (our MIDI rebuild, then FluidSynth's player).
+# Exits non-zero when a fuzzer finds a crash, a leak or a hang.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
@@ -16,30 +17,54 @@ fi
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja \
   -DORVANE_FUZZ=ON -DORVANE_BUILD_UI=OFF -DORVANE_BUILD_TESTS=OFF -DORVANE_BUILD_BENCH=OFF
-cmake --build "$build" --parallel "$(nproc)" --target fuzz_mazefile fuzz_mazefile_seeds
+cmake --build "$build" --parallel "$(nproc)" \
+  --target fuzz_mazefile fuzz_mazefile_seeds fuzz_music fuzz_music_seeds
 
-# A whole file with both texts at their longest is 137,376 bytes.
-max_len=140000
-work="$build/fuzz/mazefile"
-seeds="$work/seeds"
-corpus="$work/corpus"
-crashes="$work/crashes"
-log="$work/fuzz.log"
-mkdir -p "$corpus" "$crashes"
-"$build/fuzz/fuzz_mazefile_seeds" "$seeds"
+# Where TARGET keeps its seeds, corpus, crashes and log.
+workdir() {
+  echo "$build/fuzz/${1#fuzz_}"
+}
 
-echo "fuzz: running fuzz_mazefile for $seconds s (log: $log)"
+# Starts TARGET in the background on its seeds and a corpus kept between runs.
+# usage: start TARGET SEEDER MAX_LEN TIMEOUT
+start() {
+  local target=$1 seeder=$2 max_len=$3 timeout=$4
+  local work
+  work=$(workdir "$target")
+  mkdir -p "$work/corpus" "$work/crashes"
+  "$build/fuzz/$seeder" "$work/seeds"
+  echo "fuzz: running $target for $seconds s (log: $work/fuzz.log)"
+  "$build/fuzz/$target" \
+    -max_total_time="$seconds" -max_len="$max_len" -timeout="$timeout" \
+    -print_final_stats=1 -artifact_prefix="$work/crashes/" \
+    "$work/corpus" "$work/seeds" >"$work/fuzz.log" 2>&1 &
+}
+
+# Waits for TARGET and reports its end.
+finish() {
+  local target=$1 pid=$2 rc=0 work
+  work=$(workdir "$target")
+  wait "$pid" || rc=$?
+  if ((rc != 0)); then
+    # The report, from the first error line to the end.
+    first=$(grep -n -m 1 -E 'ERROR: |runtime error: ' "$work/fuzz.log" | cut -d: -f1 || true)
+    tail -n "+${first:-1}" "$work/fuzz.log" >&2
+    echo "fuzz: $target failed (exit $rc); the input is in $work/crashes/" >&2
+    return "$rc"
+  fi
+  echo "fuzz: $target"
+  grep -E '^(Done [0-9]+ runs|stat::)' "$work/fuzz.log"
+}
+
+# A whole maze file with both texts at their longest is 137,376 bytes. A few
+# thousand MIDI events play through FluidSynth in a few milliseconds: five
+# seconds on one input means it is stuck.
+start fuzz_mazefile fuzz_mazefile_seeds 140000 10
+maze=$!
+start fuzz_music fuzz_music_seeds 16384 5
+music=$!
+
 rc=0
-"$build/fuzz/fuzz_mazefile" \
-  -max_total_time="$seconds" -max_len="$max_len" -timeout=10 \
-  -print_final_stats=1 -artifact_prefix="$crashes/" \
-  "$corpus" "$seeds" >"$log" 2>&1 || rc=$?
-
-if ((rc != 0)); then
-  # The report, from the first error line to the end.
-  first=$(grep -n -m 1 -E 'ERROR: |runtime error: ' "$log" | cut -d: -f1 || true)
-  tail -n "+${first:-1}" "$log" >&2
-  echo "fuzz: fuzz_mazefile failed (exit $rc); the input is in $crashes/" >&2
-  exit "$rc"
-fi
-grep -E '^(Done [0-9]+ runs|stat::)' "$log"
+finish fuzz_mazefile "$maze" || rc=$?
+finish fuzz_music "$music" || rc=$?
+exit "$rc"

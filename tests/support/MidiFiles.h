@@ -81,13 +81,30 @@ inline QByteArray noteOff(quint32 delta, int key)
     return event(delta, bytes({0x80, key, 0}));
 }
 
+inline QByteArray chunk(const char* id, const QByteArray& body)
+{
+    return id + bigEndian(quint32(body.size()), 4) + body;
+}
+
+inline QByteArray midiHeader(int format, int tracks, int division = TicksPerQuarter)
+{
+    return chunk("MThd", bigEndian(format, 2) + bigEndian(tracks, 2) + bigEndian(division, 2));
+}
+
+inline QByteArray endOfTrack(quint32 delta = 0)
+{
+    return event(delta, bytes({0xff, 0x2f, 0}));
+}
+
+inline QByteArray tempo(quint32 microsecondsPerQuarter)
+{
+    return event(0, bytes({0xff, 0x51, 3}) + bigEndian(microsecondsPerQuarter, 3));
+}
+
 // A format 0 file of one track at 120 beats per minute.
 inline QByteArray midiFile(const QByteArray& events)
 {
-    const QByteArray track = event(0, QByteArray("\xff\x51\x03", 3) + bigEndian(500000, 3)) +
-                             events + event(0, QByteArray("\xff\x2f\x00", 3));
-    return "MThd" + bigEndian(6, 4) + bigEndian(0, 2) + bigEndian(1, 2) +
-           bigEndian(TicksPerQuarter, 2) + "MTrk" + bigEndian(quint32(track.size()), 4) + track;
+    return midiHeader(0, 1) + chunk("MTrk", tempo(500000) + events + endOfTrack());
 }
 
 // Four piano notes, TuneSeconds in all.

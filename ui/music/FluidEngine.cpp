@@ -1,9 +1,13 @@
 #include "FluidEngine.h"
 
 #include "FluidLog.h"
+#include "SilentOutput.h"
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <atomic>
 
 #include <fluidsynth.h>
 
@@ -13,14 +17,21 @@ namespace {
 
 const QString PulseAudioDriver = QStringLiteral("pulseaudio");
 const QString AlsaDriver = QStringLiteral("alsa");
-const QString FileDriver = QStringLiteral("file");
 
 // ALSA is tried only where the kernel offers sound devices.
 const QString SoundDevicesDir = QStringLiteral("/dev/snd");
-// Where the file driver writes when there is no sound output at all.
-constexpr const char* SilentOutputPath = "/dev/null";
+constexpr double DefaultSampleRate = 44100;
 
 } // namespace
+
+struct FluidEngine::Renderer {
+    // Held by whoever renders: the output's callback, render(), a RenderPause.
+    std::timed_mutex mutex;
+    fluid_synth_t* synth = nullptr;
+    // Set for good when the engine breaks or goes: renderers write silence.
+    std::atomic<bool> stopped{false};
+    std::atomic<bool> broken{false};
+};
 
 QStringList FluidEngine::defaultSoundFonts()
 {
@@ -31,12 +42,12 @@ QStringList FluidEngine::defaultSoundFonts()
 
 QStringList FluidEngine::defaultAudioDrivers()
 {
-    return {PulseAudioDriver, AlsaDriver, FileDriver};
+    return {PulseAudioDriver, AlsaDriver};
 }
 
 FluidEngine::FluidEngine(Output output, const QStringList& soundFonts,
                          const QStringList& audioDrivers)
-    : output_(output)
+    : output_(output), renderer_(std::make_unique<Renderer>())
 {
     installFluidLog();
     settings_ = new_fluid_settings();
@@ -45,8 +56,8 @@ FluidEngine::FluidEngine(Output output, const QStringList& soundFonts,
     // The device resets the synthesizer itself at open, rewind and close; a
     // player must not reset it seconds after its song ended.
     fluid_settings_setint(settings_, "player.reset-synth", 0);
-    synth_ = new_fluid_synth(settings_);
-    if (!synth_)
+    renderer_->synth = new_fluid_synth(settings_);
+    if (!renderer_->synth)
         return;
     // FluidSynth 2.3.1 leaves the reverb's delay lines as malloc returned
     // them: on a reused heap a fresh synthesizer can play full-scale noise
@@ -54,18 +65,44 @@ FluidEngine::FluidEngine(Output output, const QStringList& soundFonts,
     reset();
     loadSoundFont(soundFonts);
     if (output_ == Output::Realtime)
-        startAudioDriver(audioDrivers);
+        startAudioOutput(audioDrivers);
 }
 
 FluidEngine::~FluidEngine()
 {
-    // The driver goes first: nothing may render while the synthesizer goes.
+    {
+        // From here on the output renders silence: deleting it cannot wait
+        // on FluidSynth.
+        const RenderPause pause(*this);
+        renderer_->stopped = true;
+    }
+    if (isBroken()) {
+        // FluidSynth is stuck on the audio thread with the renderer in hand:
+        // deleting the output would wait for that thread for ever, deleting
+        // the synthesizer would pull it out from under it. All of it is left
+        // behind on purpose, so that the program can still end.
+        (void)silentOutput_.release();
+        (void)renderer_.release();
+        return;
+    }
+    // The output goes first: nothing may render while the synthesizer goes.
+    silentOutput_.reset();
     if (driver_)
         delete_fluid_audio_driver(driver_);
-    if (synth_)
-        delete_fluid_synth(synth_);
+    if (renderer_->synth)
+        delete_fluid_synth(renderer_->synth);
     if (settings_)
         delete_fluid_settings(settings_);
+}
+
+fluid_synth_t* FluidEngine::synth() const
+{
+    return renderer_->synth;
+}
+
+bool FluidEngine::isBroken() const
+{
+    return renderer_->broken;
 }
 
 void FluidEngine::loadSoundFont(const QStringList& candidates)
@@ -73,84 +110,86 @@ void FluidEngine::loadSoundFont(const QStringList& candidates)
     for (const QString& path : candidates) {
         if (!QFileInfo(path).isFile())
             continue;
-        if (fluid_synth_sfload(synth_, QFile::encodeName(path).constData(), 1) != FLUID_FAILED) {
+        if (fluid_synth_sfload(renderer_->synth, QFile::encodeName(path).constData(), 1) !=
+            FLUID_FAILED) {
             soundFont_ = path;
             return;
         }
     }
 }
 
-void FluidEngine::startAudioDriver(const QStringList& names)
+void FluidEngine::startAudioOutput(const QStringList& driverNames)
 {
-    FluidLogCapture capture;
-    for (const QString& name : names) {
+    // A driver that fails before another one works is no error of the
+    // program, nor is having no sound output at all.
+    const FluidLogMute mute;
+    for (const QString& name : driverNames) {
         if (name == AlsaDriver && !QFileInfo::exists(SoundDevicesDir))
             continue;
-        driver_ = createDriver(name);
+        fluid_settings_setstr(settings_, "audio.driver", name.toUtf8().constData());
+        driver_ = new_fluid_audio_driver2(settings_, &FluidEngine::renderCallback, renderer_.get());
         if (driver_) {
             driverName_ = name;
             return;
         }
     }
-    // No output at all: the music stays silent and never ends by itself.
-    capture.printHeld();
-}
-
-fluid_audio_driver_t* FluidEngine::createDriver(const QString& name)
-{
-    fluid_settings_setstr(settings_, "audio.driver", name.toUtf8().constData());
-    if (name != FileDriver)
-        return new_fluid_audio_driver2(settings_, &FluidEngine::renderCallback, this);
-    // The file driver paces itself in real time but takes no render
-    // callback: a RenderPause takes it down and starts it again.
-    fluid_settings_setstr(settings_, "audio.file.name", SilentOutputPath);
-    fluid_settings_setstr(settings_, "audio.file.type", "raw");
-    return new_fluid_audio_driver(settings_, synth_);
+    double sampleRate = DefaultSampleRate;
+    fluid_settings_getnum(settings_, "synth.sample-rate", &sampleRate);
+    silentOutput_ =
+        std::make_unique<SilentOutput>(sampleRate, &FluidEngine::renderCallback, renderer_.get());
+    driverName_ = SilentOutputName;
 }
 
 int FluidEngine::renderCallback(void* data, int frames, int, float*[], int outCount, float* out[])
 {
-    auto* engine = static_cast<FluidEngine*>(data);
+    auto* renderer = static_cast<Renderer*>(data);
     if (outCount < 2)
         return FLUID_FAILED;
-    std::lock_guard lock(engine->renderMutex_);
-    return fluid_synth_write_float(engine->synth_, frames, out[0], 0, 1, out[1], 0, 1);
+    std::lock_guard lock(renderer->mutex);
+    if (!renderer->stopped)
+        return fluid_synth_write_float(renderer->synth, frames, out[0], 0, 1, out[1], 0, 1);
+    std::fill_n(out[0], frames, 0.0f);
+    std::fill_n(out[1], frames, 0.0f);
+    return FLUID_OK;
 }
 
 bool FluidEngine::render(int16_t* out, int frames)
 {
-    if (output_ != Output::Offline || !synth_ || frames <= 0)
+    if (output_ != Output::Offline || !renderer_->synth || frames <= 0)
         return false;
-    std::lock_guard lock(renderMutex_);
-    return fluid_synth_write_s16(synth_, frames, out, 0, 2, out, 1, 2) == FLUID_OK;
+    std::lock_guard lock(renderer_->mutex);
+    if (!renderer_->stopped)
+        return fluid_synth_write_s16(renderer_->synth, frames, out, 0, 2, out, 1, 2) == FLUID_OK;
+    std::fill_n(out, 2 * frames, int16_t(0));
+    return true;
 }
 
 void FluidEngine::silence()
 {
-    if (synth_)
-        fluid_synth_all_sounds_off(synth_, -1);
+    const RenderPause pause(*this);
+    if (pause && renderer_->synth)
+        fluid_synth_all_sounds_off(renderer_->synth, -1);
 }
 
 void FluidEngine::reset()
 {
-    if (synth_)
-        fluid_synth_system_reset(synth_);
+    const RenderPause pause(*this);
+    if (pause && renderer_->synth)
+        fluid_synth_system_reset(renderer_->synth);
 }
 
 FluidEngine::RenderPause::RenderPause(FluidEngine& engine)
-    : engine_(engine), lock_(engine.renderMutex_)
 {
-    if (engine.driver_ && engine.driverName_ == FileDriver) {
-        delete_fluid_audio_driver(engine.driver_);
-        engine.driver_ = nullptr;
-        restartDriver_ = true;
+    Renderer& renderer = *engine.renderer_;
+    if (renderer.broken)
+        return;
+    std::unique_lock lock(renderer.mutex, std::defer_lock);
+    if (lock.try_lock_for(RenderWaitLimit)) {
+        lock_ = std::move(lock);
+        return;
     }
-}
-
-FluidEngine::RenderPause::~RenderPause()
-{
-    if (restartDriver_)
-        engine_.driver_ = engine_.createDriver(FileDriver);
+    renderer.stopped = true;
+    renderer.broken = true;
 }
 
 } // namespace orvane

@@ -11,20 +11,13 @@ namespace {
 
 // FluidSynth logs from its audio and timer threads too.
 std::mutex logMutex;
-std::vector<std::string>* heldErrors = nullptr;
-
-void printError(const std::string& message)
-{
-    std::fprintf(stderr, "fluidsynth: %s\n", message.c_str());
-}
+int dropErrors = 0; // FluidLogMute objects alive
 
 void logError(int, const char* message, void*)
 {
     std::lock_guard lock(logMutex);
-    if (heldErrors)
-        heldErrors->emplace_back(message);
-    else
-        printError(message);
+    if (!dropErrors)
+        std::fprintf(stderr, "fluidsynth: %s\n", message);
 }
 
 void dropMessage(int, const char*, void*) {}
@@ -43,26 +36,17 @@ void installFluidLog()
     });
 }
 
-FluidLogCapture::FluidLogCapture()
+FluidLogMute::FluidLogMute()
 {
     installFluidLog();
     std::lock_guard lock(logMutex);
-    previous_ = heldErrors;
-    heldErrors = &held_;
+    ++dropErrors;
 }
 
-FluidLogCapture::~FluidLogCapture()
+FluidLogMute::~FluidLogMute()
 {
     std::lock_guard lock(logMutex);
-    heldErrors = previous_;
-}
-
-void FluidLogCapture::printHeld()
-{
-    std::lock_guard lock(logMutex);
-    for (const std::string& message : held_)
-        printError(message);
-    held_.clear();
+    --dropErrors;
 }
 
 } // namespace orvane

@@ -31,6 +31,10 @@ void FluidMusicDevice::command(const QString& command)
 {
     if (deviceType_.compare(Sequencer, Qt::CaseInsensitive) != 0)
         return;
+    if (engine_ && engine_->isBroken()) {
+        close(); // silent for the rest of the run
+        return;
+    }
     const auto is = [&command](const QString& name) {
         return command.compare(name, Qt::CaseInsensitive) == 0;
     };
@@ -75,7 +79,10 @@ void FluidMusicDevice::rewind()
     playback_.reset();
     engine_->reset();
     playback_ = std::make_unique<FluidPlayback>(*engine_, midi_);
-    state_ = State::Stopped;
+    if (playback_->isValid())
+        state_ = State::Stopped;
+    else
+        close();
 }
 
 void FluidMusicDevice::play()
@@ -112,7 +119,13 @@ void FluidMusicDevice::close()
 
 void FluidMusicDevice::checkEnd()
 {
-    if (state_ != State::Playing || !playback_->hasEnded())
+    if (state_ != State::Playing)
+        return;
+    if (engine_->isBroken()) {
+        close(); // the playback will never move on
+        return;
+    }
+    if (!playback_->hasEnded())
         return;
     endPoll_.stop();
     // The last notes ring out; the player stops counting past the end.

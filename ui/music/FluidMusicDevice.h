@@ -21,7 +21,10 @@ namespace orvane {
 // nothing until "prev" or "open"); "stop" stops where it is; "close" forgets
 // the file. Each playback raises done() once, queued to the UI thread: when it
 // runs to its end, or when "stop" ends it. Nothing else raises done().
-// Failures report nothing; an "open" that fails leaves the device closed.
+// Failures report nothing; an "open" or "prev" that fails leaves the device
+// closed. Every command waits for the audio thread at most
+// FluidEngine::RenderWaitLimit; once the engine is broken the device stays
+// closed and silent, and commands do nothing.
 class FluidMusicDevice : public MusicDevice {
     Q_OBJECT
 public:

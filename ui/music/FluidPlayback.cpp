@@ -4,59 +4,71 @@
 
 namespace orvane {
 
-FluidPlayback::FluidPlayback(FluidEngine& engine, const QByteArray& midi) : engine_(engine)
+FluidPlayback::FluidPlayback(FluidEngine& engine, const QByteArray& midi)
+    : engine_(engine), progress_(std::make_unique<Progress>())
 {
     if (!engine.synth() || midi.isEmpty())
         return;
-    FluidEngine::RenderPause pause(engine);
-    player_ = new_fluid_player(engine.synth());
-    if (!player_)
+    const FluidEngine::RenderPause pause(engine);
+    if (!pause)
         return;
-    fluid_player_set_tick_callback(player_, &FluidPlayback::onTick, this);
-    if (fluid_player_add_mem(player_, midi.constData(), size_t(midi.size())) != FLUID_OK) {
-        delete_fluid_player(player_);
-        player_ = nullptr;
+    fluid_player_t* player = new_fluid_player(engine.synth());
+    if (!player)
+        return;
+    fluid_player_set_tick_callback(player, &FluidPlayback::onTick, progress_.get());
+    if (fluid_player_add_mem(player, midi.constData(), size_t(midi.size())) != FLUID_OK) {
+        delete_fluid_player(player);
+        return;
     }
+    progress_->player = player;
 }
 
 FluidPlayback::~FluidPlayback()
 {
-    if (!player_)
+    if (!progress_->player)
         return;
-    FluidEngine::RenderPause pause(engine_);
-    delete_fluid_player(player_);
+    const FluidEngine::RenderPause pause(engine_);
+    if (!pause) {
+        // FluidSynth may be stuck inside this player on the audio thread: the
+        // player stays, and so does what its callback writes to.
+        (void)progress_.release();
+        return;
+    }
+    delete_fluid_player(progress_->player);
 }
 
 void FluidPlayback::play()
 {
-    if (!player_)
+    if (!progress_->player)
         return;
-    FluidEngine::RenderPause pause(engine_);
-    fluid_player_play(player_);
+    const FluidEngine::RenderPause pause(engine_);
+    if (pause)
+        fluid_player_play(progress_->player);
 }
 
 void FluidPlayback::pause()
 {
-    if (!player_)
+    if (!progress_->player)
         return;
-    FluidEngine::RenderPause pause(engine_);
-    fluid_player_stop(player_);
+    const FluidEngine::RenderPause pause(engine_);
+    if (pause)
+        fluid_player_stop(progress_->player);
 }
 
 bool FluidPlayback::hasEnded() const
 {
-    const int tick = tick_.load();
-    const int total = totalTicks_.load();
+    const int tick = progress_->tick.load();
+    const int total = progress_->totalTicks.load();
     return total > 0 && tick >= total;
 }
 
 int FluidPlayback::onTick(void* data, int tick)
 {
-    auto* self = static_cast<FluidPlayback*>(data);
+    auto* progress = static_cast<Progress*>(data);
     // The tracks are parsed by now and stay as they are until the player goes.
-    if (self->totalTicks_.load() < 0)
-        self->totalTicks_.store(fluid_player_get_total_ticks(self->player_));
-    self->tick_.store(tick);
+    if (progress->totalTicks.load() < 0)
+        progress->totalTicks.store(fluid_player_get_total_ticks(progress->player));
+    progress->tick.store(tick);
     return FLUID_OK;
 }
 

@@ -5,13 +5,15 @@
 #include <QByteArray>
 
 #include <atomic>
+#include <memory>
 
 namespace orvane {
 
 // One FluidSynth player over a MIDI file held in memory, stopped at the
 // file's start when made. The player parses the file when it first plays, on
 // the audio thread; the position it reaches there is published for the UI
-// thread to read.
+// thread to read. Every step waits for the renderer at most
+// FluidEngine::RenderWaitLimit and does nothing once the engine is broken.
 class FluidPlayback {
 public:
     FluidPlayback(FluidEngine& engine, const QByteArray& midi);
@@ -19,8 +21,9 @@ public:
     FluidPlayback(const FluidPlayback&) = delete;
     FluidPlayback& operator=(const FluidPlayback&) = delete;
 
-    // False when FluidSynth refused the player or the file.
-    bool isValid() const { return player_ != nullptr; }
+    // False when FluidSynth refused the player or the file, or the engine is
+    // broken.
+    bool isValid() const { return progress_->player != nullptr; }
 
     // Plays on from the current position.
     void play();
@@ -32,14 +35,19 @@ public:
     bool hasEnded() const;
 
 private:
+    // What the audio thread touches, apart so that it can be left behind
+    // with a player FluidSynth is stuck in.
+    struct Progress {
+        fluid_player_t* player = nullptr;
+        // The total first, so a reader that sees a tick also sees the total.
+        std::atomic<int> totalTicks{-1};
+        std::atomic<int> tick{-1};
+    };
+
     static int onTick(void* data, int tick);
 
     FluidEngine& engine_;
-    fluid_player_t* player_ = nullptr;
-    // Written on the audio thread; the total first, so a reader that sees a
-    // tick also sees the total.
-    std::atomic<int> totalTicks_{-1};
-    std::atomic<int> tick_{-1};
+    std::unique_ptr<Progress> progress_;
 };
 
 } // namespace orvane

@@ -1,9 +1,10 @@
 #include "MidiFileReader.h"
 
+#include "CanonicalMidi.h"
+
 #include <QFile>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,29 +12,6 @@
 namespace orvane {
 
 namespace {
-
-constexpr qsizetype ChunkHeaderSize = 8; // 4-byte id, 4-byte big-endian length
-constexpr quint32 MidiHeaderLength = 6;  // format, track count, division
-constexpr qsizetype MidiHeaderEnd = ChunkHeaderSize + MidiHeaderLength;
-constexpr int MaxMidiFormat = 2;
-constexpr quint16 SmpteDivisionBit = 0x8000; // FluidSynth plays metrical time only
-
-quint32 bigEndian32(const QByteArray& bytes, qsizetype at)
-{
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData() + at);
-    return quint32(p[0]) << 24 | quint32(p[1]) << 16 | quint32(p[2]) << 8 | quint32(p[3]);
-}
-
-quint16 bigEndian16(const QByteArray& bytes, qsizetype at)
-{
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData() + at);
-    return quint16(p[0] << 8 | p[1]);
-}
-
-bool chunkIdIs(const QByteArray& bytes, qsizetype at, const char* id)
-{
-    return std::memcmp(bytes.constData() + at, id, 4) == 0;
-}
 
 bool isReadableFile(const struct stat& st)
 {
@@ -79,33 +57,6 @@ std::optional<QByteArray> readAll(int fd, qsizetype limit)
 
 } // namespace
 
-bool isWholeMidiFile(const QByteArray& bytes)
-{
-    if (bytes.size() < MidiHeaderEnd || !chunkIdIs(bytes, 0, "MThd") ||
-        bigEndian32(bytes, 4) != MidiHeaderLength)
-        return false;
-    const quint16 format = bigEndian16(bytes, 8);
-    const quint16 tracks = bigEndian16(bytes, 10);
-    const quint16 division = bigEndian16(bytes, 12);
-    if (format > MaxMidiFormat || tracks == 0 || tracks > MaxMidiTracks || division == 0 ||
-        (division & SmpteDivisionBit))
-        return false;
-
-    qsizetype at = MidiHeaderEnd;
-    int found = 0;
-    while (found < tracks) {
-        if (bytes.size() - at < ChunkHeaderSize)
-            return false;
-        const quint32 length = bigEndian32(bytes, at + 4);
-        if (length > quint64(bytes.size() - at - ChunkHeaderSize))
-            return false;
-        if (chunkIdIs(bytes, at, "MTrk"))
-            ++found;
-        at += ChunkHeaderSize + qsizetype(length);
-    }
-    return true;
-}
-
 std::optional<QByteArray> readMidiFile(const QString& path)
 {
     if (path.isEmpty())
@@ -120,10 +71,10 @@ std::optional<QByteArray> readMidiFile(const QString& path)
     const FileDescriptor fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !isReadableFile(st))
         return std::nullopt;
-    std::optional<QByteArray> bytes = readAll(fd.get(), qsizetype(st.st_size));
-    if (!bytes || !isWholeMidiFile(*bytes))
+    const std::optional<QByteArray> bytes = readAll(fd.get(), qsizetype(st.st_size));
+    if (!bytes)
         return std::nullopt;
-    return bytes;
+    return canonicalMidiFile(*bytes);
 }
 
 } // namespace orvane
