@@ -4,7 +4,8 @@
 // 1.5 onto a new size. memset writes the same bytes a little quicker than the
 // fill and shows how near the limit the redraw is. The ratios of the medians
 // (over the repetitions, when asked for) end the report; on a busy machine
-// run with --benchmark_repetitions=10.
+// run with --benchmark_repetitions=10 --benchmark_enable_random_interleaving
+// so that a change of load falls on every benchmark alike.
 //
 // A new picture usually takes memory the program freed before (glibc keeps
 // freed blocks of that size once one was freed), as warm as the filled
