@@ -3,9 +3,8 @@
 // written once. Targets: at most 1.1 fills onto a picture of the same size,
 // 1.5 onto a new size. memset writes the same bytes a little quicker than the
 // fill and shows how near the limit the redraw is. The ratios of the medians
-// (over the repetitions, when asked for) end the report; on a busy machine
-// run with --benchmark_repetitions=10 --benchmark_enable_random_interleaving
-// so that a change of load falls on every benchmark alike.
+// end the report; the repetitions take turns, so that a busy moment of the
+// machine weighs on every benchmark alike.
 //
 // A new picture usually takes memory the program freed before (glibc keeps
 // freed blocks of that size once one was freed), as warm as the filled
@@ -17,6 +16,7 @@
 #include "ImageCanvas.h"
 #include "MapRedraw.h"
 #include "MazeState.h"
+#include "MedianReporter.h"
 
 #include <QRandomGenerator>
 
@@ -24,13 +24,8 @@
 
 #include <malloc.h>
 
-#include <algorithm>
-#include <cstdio>
 #include <cstring>
-#include <map>
 #include <memory>
-#include <string>
-#include <vector>
 
 using namespace orvane;
 
@@ -39,6 +34,7 @@ namespace {
 constexpr int16_t Size = MapSizeMax;
 constexpr int Pixels = Size * ChipSize;
 constexpr int OldPixels = 512; // the picture of a 32 x 32 map
+constexpr int Repetitions = 7;
 
 // Walls and floors everywhere, an arrow on one floor cell in eight.
 std::unique_ptr<MazeState> busyMaze()
@@ -93,7 +89,10 @@ void BM_FillPicture(benchmark::State& state)
     }
     setBytes(state);
 }
-BENCHMARK(BM_FillPicture)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillPicture)
+    ->Repetitions(Repetitions)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
 
 // The same bytes written by the C library's memset (string instructions):
 // the quickest write of the picture at hand, quicker than QImage::fill.
@@ -107,7 +106,10 @@ void BM_ZeroPicture(benchmark::State& state)
     }
     setBytes(state);
 }
-BENCHMARK(BM_ZeroPicture)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ZeroPicture)
+    ->Repetitions(Repetitions)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_FullRedraw(benchmark::State& state)
 {
@@ -123,7 +125,10 @@ void BM_FullRedraw(benchmark::State& state)
     }
     setBytes(state);
 }
-BENCHMARK(BM_FullRedraw)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FullRedraw)
+    ->Repetitions(Repetitions)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
 
 // From the picture of a 32 x 32 map: a new picture each time.
 void redrawOntoNewSize(benchmark::State& state, bool fresh)
@@ -146,7 +151,10 @@ void BM_FullRedrawNewSize(benchmark::State& state)
 {
     redrawOntoNewSize(state, false);
 }
-BENCHMARK(BM_FullRedrawNewSize)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FullRedrawNewSize)
+    ->Repetitions(Repetitions)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_FillFreshPicture(benchmark::State& state)
 {
@@ -158,95 +166,33 @@ void BM_FillFreshPicture(benchmark::State& state)
     }
     setBytes(state);
 }
-BENCHMARK(BM_FillFreshPicture)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillFreshPicture)
+    ->Repetitions(Repetitions)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_FullRedrawNewSizeFresh(benchmark::State& state)
 {
     redrawOntoNewSize(state, true);
 }
-BENCHMARK(BM_FullRedrawNewSizeFresh)->Unit(benchmark::kMillisecond);
-
-// The console table, then each redraw as a multiple of its fill: the median
-// over the repetitions, or the one run.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    RatioReporter() : ConsoleReporter(OO_None) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.error_occurred)
-                continue;
-            const double unit = benchmark::GetTimeUnitMultiplier(run.time_unit);
-            Times& t = times_[run.run_name.function_name];
-            if (run.run_type == Run::RT_Iteration) {
-                t.real.push_back(run.GetAdjustedRealTime() / unit);
-                t.cpu.push_back(run.GetAdjustedCPUTime() / unit);
-            } else if (run.aggregate_name == "median") {
-                t.medianReal = run.GetAdjustedRealTime() / unit;
-                t.medianCpu = run.GetAdjustedCPUTime() / unit;
-            }
-        }
-    }
-
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        std::printf("\nmedian time as fills of the same picture   real    CPU\n");
-        ratio("BM_FullRedraw", "BM_FillPicture", "redraw / fill");
-        ratio("BM_FullRedraw", "BM_ZeroPicture", "redraw / memset");
-        ratio("BM_FullRedrawNewSize", "BM_FillPicture", "redraw onto a new size / fill");
-        ratio("BM_FullRedrawNewSizeFresh", "BM_FillFreshPicture",
-              "same, fresh pages / fill of fresh pages");
-        ratio("BM_FullRedrawNewSizeFresh", "BM_FillPicture", "same, fresh pages / fill");
-    }
-
-private:
-    struct Times {
-        std::vector<double> real, cpu;
-        double medianReal = 0, medianCpu = 0;
-    };
-
-    static double median(std::vector<double> v)
-    {
-        if (v.empty())
-            return 0;
-        std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
-        return v[v.size() / 2];
-    }
-
-    std::pair<double, double> timesOf(const std::string& name) const
-    {
-        const auto it = times_.find(name);
-        if (it == times_.end())
-            return {0, 0};
-        const Times& t = it->second;
-        if (t.medianReal > 0)
-            return {t.medianReal, t.medianCpu};
-        return {median(t.real), median(t.cpu)};
-    }
-
-    void ratio(const std::string& redraw, const std::string& fill, const char* label) const
-    {
-        const auto [redrawReal, redrawCpu] = timesOf(redraw);
-        const auto [fillReal, fillCpu] = timesOf(fill);
-        if (redrawReal > 0 && fillReal > 0)
-            std::printf("%-43s %5.2f  %5.2f\n", label, redrawReal / fillReal, redrawCpu / fillCpu);
-    }
-
-    std::map<std::string, Times> times_;
-};
+BENCHMARK(BM_FullRedrawNewSizeFresh)
+    ->Repetitions(Repetitions)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    RatioReporter reporter;
+    initializeTakingTurns(argc, argv);
+    MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.show("redraw / fill", "BM_FullRedraw", "BM_FillPicture", "1.1");
+    reporter.show("redraw / memset", "BM_FullRedraw", "BM_ZeroPicture");
+    reporter.show("redraw onto a new size / fill", "BM_FullRedrawNewSize", "BM_FillPicture", "1.5");
+    reporter.show("the same on fresh pages / fill of fresh pages", "BM_FullRedrawNewSizeFresh",
+                  "BM_FillFreshPicture");
+    reporter.show("the same on fresh pages / fill", "BM_FullRedrawNewSizeFresh", "BM_FillPicture");
     benchmark::Shutdown();
     return 0;
 }
