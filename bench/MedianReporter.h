@@ -2,8 +2,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace orvane {
 
@@ -30,7 +32,30 @@ public:
         return a == medians.end() || b == medians.end() ? -1 : a->second / b->second;
     }
 
+    // Prints a ratio with its target (when there is one); nothing when a
+    // median is missing.
+    void show(const char* what, const std::string& of, const std::string& to,
+              const char* target = nullptr) const
+    {
+        const double r = ratio(of, to);
+        if (r >= 0 && target)
+            std::printf("%s: %.3f (target at most %s)\n", what, r, target);
+        else if (r >= 0)
+            std::printf("%s: %.3f\n", what, r);
+    }
+
     std::map<std::string, double> medians;
 };
+
+// Initializes the benchmarks with their repetitions taking turns, so that a
+// busy moment of the machine weighs on all of them alike.
+inline void initializeTakingTurns(int argc, char** argv)
+{
+    std::vector<char*> args(argv, argv + argc);
+    char interleave[] = "--benchmark_enable_random_interleaving=true";
+    args.insert(args.begin() + 1, interleave);
+    int count = int(args.size());
+    benchmark::Initialize(&count, args.data());
+}
 
 } // namespace orvane

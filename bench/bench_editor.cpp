@@ -18,7 +18,6 @@
 
 #include <cstdio>
 #include <memory>
-#include <vector>
 
 using namespace orvane;
 
@@ -72,12 +71,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    // The two sizes' runs take turns, so a busy moment weighs on both alike.
-    std::vector<char*> args(argv, argv + argc);
-    char interleave[] = "--benchmark_enable_random_interleaving=true";
-    args.insert(args.begin() + 1, interleave);
-    int count = int(args.size());
-    benchmark::Initialize(&count, args.data());
+    initializeTakingTurns(argc, argv);
     MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const std::string large = std::to_string(MapSizes.size() - 1);

@@ -23,7 +23,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <memory>
 
 using namespace orvane;
@@ -180,21 +179,17 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const auto show = [&](const char* what, const char* of, const char* to, const char* target) {
-        const double r = reporter.ratio(of, to);
-        if (r >= 0 && target)
-            std::printf("%s: %.3f (target at most %s)\n", what, r, target);
-        else if (r >= 0)
-            std::printf("%s: %.3f\n", what, r);
-    };
-    show("key step, 128 x 128 against 32 x 32", "BM_KeyStep/128", "BM_KeyStep/32", "1.1");
-    show("player from the menu against the editor", "BM_OpenPlayer", "BM_OpenEditor", "1.2");
-    show("F5 to the game against the player from the menu", "BM_TestPlayStart/32", "BM_OpenPlayer",
-         "1.5");
-    show("back to the editor against the editor from the menu", "BM_TestPlayReturn/32",
-         "BM_OpenEditor", "1.5");
-    show("F5 on a 128 x 128 maze, the same", "BM_TestPlayStart/128", "BM_OpenPlayer", nullptr);
-    show("back on a 128 x 128 maze, the same", "BM_TestPlayReturn/128", "BM_OpenEditor", nullptr);
+    reporter.show("key step, 128 x 128 against 32 x 32", "BM_KeyStep/128", "BM_KeyStep/32", "1.1");
+    reporter.show("player from the menu against the editor", "BM_OpenPlayer", "BM_OpenEditor",
+                  "1.2");
+    reporter.show("F5 to the game against the player from the menu", "BM_TestPlayStart/32",
+                  "BM_OpenPlayer", "1.5");
+    reporter.show("back to the editor against the editor from the menu", "BM_TestPlayReturn/32",
+                  "BM_OpenEditor", "1.5");
+    reporter.show("F5 on a 128 x 128 maze, the same", "BM_TestPlayStart/128", "BM_OpenPlayer",
+                  nullptr);
+    reporter.show("back on a 128 x 128 maze, the same", "BM_TestPlayReturn/128", "BM_OpenEditor",
+                  nullptr);
     benchmark::Shutdown();
     return 0;
 }

@@ -6,22 +6,34 @@
 
 namespace orvane {
 
-CellPictures cellPictures(const MazeState& maze, int x, int y)
+CellPictures cellPictures(MazeCell cell, bool start, bool goal)
 {
     CellPictures p;
-    const MazeHeader& h = maze.header;
-    p.start = h.StartX == x && h.StartY == y;
-    p.goal = h.GoalX == x && h.GoalY == y;
-    if (const MazeCell* cell = maze.grid.find(x, y)) {
-        p.terrain = sheetCellOfChip(cell->Chip);
-        if (cell->Item != NoItem)
-            p.item = sheetCellOfItem(cell->Item);
-    }
+    p.terrain = sheetCellOfChip(cell.Chip);
+    if (cell.Item != NoItem)
+        p.item = sheetCellOfItem(cell.Item);
+    p.start = start;
+    p.goal = goal;
     return p;
 }
 
-void drawOverlays(ChipPainter& painter, const CellPictures& pictures, int x, int y)
+CellPictures cellPictures(const MazeState& maze, int x, int y)
 {
+    const MazeHeader& h = maze.header;
+    const bool start = h.StartX == x && h.StartY == y;
+    const bool goal = h.GoalX == x && h.GoalY == y;
+    if (const MazeCell* cell = maze.grid.find(x, y))
+        return cellPictures(*cell, start, goal);
+    CellPictures markers;
+    markers.start = start;
+    markers.goal = goal;
+    return markers;
+}
+
+void drawCellPictures(ChipPainter& painter, const CellPictures& pictures, int x, int y)
+{
+    if (pictures.terrain)
+        painter.draw(x, y, pictures.terrain->column, pictures.terrain->row);
     if (pictures.item)
         painter.draw(x, y, pictures.item->column, pictures.item->row);
     if (pictures.start)
@@ -29,18 +41,6 @@ void drawOverlays(ChipPainter& painter, const CellPictures& pictures, int x, int
     if (pictures.goal)
         painter.draw(x, y, GoalMarker.column, GoalMarker.row);
 }
-
-namespace {
-
-void drawWhole(ChipPainter& painter, const MazeState& maze, int x, int y)
-{
-    const CellPictures pictures = cellPictures(maze, x, y);
-    if (pictures.terrain)
-        painter.draw(x, y, pictures.terrain->column, pictures.terrain->row);
-    drawOverlays(painter, pictures, x, y);
-}
-
-} // namespace
 
 void DrawCell(const MazeState& maze, MapCanvas& canvas, int x, int y)
 {
@@ -55,7 +55,7 @@ void DrawCells(const MazeState& maze, MapCanvas& canvas, std::span<const QPoint>
     {
         ChipPainter painter(picture, canvas.chips());
         for (QPoint cell : cells) {
-            drawWhole(painter, maze, cell.x(), cell.y());
+            drawCellPictures(painter, cellPictures(maze, cell.x(), cell.y()), cell.x(), cell.y());
             drawn |= QRect(cell * ChipSize, QSize(ChipSize, ChipSize));
         }
     }

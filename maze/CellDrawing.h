@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MazeCell.h"
 #include "SheetCells.h"
 
 #include <QPoint>
@@ -22,10 +23,14 @@ struct CellPictures {
     bool goal = false;
 };
 
+// What a cell holding `cell` shows, with the markers when it is their cell.
+CellPictures cellPictures(MazeCell cell, bool start, bool goal);
+// What cell (x, y) of the maze shows; outside the grid, only markers.
 CellPictures cellPictures(const MazeState& maze, int x, int y);
 
-// Draws what lies over the terrain of cell (x, y): item and markers.
-void drawOverlays(ChipPainter& painter, const CellPictures& pictures, int x, int y);
+// Draws the pictures of a cell at cell (x, y), bottom to top: the one way
+// every drawing of a whole cell goes.
+void drawCellPictures(ChipPainter& painter, const CellPictures& pictures, int x, int y);
 
 // Draws cell (x, y) whole, as the full redraw draws it, and marks it dirty.
 // Changes nothing in the model (a Chip of 0 is drawn as chip 1).

@@ -85,39 +85,4 @@ QRect ChipPainter::draw(int x, int y, int column, int row)
     return QRect(int(x0), int(y0), width, height);
 }
 
-void ChipPainter::drawRow(int firstX, int y, std::span<const std::optional<SheetCell>> chips)
-{
-    if (!bits_)
-        return;
-    const qint64 top = qint64(y) * ChipSize;
-    if (top < 0 || top + ChipSize > height_) {
-        // A row cut by the picture's edge: cell by cell, with clipping.
-        for (size_t i = 0; i < chips.size(); ++i)
-            if (chips[i])
-                draw(firstX + int(i), y, chips[i]->column, chips[i]->row);
-        return;
-    }
-    const qsizetype srcStride = chips_.bytesPerLine();
-    copies_.clear();
-    for (size_t i = 0; i < chips.size(); ++i) {
-        if (!chips[i])
-            continue;
-        const int x = firstX + int(i);
-        const qint64 left = qint64(x) * ChipSize;
-        const SheetCell c = *chips[i];
-        if (chips_.isOpaque(c.column, c.row) && left >= 0 && left + ChipSize <= width_)
-            copies_.push_back({left * PixelBytes, chips_.sheetBits() +
-                                                      c.row * ChipSize * srcStride +
-                                                      c.column * ChipSize * PixelBytes});
-        else
-            draw(x, y, c.column, c.row);
-    }
-    uchar* line = bits_ + top * bytesPerLine_;
-    for (int r = 0; r < ChipSize; ++r, line += bytesPerLine_) {
-        const qsizetype srcRow = r * srcStride;
-        for (const RowCopy& copy : copies_)
-            std::memcpy(line + copy.dstOffset, copy.src + srcRow, ChipSize * PixelBytes);
-    }
-}
-
 } // namespace orvane

@@ -5,10 +5,6 @@
 #include <QImage>
 #include <QRect>
 
-#include <optional>
-#include <span>
-#include <vector>
-
 namespace orvane {
 
 // Draws sheet chips onto one picture (Format_RGB32): every pixel of the chip's
@@ -23,23 +19,12 @@ public:
     // Draws sheet chip (column, row) at cell (x, y); returns the pixels changed.
     QRect draw(int x, int y, int column, int row);
 
-    // Draws a row of cells, chips[i] at cell (firstX + i, y); a cell without
-    // a chip stays as it is. The same pixels as draw() cell by cell, but
-    // opaque chips are copied scanline by scanline, in memory order.
-    void drawRow(int firstX, int y, std::span<const std::optional<SheetCell>> chips);
-
 private:
-    struct RowCopy {
-        qsizetype dstOffset;
-        const uchar* src;
-    };
-
     const ChipSheet& chips_;
     uchar* bits_ = nullptr;
     qsizetype bytesPerLine_ = 0;
     int width_ = 0;
     int height_ = 0;
-    std::vector<RowCopy> copies_;
 };
 
 // One chip, as ChipPainter::draw.

@@ -27,7 +27,11 @@ ImageCanvas::ImageCanvas(const ChipSheet& chips, QImage picture)
 
 void ImageCanvas::resizeMap(int width, int height)
 {
-    image_ = resizedPicture(image_, QSize(width, height), qRgb(0, 0, 0));
+    const QSize size(width, height);
+    if (keepsPixels())
+        image_ = resizedPicture(image_, size, qRgb(0, 0, 0));
+    else if (image_.size() != size)
+        image_ = QImage(size, QImage::Format_RGB32);
 }
 
 } // namespace orvane

@@ -19,8 +19,13 @@ public:
     virtual const ChipSheet& chips() const = 0;
     // Notes a part of the map picture that drawing changed.
     virtual void markDirty(const QRect& /*pixels*/) {}
-    // Sets the map picture's size in pixels, keeping what it shows.
+    // Sets the map picture's size in pixels, keeping what it shows (unless
+    // called by resizeMapToCover).
     virtual void resizeMap(int width, int height) = 0;
+    // Sets the map picture's size for a drawing that covers every pixel: what
+    // the picture shows until then is undefined, so nothing need be kept or
+    // filled. Calls resizeMap, which meanwhile sees keepsPixels() false.
+    void resizeMapToCover(int width, int height);
     // Makes what was drawn on the map picture visible.
     virtual void refreshMap() = 0;
 
@@ -34,6 +39,13 @@ public:
 
     // Draws sheet chip (column, row) at cell (x, y) and marks it dirty.
     void drawChip(int x, int y, int column, int row);
+
+protected:
+    // Whether the resizeMap under way must keep what the picture shows.
+    bool keepsPixels() const { return keepsPixels_; }
+
+private:
+    bool keepsPixels_ = true;
 };
 
 } // namespace orvane

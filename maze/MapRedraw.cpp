@@ -1,11 +1,7 @@
 #include "MapRedraw.h"
 
-#include "CellDrawing.h"
-#include "ChipDraw.h"
+#include "MapTiles.h"
 #include "MazeState.h"
-
-#include <optional>
-#include <vector>
 
 namespace orvane {
 namespace {
@@ -34,33 +30,23 @@ bool RedrawMap(MazeState& maze, MapCanvas& canvas, int16_t width, int16_t height
         return false;
 
     BusyScope busy(canvas);
-    canvas.resizeMap(width * ChipSize, height * ChipSize);
+    // The cells' tiles, read before anything changes. Column width and row
+    // height lie outside the picture: only their Chip 0 is turned into 1.
+    const MapTiles tiles(maze, canvas.chips(), width, height);
+    if (tiles.coverAll())
+        canvas.resizeMapToCover(width * ChipSize, height * ChipSize);
+    else
+        canvas.resizeMap(width * ChipSize, height * ChipSize);
     canvas.fitScrollBars(width, height);
-
-    {
-        // Cells do not overlap, so the terrain of a whole row of cells can be
-        // drawn before what lies over it (as DrawCell draws it): scanline by
-        // scanline, in memory order. Markers of cells outside the visited
-        // range would fall outside the picture.
-        ChipPainter painter(canvas.mapPicture(), canvas.chips());
-        const MazeHeader& h = maze.header;
-        std::vector<std::optional<SheetCell>> terrain(size_t(width) + 1);
-        for (int y = 0; y <= height; ++y) {
-            for (int x = 0; x <= width; ++x) {
-                MazeCell& cell = maze.grid.at(x, y);
-                terrain[size_t(x)] = sheetCellOfChip(cell.Chip);
-                if (cell.Chip == UnsetChip)
-                    cell.Chip = FirstWall;
-            }
-            painter.drawRow(0, y, terrain);
-            const bool markerRow = y == h.StartY || y == h.GoalY;
-            for (int x = 0; x <= width; ++x) {
-                if (maze.grid.at(x, y).Item != NoItem || markerRow)
-                    drawOverlays(painter, cellPictures(maze, x, y), x, y);
-            }
+    for (int y = 0; y <= height; ++y) {
+        for (int x = 0; x <= width; ++x) {
+            if (MazeCell& cell = maze.grid.at(x, y); cell.Chip == UnsetChip)
+                cell.Chip = FirstWall;
         }
     }
-    canvas.markDirty(canvas.mapPicture().rect());
+    QImage& picture = canvas.mapPicture();
+    tiles.draw(maze, picture);
+    canvas.markDirty(picture.rect());
     canvas.refreshMap();
     maze.header.MapWidth = width;
     maze.header.MapHeight = height;

@@ -90,6 +90,7 @@ private slots:
     void drawCell();
     void redrawSteps();
     void redrawChips();
+    void redrawEveryKindOfCell();
     void redrawOtherSizes_data();
     void redrawOtherSizes();
     void redrawRefusesSize_data();
@@ -431,6 +432,31 @@ void TestDrawing::redrawChips()
     QCOMPARE(canvas.image(), expected);
     QCOMPARE(maze->grid.at(2, 1).Chip, 1);  // 0 became 1
     QCOMPARE(maze->grid.at(0, 0).Chip, -3); // other codes stay
+}
+
+void TestDrawing::redrawEveryKindOfCell()
+{
+    // Every chip code under every item code of the sheet and one beyond, the
+    // markers on two of them: onto a new size, each cell as DrawCell draws it.
+    auto maze = std::make_unique<MazeState>();
+    constexpr int16_t width = LastFloor + 1;
+    constexpr int16_t height = SheetColumns + 2;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            maze->grid.at(x, y) = {int16_t(x), int16_t(y)};
+    maze->header.StartX = 2;
+    maze->header.StartY = 3;
+    maze->header.GoalX = 9;
+    maze->header.GoalY = 5;
+    const ChipSheet& chips = ChipSheet::standard();
+    ImageCanvas canvas(chips, randomImage({48, 48}, 6));
+    QVERIFY(RedrawMap(*maze, canvas, width, height));
+
+    ImageCanvas expected(chips, randomImage({width * ChipSize, height * ChipSize}, 7));
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            DrawCell(*maze, expected, x, y);
+    QCOMPARE(canvas.image(), expected.image());
 }
 
 void TestDrawing::redrawOtherSizes_data()

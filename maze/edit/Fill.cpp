@@ -21,9 +21,7 @@ bool FillMap(MazeState& maze, MapCanvas& canvas)
                 if (!MazeGrid::contains(x, y))
                     continue;
                 maze.cell(x, y).Chip = int16_t(chip);
-                const CellPictures pictures = cellPictures(maze, x, y);
-                painter.draw(x, y, pictures.terrain->column, pictures.terrain->row);
-                drawOverlays(painter, pictures, x, y);
+                drawCellPictures(painter, cellPictures(maze, x, y), x, y);
             }
         }
     }

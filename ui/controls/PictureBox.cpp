@@ -50,6 +50,13 @@ void PictureBox::setPicture(const QImage& picture)
     markDirty(image_.rect());
 }
 
+void PictureBox::resizeToCover(int width, int height)
+{
+    resize(width, height);
+    if (image_.size() != clientSize())
+        image_ = QImage(clientSize(), QImage::Format_RGB32);
+}
+
 void PictureBox::Refresh()
 {
     if (dirty_.isEmpty())

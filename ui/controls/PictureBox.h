@@ -25,6 +25,9 @@ public:
     void setPicture(const QImage& picture);
     // Makes what was drawn since the last refresh visible, now.
     void Refresh();
+    // Resizes the box for a caller about to draw every pixel of its picture:
+    // the picture's pixels are undefined until then (nothing kept or filled).
+    void resizeToCover(int width, int height);
 
     QWidget* clientArea() { return client_ ? client_ : this; }
     QColor background() const { return background_; }

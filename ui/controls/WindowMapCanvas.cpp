@@ -24,7 +24,10 @@ void WindowMapCanvas::markDirty(const QRect& pixels)
 
 void WindowMapCanvas::resizeMap(int width, int height)
 {
-    map_.resize(width, height);
+    if (keepsPixels())
+        map_.resize(width, height);
+    else
+        map_.resizeToCover(width, height);
 }
 
 void WindowMapCanvas::refreshMap()
