@@ -279,6 +279,8 @@ void TestEditor::loadSelectsSizeButton()
     QCOMPARE(w->txtTime->isEnabled(), limit != NoTimeLimit);
     QCOMPARE(maze->header.TimeLimit, limit);
     QTest::keyClicks(w->txtTime, "5"); // a long text shows whole, may shrink, never grow
+    w->txtTime->setSelection(0, 1);
+    QTest::keyClicks(w->txtTime, "9"); // nor is it typed over
     QCOMPARE(w->txtTime->text(), QString::number(limit));
 }
 
