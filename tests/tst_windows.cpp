@@ -9,6 +9,7 @@
 #include "PictureBox.h"
 #include "ShapeOutline.h"
 #include "StatusBar.h"
+#include "UiFonts.h"
 #include "frmEdit.h"
 #include "frmPlay.h"
 #include "support/FakeServices.h"
@@ -150,6 +151,18 @@ void checkControl(QWidget* window)
                                 .arg(w->width())));
 }
 
+// A desktop theme's fonts, set once the program has set its own (as a
+// platform theme may do while the program runs).
+struct DesktopFonts {
+    DesktopFonts()
+    {
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 11));
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 12, QFont::Bold),
+                              "QRadioButton");
+    }
+    ~DesktopFonts() { QApplication::setFont(UiFonts::uiFont()); }
+};
+
 } // namespace
 
 class TestWindows : public QObject {
@@ -224,6 +237,7 @@ void TestWindows::editorControl_data()
 
 void TestWindows::editorControl()
 {
+    const DesktopFonts desktop; // the layout holds all the same
     frmEdit w(*maze, fakes->services());
     checkControl(&w);
 }
@@ -297,6 +311,7 @@ void TestWindows::playerControl_data()
 
 void TestWindows::playerControl()
 {
+    const DesktopFonts desktop;
     frmPlay w(*maze, fakes->services());
     checkControl(&w);
 }

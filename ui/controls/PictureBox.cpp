@@ -101,10 +101,13 @@ void PictureBox::paintEvent(QPaintEvent* event)
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
     if (showsFocus_ && hasFocus()) {
+        // Inverting what it covers, as the window system's focus rectangle
+        // does: it shows over every colour of the picture.
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
         focus.rect = visiblePart(pos());
-        focus.backgroundColor = background_;
+        focus.backgroundColor = Qt::black; // the style draws its opposite, white
+        p.setCompositionMode(QPainter::CompositionMode_Difference);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
     }
 }
