@@ -163,17 +163,20 @@ void frmEdit::picMap_KeyDown(int KeyCode, int Shift)
 {
     // The keys act as the pointer would at the cursor cell the frame shows:
     // an arrow moves it there, with Shift as a drag step; Space and Return
-    // click there.
+    // click there. Arrows with Shift held are one drag, one step to undo: any
+    // other key ends it (the press of Shift itself ends the one before).
     const QPoint cursor(shpWaku->x() / ChipSize, shpWaku->y() / ChipSize);
     const bool click = KeyCode == VirtualKey::Space || KeyCode == VirtualKey::Return;
     const std::optional<QPoint> step = arrowStep(KeyCode);
+    const bool drag = step && (Shift & ShiftDown);
+    if (!drag)
+        session_.history.endStep();
     if (!click && !step)
         return;
     const QPoint cell =
         click ? cursor
               : inside(cursor + *step, picMap->width() / ChipSize, picMap->height() / ChipSize);
-    const int button = step && (Shift & ShiftDown) ? MouseButton::Left : 0;
-    picMap_MouseMove(button, Shift, ChipSize * cell.x(), ChipSize * cell.y());
+    picMap_MouseMove(drag ? MouseButton::Left : 0, Shift, ChipSize * cell.x(), ChipSize * cell.y());
     if (click)
         picMap_Click();
     picMap->Refresh(); // a drag step's cell shows at once, not at the next step

@@ -151,16 +151,10 @@ void checkControl(QWidget* window)
                                 .arg(w->width())));
 }
 
-// A desktop theme's fonts, set once the program has set its own (as a
-// platform theme may do while the program runs).
-struct DesktopFonts {
-    DesktopFonts()
-    {
-        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 11));
-        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 12, QFont::Bold),
-                              "QRadioButton");
-    }
-    ~DesktopFonts() { QApplication::setFont(UiFonts::uiFont()); }
+// A desktop theme's font, set once the program runs (as platform themes do).
+struct DesktopFont {
+    DesktopFont() { QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 11)); }
+    ~DesktopFont() { QApplication::setFont(UiFonts::uiFont()); }
 };
 
 } // namespace
@@ -237,7 +231,7 @@ void TestWindows::editorControl_data()
 
 void TestWindows::editorControl()
 {
-    const DesktopFonts desktop; // the layout holds all the same
+    const DesktopFont desktop; // the layout holds all the same
     frmEdit w(*maze, fakes->services());
     checkControl(&w);
 }
@@ -311,7 +305,7 @@ void TestWindows::playerControl_data()
 
 void TestWindows::playerControl()
 {
-    const DesktopFonts desktop;
+    const DesktopFont desktop;
     frmPlay w(*maze, fakes->services());
     checkControl(&w);
 }
@@ -357,14 +351,11 @@ void TestWindows::accessibility_data()
 void TestWindows::accessibility()
 {
     QFETCH(bool, editor);
-    std::unique_ptr<QWidget> w;
-    if (editor)
-        w = std::make_unique<frmEdit>(*maze, fakes->services());
-    else
-        w = std::make_unique<frmPlay>(*maze, fakes->services());
+    const std::unique_ptr<QWidget> w(
+        editor ? static_cast<QWidget*>(new frmEdit(*maze, fakes->services()))
+               : new frmPlay(*maze, fakes->services()));
     w->show();
     w->findChild<StatusBar*>()->setPanelText(QStringLiteral("残り27秒"));
-
     QStringList faults;
     walkAccessible(QAccessible::queryAccessibleInterface(w.get()), faults);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral(", "))));
