@@ -1,5 +1,6 @@
 #include "MDIMain.h"
 
+#include "Appearance.h"
 #include "PictureBox.h"
 #include "PlatformServices.h"
 #include "frmEdit.h"
@@ -47,6 +48,7 @@ MDIMain::MDIMain(MazeState& maze, PlatformServices& services, QWidget* parent)
 {
     setObjectName(QStringLiteral("MDIMain"));
     setWindowTitle(Caption);
+    holdProgramFont(this);
     mdiArea = new QMdiArea(this);
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
     mdiArea->setBackground(palette().brush(QPalette::Dark)); // the application workspace

@@ -22,6 +22,7 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
 {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("ORVANE"));
+    holdProgramFont(this);
     auto* border = new QFrame(this);
     border->setFrameStyle(QFrame::WinPanel | QFrame::Raised);
     border->setLineWidth(BorderWidth);

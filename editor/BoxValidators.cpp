@@ -23,6 +23,17 @@ qsizetype unstorableCount(const QString& text)
     return count;
 }
 
+// Whether `after` is `before` with characters taken out in one place.
+bool onlyRemoved(QStringView before, QStringView after)
+{
+    if (after.size() >= before.size())
+        return false;
+    qsizetype same = 0;
+    while (same < after.size() && after[same] == before[same])
+        ++same;
+    return after.sliced(same) == before.last(after.size() - same);
+}
+
 } // namespace
 
 TypingValidator::TypingValidator(QLineEdit* box) : QValidator(box), previous_(box->text())
@@ -43,7 +54,9 @@ TimeBoxValidator::TimeBoxValidator(QLineEdit* box, int maxLength)
 
 QValidator::State TimeBoxValidator::validate(QString& input, int&) const
 {
-    if (input.size() > maxLength_ && input.size() > previous().size())
+    // As a box of maxLength characters: whatever leaves more is refused,
+    // but for taking characters out of a longer text the program put there.
+    if (input.size() > maxLength_ && !onlyRemoved(previous(), input))
         return Invalid;
     return TimeBoxValue(input) ? Acceptable : Invalid;
 }

@@ -32,7 +32,8 @@ public:
 };
 
 // The time box takes at most maxLength typed characters, and only text whose
-// value fits in 16 bits. A longer text the program put there may shrink.
+// value fits in 16 bits. A longer text the program put there may shrink, but
+// nothing typed over it leaves it longer than maxLength.
 class TimeBoxValidator : public TypingValidator {
     Q_OBJECT
 public:

@@ -134,8 +134,9 @@ void frmEdit::showAgain(const QString& statusText)
     scrYoko->setValue(v.scrollX);
     scrTate->setValue(v.scrollY);
     shpWaku->move(ChipSize * maze_.CursorX, ChipSize * maze_.CursorY);
-    shpSWaku->move(ChipSize * maze_.ChipCol, ChipSize * maze_.ChipRow);
+    showSelectedChip();
     lblZahyou->setText(v.coordinates);
+    picMap->setAccessibleValue(v.coordinates);
     stb1->setPanelText(statusText);
 }
 

@@ -4,6 +4,7 @@
 
 #include "Appearance.h"
 #include "BoxValidators.h"
+#include "CornerButton.h"
 #include "PictureBox.h"
 #include "Placement.h"
 #include "ShapeOutline.h"
@@ -31,13 +32,21 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, QRect rect
     return l;
 }
 
-QScrollBar* scrollBar(QWidget* parent, const char* name, Qt::Orientation o, QRect rect)
+// Names for assistive technology of the controls that show no text.
+const QString MapName = QStringLiteral("マップ");
+const QString VerticalScrollName = QStringLiteral("縦スクロールバー");
+const QString HorizontalScrollName = QStringLiteral("横スクロールバー");
+
+// The mouse scrolls the map; the keyboard's cursor scrolls it along.
+QScrollBar* scrollBar(QWidget* parent, const char* name, Qt::Orientation o, QRect rect,
+                      const QString& accessibleName)
 {
     auto* s = place(new QScrollBar(o, parent), name, rect);
     s->setRange(0, MapSizes[0].width - frmEdit::ViewportCells);
     s->setSingleStep(1);
     s->setPageStep(5);
-    s->setFocusPolicy(Qt::StrongFocus);
+    s->setFocusPolicy(Qt::NoFocus);
+    s->setAccessibleName(accessibleName);
     return s;
 }
 
@@ -67,6 +76,7 @@ void frmEdit::createControls()
                    rectFromTwips(120, 120, 1770, 180), true);
     txtTitle = place(new QLineEdit(this), "txtTitle", rectFromTwips(120, 360, 4455, 270));
     txtTitle->setValidator(new TitleValidator(txtTitle));
+    Label2->setBuddy(txtTitle); // which names it for assistive technology
 
     Label7 = label(this, "Label7", QStringLiteral("座標"), rectFromTwips(4680, 120, 615, 255));
     lblZahyou = label(this, "lblZahyou", QStringLiteral("0,0"), rectFromTwips(4680, 360, 495, 255));
@@ -81,12 +91,15 @@ void frmEdit::createControls()
     picMap = place(new PictureBox(picBack->clientArea(), Qt::black), "picMap",
                    rectFromTwips(0, 0, 7680, 7680));
     picMap->setCursor(Qt::ArrowCursor);
+    picMap->setAccessibleName(MapName);
+    picMap->setAccessibleValue(lblZahyou->text());
     shpWaku = place(new ShapeOutline(picMap, Qt::white), "shpWaku", rectFromTwips(0, 0, 240, 240));
 
-    scrTate = scrollBar(this, "scrTate", Qt::Vertical, rectFromTwips(4920, 720, 255, 4800));
-    scrYoko = scrollBar(this, "scrYoko", Qt::Horizontal, rectFromTwips(120, 5520, 4800, 255));
-    Command1 = place(new QPushButton(this), "Command1", rectFromTwips(4920, 5520, 255, 255));
-    Command1->setEnabled(false);
+    scrTate = scrollBar(this, "scrTate", Qt::Vertical, rectFromTwips(4920, 720, 255, 4800),
+                        VerticalScrollName);
+    scrYoko = scrollBar(this, "scrYoko", Qt::Horizontal, rectFromTwips(120, 5520, 4800, 255),
+                        HorizontalScrollName);
+    Command1 = place(new CornerButton(this), "Command1", rectFromTwips(4920, 5520, 255, 255));
 
     Label1 =
         label(this, "Label1", QStringLiteral("マップチップ"), rectFromTwips(5280, 720, 1455, 255));
@@ -94,6 +107,7 @@ void frmEdit::createControls()
     picChrSet =
         place(new PictureBox(this, Qt::white), "picChrSet", rectFromTwips(5280, 960, 1440, 720));
     picChrSet->setPicture(chips_.sheet());
+    Label1->setBuddy(picChrSet);
     shpSWaku =
         place(new ShapeOutline(picChrSet, Qt::red), "shpSWaku", rectFromTwips(0, 0, 240, 240));
     picChrSetMask = place(new PictureBox(this, Qt::black), "picChrSetMask",
@@ -117,6 +131,7 @@ void frmEdit::createControls()
                     rectFromTwips(5280, 3840, 615, 270));
     txtTime->setValidator(new TimeBoxValidator(txtTime, TimeBoxMaxLength));
     txtTime->setAttribute(Qt::WA_InputMethodEnabled, false);
+    Label3->setBuddy(txtTime);
     chkNoTime = place(new QCheckBox(QStringLiteral("制限時間無"), this), "chkNoTime",
                       rectFromTwips(6000, 3840, 1215, 255));
     growToFitText(chkNoTime);
@@ -124,6 +139,7 @@ void frmEdit::createControls()
     Label5 = label(this, "Label5", QStringLiteral("このステージの音楽"),
                    rectFromTwips(5280, 4200, 1545, 180), true);
     txtMusic = place(new QLineEdit(this), "txtMusic", rectFromTwips(5280, 4440, 1575, 270));
+    Label5->setBuddy(txtMusic);
     Command2 = place(new QPushButton(QStringLiteral("参照"), this), "Command2",
                      rectFromTwips(6960, 4440, 495, 255));
     comFull = place(new QPushButton(QStringLiteral("塗りつぶし"), this), "comFull",
@@ -135,19 +151,22 @@ void frmEdit::createControls()
 
     stb1 = place(new StatusBar(this), "stb1", rectFromTwips(0, 5865, 7455, 255));
 
-    for (QPushButton* b : {Command1, Command2, comFull, Command3, Command4})
+    for (QPushButton* b : {Command2, comFull, Command3, Command4})
         b->setAutoDefault(false);
-    for (PictureBox* p : {picChrSet, picChrSetMask, picBack, picMap})
+    // The map and the palette take the keyboard, and show when they have it.
+    for (PictureBox* p : {picMap, picChrSet}) {
         p->setFocusPolicy(Qt::StrongFocus);
+        p->setShowsFocus(true);
+    }
 }
 
 void frmEdit::setTabOrder()
 {
-    QList<QWidget*> order{picChrSet, picChrSetMask, picBack,  picMap,
-                          scrTate,   scrYoko,       Command1, txtTitle};
+    // As the window reads, top left to bottom right.
+    QList<QWidget*> order{txtTitle, picMap, picChrSet};
     for (QRadioButton* o : Option)
         order << o;
-    order << txtTime << chkNoTime << txtMusic << Command2 << Command3 << Command4 << comFull;
+    order << txtTime << chkNoTime << txtMusic << Command2 << comFull << Command3 << Command4;
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -1,4 +1,5 @@
-// The editor's opening, palette, size buttons, map painting and scrolling.
+// The editor's opening, palette, size buttons, map painting and scrolling,
+// by the mouse and by the keyboard.
 
 #include "frmEdit.h"
 
@@ -7,6 +8,8 @@
 #include "MouseConversions.h"
 #include "PictureBox.h"
 #include "ShapeOutline.h"
+#include "SheetCells.h"
+#include "VirtualKeys.h"
 #include "edit/Fill.h"
 #include "edit/FreshMaze.h"
 #include "edit/Paint.h"
@@ -15,13 +18,49 @@
 #include <QLabel>
 #include <QScrollBar>
 
+#include <algorithm>
+#include <optional>
+
 namespace orvane {
+namespace {
+
+// The way an arrow key moves a frame, one cell.
+std::optional<QPoint> arrowStep(int keyCode)
+{
+    switch (keyCode) {
+    case VirtualKey::Left:
+        return QPoint(-1, 0);
+    case VirtualKey::Right:
+        return QPoint(1, 0);
+    case VirtualKey::Up:
+        return QPoint(0, -1);
+    case VirtualKey::Down:
+        return QPoint(0, 1);
+    default:
+        return std::nullopt;
+    }
+}
+
+// The cell of a grid of `columns` x `rows` cells nearest to `cell`.
+QPoint inside(QPoint cell, int columns, int rows)
+{
+    return {std::clamp(cell.x(), 0, std::max(columns - 1, 0)),
+            std::clamp(cell.y(), 0, std::max(rows - 1, 0))};
+}
+
+} // namespace
 
 void frmEdit::Form_Load()
 {
     session_.startOver(); // a new maze starts a new history
     OpenFreshMaze(maze_, mapCanvas());
+    showSelectedChip();
+}
+
+void frmEdit::showSelectedChip()
+{
     shpSWaku->move(ChipSize * maze_.ChipCol, ChipSize * maze_.ChipRow);
+    picChrSet->setAccessibleValue(QString::number(maze_.SelectedChip));
 }
 
 void frmEdit::sizeChosen(size_t choice)
@@ -82,7 +121,19 @@ void frmEdit::picChrSet_Click()
     if (!ChipFromMouse(maze_))
         return;
     CodeFromChip(maze_);
-    shpSWaku->move(ChipSize * maze_.ChipCol, ChipSize * maze_.ChipRow);
+    showSelectedChip();
+}
+
+void frmEdit::picChrSet_KeyDown(int KeyCode, int Shift)
+{
+    const std::optional<QPoint> step = arrowStep(KeyCode);
+    if (!step)
+        return;
+    const QPoint chip =
+        inside(QPoint(maze_.ChipCol, maze_.ChipRow) + *step, SheetColumns, PaletteRows);
+    // Picked as a click on that palette cell picks it.
+    picChrSet_MouseMove(0, Shift, ChipSize * chip.x(), ChipSize * chip.y());
+    picChrSet_Click();
 }
 
 void frmEdit::picMap_MouseMove(int Button, int, int X, int Y)
@@ -92,7 +143,9 @@ void frmEdit::picMap_MouseMove(int Button, int, int X, int Y)
     if (Button == MouseButton::Left) // only the left button paints
         session_.history.dragStep(EditKind::Paint, cursorCell(),
                                   [&] { return DragPaint(maze_, mapCanvas(), Button, isBusy()); });
-    lblZahyou->setText(QStringLiteral("%1,%2").arg(maze_.CursorX).arg(maze_.CursorY));
+    const QString cell = QStringLiteral("%1,%2").arg(maze_.CursorX).arg(maze_.CursorY);
+    lblZahyou->setText(cell);
+    picMap->setAccessibleValue(cell);
 }
 
 void frmEdit::picMap_Click()
@@ -104,6 +157,42 @@ void frmEdit::picMap_Click()
 QRect frmEdit::cursorCell() const
 {
     return QRect(maze_.CursorX, maze_.CursorY, 1, 1);
+}
+
+void frmEdit::picMap_KeyDown(int KeyCode, int Shift)
+{
+    // The keys act as the pointer would at the cursor cell the frame shows:
+    // an arrow moves it there, with Shift as a drag step; Space and Return
+    // click there. Arrows with Shift held are one drag, one step to undo: any
+    // other key ends it (the press of Shift itself ends the one before).
+    const QPoint cursor(shpWaku->x() / ChipSize, shpWaku->y() / ChipSize);
+    const bool click = KeyCode == VirtualKey::Space || KeyCode == VirtualKey::Return;
+    const std::optional<QPoint> step = arrowStep(KeyCode);
+    const bool drag = step && (Shift & ShiftDown);
+    if (!drag)
+        session_.history.endStep();
+    if (!click && !step)
+        return;
+    const QPoint cell =
+        click ? cursor
+              : inside(cursor + *step, picMap->width() / ChipSize, picMap->height() / ChipSize);
+    picMap_MouseMove(drag ? MouseButton::Left : 0, Shift, ChipSize * cell.x(), ChipSize * cell.y());
+    if (click)
+        picMap_Click();
+    picMap->Refresh(); // a drag step's cell shows at once, not at the next step
+    scrollToShow(cell);
+}
+
+void frmEdit::scrollToShow(QPoint cell)
+{
+    const auto follow = [](QScrollBar* bar, int at) {
+        if (at < bar->value())
+            bar->setValue(at);
+        else if (at >= bar->value() + ViewportCells)
+            bar->setValue(at - ViewportCells + 1);
+    };
+    follow(scrYoko, cell.x());
+    follow(scrTate, cell.y());
 }
 
 void frmEdit::comFull_Click()

@@ -63,7 +63,7 @@ void frmEdit::setUp()
         scrTate->setMaximum(std::max(height - ViewportCells, 0));
         scrYoko->setMaximum(std::max(width - ViewportCells, 0));
     });
-    setFocusProxy(picChrSet);
+    setOpeningFocus(picChrSet);
     routeOverlay_ = new RouteOverlay(picMap);
     routeOverlay_->stackUnder(shpWaku);
     session_.history.setCanvas(&mapCanvas());
@@ -117,6 +117,8 @@ void frmEdit::connectHandlers()
     // A drag is one step from press to release, its release click included.
     connect(picMap, &PictureBox::pressed, this, [this] { session_.history.endStep(); });
     connect(picMap, &PictureBox::released, this, [this] { session_.history.endStep(); });
+    connect(picChrSet, &PictureBox::keyDown, this, &frmEdit::picChrSet_KeyDown);
+    connect(picMap, &PictureBox::keyDown, this, &frmEdit::picMap_KeyDown);
 
     // Choosing the button that is already chosen redraws nothing.
     for (size_t i = 0; i < Option.size(); ++i)

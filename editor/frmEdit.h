@@ -75,10 +75,15 @@ public:
     // (MouseButton bits; 1 Shift, 2 Ctrl, 4 Alt), X and Y in pixels.
     void picChrSet_MouseMove(int Button, int Shift, int X, int Y);
     void picChrSet_Click();
+    // The arrow keys pick the next palette cell, as a click on it does.
+    void picChrSet_KeyDown(int KeyCode, int Shift);
 
     // The map, the fill and scrolling.
     void picMap_MouseMove(int Button, int Shift, int X, int Y);
     void picMap_Click();
+    // The map by keyboard: the arrow keys move the cursor frame (with Shift
+    // painting as a drag step), Space and Return click at the cursor cell.
+    void picMap_KeyDown(int KeyCode, int Shift);
     void comFull_Click();
     void scrTate_Change();
     void scrTate_Scroll();
@@ -149,6 +154,9 @@ private:
     void connectHandlers();
     void connectKeys();
     void sizeChosen(size_t choice);
+    void showSelectedChip();
+    // Scrolls the view as little as shows the cell.
+    void scrollToShow(QPoint cell);
     void showTimeLimit();
     // Controls that show header values follow an undone or redone step.
     void showChange(const MazeChange& change, bool redo);

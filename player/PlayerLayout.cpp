@@ -18,6 +18,10 @@ namespace {
 // The viewport's dark blue, 0x00400000 as 0x00BBGGRR.
 constexpr QColor ViewportBlue(0, 0, 0x40);
 
+// Names for assistive technology.
+const QString ViewportName = QStringLiteral("迷路の表示");
+const QString MapName = QStringLiteral("マップ");
+
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect rect,
                     bool enabled)
 {
@@ -39,6 +43,8 @@ void frmPlay::createControls()
     picMap = place(new PictureBox(picBack->clientArea(), Qt::black), "picMap",
                    rectFromTwips(0, 0, 7680, 7680));
     picMap->setCursor(Qt::ArrowCursor);
+    picBack->setAccessibleName(ViewportName);
+    picMap->setAccessibleName(MapName);
 
     comLoad = button(this, "comLoad", QStringLiteral("読み込み"),
                      rectFromTwips(8040, 120, 1455, 375), true);
@@ -63,13 +69,14 @@ void frmPlay::createControls()
 
     STB1 = place(new StatusBar(this), "STB1", rectFromTwips(0, 7695, 9765, 255));
 
-    for (PictureBox* p : {picBack, picMap, picChrSetMask, picChrSet})
-        p->setFocusPolicy(Qt::StrongFocus);
+    // The viewport holds the focus when the window opens; Tab leaves it out.
+    picBack->setFocusPolicy(Qt::ClickFocus);
+    picMap->setFocusPolicy(Qt::StrongFocus);
 }
 
 void frmPlay::setTabOrder()
 {
-    QWidget* const order[] = {picBack, picMap, picChrSetMask, picChrSet, comLoad, comPlay, comStop};
+    QWidget* const order[] = {picBack, picMap, comLoad, comPlay, comStop};
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -52,7 +52,7 @@ frmPlay::frmPlay(MazeState& maze, PlatformServices& services, QWidget* parent)
     setTabOrder();
     attachMap(*picMap, *STB1);
     board_ = PlayBoard(&mapCanvas());
-    setFocusProxy(picBack);
+    setOpeningFocus(picBack);
     connectHandlers();
 }
 

@@ -5,6 +5,8 @@
 #include "Cp932.h"
 #include "EditorSession.h"
 #include "FileFilters.h"
+#include "ImageCanvas.h"
+#include "MapRedraw.h"
 #include "MazeCodec.h"
 #include "MazeFile.h"
 #include "MazeFileMessages.h"
@@ -12,10 +14,12 @@
 #include "ShapeOutline.h"
 #include "StatusBar.h"
 #include "TestMazes.h"
+#include "edit/Paint.h"
 #include "frmEdit.h"
 #include "support/FakeServices.h"
 #include "support/TextMazes.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,6 +51,19 @@ void mouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons held,
     QApplication::sendEvent(target, &event);
 }
 
+// Presses keys on a control: l r u d the arrows, capitals with Shift held
+// (a run of them under one press of Shift), a blank Space, | Return.
+void press(QWidget* target, const QString& keys)
+{
+    static const Qt::Key key[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
+                                  Qt::Key_Down, Qt::Key_Space, Qt::Key_Return};
+    for (const QChar c : keys) {
+        const qsizetype i = QStringLiteral("lrud |LRUD").indexOf(c);
+        QKeyEvent down(QEvent::KeyPress, key[i % 6], i > 5 ? Qt::ShiftModifier : Qt::NoModifier);
+        QApplication::sendEvent(target, &down);
+    }
+}
+
 } // namespace
 
 class TestEditor : public QObject {
@@ -59,6 +76,10 @@ private slots:
 
     void opening();
     void pointerEvents();
+    void paletteKeys_data();
+    void paletteKeys();
+    void mapKeys_data();
+    void mapKeys();
     void sizeButtons_data();
     void sizeButtons();
     void scrolling();
@@ -133,6 +154,83 @@ void TestEditor::pointerEvents()
     QCOMPARE(maze->grid.at(7, 4).Chip, 1);
     mouse(w->picMap, QEvent::MouseMove, {-20, 70}, Qt::LeftButton);
     QCOMPARE(w->lblZahyou->text(), "-1,4");
+}
+
+void TestEditor::paletteKeys_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("code");
+    QTest::newRow("right, right, down") << "rrd" << 9;
+    QTest::newRow("held at the edges") << "ddddrrrrrrrlu" << 11;
+}
+
+void TestEditor::paletteKeys()
+{
+    QFETCH(QString, keys);
+    QFETCH(int, code);
+    press(w->picChrSet, keys);
+    QCOMPARE(maze->SelectedChip, code);
+    QCOMPARE(w->shpSWaku->pos(), QPoint((code - 1) % 6, (code - 1) / 6) * 16);
+    QCOMPARE(QAccessible::queryAccessibleInterface(w->picChrSet)->text(QAccessible::Value),
+             QString::number(code));
+}
+
+void TestEditor::mapKeys_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QPoint>("cursor");
+    QTest::addColumn<QList<QPoint>>("painted"); // or the start or goal placed
+    QTest::addColumn<QPoint>("scroll");
+    using Cells = QList<QPoint>;
+    // Cell (1, 0) is a floor.
+    QTest::newRow("arrows move, held at the edges")
+        << 9 << "lurrrdd" << QPoint(3, 2) << Cells{} << QPoint();
+    QTest::newRow("Space paints a chip") << 9 << "r " << QPoint(1, 0) << Cells{{1, 0}} << QPoint();
+    QTest::newRow("Return puts an item on a floor, not on a wall")
+        << 16 << "r|r " << QPoint(2, 0) << Cells{{1, 0}} << QPoint();
+    QTest::newRow("the start tool") << 17 << "rd " << QPoint(1, 1) << Cells{{1, 1}} << QPoint();
+    QTest::newRow("the goal tool") << 18 << "d|" << QPoint(0, 1) << Cells{{0, 1}} << QPoint();
+    QTest::newRow("Shift+arrows paint as a drag")
+        << 9 << "RRd" << QPoint(2, 1) << Cells{{1, 0}, {2, 0}} << QPoint();
+    QTest::newRow("no drag with the start tool")
+        << 17 << "RD" << QPoint(1, 1) << Cells{} << QPoint();
+    QTest::newRow("the view follows down and up")
+        << 9 << QString(25, 'd') + QString(21, 'u') << QPoint(0, 4) << Cells{} << QPoint(0, 4);
+    QTest::newRow("and right to the edge")
+        << 9 << QString(40, 'r') << QPoint(31, 0) << Cells{} << QPoint(12, 0);
+}
+
+void TestEditor::mapKeys()
+{
+    QFETCH(int, code);
+    QFETCH(QString, keys);
+    QFETCH(QPoint, cursor);
+    QFETCH(QList<QPoint>, painted);
+    QFETCH(QPoint, scroll);
+    maze->grid.at(1, 0).Chip = FirstFloor;
+    w->DrawChipEdit(1, 0, 0, FloorRow);
+    w->picChrSet_MouseMove(0, 0, (code - 1) % 6 * 16, (code - 1) / 6 * 16);
+    w->picChrSet_Click();
+    // What the mouse's rules make of the model and the picture at those cells.
+    auto expected = std::make_unique<MazeState>(*maze);
+    ImageCanvas drawn(ChipSheet::standard());
+    RedrawMap(*expected, drawn, 32, 32);
+    for (const QPoint at : painted)
+        QVERIFY(PaintCell(*expected, drawn, at.x(), at.y()) ||
+                PlaceMarker(*expected, drawn, at.x(), at.y()));
+
+    press(w->picMap, keys);
+    const QString cell = QStringLiteral("%1,%2").arg(cursor.x()).arg(cursor.y());
+    QCOMPARE(w->lblZahyou->text(), cell);
+    QCOMPARE(QAccessible::queryAccessibleInterface(w->picMap)->text(QAccessible::Value), cell);
+    QCOMPARE(w->shpWaku->pos(), cursor * 16);
+    QCOMPARE(maze->header, expected->header);
+    QVERIFY(maze->grid == expected->grid);
+    QCOMPARE(QPoint(w->scrYoko->value(), w->scrTate->value()), scroll);
+    QCOMPARE(w->picMap->image(), drawn.image());
+    // One step to undo, a drag with its cells as one.
+    QCOMPARE(w->session().history.stack().count(), painted.isEmpty() ? 0 : 1);
 }
 
 void TestEditor::sizeButtons_data()
@@ -279,6 +377,8 @@ void TestEditor::loadSelectsSizeButton()
     QCOMPARE(w->txtTime->isEnabled(), limit != NoTimeLimit);
     QCOMPARE(maze->header.TimeLimit, limit);
     QTest::keyClicks(w->txtTime, "5"); // a long text shows whole, may shrink, never grow
+    w->txtTime->setSelection(0, 1);
+    QTest::keyClicks(w->txtTime, "9"); // nor is it typed over
     QCOMPARE(w->txtTime->text(), QString::number(limit));
 }
 

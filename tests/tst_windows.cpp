@@ -9,11 +9,13 @@
 #include "PictureBox.h"
 #include "ShapeOutline.h"
 #include "StatusBar.h"
+#include "UiFonts.h"
 #include "frmEdit.h"
 #include "frmPlay.h"
 #include "support/FakeServices.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -73,23 +75,35 @@ int neededWidth(const QWidget* w)
     return text;
 }
 
-// The next control that Tab moves to.
-QWidget* nextTabStop(QWidget* w)
+// Tab, pressed from the control the window opens with, visits these controls.
+void checkTabOrder(QWidget* window, const QList<QWidget*>& expected)
 {
-    do
-        w = w->nextInFocusChain();
-    while (!(w->focusPolicy() & Qt::TabFocus));
-    return w;
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    window->setFocus();
+    for (const QWidget* control : expected) {
+        QCOMPARE(QApplication::focusWidget()->objectName(), control->objectName());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
 }
 
-// Tab visits the controls in this order.
-void checkTabOrder(const QList<QWidget*>& expected)
+// What assistive technology would miss below iface: a control it can focus
+// that has no name, a status bar that is none or does not tell its text, a
+// corner button it sees.
+void walkAccessible(QAccessibleInterface* iface, QStringList& faults)
 {
-    QWidget* at = expected.first();
-    for (qsizetype i = 1; i < expected.size(); ++i) {
-        at = nextTabStop(at);
-        QCOMPARE(at->objectName(), expected[i]->objectName());
-    }
+    const QAccessible::State state = iface->state();
+    const QString name = iface->text(QAccessible::Name);
+    const QString control = iface->object()->objectName();
+    if (state.focusable && !state.invisible && name.isEmpty())
+        faults << control + QStringLiteral(" has no name");
+    if (const auto* bar = qobject_cast<const StatusBar*>(iface->object());
+        bar && (iface->role() != QAccessible::StatusBar || name != bar->panelText()))
+        faults << control + QStringLiteral(" is no status bar");
+    if (control == QLatin1String("Command1") && !state.invisible)
+        faults << control + QStringLiteral(" is seen");
+    for (int i = 0; i < iface->childCount(); ++i)
+        walkAccessible(iface->child(i), faults);
 }
 
 // Auto-sized labels and widened buttons may grow to fit their text.
@@ -137,6 +151,12 @@ void checkControl(QWidget* window)
                                 .arg(w->width())));
 }
 
+// A desktop theme's font, set once the program runs (as platform themes do).
+struct DesktopFont {
+    DesktopFont() { QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 11)); }
+    ~DesktopFont() { QApplication::setFont(UiFonts::uiFont()); }
+};
+
 } // namespace
 
 class TestWindows : public QObject {
@@ -158,6 +178,8 @@ private slots:
     void playerControl();
     void playerProperties();
     void playerTabOrder();
+    void accessibility_data();
+    void accessibility();
     void redrawInWindows_data();
     void redrawInWindows();
     void pictureBoxPaintsWhatChanged_data();
@@ -209,6 +231,7 @@ void TestWindows::editorControl_data()
 
 void TestWindows::editorControl()
 {
+    const DesktopFont desktop; // the layout holds all the same
     frmEdit w(*maze, fakes->services());
     checkControl(&w);
 }
@@ -261,16 +284,10 @@ void TestWindows::editorProperties()
 void TestWindows::editorTabOrder()
 {
     frmEdit w(*maze, fakes->services());
-    const QList<QWidget*> expected{
-        w.picChrSet, w.picChrSetMask, w.picBack,   w.picMap,    w.scrTate,   w.scrYoko,
-        w.Command1,  w.txtTitle,      w.Option[0], w.Option[1], w.Option[2], w.Option[3],
-        w.Option[4], w.Option[5],     w.Option[6], w.Option[7], w.txtTime,   w.chkNoTime,
-        w.txtMusic,  w.Command2,      w.Command3,  w.Command4,  w.comFull};
-    checkTabOrder(expected);
-    // The palette takes the focus when the window opens.
-    w.show();
-    w.setFocus();
-    QCOMPARE(w.focusWidget(), w.picChrSet);
+    // The palette first, then as the window reads and round: the size buttons
+    // are one stop, the scroll bars and the corner button none.
+    checkTabOrder(&w, {w.picChrSet, w.Option[0], w.txtTime, w.chkNoTime, w.txtMusic, w.Command2,
+                       w.comFull, w.Command3, w.Command4, w.txtTitle, w.picMap, w.picChrSet});
 }
 
 void TestWindows::playerControl_data()
@@ -288,6 +305,7 @@ void TestWindows::playerControl_data()
 
 void TestWindows::playerControl()
 {
+    const DesktopFont desktop;
     frmPlay w(*maze, fakes->services());
     checkControl(&w);
 }
@@ -317,12 +335,30 @@ void TestWindows::playerProperties()
 void TestWindows::playerTabOrder()
 {
     frmPlay w(*maze, fakes->services());
-    const QList<QWidget*> expected{w.picBack, w.picMap,  w.picChrSetMask, w.picChrSet,
-                                   w.comLoad, w.comPlay, w.comStop};
-    checkTabOrder(expected);
-    w.show();
-    w.setFocus();
-    QCOMPARE(w.focusWidget(), w.picBack);
+    w.comPlay->setEnabled(true);
+    w.comStop->setEnabled(true);
+    // The viewport first, then round without it.
+    checkTabOrder(&w, {w.picBack, w.picMap, w.comLoad, w.comPlay, w.comStop, w.picMap});
+}
+
+void TestWindows::accessibility_data()
+{
+    QTest::addColumn<bool>("editor");
+    QTest::newRow("editor") << true;
+    QTest::newRow("player") << false;
+}
+
+void TestWindows::accessibility()
+{
+    QFETCH(bool, editor);
+    const std::unique_ptr<QWidget> w(
+        editor ? static_cast<QWidget*>(new frmEdit(*maze, fakes->services()))
+               : new frmPlay(*maze, fakes->services()));
+    w->show();
+    w->findChild<StatusBar*>()->setPanelText(QStringLiteral("残り27秒"));
+    QStringList faults;
+    walkAccessible(QAccessible::queryAccessibleInterface(w.get()), faults);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral(", "))));
 }
 
 void TestWindows::redrawInWindows_data()

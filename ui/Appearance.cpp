@@ -16,6 +16,11 @@ void applyAppearance()
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/orvane/orvane.ico")));
 }
 
+void holdProgramFont(QWidget* window)
+{
+    window->setFont(UiFonts::uiFont());
+}
+
 void growToFitText(QWidget* control)
 {
     const int needed = control->sizeHint().width();

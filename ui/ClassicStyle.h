@@ -6,11 +6,13 @@
 
 namespace orvane {
 
-// The classic Windows style of the program's windows. Its base makes a new
-// icon for every title-bar button it paints, and each new icon leaves its
-// pixmaps in the application's pixmap cache: every paint of a child window's
-// title bar grew memory until the cache's limit. The title-bar icons are
-// made once here instead.
+// The classic Windows style of the program's windows, with two changes to its
+// title-bar buttons. Their glyphs are drawn in the buttons' text colour, so
+// that they stand out on a dark palette as on a light one (the base draws
+// them black always). And each icon is made once: the base makes a new icon
+// for every button it paints, and each new icon leaves its pixmaps in the
+// application's pixmap cache, so every paint of a child window's title bar
+// grew memory until the cache's limit.
 class ClassicStyle : public QProxyStyle {
     Q_OBJECT
 public:
@@ -20,7 +22,8 @@ public:
                        const QWidget* widget = nullptr) const override;
 
 private:
-    mutable QHash<int, QIcon> titleBarIcons_;
+    // By icon and glyph colour (0 for the base's own).
+    mutable QHash<std::pair<int, QRgb>, QIcon> titleBarIcons_;
 };
 
 } // namespace orvane

@@ -1,5 +1,6 @@
 #include "MazeWindow.h"
 
+#include "Appearance.h"
 #include "MapRedraw.h"
 #include "MazeFile.h"
 #include "MazeFileMessages.h"
@@ -7,6 +8,7 @@
 #include "StatusBar.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QMdiSubWindow>
 
 namespace orvane {
@@ -17,6 +19,7 @@ MazeWindow::MazeWindow(MazeState& maze, PlatformServices& services, const QStrin
 {
     setWindowTitle(caption);
     setFixedSize(clientSize);
+    holdProgramFont(this);
 }
 
 MazeWindow::~MazeWindow() = default;
@@ -55,6 +58,12 @@ void MazeWindow::drawChip(int x, int y, int column, int row)
 void MazeWindow::redrawMap(int16_t width, int16_t height)
 {
     RedrawMap(maze_, *canvas_, width, height);
+}
+
+void MazeWindow::focusInEvent(QFocusEvent* event)
+{
+    if (openingFocus_)
+        openingFocus_->setFocus(event->reason());
 }
 
 void MazeWindow::closeEvent(QCloseEvent* event)

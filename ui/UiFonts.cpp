@@ -91,6 +91,8 @@ QFont gothicFont(double points, bool bold)
     font.setPixelSize(pixelsForPoints(points));
     font.setBold(bold);
     font.setStyleStrategy(QFont::PreferAntialias);
+    // Every property is the program's: nothing comes from a desktop font.
+    font.setResolveMask(QFont::AllPropertiesResolved);
     return font;
 }
 

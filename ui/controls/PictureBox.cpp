@@ -1,18 +1,22 @@
 #include "PictureBox.h"
 
+#include "AccessibleControls.h"
 #include "ImageCanvas.h"
 #include "VirtualKeys.h"
 #include "WindowColors.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 
 namespace orvane {
 
 PictureBox::PictureBox(QWidget* parent, QColor background, Border border)
     : QWidget(parent), background_(background), border_(border)
 {
+    installAccessibleControls();
     setAttribute(Qt::WA_StaticContents);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -57,6 +61,29 @@ void PictureBox::resizeToCover(int width, int height)
         image_ = QImage(clientSize(), QImage::Format_RGB32);
 }
 
+void PictureBox::setAccessibleValue(const QString& value)
+{
+    if (value == accessibleValue_)
+        return;
+    accessibleValue_ = value;
+    QAccessibleValueChangeEvent event(this, value);
+    QAccessible::updateAccessibility(&event);
+}
+
+QRect PictureBox::visiblePart(QPoint at) const
+{
+    const QWidget* container = parentWidget();
+    return container ? rect() & QRect(-at, container->size()) : rect();
+}
+
+void PictureBox::updateFocusRect(QPoint at)
+{
+    if (!showsFocus_)
+        return;
+    const QRect frame = visiblePart(at);
+    update(QRegion(frame) - QRegion(frame.adjusted(1, 1, -1, -1)));
+}
+
 void PictureBox::Refresh()
 {
     if (dirty_.isEmpty())
@@ -80,11 +107,43 @@ void PictureBox::paintEvent(QPaintEvent* event)
         p.setPen(palette().color(WindowColors::WindowFrame));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+    if (showsFocus_ && hasFocus()) {
+        // Inverting what it covers, as the window system's focus rectangle
+        // does: it shows over every colour of the picture.
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = visiblePart(pos());
+        focus.backgroundColor = Qt::black; // the style draws its opposite, white
+        p.setCompositionMode(QPainter::CompositionMode_Difference);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+    }
 }
 
 void PictureBox::resizeEvent(QResizeEvent*)
 {
     layoutClientArea();
+    if (hasFocus())
+        updateFocusRect(pos());
+}
+
+void PictureBox::moveEvent(QMoveEvent* event)
+{
+    // What was drawn moves with the box: the rectangle drawn for the old
+    // place is painted over, and drawn anew for the new one.
+    if (hasFocus()) {
+        updateFocusRect(event->oldPos());
+        updateFocusRect(pos());
+    }
+}
+
+void PictureBox::focusInEvent(QFocusEvent*)
+{
+    updateFocusRect(pos());
+}
+
+void PictureBox::focusOutEvent(QFocusEvent*)
+{
+    updateFocusRect(pos());
 }
 
 void PictureBox::showEvent(QShowEvent*)
@@ -117,8 +176,7 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 void PictureBox::keyPressEvent(QKeyEvent* event)
 {
     // Auto-repeated presses too, as the window system repeats them.
-    if (const std::optional<int> code = virtualKeyCode(event->key()))
-        emit keyDown(*code, shiftState(event->modifiers()));
+    emit keyDown(virtualKeyCode(event->key(), event->modifiers()), shiftState(event->modifiers()));
     QWidget::keyPressEvent(event);
 }
 

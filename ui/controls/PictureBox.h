@@ -10,6 +10,8 @@ namespace orvane {
 // A picture box: a widget over a persistent QImage backing picture. Code
 // draws into image() and marks what it changed; Refresh() repaints only the
 // changed part. With a border, children live in clientArea(), inside it.
+// A box that shows its focus draws the style's focus rectangle round the part
+// of it its container shows.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
@@ -38,6 +40,11 @@ public:
     int Top() const { return y(); }
     void Move(int left, int top) { move(left, top); }
 
+    void setShowsFocus(bool shows) { showsFocus_ = shows; }
+    // What the box shows, for assistive technology (a cell, a code).
+    QString accessibleValue() const { return accessibleValue_; }
+    void setAccessibleValue(const QString& value);
+
 signals:
     void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
     void clicked();
@@ -45,8 +52,8 @@ signals:
     // the pointer then is, after clicked() when it is a click).
     void pressed();
     void released();
-    // A key pressed while the box has the focus, as its virtual-key code and
-    // shift state (VirtualKeys.h); keys without a code are not reported.
+    // Every key pressed while the box has the focus, as its virtual-key code
+    // and shift state (VirtualKeys.h).
     void keyDown(int keyCode, int shift);
 
 protected:
@@ -57,10 +64,17 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     QSize clientSize() const;
     void layoutClientArea();
+    // The part of the box its container shows, at the box at `at`.
+    QRect visiblePart(QPoint at) const;
+    // Repaints where the focus rectangle is drawn with the box at `at`.
+    void updateFocusRect(QPoint at);
 
     QColor background_;
     Border border_;
@@ -68,6 +82,8 @@ private:
     QImage image_;
     QRegion dirty_;
     bool pressed_ = false;
+    bool showsFocus_ = false;
+    QString accessibleValue_;
 };
 
 } // namespace orvane

@@ -1,11 +1,15 @@
 #include "StatusBar.h"
 
+#include "AccessibleControls.h"
+
+#include <QAccessible>
 #include <QLabel>
 
 namespace orvane {
 
 StatusBar::StatusBar(QWidget* parent) : QWidget(parent), panel_(new QLabel(this))
 {
+    installAccessibleControls();
     panel_->setObjectName(QStringLiteral("panel1"));
     panel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel_->setTextFormat(Qt::PlainText);
@@ -15,7 +19,12 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent), panel_(new QLabel(this)
 
 void StatusBar::setPanelText(const QString& text)
 {
+    if (text == panel_->text())
+        return;
     panel_->setText(text);
+    // The bar is named by its text: a screen reader hears every change.
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 QString StatusBar::panelText() const

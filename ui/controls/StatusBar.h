@@ -8,7 +8,8 @@ namespace orvane {
 
 // A status bar with one sunken panel as wide and as high as the bar. Unlike
 // QStatusBar it keeps no room for a size grip, so a bar of the layouts' 17
-// pixels shows a 12-pixel font whole.
+// pixels shows a 12-pixel font whole. Assistive technology sees a status bar
+// named by its text.
 class StatusBar : public QWidget {
     Q_OBJECT
 public:
