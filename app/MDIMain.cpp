@@ -59,15 +59,13 @@ MDIMain::MDIMain(MazeState& maze, PlatformServices& services, QWidget* parent)
 
 void MDIMain::createMenu()
 {
-    mnuContorol = menuBar()->addMenu(QStringLiteral("コントロール(&C)"));
+    mnuContorol = menuBar()->addMenu(tr("コントロール(&C)"));
     mnuContorol->setObjectName(QStringLiteral("mnuContorol"));
-    mnuEdit =
-        mnuContorol->addAction(QStringLiteral("迷路Editor(&E)"), this, &MDIMain::mnuEdit_Click);
-    mnuPlay =
-        mnuContorol->addAction(QStringLiteral("迷路Player(&P)"), this, &MDIMain::mnuPlay_Click);
+    mnuEdit = mnuContorol->addAction(tr("迷路Editor(&E)"), this, &MDIMain::mnuEdit_Click);
+    mnuPlay = mnuContorol->addAction(tr("迷路Player(&P)"), this, &MDIMain::mnuPlay_Click);
     mnuBou = mnuContorol->addSeparator();
-    mnuEnd = mnuContorol->addAction(QStringLiteral("終了(&Q)"), this, &MDIMain::mnuEnd_Click);
-    mnuHelp = menuBar()->addAction(QStringLiteral("ヘルプ"), this, &MDIMain::mnuHelp_Click);
+    mnuEnd = mnuContorol->addAction(tr("終了(&Q)"), this, &MDIMain::mnuEnd_Click);
+    mnuHelp = menuBar()->addAction(tr("ヘルプ"), this, &MDIMain::mnuHelp_Click);
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
     mnuPlay->setObjectName(QStringLiteral("mnuPlay"));
     mnuBou->setObjectName(QStringLiteral("mnuBou"));
@@ -155,9 +153,9 @@ void MDIMain::returnFromTestPlay(frmPlay::TestPlayEnd how)
         return;
     frmEdit* editor = newEditor();
     using End = frmPlay::TestPlayEnd;
-    editor->showAgain(how == End::Goal     ? frmEdit::TestPlayGoalText
-                      : how == End::TimeUp ? frmEdit::TestPlayTimeUpText
-                                           : frmEdit::TestPlayStoppedText);
+    editor->showAgain(how == End::Goal     ? frmEdit::testPlayGoalText()
+                      : how == End::TimeUp ? frmEdit::testPlayTimeUpText()
+                                           : frmEdit::testPlayStoppedText());
     showChild(editSub_, editor);
 }
 

@@ -49,8 +49,8 @@ void frmSplash::createControls()
                         rectFromTwips(4560, 1080, 1815, 375));
     Label1->setFont(UiFonts::gothicFont(20.25));
     growToFitText(Label1);
-    Label2 = plainLabel(Frame1, "Label2", QStringLiteral("クリックして下さい"),
-                        rectFromTwips(240, 2040, 6735, 255));
+    Label2 =
+        plainLabel(Frame1, "Label2", tr("クリックして下さい"), rectFromTwips(240, 2040, 6735, 255));
     Label2->setAlignment(Qt::AlignCenter);
     lblCompany =
         plainLabel(Frame1, "lblCompany", CompanyText, rectFromTwips(4560, 3480, 2415, 255));

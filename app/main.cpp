@@ -4,15 +4,13 @@
 #include "CommandLine.h"
 #include "Cp932.h"
 #include "FluidMusicDeviceFactory.h"
+#include "Language.h"
 #include "MazeState.h"
 #include "RealPlatformServices.h"
 #include "Shell.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTextStream>
-#include <QTranslator>
 
 #include <memory>
 
@@ -24,7 +22,8 @@ constexpr int UsageErrorStatus = 2;
 
 // Without the converter every title and music path would read as empty and
 // be saved as nothing.
-const QString NoCp932Message = QStringLiteral(
+const char* const NoCp932Message = QT_TRANSLATE_NOOP(
+    "main",
     "この環境ではシフトJIS (コードページ 932) の変換が使えないため、ORVANE を起動できません。\n"
     "glibc の文字コード変換モジュール (gconv) を確認してください。");
 
@@ -57,19 +56,17 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("org.orvane.orvane"));
     orvane::applyAppearance();
 
-    // The standard dialogs speak Japanese with the rest of the program.
-    QTranslator qtTranslations;
-    if (qtTranslations.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                            QStringLiteral("_"),
-                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslations);
+    // The program and the standard dialogs in the user's language.
+    const orvane::UiLanguage language = orvane::systemLanguage();
+    const orvane::Translations translations(language);
 
     auto maze = std::make_unique<orvane::MazeState>();
     orvane::FluidMusicDeviceFactory music;
-    orvane::RealPlatformServices services(music);
+    orvane::RealPlatformServices services(music, language);
     if (!orvane::Cp932::isAvailable()) {
-        QTextStream(stderr) << NoCp932Message << Qt::endl;
-        services.services().messageBox.show(nullptr, NoCp932Message);
+        const QString message = QCoreApplication::translate("main", NoCp932Message);
+        QTextStream(stderr) << message << Qt::endl;
+        services.services().messageBox.show(nullptr, message);
         return CannotStartStatus;
     }
     orvane::Shell shell(*maze, services.services());

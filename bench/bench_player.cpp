@@ -47,7 +47,7 @@ void floorMaze(MazeState& maze, int16_t size)
 
 struct Program {
     FluidMusicDeviceFactory music;
-    RealPlatformServices services{music};
+    RealPlatformServices services{music, UiLanguage::Japanese};
     MazeState maze;
 };
 

@@ -139,7 +139,7 @@ int main(int argc, char** argv)
     writeSoakMaze(mazePath, dir.filePath(QStringLiteral("soak.mid")));
 
     FluidMusicDeviceFactory music;
-    RealPlatformServices services(music);
+    RealPlatformServices services(music, UiLanguage::Japanese);
     auto maze = std::make_unique<MazeState>();
     MDIMain main(*maze, services.services());
     main.showMaximized();

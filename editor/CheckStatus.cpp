@@ -2,7 +2,17 @@
 
 #include "MazeConstants.h"
 
+#include <QCoreApplication>
+
 namespace orvane {
+namespace {
+
+// Translated in the context "CheckStatus".
+struct Wording {
+    Q_DECLARE_TR_FUNCTIONS(CheckStatus)
+};
+
+} // namespace
 
 QString checkStatusText(const MazeAnalysis& analysis, int16_t timeLimit)
 {
@@ -10,24 +20,24 @@ QString checkStatusText(const MazeAnalysis& analysis, int16_t timeLimit)
     if (analysis.solvable) {
         const int keys = int(analysis.route.size());
         const RouteTiming timing = timeRoute(keys, DefaultKeysPerSecond, timeLimit);
-        text = QStringLiteral("解けます: %1手、約%2秒").arg(keys).arg(timing.seconds, 0, 'f', 1);
+        text = Wording::tr("解けます: %n手、約%1秒", nullptr, keys).arg(timing.seconds, 0, 'f', 1);
         switch (timing.fit) {
         case RouteFit::NoLimit:
-            text += QStringLiteral(" (制限時間無し)");
+            text += Wording::tr(" (制限時間無し)");
             break;
         case RouteFit::Fits:
         case RouteFit::Tight:
-            text += QStringLiteral(" (制限%1秒)").arg(timeLimit);
+            text += Wording::tr(" (制限%1秒)").arg(timeLimit);
             break;
         case RouteFit::TooSlow:
-            text += QStringLiteral("、制限%1秒に間に合いません").arg(timeLimit);
+            text += Wording::tr("、制限%1秒に間に合いません").arg(timeLimit);
             break;
         }
     } else {
-        text = QStringLiteral("解けません");
+        text = Wording::tr("解けません");
     }
     if (!analysis.traps.empty())
-        text += QStringLiteral("、わな%1か所").arg(analysis.traps.size());
+        text += Wording::tr("、わな%nか所", nullptr, int(analysis.traps.size()));
     return text;
 }
 

@@ -75,7 +75,7 @@ void frmEdit::toggleCheck()
     checkShown_ = true;
     MazeAnalysis analysis = analyseMaze(maze_);
     if (!analysis.valid()) {
-        stb1->setPanelText(InvalidStartGoalMessage);
+        stb1->setPanelText(invalidStartGoalMessage());
         return;
     }
     stb1->setPanelText(checkStatusText(analysis, maze_.header.TimeLimit));
@@ -105,7 +105,7 @@ void frmEdit::requestTestPlay()
 {
     session_.history.endStep();
     if (!StartAndGoalValid(maze_)) {
-        services_.messageBox.show(this, InvalidStartGoalMessage);
+        services_.messageBox.show(this, invalidStartGoalMessage());
         return;
     }
     session_.view = currentView();

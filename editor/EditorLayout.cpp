@@ -32,11 +32,6 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, QRect rect
     return l;
 }
 
-// Names for assistive technology of the controls that show no text.
-const QString MapName = QStringLiteral("マップ");
-const QString VerticalScrollName = QStringLiteral("縦スクロールバー");
-const QString HorizontalScrollName = QStringLiteral("横スクロールバー");
-
 // The mouse scrolls the map; the keyboard's cursor scrolls it along.
 QScrollBar* scrollBar(QWidget* parent, const char* name, Qt::Orientation o, QRect rect,
                       const QString& accessibleName)
@@ -72,13 +67,13 @@ const SizeButton SizeButtons[] = {
 
 void frmEdit::createControls()
 {
-    Label2 = label(this, "Label2", QStringLiteral("このステージのタイトル"),
-                   rectFromTwips(120, 120, 1770, 180), true);
+    Label2 = label(this, "Label2", tr("このステージのタイトル"), rectFromTwips(120, 120, 1770, 180),
+                   true);
     txtTitle = place(new QLineEdit(this), "txtTitle", rectFromTwips(120, 360, 4455, 270));
     txtTitle->setValidator(new TitleValidator(txtTitle));
     Label2->setBuddy(txtTitle); // which names it for assistive technology
 
-    Label7 = label(this, "Label7", QStringLiteral("座標"), rectFromTwips(4680, 120, 615, 255));
+    Label7 = label(this, "Label7", tr("座標"), rectFromTwips(4680, 120, 615, 255));
     lblZahyou = label(this, "lblZahyou", QStringLiteral("0,0"), rectFromTwips(4680, 360, 495, 255));
     lblZahyou->setAlignment(Qt::AlignCenter);
     lblZahyou->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -91,18 +86,17 @@ void frmEdit::createControls()
     picMap = place(new PictureBox(picBack->clientArea(), Qt::black), "picMap",
                    rectFromTwips(0, 0, 7680, 7680));
     picMap->setCursor(Qt::ArrowCursor);
-    picMap->setAccessibleName(MapName);
+    picMap->setAccessibleName(tr("マップ"));
     picMap->setAccessibleValue(lblZahyou->text());
     shpWaku = place(new ShapeOutline(picMap, Qt::white), "shpWaku", rectFromTwips(0, 0, 240, 240));
 
     scrTate = scrollBar(this, "scrTate", Qt::Vertical, rectFromTwips(4920, 720, 255, 4800),
-                        VerticalScrollName);
+                        tr("縦スクロールバー"));
     scrYoko = scrollBar(this, "scrYoko", Qt::Horizontal, rectFromTwips(120, 5520, 4800, 255),
-                        HorizontalScrollName);
+                        tr("横スクロールバー"));
     Command1 = place(new CornerButton(this), "Command1", rectFromTwips(4920, 5520, 255, 255));
 
-    Label1 =
-        label(this, "Label1", QStringLiteral("マップチップ"), rectFromTwips(5280, 720, 1455, 255));
+    Label1 = label(this, "Label1", tr("マップチップ"), rectFromTwips(5280, 720, 1455, 255));
     // The palette box is three chip rows high: the sheet's fourth row never shows.
     picChrSet =
         place(new PictureBox(this, Qt::white), "picChrSet", rectFromTwips(5280, 960, 1440, 720));
@@ -115,9 +109,9 @@ void frmEdit::createControls()
     picChrSetMask->setPicture(chips_.mask());
     picChrSetMask->hide();
 
-    Frame1 = place(new QGroupBox(QStringLiteral("ｻｲｽﾞ(ﾌﾞﾛｯｸ単位)"), this), "Frame1",
+    Frame1 = place(new QGroupBox(tr("ｻｲｽﾞ(ﾌﾞﾛｯｸ単位)"), this), "Frame1",
                    rectFromTwips(5280, 1800, 2055, 1695));
-    Frame1->setToolTip(QStringLiteral("サイズを小さくすると、はみ出た部分はカットされます。"));
+    Frame1->setToolTip(tr("サイズを小さくすると、はみ出た部分はカットされます。"));
     for (size_t i = 0; i < Option.size(); ++i) {
         const SizeButton& b = SizeButtons[i];
         Option[i] = place(new QRadioButton(QString::fromLatin1(b.caption), Frame1), b.name, b.rect);
@@ -125,28 +119,30 @@ void frmEdit::createControls()
     Option[0]->setChecked(true);
     growToFitText(Option[7]); // "128*128", the widest, at the frame's right
 
-    Label3 = label(this, "Label3", QStringLiteral("制限時間(秒単位)"),
-                   rectFromTwips(5280, 3600, 1380, 180), true);
+    Label3 =
+        label(this, "Label3", tr("制限時間(秒単位)"), rectFromTwips(5280, 3600, 1380, 180), true);
     txtTime = place(new QLineEdit(QStringLiteral("60"), this), "txtTime",
                     rectFromTwips(5280, 3840, 615, 270));
     txtTime->setValidator(new TimeBoxValidator(txtTime, TimeBoxMaxLength));
     txtTime->setAttribute(Qt::WA_InputMethodEnabled, false);
     Label3->setBuddy(txtTime);
-    chkNoTime = place(new QCheckBox(QStringLiteral("制限時間無"), this), "chkNoTime",
+    chkNoTime = place(new QCheckBox(tr("制限時間無"), this), "chkNoTime",
                       rectFromTwips(6000, 3840, 1215, 255));
     growToFitText(chkNoTime);
 
-    Label5 = label(this, "Label5", QStringLiteral("このステージの音楽"),
-                   rectFromTwips(5280, 4200, 1545, 180), true);
+    Label5 =
+        label(this, "Label5", tr("このステージの音楽"), rectFromTwips(5280, 4200, 1545, 180), true);
     txtMusic = place(new QLineEdit(this), "txtMusic", rectFromTwips(5280, 4440, 1575, 270));
     Label5->setBuddy(txtMusic);
-    Command2 = place(new QPushButton(QStringLiteral("参照"), this), "Command2",
-                     rectFromTwips(6960, 4440, 495, 255));
-    comFull = place(new QPushButton(QStringLiteral("塗りつぶし"), this), "comFull",
+    Command2 =
+        place(new QPushButton(tr("参照"), this), "Command2", rectFromTwips(6960, 4440, 495, 255));
+    // Its text may be as short as "..." in a translation.
+    Command2->setAccessibleName(tr("音楽ファイルを参照"));
+    comFull = place(new QPushButton(tr("塗りつぶし"), this), "comFull",
                     rectFromTwips(5280, 4800, 2175, 375));
-    Command3 = place(new QPushButton(QStringLiteral("保存"), this), "Command3",
-                     rectFromTwips(5280, 5400, 1095, 375));
-    Command4 = place(new QPushButton(QStringLiteral("読み込み"), this), "Command4",
+    Command3 =
+        place(new QPushButton(tr("保存"), this), "Command3", rectFromTwips(5280, 5400, 1095, 375));
+    Command4 = place(new QPushButton(tr("読み込み"), this), "Command4",
                      rectFromTwips(6480, 5400, 975, 375));
 
     stb1 = place(new StatusBar(this), "stb1", rectFromTwips(0, 5865, 7455, 255));

@@ -23,11 +23,41 @@
 
 namespace orvane {
 
+QString frmEdit::caption()
+{
+    return tr("迷路Editor");
+}
+
+QString frmEdit::invalidStartGoalMessage()
+{
+    return tr("スタート位置、またはゴール位置が不正です。");
+}
+
+QString frmEdit::savingText()
+{
+    return tr("保存中です");
+}
+
+QString frmEdit::testPlayGoalText()
+{
+    return tr("テストプレイ: ゴールしました");
+}
+
+QString frmEdit::testPlayTimeUpText()
+{
+    return tr("テストプレイ: 時間切れ");
+}
+
+QString frmEdit::testPlayStoppedText()
+{
+    return tr("テストプレイ: 中止");
+}
+
 QString frmEdit::unstorableMusicPathMessage(const QString& path)
 {
-    return QStringLiteral("音楽ファイル「%1」は選べません。\n"
-                          "場所の名前に、迷路ファイルに保存できない文字 (シフトJIS にない文字) "
-                          "が含まれています。別の場所のファイルを選んでください。")
+    return tr("音楽ファイル「%1」は選べません。\n"
+              "場所の名前に、迷路ファイルに保存できない文字 (シフトJIS にない文字) "
+              "が含まれています。別の場所のファイルを選んでください。")
         .arg(QDir::toNativeSeparators(path));
 }
 
@@ -58,7 +88,7 @@ void frmEdit::chkNoTime_Click()
 
 void frmEdit::Command2_Click()
 {
-    const std::optional<QString> path = services_.fileDialog.showOpen(this, MidiFileFilter);
+    const std::optional<QString> path = services_.fileDialog.showOpen(this, midiFileFilter());
     if (!path)
         return;
     bool lossless = false;
@@ -74,13 +104,13 @@ void frmEdit::Command2_Click()
 void frmEdit::Command3_Click()
 {
     if (!StartAndGoalValid(maze_)) {
-        services_.messageBox.show(this, InvalidStartGoalMessage);
+        services_.messageBox.show(this, invalidStartGoalMessage());
         return;
     }
-    const std::optional<QString> path = services_.fileDialog.showSave(this, MazeFileFilter);
+    const std::optional<QString> path = services_.fileDialog.showSave(this, mazeFileFilter());
     if (!path)
         return;
-    showStatus(SavingText);
+    showStatus(savingText());
     const MazeFileError error = MazeFile::save(*path, maze_);
     showStatus({});
     if (error)
@@ -101,7 +131,7 @@ void frmEdit::showTimeLimit()
 
 void frmEdit::Command4_Click()
 {
-    const std::optional<QString> path = services_.fileDialog.showOpen(this, MazeFileFilter);
+    const std::optional<QString> path = services_.fileDialog.showOpen(this, mazeFileFilter());
     if (!path)
         return;
     const MazeHeader& h = maze_.header;

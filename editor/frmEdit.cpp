@@ -36,7 +36,7 @@ constexpr std::array<Handler, MapSizes.size()> OptionClicks{
 } // namespace
 
 frmEdit::frmEdit(MazeState& maze, PlatformServices& services, QWidget* parent)
-    : MazeWindow(maze, services, Caption, ClientSize, parent),
+    : MazeWindow(maze, services, caption(), ClientSize, parent),
       ownSession_(std::make_unique<EditorSession>(maze)), session_(*ownSession_)
 {
     setUp();
@@ -44,7 +44,7 @@ frmEdit::frmEdit(MazeState& maze, PlatformServices& services, QWidget* parent)
 
 frmEdit::frmEdit(MazeState& maze, PlatformServices& services, EditorSession& session,
                  QWidget* parent)
-    : MazeWindow(maze, services, Caption, ClientSize, parent), session_(session)
+    : MazeWindow(maze, services, caption(), ClientSize, parent), session_(session)
 {
     setUp();
 }

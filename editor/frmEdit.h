@@ -28,19 +28,18 @@ struct EditorView;
 class frmEdit : public MazeWindow {
     Q_OBJECT
 public:
-    static inline const QString Caption = QStringLiteral("迷路Editor");
+    static QString caption();
     static constexpr QSize ClientSize{497, 408};
     static constexpr int ViewportCells = 20;   // the map view shows 20 x 20 cells
     static constexpr int TimeBoxMaxLength = 3; // characters the user may type
 
     // What the window tells the user.
-    static inline const QString InvalidStartGoalMessage =
-        QStringLiteral("スタート位置、またはゴール位置が不正です。");
-    static inline const QString SavingText = QStringLiteral("保存中です");
+    static QString invalidStartGoalMessage();
+    static QString savingText();
     // How a test play ended, shown when the editor is back.
-    static inline const QString TestPlayGoalText = QStringLiteral("テストプレイ: ゴールしました");
-    static inline const QString TestPlayTimeUpText = QStringLiteral("テストプレイ: 時間切れ");
-    static inline const QString TestPlayStoppedText = QStringLiteral("テストプレイ: 中止");
+    static QString testPlayGoalText();
+    static QString testPlayTimeUpText();
+    static QString testPlayStoppedText();
     // A music path the maze file cannot hold.
     static QString unstorableMusicPathMessage(const QString& path);
 

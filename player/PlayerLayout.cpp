@@ -18,10 +18,6 @@ namespace {
 // The viewport's dark blue, 0x00400000 as 0x00BBGGRR.
 constexpr QColor ViewportBlue(0, 0, 0x40);
 
-// Names for assistive technology.
-const QString ViewportName = QStringLiteral("迷路の表示");
-const QString MapName = QStringLiteral("マップ");
-
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect rect,
                     bool enabled)
 {
@@ -43,15 +39,12 @@ void frmPlay::createControls()
     picMap = place(new PictureBox(picBack->clientArea(), Qt::black), "picMap",
                    rectFromTwips(0, 0, 7680, 7680));
     picMap->setCursor(Qt::ArrowCursor);
-    picBack->setAccessibleName(ViewportName);
-    picMap->setAccessibleName(MapName);
+    picBack->setAccessibleName(tr("迷路の表示"));
+    picMap->setAccessibleName(tr("マップ"));
 
-    comLoad = button(this, "comLoad", QStringLiteral("読み込み"),
-                     rectFromTwips(8040, 120, 1455, 375), true);
-    comPlay = button(this, "comPlay", QStringLiteral("プレイ"), rectFromTwips(8040, 600, 1455, 375),
-                     false);
-    comStop = button(this, "comStop", QStringLiteral("中止"), rectFromTwips(8040, 1080, 1455, 375),
-                     false);
+    comLoad = button(this, "comLoad", tr("読み込み"), rectFromTwips(8040, 120, 1455, 375), true);
+    comPlay = button(this, "comPlay", tr("プレイ"), rectFromTwips(8040, 600, 1455, 375), false);
+    comStop = button(this, "comStop", tr("中止"), rectFromTwips(8040, 1080, 1455, 375), false);
 
     picChrSet =
         place(new PictureBox(this, Qt::white), "picChrSet", rectFromTwips(8040, 1800, 1440, 960));

@@ -40,13 +40,28 @@ std::optional<Direction> directionOfKey(int keyCode)
 
 } // namespace
 
+QString frmPlay::caption()
+{
+    return tr("迷路Player");
+}
+
+QString frmPlay::noLimitText()
+{
+    return tr("制限時間無し");
+}
+
+QString frmPlay::timeUpText()
+{
+    return tr("時間切れ");
+}
+
 QString frmPlay::timeLeftText(int seconds)
 {
-    return QStringLiteral("残り%1秒").arg(seconds);
+    return tr("残り%1秒").arg(seconds);
 }
 
 frmPlay::frmPlay(MazeState& maze, PlatformServices& services, QWidget* parent)
-    : MazeWindow(maze, services, Caption, ClientSize, parent)
+    : MazeWindow(maze, services, caption(), ClientSize, parent)
 {
     createControls();
     setTabOrder();
@@ -80,7 +95,7 @@ void frmPlay::connectHandlers()
 
 void frmPlay::comLoad_Click()
 {
-    if (const std::optional<QString> path = services_.fileDialog.showOpen(this, MazeFileFilter))
+    if (const std::optional<QString> path = services_.fileDialog.showOpen(this, mazeFileFilter()))
         loadMaze(*path);
 }
 
@@ -119,7 +134,11 @@ void frmPlay::endTestPlay(TestPlayEnd how)
 
 void frmPlay::comPlay_Click()
 {
-    setWindowTitle(literalWindowTitle(Caption + Cp932::toUnicode(maze_.header.Title)));
+    const QString title = Cp932::toUnicode(maze_.header.Title);
+    // Japanese joins the two as they are; a translation may put a separator between.
+    setWindowTitle(literalWindowTitle(
+        title.isEmpty() ? caption()
+                        : tr("%1%2", "caption, then the maze's title").arg(caption(), title)));
     comLoad->setEnabled(false);
     comPlay->setEnabled(false);
     comStop->setEnabled(true);
@@ -193,7 +212,7 @@ void frmPlay::tim1_Timer()
     if (!tick.timeUp)
         return;
     tim1->setInterval(0); // no second time-up while the message is open
-    services_.messageBox.show(this, TimeUpText);
+    services_.messageBox.show(this, timeUpText());
     if (isClosed())
         return;
     stopGame();
@@ -203,7 +222,7 @@ void frmPlay::tim1_Timer()
 
 void frmPlay::showClock(const ClockReading& reading)
 {
-    STB1->setPanelText(reading.limited ? timeLeftText(reading.secondsLeft) : NoLimitText);
+    STB1->setPanelText(reading.limited ? timeLeftText(reading.secondsLeft) : noLimitText());
 }
 
 QString frmPlay::musicPath() const

@@ -22,9 +22,9 @@ struct ClockReading;
 class frmPlay : public MazeWindow {
     Q_OBJECT
 public:
-    static inline const QString Caption = QStringLiteral("迷路Player");
-    static inline const QString NoLimitText = QStringLiteral("制限時間無し");
-    static inline const QString TimeUpText = QStringLiteral("時間切れ");
+    static QString caption();
+    static QString noLimitText();
+    static QString timeUpText();
     static constexpr QSize ClientSize{651, 530};
     static constexpr int ClockIntervalMs = 1000;
 

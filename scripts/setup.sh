@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkgconf
-  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
   libfluidsynth-dev timgm6mb-soundfont
   fonts-ipafont-gothic fontconfig libfontconfig-dev
   xvfb xdotool openbox x11-utils

@@ -302,7 +302,7 @@ void TestEditor::titleAndMusic()
     fakes->fileDialog.cancel();
     for (int i = 0; i < 3; ++i)
         w->Command2->click();
-    QCOMPARE(fakes->fileDialog.calls.value(0).filter, MidiFileFilter);
+    QCOMPARE(fakes->fileDialog.calls.value(0).filter, midiFileFilter());
     QCOMPARE(w->txtMusic->text(), "/曲/a.mid");
     QCOMPARE(maze->header.MusicFile, Cp932::fromUnicode(QStringLiteral("/曲/a.mid")));
     QCOMPARE(fakes->messageBox.messages.size(), 1); // the path it cannot hold
@@ -326,7 +326,7 @@ void TestEditor::saveAndLoad()
     QCOMPARE(fakes->messageBox.messages.size(), 1);
     QCOMPARE(fakes->messageBox.messages[0].text, mazeFileMessage(MazeFile::save(noFolder, *maze)));
     QCOMPARE(fakes->fileDialog.calls.value(2).kind, FakeFileDialog::Kind::Save);
-    QCOMPARE(fakes->fileDialog.calls.value(2).filter, MazeFileFilter);
+    QCOMPARE(fakes->fileDialog.calls.value(2).filter, mazeFileFilter());
     QCOMPARE(readBytes(path), MazeCodec::encode(maze->header, maze->grid).bytes);
     QCOMPARE(w->stb1->panelText(), QString());
 

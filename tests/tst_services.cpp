@@ -670,7 +670,7 @@ void TestServices::helpServiceCommands()
     QFETCH(bool, opens);
 
     FakeMessageBox messages;
-    QtHelpService service(messages);
+    QtHelpService service(messages, UiLanguage::Japanese);
     service.showHelp(nullptr, HelpViewer::DocumentName, command);
     QCOMPARE(service.viewer().window() != nullptr, opens);
     if (opens)
@@ -732,7 +732,7 @@ void TestServices::helpPagesReachableFromContents()
 void TestServices::realServicesOpenHelp()
 {
     FakeMusicFactory music;
-    RealPlatformServices real(music);
+    RealPlatformServices real(music, UiLanguage::Japanese);
     PlatformServices& services = real.services();
     QCOMPARE(&services.music, static_cast<MusicDeviceFactory*>(&music));
 

@@ -3,6 +3,7 @@
 
 #include "Appearance.h"
 #include "IntervalTimer.h"
+#include "Language.h"
 #include "MDIMain.h"
 #include "MazeCodec.h"
 #include "MazeFile.h"
@@ -16,6 +17,7 @@
 #include "frmPlay.h"
 #include "frmSplash.h"
 #include "support/FakeServices.h"
+#include "support/WindowTexts.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -68,6 +70,7 @@ private slots:
     void mazeGivenAtStart();
     void testPlayThereAndBack_data();
     void testPlayThereAndBack();
+    void inEnglish();
 
 private:
     MDIMain* enterMain();
@@ -117,6 +120,27 @@ void TestShell::startsWithSplashOnly()
         QVERIFY(splash->Frame1->rect().contains(l->geometry()));
     }
     QCOMPARE(splash->lblCopyright->text(), "Copyright (C) 2026 ORVANE Project");
+}
+
+// The splash and the main window's menu with the English catalogue: no
+// Japanese, the access keys kept, the splash's line whole.
+void TestShell::inEnglish()
+{
+    shell.reset();
+    const Translations english(UiLanguage::English);
+    shell = std::make_unique<Shell>(*maze, fakes->services());
+    shell->start();
+    const QLabel* click = shell->splash()->Label2;
+    QCOMPARE(click->text(), "Click to continue");
+    QVERIFY(click->fontMetrics().horizontalAdvance(click->text()) <= click->width());
+    QCOMPARE(japaneseTexts(shell->splash()), QStringList());
+    MDIMain* main = enterMain();
+    QCOMPARE(japaneseTexts(main), QStringList());
+    QStringList menu{main->mnuContorol->title()};
+    for (const QAction* a : {main->mnuEdit, main->mnuPlay, main->mnuEnd, main->mnuHelp})
+        menu << a->text();
+    QCOMPARE(menu, (QStringList{"&Control", "Maze &Editor", "Maze &Player", "&Quit", "Help"}));
+    shell.reset();
 }
 
 void TestShell::splashIgnoresMarginAndKeys()

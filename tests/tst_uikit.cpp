@@ -1,6 +1,7 @@
 // The window kit: key codes, the status bar and the wording of file problems.
 
 #include "Appearance.h"
+#include "Language.h"
 #include "MazeFileMessages.h"
 #include "PictureBox.h"
 #include "StatusBar.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
@@ -28,6 +30,8 @@ private slots:
     void statusTextShowsWhole();
     void fileMessages_data();
     void fileMessages();
+    void languageChoice_data();
+    void languageChoice();
     // A new icon per title-bar paint filled the pixmap cache.
     void titleBarIconsMadeOnce()
     {
@@ -109,16 +113,24 @@ void TestUiKit::fileMessages_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("first");
     QTest::addColumn<int>("systemError");
+    QTest::addColumn<bool>("english");
     QTest::addColumn<QString>("expected");
     const int read = int(MazeFileError::Operation::Read);
     const int write = int(MazeFileError::Operation::Write);
     QTest::newRow("missing")
-        << read << int(Kind::NotFound) << 0 << 0
+        << read << int(Kind::NotFound) << 0 << 0 << false
         << "迷路ファイル「/m/a.mdt」を読み込めません。\nファイルが見つかりません。";
     QTest::newRow("write failed")
-        << write << int(Kind::WriteFailed) << 0 << ENOSPC
+        << write << int(Kind::WriteFailed) << 0 << ENOSPC << false
         << "迷路ファイル「/m/a.mdt」を保存できません。\n書き込みに失敗しま"
            "した (ディスクの空き領域が足りません)。";
+    QTest::newRow("missing, English")
+        << read << int(Kind::NotFound) << 0 << 0 << true
+        << "The maze file \"/m/a.mdt\" cannot be loaded.\nThe file does not exist.";
+    QTest::newRow("write failed, English")
+        << write << int(Kind::WriteFailed) << 0 << ENOSPC << true
+        << "The maze file \"/m/a.mdt\" cannot be saved.\nWriting failed (not enough free space "
+           "on the disk).";
 }
 
 void TestUiKit::fileMessages()
@@ -127,7 +139,9 @@ void TestUiKit::fileMessages()
     QFETCH(int, kind);
     QFETCH(int, first);
     QFETCH(int, systemError);
+    QFETCH(bool, english);
     QFETCH(QString, expected);
+    const Translations translations(english ? UiLanguage::English : UiLanguage::Japanese);
     MazeFileError error;
     error.operation = MazeFileError::Operation(operation);
     error.path = QStringLiteral("/m/a.mdt");
@@ -135,6 +149,58 @@ void TestUiKit::fileMessages()
     error.problem.first = first;
     error.problem.systemError = systemError;
     QCOMPARE(mazeFileMessage(error), expected);
+}
+
+void TestUiKit::languageChoice_data()
+{
+    QTest::addColumn<QString>("language"); // LANGUAGE
+    QTest::addColumn<QString>("lang");     // LANG
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("no settings") << ""
+                                 << ""
+                                 << "Japanese";
+    QTest::newRow("C") << ""
+                       << "C"
+                       << "Japanese";
+    QTest::newRow("POSIX") << ""
+                           << "POSIX"
+                           << "Japanese";
+    QTest::newRow("ja_JP") << ""
+                           << "ja_JP.UTF-8"
+                           << "Japanese";
+    QTest::newRow("en_US") << ""
+                           << "en_US.UTF-8"
+                           << "English";
+    QTest::newRow("de_DE") << ""
+                           << "de_DE.UTF-8"
+                           << "English";
+    QTest::newRow("LANGUAGE=ja, LANG=en_US") << "ja"
+                                             << "en_US.UTF-8"
+                                             << "Japanese";
+    QTest::newRow("Japanese before English") << "de:ja:en"
+                                             << "de_DE.UTF-8"
+                                             << "Japanese";
+}
+
+// The choice as the program makes it, in a process of its own under each
+// environment: Qt reads the settings once per process.
+void TestUiKit::languageChoice()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, lang);
+    QFETCH(QString, expected);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+        env.remove(QString::fromLatin1(name));
+    if (!language.isEmpty())
+        env.insert(QStringLiteral("LANGUAGE"), language);
+    if (!lang.isEmpty())
+        env.insert(QStringLiteral("LANG"), lang);
+    QProcess probe;
+    probe.setProcessEnvironment(env);
+    probe.start(QStringLiteral(ORVANE_LANGUAGE_PROBE), QStringList());
+    QVERIFY(probe.waitForFinished());
+    QCOMPARE(QString::fromLatin1(probe.readAllStandardOutput()).trimmed(), expected);
 }
 
 QTEST_MAIN(TestUiKit)

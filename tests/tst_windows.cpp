@@ -4,6 +4,7 @@
 #include "ChipDraw.h"
 #include "ChipSheet.h"
 #include "IntervalTimer.h"
+#include "Language.h"
 #include "MazeState.h"
 #include "MusicDevice.h"
 #include "PictureBox.h"
@@ -13,6 +14,7 @@
 #include "frmEdit.h"
 #include "frmPlay.h"
 #include "support/FakeServices.h"
+#include "support/WindowTexts.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -180,6 +182,8 @@ private slots:
     void playerTabOrder();
     void accessibility_data();
     void accessibility();
+    void inEnglish_data();
+    void inEnglish();
     void redrawInWindows_data();
     void redrawInWindows();
     void pictureBoxPaintsWhatChanged_data();
@@ -359,6 +363,37 @@ void TestWindows::accessibility()
     QStringList faults;
     walkAccessible(QAccessible::queryAccessibleInterface(w.get()), faults);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral(", "))));
+}
+
+void TestWindows::inEnglish_data()
+{
+    QTest::addColumn<bool>("editor");
+    QTest::newRow("editor") << true;
+    QTest::newRow("player") << false;
+}
+
+// With the English catalogue no text is Japanese, and every text fits its
+// control where the layout places it.
+void TestWindows::inEnglish()
+{
+    QFETCH(bool, editor);
+    const Translations english(UiLanguage::English);
+    QVERIFY(english.complete());
+    std::unique_ptr<QWidget> w;
+    if (editor)
+        w = std::make_unique<frmEdit>(*maze, fakes->services());
+    else
+        w = std::make_unique<frmPlay>(*maze, fakes->services());
+    const QStringList japanese = japaneseTexts(w.get());
+    QVERIFY2(japanese.isEmpty(), qPrintable(japanese.join(u'\n')));
+    for (const QWidget* c : w->findChildren<const QWidget*>()) {
+        if (!textOf(c).isEmpty() && !qobject_cast<const QLineEdit*>(c))
+            QVERIFY2(neededWidth(c) <= c->width(),
+                     qPrintable(QStringLiteral("%1 \"%2\" needs %3 pixels, has %4")
+                                    .arg(c->objectName(), textOf(c))
+                                    .arg(neededWidth(c))
+                                    .arg(c->width())));
+    }
 }
 
 void TestWindows::redrawInWindows_data()

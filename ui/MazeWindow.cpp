@@ -13,6 +13,11 @@
 
 namespace orvane {
 
+QString MazeWindow::loadingText()
+{
+    return tr("読み込み中です");
+}
+
 MazeWindow::MazeWindow(MazeState& maze, PlatformServices& services, const QString& caption,
                        QSize clientSize, QWidget* parent)
     : QWidget(parent), maze_(maze), services_(services), chips_(ChipSheet::standard())
@@ -41,7 +46,7 @@ void MazeWindow::showStatus(const QString& text)
 bool MazeWindow::loadMazeFile(const QString& path)
 {
     const QString statusBefore = status_->panelText();
-    showStatus(LoadingText);
+    showStatus(loadingText());
     if (const MazeFileError error = MazeFile::load(path, maze_)) {
         showStatus(statusBefore);
         services_.messageBox.show(this, mazeFileMessage(error));

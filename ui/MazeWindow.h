@@ -22,7 +22,7 @@ class StatusBar;
 class MazeWindow : public QWidget {
     Q_OBJECT
 public:
-    static inline const QString LoadingText = QStringLiteral("読み込み中です");
+    static QString loadingText();
 
     // Whether the window shows the hourglass (a full redraw is under way).
     bool isBusy() const { return canvas_->isBusy(); }

@@ -5,6 +5,11 @@
 
 namespace orvane {
 
+QString WindowMapCanvas::preparingText()
+{
+    return tr("準備中です");
+}
+
 WindowMapCanvas::WindowMapCanvas(QWidget& window, PictureBox& map, StatusBar& status,
                                  const ChipSheet& chips, FitScrollBars fitScrollBars)
     : window_(window), map_(map), status_(status), chips_(chips),
@@ -38,7 +43,7 @@ void WindowMapCanvas::refreshMap()
 void WindowMapCanvas::setBusy(bool busy)
 {
     window_.setCursor(busy ? Qt::WaitCursor : Qt::ArrowCursor);
-    status_.setPanelText(busy ? PreparingText : QString());
+    status_.setPanelText(busy ? preparingText() : QString());
 }
 
 void WindowMapCanvas::refreshWindow()

@@ -3,6 +3,7 @@
 #include "ChipSheet.h"
 #include "MapCanvas.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -17,9 +18,11 @@ class StatusBar;
 // The map canvas of a child window: its map picture box, the hourglass on
 // the window and the status bar's panel while busy.
 class WindowMapCanvas : public MapCanvas {
+    Q_DECLARE_TR_FUNCTIONS(WindowMapCanvas)
+
 public:
     // The status text while a full redraw runs.
-    static inline const QString PreparingText = QStringLiteral("準備中です");
+    static QString preparingText();
 
     using FitScrollBars = std::function<void(int width, int height)>;
 

@@ -17,14 +17,20 @@ HelpViewer::HelpViewer(MessageBoxService& messages, QStringList searchFolders)
 
 HelpViewer::~HelpViewer() = default;
 
-QStringList HelpViewer::defaultFolders()
+QStringList HelpViewer::defaultFolders(UiLanguage language)
 {
     const QDir programDir(QCoreApplication::applicationDirPath());
-    return {
+    const QStringList folders{
         programDir.filePath(QStringLiteral("help")),
         QDir::cleanPath(programDir.filePath(QStringLiteral(ORVANE_HELP_FROM_PROGRAM))),
         ResourceFolder,
     };
+    if (language == UiLanguage::Japanese)
+        return folders;
+    QStringList english;
+    for (const QString& folder : folders)
+        english << QDir(folder).filePath(EnglishFolder);
+    return english + folders;
 }
 
 QUrl HelpViewer::resolve(const QString& helpFile) const
@@ -56,7 +62,7 @@ void HelpViewer::showContents(QWidget* parent, const QString& helpFile)
 
 void HelpViewer::reportMissing(QWidget* parent, const QString& helpFile)
 {
-    const QString text = QStringLiteral("ヘルプファイル「%1」が見つかりません。").arg(helpFile);
+    const QString text = tr("ヘルプファイル「%1」が見つかりません。").arg(helpFile);
     // Queued, so that the caller never waits on the modal box.
     QTimer::singleShot(0, this, [this, guardedParent = QPointer<QWidget>(parent), text] {
         messages_.show(guardedParent.data(), text);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Language.h"
 #include "PlatformServices.h"
 
 #include <QObject>
@@ -22,15 +23,18 @@ public:
     static inline const QString DocumentName = QStringLiteral("Orvane.hlp");
     static inline const QString ContentsPage = QStringLiteral("index.html");
     static inline const QString ResourceFolder = QStringLiteral(":/orvane/help");
+    static inline const QString EnglishFolder = QStringLiteral("en");
 
     // `messages` reports a help file that cannot be found.
-    explicit HelpViewer(MessageBoxService& messages, QStringList searchFolders = defaultFolders());
+    explicit HelpViewer(MessageBoxService& messages,
+                        QStringList searchFolders = defaultFolders(UiLanguage::Japanese));
     ~HelpViewer() override;
 
     // help/ beside the executable, the package's documentation folder as
     // installed (../share/doc/orvane/help from games/), then the copy compiled
-    // into the program, which serves where documentation is left out.
-    static QStringList defaultFolders();
+    // into the program, which serves where documentation is left out. In
+    // English the en/ of each comes before them all.
+    static QStringList defaultFolders(UiLanguage language);
 
     // The contents page of the document `helpFile` names, or an empty url.
     QUrl resolve(const QString& helpFile) const;

@@ -7,6 +7,11 @@
 
 namespace orvane {
 
+QString HelpWindow::fallbackTitle()
+{
+    return tr("ORVANE ヘルプ");
+}
+
 namespace {
 
 constexpr QSize InitialSize{640, 560};
@@ -15,16 +20,16 @@ constexpr QSize InitialSize{640, 560};
 
 HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)),
-      contentsAction_(new QAction(QStringLiteral("目次"), this))
+      contentsAction_(new QAction(tr("目次"), this))
 {
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle(FallbackTitle);
+    setWindowTitle(fallbackTitle());
 
     browser_->setOpenExternalLinks(true);
     browser_->setFrameShape(QFrame::NoFrame);
 
-    auto* backAction = new QAction(QStringLiteral("戻る"), this);
-    auto* forwardAction = new QAction(QStringLiteral("進む"), this);
+    auto* backAction = new QAction(tr("戻る"), this);
+    auto* forwardAction = new QAction(tr("進む"), this);
     backAction->setShortcut(QKeySequence::Back);
     forwardAction->setShortcut(QKeySequence::Forward);
     backAction->setEnabled(false);
@@ -64,7 +69,7 @@ void HelpWindow::showContents(const QUrl& contents)
 void HelpWindow::updateTitle()
 {
     const QString title = browser_->documentTitle();
-    setWindowTitle(title.isEmpty() ? FallbackTitle : title);
+    setWindowTitle(title.isEmpty() ? fallbackTitle() : title);
 }
 
 } // namespace orvane

@@ -14,7 +14,7 @@ namespace orvane {
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
-    static inline const QString FallbackTitle = QStringLiteral("ORVANE ヘルプ");
+    static QString fallbackTitle();
 
     explicit HelpWindow(QWidget* parent = nullptr);
 

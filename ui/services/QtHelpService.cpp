@@ -2,7 +2,10 @@
 
 namespace orvane {
 
-QtHelpService::QtHelpService(MessageBoxService& messages) : viewer_(messages) {}
+QtHelpService::QtHelpService(MessageBoxService& messages, UiLanguage language)
+    : viewer_(messages, HelpViewer::defaultFolders(language))
+{
+}
 
 void QtHelpService::showHelp(QWidget* parent, const QString& helpFile, int command)
 {

@@ -8,7 +8,7 @@ namespace orvane {
 // The help request, answered by the program's own help viewer.
 class QtHelpService : public HelpService {
 public:
-    explicit QtHelpService(MessageBoxService& messages);
+    QtHelpService(MessageBoxService& messages, UiLanguage language);
 
     // Only the contents command is defined; other commands change nothing.
     void showHelp(QWidget* parent, const QString& helpFile, int command) override;

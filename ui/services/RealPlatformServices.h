@@ -8,13 +8,14 @@
 
 namespace orvane {
 
-// The program's platform services: Qt's dialogs, bell and the help viewer,
-// with the music devices of the given factory. Create it after QApplication
+// The program's platform services: Qt's dialogs, bell and the help viewer
+// (its document in the given language), with the music devices of the given
+// factory. Create it after QApplication
 // and keep it for as long as the windows it serves.
 class RealPlatformServices {
 public:
-    explicit RealPlatformServices(MusicDeviceFactory& music)
-        : help_(messageBox_), services_{fileDialog_, messageBox_, beep_, help_, music}
+    RealPlatformServices(MusicDeviceFactory& music, UiLanguage language)
+        : help_(messageBox_, language), services_{fileDialog_, messageBox_, beep_, help_, music}
     {
     }
     RealPlatformServices(const RealPlatformServices&) = delete;

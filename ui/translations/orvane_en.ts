@@ -1,0 +1,398 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>CheckStatus</name>
+    <message numerus="yes">
+        <source>解けます: %n手、約%1秒</source>
+        <translation>
+            <numerusform>Solvable: %n key, about %1 s</numerusform>
+            <numerusform>Solvable: %n keys, about %1 s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> (制限時間無し)</source>
+        <translation> (no time limit)</translation>
+    </message>
+    <message>
+        <source> (制限%1秒)</source>
+        <translation> (limit %1 s)</translation>
+    </message>
+    <message>
+        <source>、制限%1秒に間に合いません</source>
+        <translation>, too slow for the %1 s limit</translation>
+    </message>
+    <message>
+        <source>解けません</source>
+        <translation>Not solvable</translation>
+    </message>
+    <message numerus="yes">
+        <source>、わな%nか所</source>
+        <translation>
+            <numerusform>, %n trap</numerusform>
+            <numerusform>, %n traps</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>FileFilters</name>
+    <message>
+        <source>迷路ファイル(*.mdt)|*.mdt</source>
+        <translation>Maze files (*.mdt)|*.mdt</translation>
+    </message>
+    <message>
+        <source>Midiファイル(*.mid)|*.mid</source>
+        <translation>MIDI files (*.mid)|*.mid</translation>
+    </message>
+</context>
+<context>
+    <name>MazeFileMessages</name>
+    <message>
+        <source>迷路ファイル「%1」を読み込めません。</source>
+        <translation>The maze file &quot;%1&quot; cannot be loaded.</translation>
+    </message>
+    <message>
+        <source>迷路ファイル「%1」を保存できません。</source>
+        <translation>The maze file &quot;%1&quot; cannot be saved.</translation>
+    </message>
+    <message>
+        <source>タイトル</source>
+        <translation>The title</translation>
+    </message>
+    <message>
+        <source>音楽ファイル名</source>
+        <translation>The music file name</translation>
+    </message>
+    <message>
+        <source>%1 (%2, %3) が %4〜%5 の範囲外です。</source>
+        <translation>%1 (%2, %3) is outside %4 to %5.</translation>
+    </message>
+    <message>
+        <source>ディスクの空き領域が足りません</source>
+        <translation>not enough free space on the disk</translation>
+    </message>
+    <message>
+        <source>ディスク使用量の上限を超えます</source>
+        <translation>the disk quota is exceeded</translation>
+    </message>
+    <message>
+        <source>アクセスが拒否されました</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>読み取り専用のドライブです</source>
+        <translation>the drive is read-only</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます</source>
+        <translation>the file is too large</translation>
+    </message>
+    <message>
+        <source>入出力エラーが起きました</source>
+        <translation>an input/output error occurred</translation>
+    </message>
+    <message>
+        <source>%1。</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)。</source>
+        <translation>%1 (%2).</translation>
+    </message>
+    <message>
+        <source>ファイルが見つかりません。</source>
+        <translation>The file does not exist.</translation>
+    </message>
+    <message>
+        <source>フォルダーです。迷路ファイルを選んでください。</source>
+        <translation>This is a folder. Choose a maze file.</translation>
+    </message>
+    <message>
+        <source>通常のファイルではありません。</source>
+        <translation>This is not a regular file.</translation>
+    </message>
+    <message>
+        <source>ファイルを開けません (%1)。</source>
+        <translation>The file cannot be opened (%1).</translation>
+    </message>
+    <message>
+        <source>読み取りに失敗しました (%1)。</source>
+        <translation>Reading failed (%1).</translation>
+    </message>
+    <message>
+        <source>ファイルが短すぎます。ヘッダーの途中で終わっています。</source>
+        <translation>The file is too short: it ends inside its header.</translation>
+    </message>
+    <message>
+        <source>%1が長すぎます (%2 バイト、上限 %3 バイト)。</source>
+        <translation>%1 is too long (%2 bytes, at most %3).</translation>
+    </message>
+    <message>
+        <source>%1の長さ %2 バイトがファイルの残りの %3 バイトを超えています。</source>
+        <translation>%1 is %2 bytes long, more than the %3 bytes left in the file.</translation>
+    </message>
+    <message>
+        <source>迷路データが途中で終わっています (%1 バイトのうち %2 バイトしかありません)。</source>
+        <translation>The maze data is cut short (only %2 of %1 bytes).</translation>
+    </message>
+    <message>
+        <source>マップの大きさ</source>
+        <translation>The map size</translation>
+    </message>
+    <message>
+        <source>スタート位置</source>
+        <translation>The start position</translation>
+    </message>
+    <message>
+        <source>ゴール位置</source>
+        <translation>The goal position</translation>
+    </message>
+    <message>
+        <source>保存先のフォルダー「%1」がありません。</source>
+        <translation>The folder &quot;%1&quot; does not exist.</translation>
+    </message>
+    <message>
+        <source>同じ名前のフォルダーがあります。</source>
+        <translation>A folder of the same name is in the way.</translation>
+    </message>
+    <message>
+        <source>ファイルを作れません</source>
+        <translation>The file cannot be created</translation>
+    </message>
+    <message>
+        <source>書き込みに失敗しました</source>
+        <translation>Writing failed</translation>
+    </message>
+</context>
+<context>
+    <name>QMdiSubWindow</name>
+    <message>
+        <source>&amp;Move</source>
+        <translation>&amp;Move</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Close</translation>
+    </message>
+</context>
+<context>
+    <name>WindowMapCanvas</name>
+    <message>
+        <source>準備中です</source>
+        <translation>Preparing</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>この環境ではシフトJIS (コードページ 932) の変換が使えないため、ORVANE を起動できません。
+glibc の文字コード変換モジュール (gconv) を確認してください。</source>
+        <translation>ORVANE cannot start: this system cannot convert Shift JIS (code page 932) text.
+Check glibc&apos;s character set conversion modules (gconv).</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::HelpViewer</name>
+    <message>
+        <source>ヘルプファイル「%1」が見つかりません。</source>
+        <translation>The help file &quot;%1&quot; cannot be found.</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::HelpWindow</name>
+    <message>
+        <source>ORVANE ヘルプ</source>
+        <translation>ORVANE Help</translation>
+    </message>
+    <message>
+        <source>目次</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>戻る</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>進む</source>
+        <translation>Forward</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::MDIMain</name>
+    <message>
+        <source>コントロール(&amp;C)</source>
+        <translation>&amp;Control</translation>
+    </message>
+    <message>
+        <source>迷路Editor(&amp;E)</source>
+        <translation>Maze &amp;Editor</translation>
+    </message>
+    <message>
+        <source>迷路Player(&amp;P)</source>
+        <translation>Maze &amp;Player</translation>
+    </message>
+    <message>
+        <source>終了(&amp;Q)</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>ヘルプ</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::MazeWindow</name>
+    <message>
+        <source>読み込み中です</source>
+        <translation>Loading</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::frmEdit</name>
+    <message>
+        <source>このステージのタイトル</source>
+        <translation>Stage title</translation>
+    </message>
+    <message>
+        <source>座標</source>
+        <translation>Cell</translation>
+    </message>
+    <message>
+        <source>マップ</source>
+        <translation>Map</translation>
+    </message>
+    <message>
+        <source>縦スクロールバー</source>
+        <translation>Vertical scroll bar</translation>
+    </message>
+    <message>
+        <source>横スクロールバー</source>
+        <translation>Horizontal scroll bar</translation>
+    </message>
+    <message>
+        <source>マップチップ</source>
+        <translation>Map chips</translation>
+    </message>
+    <message>
+        <source>ｻｲｽﾞ(ﾌﾞﾛｯｸ単位)</source>
+        <translation>Size (blocks)</translation>
+    </message>
+    <message>
+        <source>サイズを小さくすると、はみ出た部分はカットされます。</source>
+        <translation>Making the map smaller cuts off whatever lies outside the new size.</translation>
+    </message>
+    <message>
+        <source>制限時間(秒単位)</source>
+        <translation>Time limit (s)</translation>
+    </message>
+    <message>
+        <source>制限時間無</source>
+        <translation>No limit</translation>
+    </message>
+    <message>
+        <source>このステージの音楽</source>
+        <translation>Stage music</translation>
+    </message>
+    <message>
+        <source>参照</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>塗りつぶし</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>読み込み</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>迷路Editor</source>
+        <translation>Maze Editor</translation>
+    </message>
+    <message>
+        <source>スタート位置、またはゴール位置が不正です。</source>
+        <translation>The start or goal position is not valid.</translation>
+    </message>
+    <message>
+        <source>保存中です</source>
+        <translation>Saving</translation>
+    </message>
+    <message>
+        <source>テストプレイ: ゴールしました</source>
+        <translation>Test play: goal reached</translation>
+    </message>
+    <message>
+        <source>テストプレイ: 時間切れ</source>
+        <translation>Test play: time up</translation>
+    </message>
+    <message>
+        <source>テストプレイ: 中止</source>
+        <translation>Test play: stopped</translation>
+    </message>
+    <message>
+        <source>音楽ファイル「%1」は選べません。
+場所の名前に、迷路ファイルに保存できない文字 (シフトJIS にない文字) が含まれています。別の場所のファイルを選んでください。</source>
+        <translation>The music file &quot;%1&quot; cannot be chosen.
+Its location has characters a maze file cannot store (characters outside Shift JIS). Choose a file in another place.</translation>
+    </message>
+    <message>
+        <source>音楽ファイルを参照</source>
+        <translation>Browse for music</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::frmPlay</name>
+    <message>
+        <source>迷路の表示</source>
+        <translation>Maze view</translation>
+    </message>
+    <message>
+        <source>マップ</source>
+        <translation>Map</translation>
+    </message>
+    <message>
+        <source>読み込み</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>プレイ</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>迷路Player</source>
+        <translation>Maze Player</translation>
+    </message>
+    <message>
+        <source>制限時間無し</source>
+        <translation>No time limit</translation>
+    </message>
+    <message>
+        <source>時間切れ</source>
+        <translation>Time up</translation>
+    </message>
+    <message>
+        <source>残り%1秒</source>
+        <translation>Time left: %1 s</translation>
+    </message>
+    <message>
+        <source>%1%2</source>
+        <comment>caption, then the maze&apos;s title</comment>
+        <translation>%1 - %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::frmSplash</name>
+    <message>
+        <source>クリックして下さい</source>
+        <translation>Click to continue</translation>
+    </message>
+</context>
+</TS>
