@@ -19,7 +19,8 @@ installed=(
   usr/share/applications/$desktop
   usr/share/doc/orvane/changelog.gz usr/share/doc/orvane/copyright
   usr/share/doc/orvane/help/{check,editor,index,menu,player}.html usr/share/doc/orvane/help/style.css
-  usr/share/doc-base/orvane usr/share/lintian/overrides/orvane
+  usr/share/doc/orvane/help/en/{check,editor,index,menu,player}.html
+  usr/share/doc-base/orvane usr/share/doc-base/orvane-en usr/share/lintian/overrides/orvane
   usr/share/icons/hicolor/256x256/apps/orvane.png
   usr/share/icons/hicolor/256x256/mimetypes/$type_icon.png
   usr/share/icons/hicolor/32x32/apps/orvane.png

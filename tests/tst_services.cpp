@@ -154,9 +154,17 @@ QPoint linkPosition(QTextBrowser* browser, const QString& href)
     return {-1, -1};
 }
 
-QStringList helpPages()
+// The document's languages, as folders of the compiled-in copy: Japanese, English.
+const QStringList HelpLanguages{QString(), QStringLiteral("en/")};
+
+// The pages of one language, named from the document's folder.
+QStringList helpPages(const QString& language)
 {
-    return QDir(HelpViewer::ResourceFolder).entryList({QStringLiteral("*.html")}, QDir::Files);
+    QStringList pages = QDir(HelpViewer::ResourceFolder + u'/' + language)
+                            .entryList({QStringLiteral("*.html")}, QDir::Files);
+    for (QString& page : pages)
+        page.prepend(language);
+    return pages;
 }
 
 } // namespace
@@ -197,6 +205,7 @@ private slots:
     void helpServiceCommands();
     void helpLinksResolve_data();
     void helpLinksResolve();
+    void helpPagesReachableFromContents_data();
     void helpPagesReachableFromContents();
     void realServicesOpenHelp();
 
@@ -682,10 +691,12 @@ void TestServices::helpServiceCommands()
 void TestServices::helpLinksResolve_data()
 {
     QTest::addColumn<QString>("page");
-    const QStringList pages = helpPages();
-    QVERIFY(pages.contains(HelpViewer::ContentsPage));
-    for (const QString& page : pages)
-        QTest::newRow(qPrintable(page)) << page;
+    for (const QString& language : HelpLanguages) {
+        const QStringList pages = helpPages(language);
+        QVERIFY(pages.contains(language + HelpViewer::ContentsPage));
+        for (const QString& page : pages)
+            QTest::newRow(qPrintable(page)) << page;
+    }
 }
 
 // Every link and reference of a page names a file of the document, and an
@@ -709,22 +720,34 @@ void TestServices::helpLinksResolve()
     }
 }
 
+void TestServices::helpPagesReachableFromContents_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString& language : HelpLanguages)
+        QTest::newRow(qPrintable(language.isEmpty() ? QStringLiteral("ja") : language.chopped(1)))
+            << language;
+}
+
+// Each language's pages are reached from its own contents page.
 void TestServices::helpPagesReachableFromContents()
 {
-    QSet<QString> reached{HelpViewer::ContentsPage};
-    QStringList queue{HelpViewer::ContentsPage};
+    QFETCH(QString, language);
+
+    const QString contents = language + HelpViewer::ContentsPage;
+    QSet<QString> reached{contents};
+    QStringList queue{contents};
     while (!queue.isEmpty()) {
         const QString page = queue.takeFirst();
         for (const QString& ref :
              references(readResource(HelpViewer::ResourceFolder + u'/' + page))) {
-            const QString target = QUrl(ref).path();
+            const QString target = QUrl(page).resolved(QUrl(ref)).path();
             if (target.endsWith(QStringLiteral(".html")) && !reached.contains(target)) {
                 reached.insert(target);
                 queue << target;
             }
         }
     }
-    const QStringList pages = helpPages();
+    const QStringList pages = helpPages(language);
     QCOMPARE(QSet<QString>(pages.begin(), pages.end()), reached);
 }
 
