@@ -6,6 +6,7 @@
 #include "QtMessageBoxService.h"
 #include "RealPlatformServices.h"
 #include "support/FakeServices.h"
+#include "support/WindowTexts.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -198,6 +199,7 @@ private slots:
     void helpFoldersOfProgram_data();
     void helpFoldersOfProgram();
     void helpOpensOneNonModalWindow();
+    void helpInEnglish();
     void helpFollowsLink();
     void helpReportsUnknownName_data();
     void helpReportsUnknownName();
@@ -549,10 +551,12 @@ void TestServices::helpFoldersOfProgram_data()
 {
     QTest::addColumn<bool>("beside");
     QTest::addColumn<bool>("installed");
+    QTest::addColumn<bool>("english"); // the installed folder also has en/
 
-    QTest::newRow("beside the program") << true << false;
-    QTest::newRow("installed layout") << false << true;
-    QTest::newRow("beside wins") << true << true;
+    QTest::newRow("beside the program") << true << false << false;
+    QTest::newRow("installed layout") << false << true << false;
+    QTest::newRow("beside wins") << true << true << false;
+    QTest::newRow("English before any Japanese") << true << true << true;
 }
 
 // The default folders, relative to this test program's own folder.
@@ -560,6 +564,7 @@ void TestServices::helpFoldersOfProgram()
 {
     QFETCH(bool, beside);
     QFETCH(bool, installed);
+    QFETCH(bool, english);
 
     const QDir programDir(QCoreApplication::applicationDirPath());
     const QString besideDir = programDir.filePath(QStringLiteral("help"));
@@ -578,12 +583,30 @@ void TestServices::helpFoldersOfProgram()
     if (installed) {
         QVERIFY(QDir().mkpath(installedDir));
         writeFile(installedDir + QStringLiteral("/index.html"));
+        QVERIFY(QDir().mkpath(installedDir + QStringLiteral("/en")));
+        writeFile(installedDir + QStringLiteral("/en/index.html"));
     }
 
     FakeMessageBox messages;
-    HelpViewer viewer(messages);
-    const QString expected = (beside ? besideDir : installedDir) + QStringLiteral("/index.html");
+    HelpViewer viewer(
+        messages, HelpViewer::defaultFolders(english ? UiLanguage::English : UiLanguage::Japanese));
+    const QString expected =
+        english ? installedDir + QStringLiteral("/en/index.html")
+                : (beside ? besideDir : installedDir) + QStringLiteral("/index.html");
     QCOMPARE(viewer.resolve(QStringLiteral("Orvane.hlp")), QUrl::fromLocalFile(expected));
+}
+
+void TestServices::helpInEnglish()
+{
+    const Translations english(UiLanguage::English);
+    FakeServices fakes;
+    HelpViewer viewer(fakes.messageBox, HelpViewer::defaultFolders(UiLanguage::English));
+    viewer.showContents(nullptr, QStringLiteral("Orvane.hlp"));
+    HelpWindow* window = viewer.window();
+    QVERIFY(window);
+    QCOMPARE(window->windowTitle(), QStringLiteral("ORVANE Help - Contents"));
+    QCOMPARE(japaneseTexts(window), QStringList());
+    QVERIFY(!hasJapanese(window->browser()->toPlainText()));
 }
 
 void TestServices::helpOpensOneNonModalWindow()
