@@ -23,9 +23,10 @@ inline bool hasJapanese(QStringView text)
     return false;
 }
 
-// The title, and each widget's text, title, tool tip and accessible name, and
-// the texts of the window's actions and menus, each with where it was found.
-inline QStringList windowTexts(const QWidget* window)
+// Those texts of the window that hold Japanese: its title, each widget's
+// text, title, tool tip and accessible name, and its actions' texts, each
+// after the name of what holds it.
+inline QStringList japaneseTexts(const QWidget* window)
 {
     QStringList texts{QStringLiteral("title: ") + window->windowTitle()};
     for (const QWidget* w : window->findChildren<const QWidget*>()) {
@@ -42,15 +43,8 @@ inline QStringList windowTexts(const QWidget* window)
     }
     for (const QAction* a : window->findChildren<const QAction*>())
         texts << a->objectName() + QStringLiteral(": ") + a->text();
+    texts.removeIf([](const QString& t) { return !hasJapanese(t); });
     return texts;
-}
-
-// Those of windowTexts() that hold Japanese.
-inline QStringList japaneseTexts(const QWidget* window)
-{
-    QStringList found = windowTexts(window);
-    found.removeIf([](const QString& t) { return !hasJapanese(t); });
-    return found;
 }
 
 } // namespace orvane::test
