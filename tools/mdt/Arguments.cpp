@@ -10,7 +10,7 @@ using Action = ParsedArguments::Action;
 const QString HelpOptions = QStringLiteral("-h, --help");
 const QString VersionOptions = QStringLiteral("-v, --version");
 
-QString optionWithValue(const OptionSpec& o)
+QString optionWithValue(const OptionInfo& o)
 {
     return o.valueName.isEmpty() ? QStringLiteral("--") + o.name
                                  : QStringLiteral("--%1 %2").arg(o.name, o.valueName);
@@ -24,14 +24,14 @@ QString helpLine(const QString& name, const QString& help, qsizetype column)
 
 } // namespace
 
-const OptionSpec* ArgumentSyntax::option(const QString& name) const
+const OptionInfo* ArgumentSyntax::option(const QString& name) const
 {
     const auto it =
         std::find_if(options.begin(), options.end(), [&](const auto& o) { return o.name == name; });
     return it == options.end() ? nullptr : &*it;
 }
 
-const CommandSpec* ArgumentSyntax::command(const QString& name) const
+const CommandInfo* ArgumentSyntax::command(const QString& name) const
 {
     const auto it = std::find_if(commands.begin(), commands.end(),
                                  [&](const auto& c) { return c.name == name; });
@@ -42,7 +42,7 @@ ParsedArguments ArgumentSyntax::parse(const QStringList& args) const
 {
     ParsedArguments parsed;
     QStringList words; // the command and its operands
-    auto refuse = [&](const QString& error, const CommandSpec* only = nullptr) {
+    auto refuse = [&](const QString& error, const CommandInfo* only = nullptr) {
         parsed.action = Action::Refused;
         parsed.error = QStringLiteral("%1: %2").arg(program, error);
         parsed.usage = usage(only ? only : command(words.value(0)));
@@ -71,15 +71,16 @@ ParsedArguments ArgumentSyntax::parse(const QStringList& args) const
         }
         const qsizetype equals = arg.indexOf(u'=');
         const QString name = arg.mid(2, equals < 0 ? -1 : equals - 2);
-        const OptionSpec* spec = arg.startsWith(QStringLiteral("--")) ? option(name) : nullptr;
-        if (!spec)
+        const OptionInfo* known = arg.startsWith(QStringLiteral("--")) ? option(name) : nullptr;
+        if (!known)
             return refuse(QStringLiteral("unknown option %1").arg(arg.left(equals)));
-        if (spec->valueName.isEmpty() && equals >= 0)
+        if (known->valueName.isEmpty() && equals >= 0)
             return refuse(QStringLiteral("--%1 takes no value").arg(name));
         QString value = equals < 0 ? QString() : arg.mid(equals + 1);
-        if (equals < 0 && !spec->valueName.isEmpty()) {
+        if (equals < 0 && !known->valueName.isEmpty()) {
             if (++i == args.size())
-                return refuse(QStringLiteral("--%1 needs a value (%2)").arg(name, spec->valueName));
+                return refuse(
+                    QStringLiteral("--%1 needs a value (%2)").arg(name, known->valueName));
             value = args[i];
         }
         result.values_[name] = value;
@@ -92,7 +93,7 @@ ParsedArguments ArgumentSyntax::parse(const QStringList& args) const
     result.command = command(words[0]);
     if (!result.command)
         return refuse(QStringLiteral("unknown command '%1'").arg(words[0]));
-    const CommandSpec& c = *result.command;
+    const CommandInfo& c = *result.command;
     for (const QString& name : given)
         if (!c.options.contains(name))
             return refuse(QStringLiteral("%1 does not take --%2").arg(c.name, name), &c);
@@ -111,7 +112,7 @@ ParsedArguments ArgumentSyntax::parse(const QStringList& args) const
     return parsed;
 }
 
-QString ArgumentSyntax::synopsis(const CommandSpec& c) const
+QString ArgumentSyntax::synopsis(const CommandInfo& c) const
 {
     QStringList words{program, c.name};
     for (const QString& name : c.options)
@@ -119,10 +120,10 @@ QString ArgumentSyntax::synopsis(const CommandSpec& c) const
     return (words + c.operands).join(u' ');
 }
 
-QString ArgumentSyntax::usage(const CommandSpec* only) const
+QString ArgumentSyntax::usage(const CommandInfo* only) const
 {
     QStringList lines;
-    for (const CommandSpec& c : commands)
+    for (const CommandInfo& c : commands)
         if (!only || &c == only)
             lines << synopsis(c);
     if (!only)
@@ -134,18 +135,18 @@ QString ArgumentSyntax::help() const
 {
     QString text = usage() + u'\n' + description + QStringLiteral("\n\nCommands:\n");
     qsizetype column = 0;
-    for (const CommandSpec& c : commands)
+    for (const CommandInfo& c : commands)
         column = std::max(column, c.name.size());
-    for (const CommandSpec& c : commands)
+    for (const CommandInfo& c : commands)
         text += helpLine(c.name, c.help, column);
 
     text += QStringLiteral("\nOptions:\n");
     column = std::max(HelpOptions.size(), VersionOptions.size());
-    for (const OptionSpec& o : options)
+    for (const OptionInfo& o : options)
         column = std::max(column, optionWithValue(o).size());
-    for (const OptionSpec& o : options) {
+    for (const OptionInfo& o : options) {
         QStringList takers;
-        for (const CommandSpec& c : commands)
+        for (const CommandInfo& c : commands)
             if (c.options.contains(o.name))
                 takers << c.name;
         text += helpLine(optionWithValue(o),

@@ -12,7 +12,7 @@ namespace orvane {
 struct Arguments;
 
 // An option: `--name VALUE` (or `--name=VALUE`), or a switch without a value.
-struct OptionSpec {
+struct OptionInfo {
     QString name;
     QString valueName; // empty for a switch
     QString defaultValue;
@@ -20,9 +20,9 @@ struct OptionSpec {
 };
 
 // A command: its name, the options it takes, its operands and what runs it.
-struct CommandSpec {
+struct CommandInfo {
     QString name;
-    QStringList options; // names of OptionSpecs
+    QStringList options; // names of its options
     QStringList operands;
     QString help;
     int (*run)(const Arguments&);
@@ -30,7 +30,7 @@ struct CommandSpec {
 
 // What a command line asks for, once read against its syntax.
 struct Arguments {
-    const CommandSpec* command = nullptr;
+    const CommandInfo* command = nullptr;
     QStringList operands;
 
     bool isSet(const QString& option) const { return given_.contains(option); }
@@ -58,20 +58,20 @@ struct ParsedArguments {
 struct ArgumentSyntax {
     QString program;
     QString description;
-    std::vector<OptionSpec> options;
-    std::vector<CommandSpec> commands;
+    std::vector<OptionInfo> options;
+    std::vector<CommandInfo> commands;
     QString exitStatus;
 
     ParsedArguments parse(const QStringList& args) const;
 
     // One synopsis line per command, or only that of `command`.
-    QString usage(const CommandSpec* command = nullptr) const;
+    QString usage(const CommandInfo* command = nullptr) const;
     QString help() const;
 
 private:
-    const OptionSpec* option(const QString& name) const;
-    const CommandSpec* command(const QString& name) const;
-    QString synopsis(const CommandSpec& command) const;
+    const OptionInfo* option(const QString& name) const;
+    const CommandInfo* command(const QString& name) const;
+    QString synopsis(const CommandInfo& command) const;
 };
 
 } // namespace orvane
