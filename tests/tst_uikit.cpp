@@ -156,30 +156,16 @@ void TestUiKit::languageChoice_data()
     QTest::addColumn<QString>("language"); // LANGUAGE
     QTest::addColumn<QString>("lang");     // LANG
     QTest::addColumn<QString>("expected");
-    QTest::newRow("no settings") << ""
-                                 << ""
-                                 << "Japanese";
-    QTest::newRow("C") << ""
-                       << "C"
-                       << "Japanese";
-    QTest::newRow("POSIX") << ""
-                           << "POSIX"
-                           << "Japanese";
-    QTest::newRow("ja_JP") << ""
-                           << "ja_JP.UTF-8"
-                           << "Japanese";
-    QTest::newRow("en_US") << ""
-                           << "en_US.UTF-8"
-                           << "English";
-    QTest::newRow("de_DE") << ""
-                           << "de_DE.UTF-8"
-                           << "English";
-    QTest::newRow("LANGUAGE=ja, LANG=en_US") << "ja"
-                                             << "en_US.UTF-8"
-                                             << "Japanese";
-    QTest::newRow("Japanese before English") << "de:ja:en"
-                                             << "de_DE.UTF-8"
-                                             << "Japanese";
+    const auto row = [](const char* name, const char* language, const char* lang, const char* is) {
+        QTest::newRow(name) << language << lang << is;
+    };
+    row("no settings", "", "", "Japanese");
+    row("C", "", "C", "Japanese");
+    row("ja_JP", "", "ja_JP.UTF-8", "Japanese");
+    row("en_US", "", "en_US.UTF-8", "English");
+    row("de_DE", "", "de_DE.UTF-8", "English");
+    row("LANGUAGE=ja, LANG=en_US", "ja", "en_US.UTF-8", "Japanese");
+    row("Japanese before English", "de:ja:en", "de_DE.UTF-8", "Japanese");
 }
 
 // The choice as the program makes it, in a process of its own under each

@@ -191,6 +191,8 @@ private slots:
     void pictureBoxKeepsPictureOnResize();
 
 private:
+    std::unique_ptr<QWidget> window(bool editor); // the editor or the player
+
     std::unique_ptr<MazeState> maze;
     std::unique_ptr<FakeServices> fakes;
 };
@@ -352,12 +354,17 @@ void TestWindows::accessibility_data()
     QTest::newRow("player") << false;
 }
 
+std::unique_ptr<QWidget> TestWindows::window(bool editor)
+{
+    if (editor)
+        return std::make_unique<frmEdit>(*maze, fakes->services());
+    return std::make_unique<frmPlay>(*maze, fakes->services());
+}
+
 void TestWindows::accessibility()
 {
     QFETCH(bool, editor);
-    const std::unique_ptr<QWidget> w(
-        editor ? static_cast<QWidget*>(new frmEdit(*maze, fakes->services()))
-               : new frmPlay(*maze, fakes->services()));
+    const std::unique_ptr<QWidget> w = window(editor);
     w->show();
     w->findChild<StatusBar*>()->setPanelText(QStringLiteral("残り27秒"));
     QStringList faults;
@@ -367,9 +374,7 @@ void TestWindows::accessibility()
 
 void TestWindows::inEnglish_data()
 {
-    QTest::addColumn<bool>("editor");
-    QTest::newRow("editor") << true;
-    QTest::newRow("player") << false;
+    accessibility_data();
 }
 
 // With the English catalogue no text is Japanese, and every text fits its
@@ -379,11 +384,7 @@ void TestWindows::inEnglish()
     QFETCH(bool, editor);
     const Translations english(UiLanguage::English);
     QVERIFY(english.complete());
-    std::unique_ptr<QWidget> w;
-    if (editor)
-        w = std::make_unique<frmEdit>(*maze, fakes->services());
-    else
-        w = std::make_unique<frmPlay>(*maze, fakes->services());
+    const std::unique_ptr<QWidget> w = window(editor);
     const QStringList japanese = japaneseTexts(w.get());
     QVERIFY2(japanese.isEmpty(), qPrintable(japanese.join(u'\n')));
     for (const QWidget* c : w->findChildren<const QWidget*>()) {
