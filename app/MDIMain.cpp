@@ -1,6 +1,7 @@
 #include "MDIMain.h"
 
 #include "Appearance.h"
+#include "EditorSession.h"
 #include "PictureBox.h"
 #include "PlatformServices.h"
 #include "frmEdit.h"
@@ -43,8 +44,9 @@ void offerOnlyMoveAndClose(QMdiSubWindow* sub)
 
 } // namespace
 
-MDIMain::MDIMain(MazeState& maze, PlatformServices& services, QWidget* parent)
-    : QMainWindow(parent), maze_(maze), services_(services), editorSession_(maze)
+MDIMain::MDIMain(MazeState& maze, PlatformServices& services, EditorSession& editorSession,
+                 QWidget* parent)
+    : QMainWindow(parent), maze_(maze), services_(services), editorSession_(editorSession)
 {
     setObjectName(QStringLiteral("MDIMain"));
     setWindowTitle(Caption);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "EditorSession.h"
 #include "frmPlay.h"
 
 #include <QMainWindow>
@@ -14,6 +13,7 @@ class QMenu;
 namespace orvane {
 
 struct MazeState;
+struct EditorSession;
 struct PlatformServices;
 class frmEdit;
 
@@ -25,7 +25,10 @@ public:
     static inline const QString Caption = QStringLiteral("ORVANE for Win95");
     static inline const QString HelpFile = QStringLiteral("Orvane.hlp");
 
-    MDIMain(MazeState& maze, PlatformServices& services, QWidget* parent = nullptr);
+    // The editor's session belongs to the caller and must outlive this
+    // window: the editor windows inside it use it until they are deleted.
+    MDIMain(MazeState& maze, PlatformServices& services, EditorSession& editorSession,
+            QWidget* parent = nullptr);
 
     void mnuEdit_Click();
     void mnuPlay_Click();
@@ -67,7 +70,7 @@ private:
 
     MazeState& maze_;
     PlatformServices& services_;
-    EditorSession editorSession_;
+    EditorSession& editorSession_;
     QPointer<QMdiSubWindow> editSub_;
     QPointer<QMdiSubWindow> playSub_;
     bool closed_ = false;

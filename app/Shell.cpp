@@ -1,5 +1,6 @@
 #include "Shell.h"
 
+#include "EditorSession.h"
 #include "MDIMain.h"
 #include "PlatformServices.h"
 #include "frmPlay.h"
@@ -11,10 +12,14 @@
 
 namespace orvane {
 
-Shell::Shell(MazeState& maze, PlatformServices& services) : maze_(maze), services_(services) {}
+Shell::Shell(MazeState& maze, PlatformServices& services)
+    : maze_(maze), services_(services), editorSession_(std::make_unique<EditorSession>(maze))
+{
+}
 
 Shell::~Shell()
 {
+    // The windows go first: an editor window uses the session until it is deleted.
     delete splash_;
     delete main_;
 }
@@ -58,7 +63,7 @@ void Shell::leaveSplash()
 
 void Shell::showMain()
 {
-    main_ = new MDIMain(maze_, services_);
+    main_ = new MDIMain(maze_, services_, *editorSession_);
     main_->setAttribute(Qt::WA_DeleteOnClose);
     connect(main_, &MDIMain::endRequested, this, &Shell::end);
     main_->showMaximized();

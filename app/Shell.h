@@ -4,15 +4,19 @@
 #include <QPointer>
 #include <QString>
 
+#include <memory>
+
 namespace orvane {
 
+struct EditorSession;
 struct MazeState;
 struct PlatformServices;
 class MDIMain;
 class frmSplash;
 
 // The program's frame: the splash first, then the main window. Owns neither
-// the maze nor the services.
+// the maze nor the services, but owns the editor's session, which outlives
+// every window (the editor windows use it until they are deleted).
 class Shell : public QObject {
     Q_OBJECT
 public:
@@ -26,6 +30,7 @@ public:
 
     frmSplash* splash() const;
     MDIMain* mainWindow() const;
+    EditorSession& editorSession() { return *editorSession_; }
 
 private:
     void leaveSplash();
@@ -35,6 +40,7 @@ private:
 
     MazeState& maze_;
     PlatformServices& services_;
+    const std::unique_ptr<EditorSession> editorSession_;
     QPointer<frmSplash> splash_;
     QPointer<MDIMain> main_;
 };

@@ -8,6 +8,7 @@
 // against opening the editor from the menu (each at most 1.5).
 
 #include "Appearance.h"
+#include "EditorSession.h"
 #include "FluidMusicDeviceFactory.h"
 #include "MDIMain.h"
 #include "MazeState.h"
@@ -80,7 +81,8 @@ BENCHMARK(BM_KeyStep)
 void openChild(benchmark::State& state, bool player)
 {
     Program program;
-    MDIMain main(program.maze, program.services.services());
+    EditorSession session(program.maze);
+    MDIMain main(program.maze, program.services.services(), session);
     main.showMaximized();
     program.music.preload(); // as the program does once the main window shows
     QApplication::processEvents();
@@ -111,7 +113,8 @@ BENCHMARK(BM_OpenEditor)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(bench
 // The main window with the editor on a floor maze of size x size.
 struct EditorOpen {
     Program program;
-    MDIMain main{program.maze, program.services.services()};
+    EditorSession session{program.maze};
+    MDIMain main{program.maze, program.services.services(), session};
 
     explicit EditorOpen(int16_t size)
     {

@@ -8,6 +8,7 @@
 //   soak_memory [CYCLES]     (default 200; offscreen unless QT_QPA_PLATFORM is set)
 
 #include "Appearance.h"
+#include "EditorSession.h"
 #include "FluidMusicDeviceFactory.h"
 #include "MDIMain.h"
 #include "MazeFile.h"
@@ -141,7 +142,8 @@ int main(int argc, char** argv)
     FluidMusicDeviceFactory music;
     RealPlatformServices services(music, UiLanguage::Japanese);
     auto maze = std::make_unique<MazeState>();
-    MDIMain main(*maze, services.services());
+    EditorSession session(*maze);
+    MDIMain main(*maze, services.services(), session);
     main.showMaximized();
     music.preload();
     settle();

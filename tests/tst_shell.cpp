@@ -2,6 +2,7 @@
 // the editor and the player.
 
 #include "Appearance.h"
+#include "EditorSession.h"
 #include "IntervalTimer.h"
 #include "Language.h"
 #include "MDIMain.h"
