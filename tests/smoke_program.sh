@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Asks the real program for its version and help and gives it wrong
 # arguments, all without a display; then starts it on a virtual screen,
-# clicks its splash window, finds the main window and ends the program from
-# its menu.
+# clicks its splash window, finds the main window, opens the editor and ends
+# the program from its menu, then again by closing the main window.
 # usage: smoke_program.sh PATH-TO-orvane
 set -euo pipefail
 program=$1
@@ -58,29 +58,43 @@ find_window() { # name: waits up to 20 s for a visible window with exactly this 
   return 1
 }
 
-"$program" >"$work/orvane.log" 2>&1 &
-app=$!
-pids+=("$app")
+start_program() { # starts the program, leaves the splash; sets app and main
+  "$program" >"$work/orvane.log" 2>&1 &
+  app=$!
+  pids+=("$app")
+  splash=$(find_window 'ORVANE') || true
+  [[ -n "$splash" ]] || fail "no splash window"
+  eval "$(xdotool getwindowgeometry --shell "$splash")"
+  xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
+  main=$(find_window 'ORVANE for Win95') || true
+  [[ -n "$main" ]] || fail "no main window after clicking the splash"
+  sleep 0.5
+  [[ -z "$(xdotool search --onlyvisible --name '^ORVANE$' 2>/dev/null)" ]] ||
+    fail "the splash window is still shown"
+}
+menu() { # letter: コントロール(&C), then the item with that access key
+  xdotool windowactivate --sync "$main" key --clearmodifiers alt+c
+  sleep 0.5
+  xdotool key "$1"
+  sleep 0.5
+}
+wait_end() { # how: waits for the program to end by itself, successfully
+  for _ in $(seq 100); do
+    kill -0 "$app" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$app" 2>/dev/null && fail "the program did not end $1"
+  wait "$app" || fail "the program ended $1 with status $?"
+}
 
-splash=$(find_window 'ORVANE') || true
-[[ -n "$splash" ]] || fail "no splash window"
-eval "$(xdotool getwindowgeometry --shell "$splash")"
-xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
-
-main=$(find_window 'ORVANE for Win95') || true
-[[ -n "$main" ]] || fail "no main window after clicking the splash"
-sleep 0.5
-[[ -z "$(xdotool search --onlyvisible --name '^ORVANE$' 2>/dev/null)" ]] ||
-  fail "the splash window is still shown"
-
-# コントロール(&C) → 終了(&Q)
-xdotool windowactivate --sync "$main" key --clearmodifiers alt+c
-sleep 0.5
-xdotool key q
-for _ in $(seq 100); do
-  kill -0 "$app" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$app" 2>/dev/null && fail "the program did not end from its menu"
-wait "$app" || fail "the program ended with status $?"
-echo "smoke: splash, main window and quit all worked"
+# With the editor open, both ways out: 終了(&Q), and the main window's close
+# box (Alt+F4 through the window manager).
+start_program
+menu e
+menu q
+wait_end "from its menu"
+start_program
+menu e
+xdotool windowactivate --sync "$main" key --clearmodifiers alt+F4
+wait_end "when its main window closed"
+echo "smoke: splash, main window, editor and both ways to quit all worked"

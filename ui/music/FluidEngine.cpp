@@ -1,5 +1,6 @@
 #include "FluidEngine.h"
 
+#include "Abandon.h"
 #include "FluidLog.h"
 #include "SilentOutput.h"
 
@@ -81,8 +82,8 @@ FluidEngine::~FluidEngine()
         // deleting the output would wait for that thread for ever, deleting
         // the synthesizer would pull it out from under it. All of it is left
         // behind on purpose, so that the program can still end.
-        (void)silentOutput_.release();
-        (void)renderer_.release();
+        abandon(silentOutput_);
+        abandon(renderer_);
         return;
     }
     // The output goes first: nothing may render while the synthesizer goes.

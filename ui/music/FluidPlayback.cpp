@@ -1,5 +1,7 @@
 #include "FluidPlayback.h"
 
+#include "Abandon.h"
+
 #include <fluidsynth.h>
 
 namespace orvane {
@@ -31,7 +33,7 @@ FluidPlayback::~FluidPlayback()
     if (!pause) {
         // FluidSynth may be stuck inside this player on the audio thread: the
         // player stays, and so does what its callback writes to.
-        (void)progress_.release();
+        abandon(progress_);
         return;
     }
     delete_fluid_player(progress_->player);
