@@ -142,7 +142,7 @@ void MDIMain::testPlay()
     // Once the game's last handler has returned.
     connect(player, &frmPlay::testPlayEnded, this, &MDIMain::returnFromTestPlay,
             Qt::QueuedConnection);
-    player->startTestPlay(editorSession_.mazePath); // drawn before it shows: painted once
+    player->startTestPlay(editorSession_.history.mazePath()); // drawn before it shows: painted once
     showChild(playSub_, player);
     player->picMap->setFocus(); // the game's, as Play gives it
     closeChild(editSub_);

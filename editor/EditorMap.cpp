@@ -141,7 +141,7 @@ void frmEdit::picMap_MouseMove(int Button, int, int X, int Y)
     MapPointerMoved(maze_, X, Y);
     shpWaku->move(ChipSize * maze_.CursorX, ChipSize * maze_.CursorY);
     if (Button == MouseButton::Left) // only the left button paints
-        session_.history.dragStep(EditKind::Paint, cursorCell(),
+        session_.history.openStep(EditKind::Paint, cursorCell(),
                                   [&] { return DragPaint(maze_, mapCanvas(), Button, isBusy()); });
     const QString cell = QStringLiteral("%1,%2").arg(maze_.CursorX).arg(maze_.CursorY);
     lblZahyou->setText(cell);

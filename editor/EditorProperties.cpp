@@ -17,6 +17,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -67,23 +68,41 @@ void frmEdit::txtTitle_Change()
     // shows it unchanged.
     const QString text = txtTitle->text();
     if (text != Cp932::toUnicode(maze_.header.Title))
-        maze_.header.Title = Cp932::fromUnicode(text);
+        editHeader(EditKind::Title, &MazeHeader::Title, Cp932::fromUnicode(text));
 }
 
 void frmEdit::txtTime_Change()
 {
     if (const std::optional<int16_t> value = TimeBoxValue(txtTime->text()))
-        maze_.header.TimeLimit = *value;
+        editHeader(EditKind::TimeLimit, &MazeHeader::TimeLimit, *value);
 }
 
 void frmEdit::chkNoTime_Click()
 {
     const bool noLimit = chkNoTime->isChecked();
     txtTime->setEnabled(!noLimit);
-    if (noLimit)
-        maze_.header.TimeLimit = NoTimeLimit;
-    else
-        txtTime_Change(); // the text the box kept
+    // Cleared, the limit is the text the box kept.
+    const std::optional<int16_t> limit = noLimit ? NoTimeLimit : TimeBoxValue(txtTime->text());
+    if (limit)
+        editHeader(EditKind::NoTimeLimit, &MazeHeader::TimeLimit, *limit);
+}
+
+template <typename T> void frmEdit::editHeader(EditKind kind, T MazeHeader::*field, const T& value)
+{
+    // Typing on in the same box adds to its step, which ends when the box
+    // loses the focus.
+    if (maze_.header.*field != value)
+        session_.history.openStep(kind, {}, [&] {
+            maze_.header.*field = value;
+            return true;
+        });
+}
+
+bool frmEdit::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut)
+        session_.history.endStep(); // the step of the box that loses the focus
+    return MazeWindow::eventFilter(watched, event);
 }
 
 void frmEdit::Command2_Click()
@@ -97,7 +116,10 @@ void frmEdit::Command2_Click()
         services_.messageBox.show(this, unstorableMusicPathMessage(*path));
         return;
     }
-    maze_.header.MusicFile = std::move(bytes);
+    session_.history.step(EditKind::Music, {}, [&] {
+        maze_.header.MusicFile = std::move(bytes);
+        return true;
+    });
     txtMusic->setText(*path);
 }
 
@@ -116,7 +138,7 @@ void frmEdit::Command3_Click()
     if (error)
         services_.messageBox.show(this, mazeFileMessage(error));
     else
-        session_.mazePath = *path;
+        session_.history.setMazePath(*path);
 }
 
 void frmEdit::showTimeLimit()
@@ -138,12 +160,12 @@ void frmEdit::Command4_Click()
     const bool loaded = session_.history.step(EditKind::Load, gridCells(), [&] {
         if (!loadMazeFile(*path))
             return false;
+        session_.history.setMazePath(*path);
         RedrawMapEdit(h.MapWidth, h.MapHeight);
         return true;
     });
     if (!loaded)
         return;
-    session_.mazePath = *path;
     setBoxText(txtTitle, Cp932::toUnicode(h.Title));
     txtMusic->setText(Cp932::toUnicode(h.MusicFile));
     showTimeLimit();

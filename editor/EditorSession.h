@@ -29,8 +29,8 @@ struct EditorView {
 };
 
 // What belongs to the maze being edited rather than to one editor window:
-// its undo history, the maze file it was last loaded from or saved to, and,
-// during a test play, the view to come back to.
+// its undo history (with the maze file it was last loaded from or saved to)
+// and, during a test play, the view to come back to.
 struct EditorSession {
     explicit EditorSession(MazeState& maze) : history(maze) {}
 
@@ -38,12 +38,10 @@ struct EditorSession {
     void startOver()
     {
         history.clear();
-        mazePath.clear();
         view.reset();
     }
 
     EditHistory history;
-    QString mazePath;
     std::optional<EditorView> view;
 };
 

@@ -143,7 +143,9 @@ void frmEdit::connectHandlers()
 
     EditHistory& history = session_.history;
     connect(&history, &EditHistory::applied, this, &frmEdit::showChange);
-    connect(&history.stack(), &QUndoStack::indexChanged, this, &frmEdit::mazeEdited);
+    connect(&history, &EditHistory::changed, this, &frmEdit::mazeEdited);
+    for (QObject* box : std::initializer_list<QObject*>{txtTitle, txtTime, chkNoTime})
+        box->installEventFilter(this);
 }
 
 } // namespace orvane

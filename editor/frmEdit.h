@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MazeHeader.h"
 #include "MazeWindow.h"
 
 #include <array>
@@ -16,6 +17,7 @@ class QScrollBar;
 namespace orvane {
 
 class MazeChange;
+enum class EditKind;
 class PictureBox;
 class RouteOverlay;
 class ShapeOutline;
@@ -144,6 +146,8 @@ signals:
 
 protected:
     void windowClosing() override;
+    // Ends the step of a header box that loses the keyboard focus.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void setUp();
@@ -157,6 +161,8 @@ private:
     // Scrolls the view as little as shows the cell.
     void scrollToShow(QPoint cell);
     void showTimeLimit();
+    // Sets a header field as part of the step of the box that edits it.
+    template <typename T> void editHeader(EditKind kind, T MazeHeader::*field, const T& value);
     // Controls that show header values follow an undone or redone step.
     void showChange(const MazeChange& change, bool redo);
     // An edit, undo or redo takes the check's answer and the last status away.

@@ -13,7 +13,10 @@
 #include "edit/SizeChange.h"
 #include "edit/TimeValue.h"
 
+#include <QSignalSpy>
 #include <QTest>
+
+#include <malloc.h>
 
 using namespace orvane;
 
@@ -90,6 +93,8 @@ private slots:
     void undoRedo_data();
     void undoRedo();
     void historyBoundedInMemory();
+    void historyCountsWholeSteps();
+    void stepsOfTwoKindsNeverMix();
 };
 
 void TestEditing::click_data()
@@ -351,6 +356,7 @@ void TestEditing::undoRedo()
         history.step(EditKind::Paint, at(x, y, code),
                      [&] { return MapClicked(m, f.canvas, false); });
     };
+    history.setMazePath(QStringLiteral("before.mdt"));
     const MazeHeader headerBefore = m.header;
     const MazeGrid gridBefore = m.grid;
     switch (step) {
@@ -366,7 +372,7 @@ void TestEditing::undoRedo()
     case Step::Drag:
         for (int x = 0; x < 3; ++x) {
             const QRect cell = at(x, 4, FirstFloor + 1);
-            history.dragStep(EditKind::Paint, cell,
+            history.openStep(EditKind::Paint, cell,
                              [&] { return DragPaint(m, f.canvas, MouseButton::Left, false); });
         }
         click(3, 4, FirstFloor + 1);
@@ -386,22 +392,26 @@ void TestEditing::undoRedo()
         history.step(EditKind::Load, gridCells(), [&] {
             m.grid.clear();
             m.header = {"loaded", 90, 1, 1, 2, 1, "a.mid", 64, 32};
+            history.setMazePath(QStringLiteral("loaded.mdt"));
             return RedrawMap(m, f.canvas, 64, 32);
         });
         break;
     }
     const MazeHeader headerAfter = m.header;
     const MazeGrid gridAfter = m.grid;
+    const QString pathAfter = history.mazePath();
     QVERIFY(headerAfter != headerBefore || !(gridAfter == gridBefore));
     QCOMPARE(history.stack().count(), 1);
 
     history.undo();
     QCOMPARE(m.header, headerBefore);
     QVERIFY(m.grid == gridBefore);
+    QCOMPARE(history.mazePath(), QStringLiteral("before.mdt")); // a load's file goes too
     QCOMPARE(f.canvas.image(), f.redrawn());
     history.redo();
     QCOMPARE(m.header, headerAfter);
     QVERIFY(m.grid == gridAfter);
+    QCOMPARE(history.mazePath(), pathAfter);
     QCOMPARE(f.canvas.image(), f.redrawn());
 }
 
@@ -413,6 +423,7 @@ void TestEditing::historyBoundedInMemory()
     const qsizetype budget = 5 * 63 * qsizetype(sizeof(CellChange));
     EditHistory history(m, budget);
     history.setCanvas(&f.canvas);
+    QSignalSpy pushes(&history.stack(), &QUndoStack::indexChanged);
     std::vector<MazeGrid> grids{m.grid};
     for (int16_t chip = FirstFloor; chip < FirstFloor + 6; ++chip) {
         m.SelectedChip = chip;
@@ -422,12 +433,89 @@ void TestEditing::historyBoundedInMemory()
     QVERIFY(history.memoryUsed() <= budget);
     const int kept = history.stack().count();
     QVERIFY(kept >= 2 && kept < 6); // the oldest went first
+    QCOMPARE(pushes.count(), 6);    // dropping them stirred nothing
     for (int i = 0; i < kept; ++i)
         history.undo();
     QVERIFY(m.grid == grids[size_t(6 - kept)]);
     QCOMPARE(f.canvas.image(), f.redrawn());
     history.redo();
     QVERIFY(m.grid == grids[size_t(7 - kept)]);
+}
+
+void TestEditing::historyCountsWholeSteps()
+{
+#ifdef __SANITIZE_ADDRESS__
+    QSKIP("the sanitizer's allocator keeps no malloc statistics");
+#endif
+    // What the heap grows by for many one-cell steps, against what the
+    // history says they hold. A step that is undone and replaced is freed.
+    Fixture f;
+    MazeState& m = *f.maze;
+    EditHistory history(m);
+    const auto paint = [&](int i, int16_t chip) {
+        history.step(EditKind::Paint, QRect(i % 8, 2, 1, 1), [&] {
+            m.cell(i % 8, 2).Chip = chip;
+            return true;
+        });
+    };
+    paint(1, FirstWall);
+    const size_t heapBefore = mallinfo2().uordblks;
+    const qsizetype usedBefore = history.memoryUsed();
+    constexpr int Steps = 5000;
+    for (int i = 2; i < Steps + 2; ++i)
+        paint(i, int16_t(FirstWall + i % 3)); // never the cell's chip
+    const double grown = double(mallinfo2().uordblks - heapBefore);
+    const double counted = double(history.memoryUsed() - usedBefore);
+    QVERIFY2(
+        counted > 0.9 * grown && counted < 1.5 * grown,
+        qPrintable(
+            QStringLiteral("%1 bytes counted, %2 grown").arg(qint64(counted)).arg(qint64(grown))));
+    history.undo();
+    history.undo();
+    const qsizetype oneStep = qsizetype(counted / Steps);
+    const qsizetype beforeReplacing = history.memoryUsed();
+    paint(0, FirstFloor); // the two undone steps go
+    QVERIFY(history.memoryUsed() < beforeReplacing);
+    QVERIFY(history.memoryUsed() > beforeReplacing - 2 * oneStep);
+}
+
+void TestEditing::stepsOfTwoKindsNeverMix()
+{
+    // A drag left open, a title typed letter by letter, a time limit: three
+    // steps, each undone on its own.
+    Fixture f;
+    MazeState& m = *f.maze;
+    EditHistory history(m);
+    const MazeGrid fresh = m.grid;
+    for (int x = 0; x < 2; ++x)
+        history.openStep(EditKind::Paint, QRect(x, 3, 1, 1), [&] {
+            m.cell(x, 3).Chip = FirstFloor;
+            return true;
+        });
+    const MazeGrid painted = m.grid;
+    for (const char* title : {"a", "ab"})
+        history.openStep(EditKind::Title, {}, [&] {
+            m.header.Title = title;
+            return true;
+        });
+    history.openStep(EditKind::TimeLimit, {}, [&] {
+        m.header.TimeLimit = 5;
+        return true;
+    });
+    history.endStep();
+    QCOMPARE(history.stack().count(), 3);
+
+    history.undo();
+    QCOMPARE(m.header.TimeLimit, 0);
+    QCOMPARE(m.header.Title, "ab");
+    history.undo();
+    QCOMPARE(m.header.Title, "");
+    QVERIFY(m.grid == painted);
+    history.undo();
+    QVERIFY(m.grid == fresh);
+    history.redo(); // the cells again, the title as it now stands
+    QVERIFY(m.grid == painted);
+    QCOMPARE(m.header.Title, "");
 }
 
 QTEST_MAIN(TestEditing)

@@ -90,6 +90,7 @@ private slots:
     void loadSelectsSizeButton();
     void refusedLoadChangesNothing();
     void undoKeys();
+    void headerBoxesAreSteps();
     void checkOnMap_data();
     void checkOnMap();
 
@@ -440,6 +441,35 @@ void TestEditor::undoKeys()
     QCOMPARE(w->txtTitle->text(), QString());
     QCOMPARE(w->txtTime->text(), QStringLiteral("60"));
     QVERIFY(maze->grid == painted);
+    QCOMPARE(w->session().history.mazePath(), QString()); // where its music is looked for
+    w->redo();
+    QCOMPARE(w->session().history.mazePath(), file);
+}
+
+void TestEditor::headerBoxesAreSteps()
+{
+    w->show();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    maze->SelectedChip = FirstFloor;
+    press(w->picMap, QStringLiteral("RR")); // a drag, left open
+    const MazeGrid painted = maze->grid;
+    w->toggleCheck();
+    w->txtTitle->setFocus();
+    QTest::keyClicks(w->txtTitle, QStringLiteral("ab")); // ends the drag: a step of its own
+    QVERIFY(!w->showsCheck() && w->stb1->panelText().isEmpty());
+    w->txtTime->setFocus();
+    w->picChrSet->setFocus();
+    QCOMPARE(w->session().history.stack().count(), 2);
+    QTest::keyClick(w->picChrSet, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w->txtTitle->text(), QString());
+    QVERIFY(maze->grid == painted);
+
+    w->toggleCheck(); // any edit takes the check's answer away
+    QVERIFY(!w->stb1->panelText().isEmpty());
+    w->chkNoTime->click();
+    QCOMPARE(w->stb1->panelText(), QString());
+    QCOMPARE(w->session().history.stack().count(), 2);
 }
 
 void TestEditor::checkOnMap_data()

@@ -519,6 +519,8 @@ void TestShell::testPlayThereAndBack()
     editor->redo();
     editor->txtTitle->setText(QStringLiteral("T"));
     editor->txtTime->setText(QStringLiteral("1"));
+    QFocusEvent leaveBox(QEvent::FocusOut); // the time box's step ends with its focus
+    QApplication::sendEvent(editor->txtTime, &leaveBox);
     editor->txtMusic->setText(QStringLiteral("typed, not saved"));
     editor->scrYoko->setValue(7);
     editor->scrTate->setValue(2);

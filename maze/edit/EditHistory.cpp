@@ -2,40 +2,51 @@
 
 #include "MazeState.h"
 
+#include <QSignalBlocker>
 #include <QUndoCommand>
 
-#include <numeric>
+#include <memory>
+#include <vector>
 
 namespace orvane {
-namespace {
 
 // One recorded step. Made when the step has already changed the maze, so its
 // first redo (QUndoStack::push runs it) does nothing.
 class MazeEditCommand : public QUndoCommand {
 public:
-    MazeEditCommand(EditKind kind, std::shared_ptr<const MazeChange> change,
-                    std::function<void(const MazeChange&, bool redo)> apply)
-        : kind_(kind), change_(std::move(change)), apply_(std::move(apply))
+    MazeEditCommand(EditHistory& history, EditKind kind, std::shared_ptr<const MazeChange> change)
+        : history_(history), kind_(kind), change_(std::move(change))
     {
     }
+    // The same step, for a new stack.
+    MazeEditCommand* copy() const { return new MazeEditCommand(history_, kind_, change_); }
 
-    void undo() override { apply_(*change_, false); }
+    void undo() override { history_.put(*change_, false); }
     void redo() override
     {
         if (!std::exchange(applied_, false))
-            apply_(*change_, true);
+            history_.put(*change_, true);
     }
 
-    EditKind kind() const { return kind_; }
-    const std::shared_ptr<const MazeChange>& change() const { return change_; }
-    const std::function<void(const MazeChange&, bool)>& applier() const { return apply_; }
+    // What the step holds in memory: its change, the command with Qt's
+    // private part of it (a list, two strings), and the allocator's
+    // bookkeeping of those three blocks.
+    qsizetype memorySize() const
+    {
+        constexpr qsizetype QtPrivatePart = 80;
+        constexpr qsizetype BlockBookkeeping = 16;
+        return qsizetype(sizeof(*this)) + QtPrivatePart + 3 * BlockBookkeeping +
+               change_->memorySize();
+    }
 
 private:
+    EditHistory& history_;
     EditKind kind_;
     std::shared_ptr<const MazeChange> change_;
-    std::function<void(const MazeChange&, bool redo)> apply_;
     bool applied_ = true;
 };
+
+namespace {
 
 const MazeEditCommand* commandAt(const QUndoStack& stack, int index)
 {
@@ -55,16 +66,19 @@ void EditHistory::clear()
 {
     open_.reset();
     stack_.clear();
+    memoryUsed_ = 0;
+    mazePath_.clear();
 }
 
-void EditHistory::openStep(EditKind kind)
+void EditHistory::beginStep(EditKind kind, QRect watched)
 {
     if (open_ && openKind_ != kind)
         endStep();
     if (!open_) {
-        open_.emplace(maze_);
+        open_.emplace(maze_, mazePath_);
         openKind_ = kind;
     }
+    open_->watch(maze_, watched);
 }
 
 void EditHistory::endStep()
@@ -72,15 +86,28 @@ void EditHistory::endStep()
     if (!open_)
         return;
     std::optional<EditStep> step = std::exchange(open_, std::nullopt);
-    if (!step->changed(maze_))
+    if (!step->changed(maze_, mazePath_))
         return;
-    auto change = std::make_shared<const MazeChange>(std::move(*step).finish(maze_));
-    stack_.push(
-        new MazeEditCommand(openKind_, std::move(change), [this](const MazeChange& c, bool redo) {
-            c.apply(maze_, canvas_, redo);
-            emit applied(c, redo);
-        }));
+    push(new MazeEditCommand(
+        *this, openKind_,
+        std::make_shared<const MazeChange>(std::move(*step).finish(maze_, mazePath_))));
     keepWithinBudget();
+}
+
+void EditHistory::push(MazeEditCommand* command)
+{
+    // The stack drops the steps that could be redone.
+    for (int i = stack_.index(); i < stack_.count(); ++i)
+        memoryUsed_ -= commandAt(stack_, i)->memorySize();
+    memoryUsed_ += command->memorySize();
+    stack_.push(command);
+}
+
+void EditHistory::put(const MazeChange& change, bool redo)
+{
+    change.apply(maze_, mazePath_, canvas_, redo);
+    emit applied(change, redo);
+    emit changed();
 }
 
 void EditHistory::undo()
@@ -95,38 +122,32 @@ void EditHistory::redo()
     stack_.redo();
 }
 
-qsizetype EditHistory::memoryUsed() const
-{
-    qsizetype used = 0;
-    for (int i = 0; i < stack_.count(); ++i)
-        used += commandAt(stack_, i)->change()->memorySize();
-    return used;
-}
-
 void EditHistory::keepWithinBudget()
 {
     // Called right after a push: every step is undoable, none is redoable.
-    if (memoryUsed() <= memoryBudget_)
+    if (memoryUsed_ <= memoryBudget_)
         return;
     // QUndoStack drops no single command: the newest steps that fit three
     // quarters of the budget go onto a fresh stack, sharing their changes.
+    // Nothing is applied again, and the stack's signals stay quiet: to the
+    // editor nothing changed.
     int first = stack_.count();
     qsizetype kept = 0;
     while (first > 0) {
-        const qsizetype size = commandAt(stack_, first - 1)->change()->memorySize();
+        const qsizetype size = commandAt(stack_, first - 1)->memorySize();
         if (kept + size > memoryBudget_ / 4 * 3)
             break;
         kept += size;
         --first;
     }
     std::vector<MazeEditCommand*> keep;
-    for (int i = first; i < stack_.count(); ++i) {
-        const MazeEditCommand* c = commandAt(stack_, i);
-        keep.push_back(new MazeEditCommand(c->kind(), c->change(), c->applier()));
-    }
+    for (int i = first; i < stack_.count(); ++i)
+        keep.push_back(commandAt(stack_, i)->copy());
+    const QSignalBlocker quiet(stack_);
     stack_.clear();
     for (MazeEditCommand* c : keep)
         stack_.push(c);
+    memoryUsed_ = kept;
 }
 
 } // namespace orvane

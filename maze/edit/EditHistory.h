@@ -5,12 +5,12 @@
 #include <QObject>
 #include <QUndoStack>
 
-#include <memory>
 #include <optional>
 
 namespace orvane {
 
 class MapCanvas;
+class MazeEditCommand;
 struct MazeState;
 
 // The kinds of editing step, one undo command each.
@@ -19,14 +19,22 @@ enum class EditKind {
     Fill,
     Size,
     Load,
+    // The header's boxes: one step from a box's first change until it loses
+    // the keyboard focus.
+    Title,
+    TimeLimit,
+    NoTimeLimit,
+    Music,
 };
 
-// The editor's undo history of one maze. Every editing step runs through
-// step() or dragStep(): the rule changes the maze and draws as it always
-// does, and the history keeps what changed as one command on its QUndoStack.
-// A step that changes nothing records nothing. Undo and redo put the maze back
-// and forth and draw only what they change, on the canvas of the editor that
-// is open (none while the editor is closed: the history outlives it).
+// The editor's undo history of one maze. Every change of the maze or its
+// header runs through step() or openStep(): the rule changes the maze and
+// draws as it always does, and the history keeps what changed as one command
+// on its QUndoStack. A step that changes nothing records nothing. Undo and
+// redo put the maze back and forth and draw only what they change, on the
+// canvas of the editor that is open (none while the editor is closed: the
+// history outlives it). The history also knows the maze file the maze was
+// last loaded from or saved to, which a load's undo and redo put back.
 class EditHistory : public QObject {
     Q_OBJECT
 public:
@@ -37,26 +45,36 @@ public:
                          QObject* parent = nullptr);
     ~EditHistory() override;
 
-    QUndoStack& stack() { return stack_; }
+    const QUndoStack& stack() const { return stack_; }
     void setCanvas(MapCanvas* canvas) { canvas_ = canvas; }
     MapCanvas* canvas() const { return canvas_; }
-    // Forgets every step: the history of a new maze.
+    // Forgets every step and the maze file: the history of a new maze.
     void clear();
 
-    // Runs `rule`, which may change the cells of `watched` and the header, as
-    // one step of `kind`. A Paint step joins an open drag and ends it.
+    // The maze file; a rule of a step may set it (a load), a save sets it
+    // outside any step.
+    const QString& mazePath() const { return mazePath_; }
+    void setMazePath(const QString& path) { mazePath_ = path; }
+
+    // Runs `rule`, which may change the cells of `watched`, the header and
+    // the maze file, as one step of `kind`. A step of the same kind that is
+    // open (a drag) takes it in and ends; one of another kind ends first.
     template <typename Rule> bool step(EditKind kind, QRect watched, Rule&& rule)
     {
-        const bool done = dragStep(kind, watched, std::forward<Rule>(rule));
+        const bool done = openStep(kind, watched, std::forward<Rule>(rule));
         endStep();
         return done;
     }
-    // Runs `rule` as part of the open step of `kind` (a drag), opening one.
-    template <typename Rule> bool dragStep(EditKind kind, QRect watched, Rule&& rule)
+    // Runs `rule` as part of the open step of `kind` (a drag, typing in a
+    // box), opening one; one of another kind ends first. The rule returns
+    // whether it changed anything.
+    template <typename Rule> bool openStep(EditKind kind, QRect watched, Rule&& rule)
     {
-        openStep(kind);
-        open_->watch(maze_, watched);
-        return rule();
+        beginStep(kind, watched);
+        const bool done = rule();
+        if (done)
+            emit changed();
+        return done;
     }
     // Ends the open step, recording it if it changed anything.
     void endStep();
@@ -64,21 +82,28 @@ public:
     void undo();
     void redo();
 
-    // Bytes the recorded steps hold.
-    qsizetype memoryUsed() const;
+    // Bytes the recorded steps hold, kept as they come and go.
+    qsizetype memoryUsed() const { return memoryUsed_; }
 
 signals:
+    // A rule, an undo or a redo has changed the maze, its header or its file.
+    void changed();
     // Undo (redo false) or redo has put a step's change into the maze.
     void applied(const MazeChange& change, bool redo);
 
 private:
-    void openStep(EditKind kind);
+    friend class MazeEditCommand;
+    void beginStep(EditKind kind, QRect watched);
+    void push(MazeEditCommand* command);
+    void put(const MazeChange& change, bool redo);
     void keepWithinBudget();
 
     MazeState& maze_;
     const qsizetype memoryBudget_;
     MapCanvas* canvas_ = nullptr;
+    QString mazePath_;
     QUndoStack stack_;
+    qsizetype memoryUsed_ = 0;
     std::optional<EditStep> open_;
     EditKind openKind_ = EditKind::Paint;
 };

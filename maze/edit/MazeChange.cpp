@@ -38,30 +38,36 @@ QRect gridCells()
     return QRect(GridMin, GridMin, GridSpan, GridSpan);
 }
 
-MazeChange::MazeChange(std::vector<CellChange> cells, MazeHeader before, MazeHeader after)
+MazeChange::MazeChange(std::vector<CellChange> cells, MazeDocument before, MazeDocument after)
     : cells_(std::move(cells)), before_(std::move(before)), after_(std::move(after))
 {
 }
 
 bool MazeChange::changesSize() const
 {
-    return before_.MapWidth != after_.MapWidth || before_.MapHeight != after_.MapHeight;
+    return before_.header.MapWidth != after_.header.MapWidth ||
+           before_.header.MapHeight != after_.header.MapHeight;
 }
 
 qsizetype MazeChange::memorySize() const
 {
-    return qsizetype(sizeof(*this) + cells_.capacity() * sizeof(CellChange)) +
-           before_.Title.size() + before_.MusicFile.size() + after_.Title.size() +
-           after_.MusicFile.size();
+    const auto texts = [](const MazeDocument& d) {
+        return d.header.Title.capacity() + d.header.MusicFile.capacity() +
+               d.mazePath.capacity() * qsizetype(sizeof(QChar));
+    };
+    return qsizetype(sizeof(*this) + cells_.capacity() * sizeof(CellChange)) + texts(before_) +
+           texts(after_);
 }
 
-void MazeChange::apply(MazeState& maze, MapCanvas* canvas, bool redo) const
+void MazeChange::apply(MazeState& maze, QString& mazePath, MapCanvas* canvas, bool redo) const
 {
-    const MazeHeader& from = redo ? before_ : after_;
-    const MazeHeader& to = redo ? after_ : before_;
+    const MazeHeader& from = header(!redo);
+    const MazeHeader& to = header(redo);
     for (const CellChange& c : cells_)
         maze.cell(c.x, c.y) = redo ? c.after : c.before;
     setChangedFields(maze.header, from, to);
+    if (before_.mazePath != after_.mazePath)
+        mazePath = document(redo).mazePath;
     if (!canvas)
         return;
     if (changesSize()) {
@@ -81,8 +87,8 @@ void MazeChange::apply(MazeState& maze, MapCanvas* canvas, bool redo) const
     canvas->refreshMap();
 }
 
-EditStep::EditStep(const MazeState& maze)
-    : header_(maze.header), isWatched_(size_t(GridCellCount), false)
+EditStep::EditStep(const MazeState& maze, const QString& mazePath)
+    : document_{maze.header, mazePath}, isWatched_(size_t(GridCellCount), false)
 {
 }
 
@@ -101,9 +107,9 @@ void EditStep::watch(const MazeState& maze, QRect cells)
     }
 }
 
-bool EditStep::changed(const MazeState& maze) const
+bool EditStep::changed(const MazeState& maze, const QString& mazePath) const
 {
-    if (maze.header != header_)
+    if (maze.header != document_.header || mazePath != document_.mazePath)
         return true;
     for (const CellChange& c : watched_)
         if (maze.cell(c.x, c.y) != c.before)
@@ -111,7 +117,7 @@ bool EditStep::changed(const MazeState& maze) const
     return false;
 }
 
-MazeChange EditStep::finish(const MazeState& maze) &&
+MazeChange EditStep::finish(const MazeState& maze, const QString& mazePath) &&
 {
     std::erase_if(watched_, [&](CellChange& c) {
         c.after = maze.cell(c.x, c.y);
@@ -119,7 +125,7 @@ MazeChange EditStep::finish(const MazeState& maze) &&
     });
     if (watched_.size() < watched_.capacity() / 2) // a fill that changed a few cells
         watched_.shrink_to_fit();
-    return MazeChange(std::move(watched_), std::move(header_), maze.header);
+    return MazeChange(std::move(watched_), std::move(document_), {maze.header, mazePath});
 }
 
 } // namespace orvane

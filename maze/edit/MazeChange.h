@@ -4,6 +4,7 @@
 #include "MazeHeader.h"
 
 #include <QRect>
+#include <QString>
 
 #include <cstdint>
 #include <vector>
@@ -21,44 +22,55 @@ struct CellChange {
     MazeCell after;
 };
 
-// What one editing step changed in a maze: the cells, and the header before
-// and after it. Only the header fields that differ are ever written back, so
-// that a title typed after the step survives undoing it.
+// What a step records whole rather than cell by cell: the maze's header and
+// the maze file the editor last loaded it from or saved it to.
+struct MazeDocument {
+    MazeHeader header;
+    QString mazePath; // empty when it came from no file
+
+    friend bool operator==(const MazeDocument&, const MazeDocument&) = default;
+};
+
+// What one editing step changed in a maze: the cells, and the document before
+// and after it. Only the fields that differ are ever written back, so that a
+// title typed after the step survives undoing it.
 class MazeChange {
 public:
-    MazeChange(std::vector<CellChange> cells, MazeHeader before, MazeHeader after);
+    MazeChange(std::vector<CellChange> cells, MazeDocument before, MazeDocument after);
 
     bool changesSize() const;
-    // The header before or after the step.
-    const MazeHeader& header(bool afterStep) const { return afterStep ? after_ : before_; }
+    // The document before or after the step.
+    const MazeDocument& document(bool afterStep) const { return afterStep ? after_ : before_; }
+    const MazeHeader& header(bool afterStep) const { return document(afterStep).header; }
     // Roughly what the change holds in memory, in bytes.
     qsizetype memorySize() const;
 
-    // Puts the maze into its state after (redo) or before (undo) the step and
-    // draws what that changed: the cells and the markers' cells, or the whole
-    // map when the size changes. The canvas may be null (no map is open).
-    void apply(MazeState& maze, MapCanvas* canvas, bool redo) const;
+    // Puts the maze and its path into their state after (redo) or before
+    // (undo) the step and draws what that changed: the cells and the markers'
+    // cells, or the whole map when the size changes. The canvas may be null
+    // (no map is open).
+    void apply(MazeState& maze, QString& mazePath, MapCanvas* canvas, bool redo) const;
 
 private:
     std::vector<CellChange> cells_;
-    MazeHeader before_;
-    MazeHeader after_;
+    MazeDocument before_;
+    MazeDocument after_;
 };
 
 // Records one editing step: the cells a rule may change are watched before it
 // runs, and finish() keeps those that did change.
 class EditStep {
 public:
-    explicit EditStep(const MazeState& maze);
+    EditStep(const MazeState& maze, const QString& mazePath);
 
     // Notes the cells of `cells` (grid coordinates, clipped to the grid)
     // before they change; cells watched already keep their first value.
     void watch(const MazeState& maze, QRect cells);
-    bool changed(const MazeState& maze) const;
-    MazeChange finish(const MazeState& maze) &&;
+    bool changed(const MazeState& maze, const QString& mazePath) const;
+    MazeChange finish(const MazeState& maze, const QString& mazePath) &&;
 
 private:
-    MazeHeader header_;
+    MazeDocument document_;
     std::vector<CellChange> watched_; // before values; after filled by finish()
     std::vector<bool> isWatched_;     // by MazeGrid::index
 };
