@@ -353,8 +353,7 @@ void TestEditor::dialogPurposes()
 {
     MazeData m = abcMaze();
     m.header.MusicFile = QByteArrayLiteral("C:\\MIDI\\SONG.MID");
-    const QString song = dir.filePath(QStringLiteral("song.mid"));
-    writeBytes(song, "MThd");
+    writeBytes(dir.filePath(QStringLiteral("song.mid")), "MThd");
     fakes->fileDialog.answer(write(m));
     for (QPushButton* button : {w->Command4, w->Command2, w->Command3})
         button->click();
@@ -362,7 +361,7 @@ void TestEditor::dialogPurposes()
     QCOMPARE(calls.size(), 3);
     QCOMPARE(calls[0].purpose.use, FileDialogUse::LoadMaze);
     QCOMPARE(calls[1].purpose.use, FileDialogUse::ChooseMusic);
-    QCOMPARE(calls[1].purpose.currentFile, song);
+    QCOMPARE(calls[1].purpose.currentFile, dir.filePath("song.mid"));
     QCOMPARE(calls[2].purpose.use, FileDialogUse::SaveMaze);
 }
 

@@ -200,7 +200,7 @@ private slots:
     void openDialog();
     void dialogFolders_data();
     void dialogFolders();
-    void dialogsStartInTheirFolders();
+    void dialogsStartInLastFolder();
     void saveDialog_data();
     void saveDialog();
 
@@ -348,36 +348,27 @@ void TestServices::dialogFolders_data()
     QTest::addColumn<QStringList>("chosen"); // earlier choices: "load /m/a.mdt", ...
     QTest::addColumn<FileDialogUse>("use");
     QTest::addColumn<QString>("currentFile");
-    QTest::addColumn<QString>("pack");
     QTest::addColumn<QString>("start");
-
-    struct Row {
-        const char* name;
-        QStringList chosen;
-        FileDialogUse use;
-        QString currentFile, pack, start;
+    const auto row = [](const char* name, const QStringList& chosen, FileDialogUse use,
+                        const char* currentFile, const char* start) {
+        QTest::newRow(name) << chosen << use << QString(currentFile) << QString(start);
     };
     const auto load = FileDialogUse::LoadMaze, save = FileDialogUse::SaveMaze,
                music = FileDialogUse::ChooseMusic;
-    // Folders: /pack is not writable, /gone is not there.
-    const Row rows[] = {
-        {"first run: load from the pack", {}, load, "", "/pack", "/pack"},
-        {"first run, no pack: load from documents", {}, load, "", "", "/docs"},
-        {"first run: save to documents", {}, save, "", "/pack", "/docs"},
-        {"after a load: load there", {"load /m/a.mdt"}, load, "", "/pack", "/m"},
-        {"after a sample: save to documents", {"load /pack/a.mdt"}, save, "", "/pack", "/docs"},
-        {"after a save: load there", {"load /m/a.mdt", "save /w/b.mdt"}, load, "", "/pack", "/w"},
-        {"after a save: save there", {"save /w/b.mdt", "load /m/a.mdt"}, save, "", "/pack", "/w"},
-        {"saved last to a folder now unwritable", {"save /pack/b.mdt"}, save, "", "/pack", "/docs"},
-        {"last folder gone", {"load /gone/a.mdt"}, load, "", "/pack", "/pack"},
-        {"music with a file: its folder", {"load /m/a.mdt"}, music, "/w/a.mid", "/pack", "/w"},
-        {"music without a file: the pack", {"load /m/a.mdt"}, music, "", "/pack", "/pack"},
-        {"music named but not found: the pack", {}, music, "C:\\MIDI\\A.MID", "/pack", "/pack"},
-        {"music choices not remembered", {"music /w/a.mid"}, load, "", "/pack", "/pack"},
-    };
-    for (const Row& row : rows)
-        QTest::newRow(row.name) << row.chosen << row.use << row.currentFile << row.pack
-                                << row.start;
+
+    // The pack is not writable; /gone is not there.
+    row("first run: load from the pack", {}, load, "", "/pack");
+    row("first run: save to documents", {}, save, "", "/docs");
+    row("after a load: load there", {"load /m/a.mdt"}, load, "", "/m");
+    row("after a sample: save to documents", {"load /pack/a.mdt"}, save, "", "/docs");
+    row("after a save: load there", {"load /m/a.mdt", "save /w/b.mdt"}, load, "", "/w");
+    row("after a save: save there", {"save /w/b.mdt", "load /m/a.mdt"}, save, "", "/w");
+    row("saved last to a folder now unwritable", {"save /pack/b.mdt"}, save, "", "/docs");
+    row("last folder gone", {"load /gone/a.mdt"}, load, "", "/pack");
+    row("music with a file: its folder", {"load /m/a.mdt"}, music, "/w/a.mid", "/w");
+    row("music without a file: the pack", {"load /m/a.mdt"}, music, "", "/pack");
+    row("music named but not found: the pack", {}, music, "C:\\MIDI\\A.MID", "/pack");
+    row("music choices not remembered", {"music /w/a.mid"}, load, "", "/pack");
 }
 
 // The start folder of a dialog in a later run, after the choices of this one.
@@ -386,14 +377,13 @@ void TestServices::dialogFolders()
     QFETCH(QStringList, chosen);
     QFETCH(FileDialogUse, use);
     QFETCH(QString, currentFile);
-    QFETCH(QString, pack);
     QFETCH(QString, start);
 
     // A music name not found beside the maze is no path from the working folder.
     const QSet<QString> existing{"/pack", "/docs", "/home", "/m", "/w", QDir::currentPath()};
     const FolderChecks checks{[&](const QString& f) { return existing.contains(f); },
                               [](const QString& f) { return f != "/pack"; }};
-    const DialogPlaces places{pack, "/docs", "/home"};
+    const DialogPlaces places{"/pack", "/docs", "/home"};
     const QMap<QString, FileDialogUse> uses{{"load", FileDialogUse::LoadMaze},
                                             {"save", FileDialogUse::SaveMaze},
                                             {"music", FileDialogUse::ChooseMusic}};
@@ -405,39 +395,34 @@ void TestServices::dialogFolders()
     QCOMPARE(DialogFolders(again, places, checks).startFolder({use, currentFile}), start);
 }
 
-// The real dialog starts where DialogFolders says and tells it what the user
-// chose; a cancelled dialog tells nothing.
-void TestServices::dialogsStartInTheirFolders()
+// Cancel is told apart from a choice; the next dialog starts in the folder
+// DialogFolders gives after the last chosen maze, and a cancelled one does not
+// move it.
+void TestServices::dialogsStartInLastFolder()
 {
     const QString sub = path(QStringLiteral("sub"));
     QVERIFY(QDir().mkpath(sub));
     writeFile(sub + QStringLiteral("/inner.mdt"));
     QtFileDialogService service(*folders);
-    const auto cancelled = [](QString& startedIn) {
-        whenModal<QFileDialog>([&startedIn](QFileDialog* dialog) {
-            startedIn = dialog->directory().absolutePath();
-            dialog->selectFile(QStringLiteral("inner.mdt"));
-            dialog->reject();
-        });
-    };
 
     whenModal<QFileDialog>([](QFileDialog* dialog) {
         dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
             ->setText(QStringLiteral("sub/inner.mdt"));
         static_cast<QDialog*>(dialog)->accept();
     });
-    QCOMPARE(outcome(service.showOpen(nullptr, MazeFilter, {FileDialogUse::LoadMaze})),
+    const FileDialogPurpose load{FileDialogUse::LoadMaze};
+    QCOMPARE(outcome(service.showOpen(nullptr, MazeFilter, load)),
              sub + QStringLiteral("/inner.mdt"));
+
     for (int round = 0; round < 2; ++round) {
-        QString saveStart, openStart;
-        cancelled(saveStart);
-        QCOMPARE(outcome(service.showSave(nullptr, MazeFilter, {FileDialogUse::SaveMaze})),
-                 outcome(std::nullopt));
-        cancelled(openStart);
-        QCOMPARE(outcome(service.showOpen(nullptr, MazeFilter, {FileDialogUse::LoadMaze})),
-                 outcome(std::nullopt));
-        QCOMPARE(saveStart, dir->path());
-        QCOMPARE(openStart, sub);
+        QString startedIn;
+        whenModal<QFileDialog>([&startedIn](QFileDialog* dialog) {
+            startedIn = dialog->directory().absolutePath();
+            dialog->selectFile(QStringLiteral("inner.mdt"));
+            dialog->reject();
+        });
+        QCOMPARE(outcome(service.showOpen(nullptr, MazeFilter, load)), outcome(std::nullopt));
+        QCOMPARE(startedIn, sub);
     }
 }
 
