@@ -9,6 +9,7 @@
 #include "MazeFile.h"
 #include "MazeFileMessages.h"
 #include "MazeState.h"
+#include "MusicFileLookup.h"
 #include "PlatformServices.h"
 #include "StatusBar.h"
 #include "edit/SaveCheck.h"
@@ -107,7 +108,9 @@ bool frmEdit::eventFilter(QObject* watched, QEvent* event)
 
 void frmEdit::Command2_Click()
 {
-    const std::optional<QString> path = services_.fileDialog.showOpen(this, midiFileFilter());
+    const std::optional<QString> path = services_.fileDialog.showOpen(
+        this, midiFileFilter(),
+        {FileDialogUse::ChooseMusic, lookUpMusicFile(txtMusic->text(), session_.mazePath)});
     if (!path)
         return;
     bool lossless = false;
@@ -129,7 +132,8 @@ void frmEdit::Command3_Click()
         services_.messageBox.show(this, invalidStartGoalMessage());
         return;
     }
-    const std::optional<QString> path = services_.fileDialog.showSave(this, mazeFileFilter());
+    const std::optional<QString> path =
+        services_.fileDialog.showSave(this, mazeFileFilter(), {FileDialogUse::SaveMaze});
     if (!path)
         return;
     showStatus(savingText());
@@ -153,7 +157,8 @@ void frmEdit::showTimeLimit()
 
 void frmEdit::Command4_Click()
 {
-    const std::optional<QString> path = services_.fileDialog.showOpen(this, mazeFileFilter());
+    const std::optional<QString> path =
+        services_.fileDialog.showOpen(this, mazeFileFilter(), {FileDialogUse::LoadMaze});
     if (!path)
         return;
     const MazeHeader& h = maze_.header;

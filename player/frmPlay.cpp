@@ -95,7 +95,8 @@ void frmPlay::connectHandlers()
 
 void frmPlay::comLoad_Click()
 {
-    if (const std::optional<QString> path = services_.fileDialog.showOpen(this, mazeFileFilter()))
+    if (const std::optional<QString> path =
+            services_.fileDialog.showOpen(this, mazeFileFilter(), {FileDialogUse::LoadMaze}))
         loadMaze(*path);
 }
 

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkgconf
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
-  libfluidsynth-dev timgm6mb-soundfont
+  libfluidsynth-dev timgm6mb-soundfont abcmidi
   fonts-ipafont-gothic fontconfig libfontconfig-dev
   xvfb xdotool openbox x11-utils
   libbenchmark-dev clang libclang-rt-14-dev

@@ -21,6 +21,7 @@ installed=(
   usr/share/doc/orvane/help/{check,editor,index,menu,player}.html usr/share/doc/orvane/help/style.css
   usr/share/doc/orvane/help/en/{check,editor,index,menu,player}.html
   usr/share/doc-base/orvane usr/share/doc-base/orvane-en usr/share/lintian/overrides/orvane
+  usr/share/games/orvane/mazes/{chocho,greensleeves,minuet,ode-to-joy,sakura}.mid
   usr/share/icons/hicolor/256x256/apps/orvane.png
   usr/share/icons/hicolor/256x256/mimetypes/$type_icon.png
   usr/share/icons/hicolor/32x32/apps/orvane.png

@@ -86,6 +86,7 @@ private slots:
     void timeBox();
     void titleAndMusic();
     void saveAndLoad();
+    void dialogPurposes();
     void loadSelectsSizeButton_data();
     void loadSelectsSizeButton();
     void refusedLoadChangesNothing();
@@ -345,6 +346,24 @@ void TestEditor::saveAndLoad()
     QVERIFY(maze->grid == saved->grid);
     QCOMPARE(w->txtTitle->text(), "保存");
     QCOMPARE(w->stb1->panelText(), QString());
+}
+
+// Each dialog is told what it is for; the music dialog also the maze's music
+// file, found as the player finds it.
+void TestEditor::dialogPurposes()
+{
+    MazeData m = abcMaze();
+    m.header.MusicFile = QByteArrayLiteral("C:\\MIDI\\SONG.MID");
+    writeBytes(dir.filePath(QStringLiteral("song.mid")), "MThd");
+    fakes->fileDialog.answer(write(m));
+    for (QPushButton* button : {w->Command4, w->Command2, w->Command3})
+        button->click();
+    const QList<FakeFileDialog::Call>& calls = fakes->fileDialog.calls;
+    QCOMPARE(calls.size(), 3);
+    QCOMPARE(calls[0].purpose.use, FileDialogUse::LoadMaze);
+    QCOMPARE(calls[1].purpose.use, FileDialogUse::ChooseMusic);
+    QCOMPARE(calls[1].purpose.currentFile, dir.filePath("song.mid"));
+    QCOMPARE(calls[2].purpose.use, FileDialogUse::SaveMaze);
 }
 
 void TestEditor::loadSelectsSizeButton_data()

@@ -134,6 +134,7 @@ void TestPlayer::load()
 
     QCOMPARE(fakes->fileDialog.calls.size(), 1);
     QCOMPARE(fakes->fileDialog.calls[0].filter, "迷路ファイル(*.mdt)|*.mdt");
+    QCOMPARE(fakes->fileDialog.calls[0].purpose.use, FileDialogUse::LoadMaze);
     if (file == "good") {
         QCOMPARE(maze->header, good.header);
         QCOMPARE(buttons(w), "110");

@@ -1,3 +1,4 @@
+#include "DialogFolders.h"
 #include "FileFilter.h"
 #include "HelpViewer.h"
 #include "HelpWindow.h"
@@ -16,11 +17,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMap>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSet>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -174,10 +178,19 @@ class TestServices : public QObject {
     Q_OBJECT
 
 private slots:
+    // Settings (the dialogs' own and the program's) go to a test folder.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init()
     {
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
+        // Every dialog starts in dir; the settings are kept apart from it.
+        settings =
+            std::make_unique<QSettings>(config.filePath("orvane.conf"), QSettings::IniFormat);
+        settings->clear();
+        settings->sync();
+        folders = std::make_unique<DialogFolders>(
+            *settings, DialogPlaces{dir->path(), dir->path(), dir->path()});
     }
     void cleanup() { QTRY_VERIFY(!QApplication::activeModalWidget()); }
 
@@ -185,6 +198,8 @@ private slots:
     void filterTranslation();
     void openDialog_data();
     void openDialog();
+    void dialogFolders_data();
+    void dialogFolders();
     void dialogsStartInLastFolder();
     void saveDialog_data();
     void saveDialog();
@@ -214,6 +229,9 @@ private slots:
 private:
     QString path(const QString& name) const { return dir->filePath(name); }
     std::unique_ptr<QTemporaryDir> dir; // fresh for every test
+    QTemporaryDir config;
+    std::unique_ptr<QSettings> settings;
+    std::unique_ptr<DialogFolders> folders;
 };
 
 // ---- file dialog --------------------------------------------------------
@@ -305,8 +323,7 @@ void TestServices::openDialog()
     QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("sub")));
     const QString chosen = listed.first();
 
-    QtFileDialogService service;
-    service.setDirectory(dir->path());
+    QtFileDialogService service(*folders);
     QStringList seenEntries;
     QStringList seenTypes;
     bool modal = false;
@@ -317,7 +334,8 @@ void TestServices::openDialog()
         dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(chosen);
         static_cast<QDialog*>(dialog)->accept(); // protected in QFileDialog
     });
-    const std::optional<QString> result = service.showOpen(nullptr, filter);
+    const std::optional<QString> result =
+        service.showOpen(nullptr, filter, {FileDialogUse::LoadMaze});
 
     QVERIFY(modal);
     QCOMPARE(seenTypes, types);
@@ -325,22 +343,76 @@ void TestServices::openDialog()
     QCOMPARE(outcome(result), path(chosen));
 }
 
+void TestServices::dialogFolders_data()
+{
+    QTest::addColumn<QStringList>("chosen"); // earlier choices: "load /m/a.mdt", ...
+    QTest::addColumn<FileDialogUse>("use");
+    QTest::addColumn<QString>("currentFile");
+    QTest::addColumn<QString>("start");
+    const auto row = [](const char* name, const QStringList& chosen, FileDialogUse use,
+                        const char* currentFile, const char* start) {
+        QTest::newRow(name) << chosen << use << QString(currentFile) << QString(start);
+    };
+    const auto load = FileDialogUse::LoadMaze, save = FileDialogUse::SaveMaze,
+               music = FileDialogUse::ChooseMusic;
+
+    // The pack is not writable; /gone is not there.
+    row("first run: load from the pack", {}, load, "", "/pack");
+    row("first run: save to documents", {}, save, "", "/docs");
+    row("after a load: load there", {"load /m/a.mdt"}, load, "", "/m");
+    row("after a sample: save to documents", {"load /pack/a.mdt"}, save, "", "/docs");
+    row("after a save: load there", {"load /m/a.mdt", "save /w/b.mdt"}, load, "", "/w");
+    row("after a save: save there", {"save /w/b.mdt", "load /m/a.mdt"}, save, "", "/w");
+    row("saved last to a folder now unwritable", {"save /pack/b.mdt"}, save, "", "/docs");
+    row("last folder gone", {"load /gone/a.mdt"}, load, "", "/pack");
+    row("music with a file: its folder", {"load /m/a.mdt"}, music, "/w/a.mid", "/w");
+    row("music without a file: the pack", {"load /m/a.mdt"}, music, "", "/pack");
+    row("music named but not found: the pack", {}, music, "C:\\MIDI\\A.MID", "/pack");
+    row("music choices not remembered", {"music /w/a.mid"}, load, "", "/pack");
+}
+
+// The start folder of a dialog in a later run, after the choices of this one.
+void TestServices::dialogFolders()
+{
+    QFETCH(QStringList, chosen);
+    QFETCH(FileDialogUse, use);
+    QFETCH(QString, currentFile);
+    QFETCH(QString, start);
+
+    // A music name not found beside the maze is no path from the working folder.
+    const QSet<QString> existing{"/pack", "/docs", "/home", "/m", "/w", QDir::currentPath()};
+    const FolderChecks checks{[&](const QString& f) { return existing.contains(f); },
+                              [](const QString& f) { return f != "/pack"; }};
+    const DialogPlaces places{"/pack", "/docs", "/home"};
+    const QMap<QString, FileDialogUse> uses{{"load", FileDialogUse::LoadMaze},
+                                            {"save", FileDialogUse::SaveMaze},
+                                            {"music", FileDialogUse::ChooseMusic}};
+    DialogFolders run(*settings, places, checks);
+    for (const QString& choice : chosen)
+        run.chosen({uses[choice.section(' ', 0, 0)]}, choice.section(' ', 1));
+
+    QSettings again(config.filePath("orvane.conf"), QSettings::IniFormat);
+    QCOMPARE(DialogFolders(again, places, checks).startFolder({use, currentFile}), start);
+}
+
 // Cancel is told apart from a choice; the next dialog starts in the folder
-// of the last chosen file, and a cancelled one does not move it.
+// DialogFolders gives after the last chosen maze, and a cancelled one does not
+// move it.
 void TestServices::dialogsStartInLastFolder()
 {
     const QString sub = path(QStringLiteral("sub"));
     QVERIFY(QDir().mkpath(sub));
     writeFile(sub + QStringLiteral("/inner.mdt"));
-    QtFileDialogService service;
-    service.setDirectory(dir->path());
+    QtFileDialogService service(*folders);
 
     whenModal<QFileDialog>([](QFileDialog* dialog) {
         dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
             ->setText(QStringLiteral("sub/inner.mdt"));
         static_cast<QDialog*>(dialog)->accept();
     });
-    QCOMPARE(outcome(service.showOpen(nullptr, MazeFilter)), sub + QStringLiteral("/inner.mdt"));
+    const FileDialogPurpose load{FileDialogUse::LoadMaze};
+    QCOMPARE(outcome(service.showOpen(nullptr, MazeFilter, load)),
+             sub + QStringLiteral("/inner.mdt"));
 
     for (int round = 0; round < 2; ++round) {
         QString startedIn;
@@ -349,7 +421,7 @@ void TestServices::dialogsStartInLastFolder()
             dialog->selectFile(QStringLiteral("inner.mdt"));
             dialog->reject();
         });
-        QCOMPARE(outcome(service.showSave(nullptr, MazeFilter)), outcome(std::nullopt));
+        QCOMPARE(outcome(service.showOpen(nullptr, MazeFilter, load)), outcome(std::nullopt));
         QCOMPARE(startedIn, sub);
     }
 }
@@ -386,8 +458,7 @@ void TestServices::saveDialog()
     QFETCH(QString, result);
 
     writeFile(path(QStringLiteral("old.mdt")));
-    QtFileDialogService service;
-    service.setDirectory(dir->path());
+    QtFileDialogService service(*folders);
     bool questionShown = false;
     QPointer<QTimer> question;
     whenModal<QFileDialog>([&](QFileDialog* dialog) {
@@ -403,7 +474,8 @@ void TestServices::saveDialog()
         if (dialog->isVisible())                 // the user refused to replace the file
             dialog->reject();
     });
-    const std::optional<QString> chosen = service.showSave(nullptr, filter);
+    const std::optional<QString> chosen =
+        service.showSave(nullptr, filter, {FileDialogUse::SaveMaze});
     stopWaiting(question);
 
     QCOMPARE(questionShown, asked);

@@ -23,19 +23,22 @@ public:
         Kind kind;
         QWidget* parent;
         QString filter;
+        FileDialogPurpose purpose;
     };
 
     // Scripts the next dialog: the user chooses `path`, or cancels.
     void answer(const QString& path) { answers.push_back(path); }
     void cancel() { answers.push_back(QString()); }
 
-    std::optional<QString> showOpen(QWidget* parent, const QString& filter) override
+    std::optional<QString> showOpen(QWidget* parent, const QString& filter,
+                                    const FileDialogPurpose& purpose) override
     {
-        return next(Kind::Open, parent, filter);
+        return next({Kind::Open, parent, filter, purpose});
     }
-    std::optional<QString> showSave(QWidget* parent, const QString& filter) override
+    std::optional<QString> showSave(QWidget* parent, const QString& filter,
+                                    const FileDialogPurpose& purpose) override
     {
-        return next(Kind::Save, parent, filter);
+        return next({Kind::Save, parent, filter, purpose});
     }
 
     // A null path is a cancel; a dialog with no answer left is cancelled too.
@@ -43,9 +46,9 @@ public:
     QList<Call> calls;
 
 private:
-    std::optional<QString> next(Kind kind, QWidget* parent, const QString& filter)
+    std::optional<QString> next(const Call& call)
     {
-        calls.append({kind, parent, filter});
+        calls.append(call);
         if (answers.empty())
             return std::nullopt;
         const QString path = answers.front();

@@ -13,14 +13,25 @@ namespace orvane {
 
 class MusicDevice;
 
+// What a file dialog is for, which decides the folder it starts in.
+enum class FileDialogUse { LoadMaze, SaveMaze, ChooseMusic };
+
+struct FileDialogPurpose {
+    FileDialogUse use;
+    // ChooseMusic: the music file the maze names, as the player finds it.
+    QString currentFile = {};
+};
+
 // The common dialog's file use. The filter is "description|pattern", as in
 // "迷路ファイル(*.mdt)|*.mdt". Returns the chosen full path, or nothing when
 // the user cancelled.
 class FileDialogService {
 public:
     virtual ~FileDialogService() = default;
-    virtual std::optional<QString> showOpen(QWidget* parent, const QString& filter) = 0;
-    virtual std::optional<QString> showSave(QWidget* parent, const QString& filter) = 0;
+    virtual std::optional<QString> showOpen(QWidget* parent, const QString& filter,
+                                            const FileDialogPurpose& purpose) = 0;
+    virtual std::optional<QString> showSave(QWidget* parent, const QString& filter,
+                                            const FileDialogPurpose& purpose) = 0;
 };
 
 // A modal message box with an OK button only; the text is shown as plain text.

@@ -2,7 +2,6 @@
 
 #include "FileFilter.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace orvane {
@@ -22,19 +21,20 @@ qsizetype chosenFilter(const QList<FileFilter>& filters, const QStringList& name
 
 } // namespace
 
-QtFileDialogService::QtFileDialogService() : directory_(QDir::homePath()) {}
-
-std::optional<QString> QtFileDialogService::showOpen(QWidget* parent, const QString& filter)
+std::optional<QString> QtFileDialogService::showOpen(QWidget* parent, const QString& filter,
+                                                     const FileDialogPurpose& purpose)
 {
-    return run(parent, filter, QFileDialog::AcceptOpen);
+    return run(parent, filter, purpose, QFileDialog::AcceptOpen);
 }
 
-std::optional<QString> QtFileDialogService::showSave(QWidget* parent, const QString& filter)
+std::optional<QString> QtFileDialogService::showSave(QWidget* parent, const QString& filter,
+                                                     const FileDialogPurpose& purpose)
 {
-    return run(parent, filter, QFileDialog::AcceptSave);
+    return run(parent, filter, purpose, QFileDialog::AcceptSave);
 }
 
 std::optional<QString> QtFileDialogService::run(QWidget* parent, const QString& filter,
+                                                const FileDialogPurpose& purpose,
                                                 QFileDialog::AcceptMode mode)
 {
     const QList<FileFilter> filters = parseFileFilter(filter);
@@ -61,17 +61,16 @@ std::optional<QString> QtFileDialogService::run(QWidget* parent, const QString& 
                                  dialog.setDefaultSuffix(defaultSuffix(filters[index]));
                          });
     }
-    if (QFileInfo(directory_).isDir())
-        dialog.setDirectory(directory_);
+    dialog.setDirectory(folders_.startFolder(purpose));
 
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty())
         return std::nullopt;
-    const QFileInfo chosen(files.first());
-    directory_ = chosen.absolutePath();
-    return chosen.absoluteFilePath();
+    const QString chosen = QFileInfo(files.first()).absoluteFilePath();
+    folders_.chosen(purpose, chosen);
+    return chosen;
 }
 
 } // namespace orvane

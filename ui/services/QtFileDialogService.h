@@ -1,28 +1,28 @@
 #pragma once
 
+#include "DialogFolders.h"
 #include "PlatformServices.h"
 
 #include <QFileDialog>
 
 namespace orvane {
 
-// Open and save dialogs on QFileDialog. Each dialog starts in the folder of
-// the last chosen file (the user's home folder at first).
+// Open and save dialogs on QFileDialog, each starting in the folder `folders`
+// gives for its purpose, which also remembers the user's choices.
 class QtFileDialogService : public FileDialogService {
 public:
-    QtFileDialogService();
+    explicit QtFileDialogService(DialogFolders& folders) : folders_(folders) {}
 
-    std::optional<QString> showOpen(QWidget* parent, const QString& filter) override;
-    std::optional<QString> showSave(QWidget* parent, const QString& filter) override;
-
-    QString directory() const { return directory_; }
-    void setDirectory(const QString& directory) { directory_ = directory; }
+    std::optional<QString> showOpen(QWidget* parent, const QString& filter,
+                                    const FileDialogPurpose& purpose) override;
+    std::optional<QString> showSave(QWidget* parent, const QString& filter,
+                                    const FileDialogPurpose& purpose) override;
 
 private:
     std::optional<QString> run(QWidget* parent, const QString& filter,
-                               QFileDialog::AcceptMode mode);
+                               const FileDialogPurpose& purpose, QFileDialog::AcceptMode mode);
 
-    QString directory_;
+    DialogFolders& folders_;
 };
 
 } // namespace orvane

@@ -1,21 +1,30 @@
 #pragma once
 
+#include "DialogFolders.h"
 #include "PlatformServices.h"
 #include "QtBeepService.h"
 #include "QtFileDialogService.h"
 #include "QtHelpService.h"
 #include "QtMessageBoxService.h"
 
+#include <QSettings>
+#include <QStandardPaths>
+
 namespace orvane {
 
 // The program's platform services: Qt's dialogs, bell and the help viewer
 // (its document in the given language), with the music devices of the given
-// factory. Create it after QApplication
-// and keep it for as long as the windows it serves.
+// factory. The file dialogs remember their folders in the program's settings,
+// an INI file in the user's configuration folder. Create it after
+// QApplication and keep it for as long as the windows it serves.
 class RealPlatformServices {
 public:
     RealPlatformServices(MusicDeviceFactory& music, UiLanguage language)
-        : help_(messageBox_, language), services_{fileDialog_, messageBox_, beep_, help_, music}
+        : settings_(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+                        QStringLiteral("/orvane.conf"),
+                    QSettings::IniFormat),
+          folders_(settings_, DialogPlaces::standard()), fileDialog_(folders_),
+          help_(messageBox_, language), services_{fileDialog_, messageBox_, beep_, help_, music}
     {
     }
     RealPlatformServices(const RealPlatformServices&) = delete;
@@ -24,6 +33,8 @@ public:
     PlatformServices& services() { return services_; }
 
 private:
+    QSettings settings_;
+    DialogFolders folders_;
     QtFileDialogService fileDialog_;
     QtMessageBoxService messageBox_;
     QtBeepService beep_;
