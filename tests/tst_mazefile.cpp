@@ -1,3 +1,4 @@
+#include "FileCalls.h"
 #include "MazeCodec.h"
 #include "MazeFile.h"
 #include "MusicFileLookup.h"
@@ -9,11 +10,14 @@
 #include <QTest>
 
 #include <csignal>
+#include <functional>
+#include <grp.h>
 #include <linux/capability.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace orvane;
@@ -59,6 +63,59 @@ private:
     bool dropped_ = false;
 };
 
+// Everything in a folder, temporary files too.
+QStringList filesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+}
+
+// The calls of a save with one of them failing from its failAt-th use on,
+// once or for good. Writes go 16 bytes at a time, so that a failing write
+// leaves a file half new.
+enum class Call { None, Write, Sync };
+struct Fault {
+    Call call = Call::None;
+    int failAt = 0;
+    bool forGood = false;
+    int error = 0;
+    int uses = 0;
+
+    bool strikes(Call c)
+    {
+        if (c != call)
+            return false;
+        ++uses;
+        const bool hit = forGood ? uses >= failAt : uses == failAt;
+        errno = hit ? error : 0;
+        return hit;
+    }
+};
+Fault fault;
+
+const FileCalls FaultyCalls{
+    [](int fd, const void* data, size_t size, off_t offset) -> ssize_t {
+        constexpr size_t Piece = 16;
+        return fault.strikes(Call::Write) ? -1 : ::pwrite(fd, data, std::min(size, Piece), offset);
+    },
+    ::ftruncate,
+    [](int fd) { return fault.strikes(Call::Sync) ? -1 : ::fsync(fd); },
+};
+
+// Runs save as a normal user (uid and primary group user) who is also in the
+// group `group`, in a child process; true when it returned true.
+bool asUser(uid_t user, gid_t group, const std::function<bool()>& save)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        const gid_t groups[] = {group};
+        const bool dropped = setgroups(1, groups) == 0 && setgid(user) == 0 && setuid(user) == 0;
+        _exit(dropped && save() ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
+
 // The abc maze's file with one patch applied at a byte offset.
 QByteArray patched(qsizetype offset, const QByteArray& bytes)
 {
@@ -69,6 +126,8 @@ QByteArray patched(qsizetype offset, const QByteArray& bytes)
 
 } // namespace
 
+Q_DECLARE_METATYPE(Call)
+
 class TestMazeFile : public QObject {
     Q_OBJECT
 
@@ -77,6 +136,10 @@ private slots:
     {
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
+        // Recovery copies go to the data folder's "recovered".
+        dataHome = std::make_unique<QTemporaryDir>();
+        QVERIFY(dataHome->isValid());
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome->path()));
     }
 
     void workedExample();
@@ -98,11 +161,15 @@ private slots:
     void writeFailsWithoutFolder_data();
     void writeFailsWithoutFolder();
     void writeFailureKeepsOldFile();
-    void saveInReadOnlyFolder_data();
-    void saveInReadOnlyFolder();
+    void inPlaceOnlyWhenFolderRefuses_data();
+    void inPlaceOnlyWhenFolderRefuses();
     void fullDiskKeepsOldFile_data();
     void fullDiskKeepsOldFile();
-    void keepsMode();
+    void failuresNeverLoseTheOldFile_data();
+    void failuresNeverLoseTheOldFile();
+    void keepsOwnerGroupAndMode_data();
+    void keepsOwnerGroupAndMode();
+    void savesThroughSymbolicLink();
     void refusesLongText_data();
     void refusesLongText();
     void musicFileLookup_data();
@@ -110,7 +177,9 @@ private slots:
 
 private:
     QString path(const QString& name) const { return dir->filePath(name); }
-    std::unique_ptr<QTemporaryDir> dir; // fresh for every test
+    QString recovered() const { return dataHome->filePath("recovered"); }
+    std::unique_ptr<QTemporaryDir> dir;      // fresh for every test
+    std::unique_ptr<QTemporaryDir> dataHome; // XDG_DATA_HOME
 };
 
 void TestMazeFile::workedExample()
@@ -337,28 +406,43 @@ void TestMazeFile::writeFailureKeepsOldFile()
 
     QCOMPARE(r.error.problem.kind, Kind::WriteFailed);
     QCOMPARE(readBytes(path("m.mdt")), old);
-    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"m.mdt"}); // no temp left
+    QCOMPARE(filesIn(dir->path()), QStringList{"m.mdt"}); // no temp left
 }
 
-void TestMazeFile::saveInReadOnlyFolder_data()
+void TestMazeFile::inPlaceOnlyWhenFolderRefuses_data()
 {
+    QTest::addColumn<bool>("folderWritable");
     QTest::addColumn<bool>("fileWritable");
-    QTest::newRow("writable file: replaced in place") << true;
-    QTest::newRow("read-only file: refused") << false;
+    QTest::addColumn<int>("nameLength");
+    QTest::addColumn<Kind>("reason");
+    QTest::addColumn<int>("systemError");
+    QTest::newRow("read-only folder, writable file: replaced in place")
+        << false << true << 5 << Kind::None << 0;
+    QTest::newRow("read-only folder, read-only file: refused")
+        << false << false << 5 << Kind::CreateFailed << EACCES;
+    // NAME_MAX is 255: the name fits, the temporary file's does not.
+    QTest::newRow("no temporary file for so long a name: refused")
+        << true << true << 255 << Kind::CreateFailed << ENAMETOOLONG;
 }
 
-void TestMazeFile::saveInReadOnlyFolder()
+void TestMazeFile::inPlaceOnlyWhenFolderRefuses()
 {
+    QFETCH(bool, folderWritable);
     QFETCH(bool, fileWritable);
+    QFETCH(int, nameLength);
+    QFETCH(Kind, reason);
+    QFETCH(int, systemError);
     MazeData longer = abcMaze();
     longer.header.Title = QByteArray(500, 't');
     const QByteArray old = encoded(longer);
-    const QString file = path("m.mdt");
+    const QString name = QString(nameLength - 4, u'm') + ".mdt";
+    const QString file = path(name);
     writeBytes(file, old);
     QFile::setPermissions(file,
                           fileWritable ? QFile::ReadOwner | QFile::WriteOwner : QFile::ReadOwner);
     const QFile::Permissions folderWas = QFile::permissions(dir->path());
-    QFile::setPermissions(dir->path(), QFile::ReadOwner | QFile::ExeOwner);
+    if (!folderWritable)
+        QFile::setPermissions(dir->path(), QFile::ReadOwner | QFile::ExeOwner);
 
     const MazeData m = abcMaze();
     MazeFile::WriteResult r;
@@ -368,11 +452,11 @@ void TestMazeFile::saveInReadOnlyFolder()
     }
     QFile::setPermissions(dir->path(), folderWas);
 
-    QCOMPARE(r.ok(), fileWritable);
-    QCOMPARE(readBytes(file), fileWritable ? encoded(m) : old);
-    if (!fileWritable)
-        QCOMPARE(r.error.problem.kind, Kind::CreateFailed);
-    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"m.mdt"});
+    QCOMPARE(r.error.problem.kind, reason);
+    QCOMPARE(r.error.problem.systemError, systemError);
+    QCOMPARE(readBytes(file), r.ok() ? encoded(m) : old);
+    QCOMPARE(filesIn(dir->path()), QStringList{name});
+    QCOMPARE(filesIn(recovered()), QStringList()); // the copy goes with a save's end
 }
 
 void TestMazeFile::fullDiskKeepsOldFile_data()
@@ -411,20 +495,134 @@ void TestMazeFile::fullDiskKeepsOldFile()
     QCOMPARE(r.error.problem.kind, Kind::WriteFailed);
     QCOMPARE(r.error.problem.systemError, ENOSPC);
     QCOMPARE(readBytes(file), old);
-    QCOMPARE(QDir(disk).entryList(QDir::Files).size(), 2); // no temporary file left
+    QCOMPARE(filesIn(disk).size(), 2); // no temporary file left
 }
 
-void TestMazeFile::keepsMode()
+void TestMazeFile::failuresNeverLoseTheOldFile_data()
 {
+    QTest::addColumn<bool>("inPlace"); // the folder takes no new file
+    QTest::addColumn<Call>("call");
+    QTest::addColumn<int>("failAt");
+    QTest::addColumn<bool>("forGood");
+    QTest::addColumn<bool>("copyFolderBlocked");
+    QTest::addColumn<Kind>("reason");
+    QTest::addColumn<QString>("fileHolds"); // "old", "new", "" not known
+    const auto row = [](const char* name, bool inPlace, Call call, int failAt, bool forGood,
+                        bool blocked, Kind reason, const char* holds) {
+        QTest::newRow(name) << inPlace << call << failAt << forGood << blocked << reason
+                            << QString(holds);
+    };
+    row("atomic: the new file's sync fails", false, Call::Sync, 1, false, false, Kind::WriteFailed,
+        "old");
+    row("atomic: the folder's sync fails", false, Call::Sync, 2, false, false, Kind::WriteFailed,
+        "new");
+    row("in place: a write fails once", true, Call::Write, 3, false, false, Kind::WriteFailed,
+        "old");
+    row("in place: the sync fails once", true, Call::Sync, 1, false, false, Kind::WriteFailed,
+        "old");
+    row("in place: writes fail for good", true, Call::Write, 3, true, false, Kind::MayBeDamaged,
+        "");
+    row("in place: no copy of the old bytes", true, Call::None, 0, false, true,
+        Kind::RecoveryCopyFailed, "old");
+}
+
+void TestMazeFile::failuresNeverLoseTheOldFile()
+{
+    QFETCH(bool, inPlace);
+    QFETCH(Call, call);
+    QFETCH(int, failAt);
+    QFETCH(bool, forGood);
+    QFETCH(bool, copyFolderBlocked);
+    QFETCH(Kind, reason);
+    QFETCH(QString, fileHolds);
+    MazeData longer = abcMaze();
+    longer.header.Title = QByteArray(500, 't');
+    const QByteArray old = encoded(longer);
+    const QByteArray bytes = encoded(abcMaze());
     const QString file = path("m.mdt");
+    writeBytes(file, old);
+    if (copyFolderBlocked)
+        writeBytes(recovered(), "a file where the folder would go");
+    const QFile::Permissions folderWas = QFile::permissions(dir->path());
+    if (inPlace)
+        QFile::setPermissions(dir->path(), QFile::ReadOwner | QFile::ExeOwner);
+
+    fault = {call, failAt, forGood, EIO};
+    MazeFileProblem p;
+    {
+        PermissionsBind bind;
+        p = replaceFileContents(file, bytes, FaultyCalls);
+    }
+    QFile::setPermissions(dir->path(), folderWas);
+
+    QCOMPARE(p.kind, reason);
+    QCOMPARE(p.systemError, copyFolderBlocked ? ENOTDIR : EIO);
+    if (!fileHolds.isEmpty())
+        QCOMPARE(readBytes(file), fileHolds == "old" ? old : bytes);
+    QCOMPARE(filesIn(dir->path()), QStringList{"m.mdt"});
+    if (copyFolderBlocked) {
+        QCOMPARE(p.detail, recovered());
+    } else if (reason == Kind::MayBeDamaged) {
+        // The one copy of the old bytes is named in the problem.
+        const QStringList copies = filesIn(recovered());
+        QCOMPARE(copies.size(), 1);
+        QVERIFY2(copies[0].startsWith("m-") && copies[0].endsWith(".mdt"), qPrintable(copies[0]));
+        QCOMPARE(p.detail, recovered() + '/' + copies[0]);
+        QCOMPARE(readBytes(p.detail), old);
+    } else {
+        QCOMPARE(filesIn(recovered()), QStringList());
+    }
+}
+
+void TestMazeFile::keepsOwnerGroupAndMode_data()
+{
+    QTest::addColumn<bool>("byUser"); // saved by a normal user, else by root
+    QTest::addColumn<uint>("owner");  // the old file's
+    QTest::addColumn<uint>("mode");
+    QTest::addColumn<uint>("newOwner");
+    constexpr uint User = 4321;  // in the group Group, its own group User
+    constexpr uint Other = 4323; // another user
+    QTest::newRow("by root: owner, group and a read-only mode") << false << Other << 0444u << Other;
+    QTest::newRow("by a member of the group: group and mode, the file becomes theirs")
+        << true << Other << 0664u << User;
+}
+
+void TestMazeFile::keepsOwnerGroupAndMode()
+{
+    QFETCH(bool, byUser);
+    QFETCH(uint, owner);
+    QFETCH(uint, mode);
+    QFETCH(uint, newOwner);
+    constexpr uid_t User = 4321;
+    constexpr gid_t Group = 4322;
+    if (geteuid() != 0)
+        QSKIP("needs root to give files other owners and to act as another user");
+    const QString file = path("m.mdt");
+    const QByteArray name = QFile::encodeName(file);
     writeBytes(file, "old");
-    QCOMPARE(::chmod(QFile::encodeName(file).constData(), 0444), 0);
+    QCOMPARE(::chown(name.constData(), owner, Group), 0);
+    QCOMPARE(::chmod(name.constData(), mode), 0);
+    QCOMPARE(::chown(QFile::encodeName(dir->path()).constData(), User, User), 0);
+
     const MazeData m = abcMaze();
-    QVERIFY(MazeFile::write(file, m.header, m.grid).ok());
+    const auto save = [&] { return MazeFile::write(file, m.header, m.grid).ok(); };
+    QVERIFY(byUser ? asUser(User, Group, save) : save());
     QCOMPARE(readBytes(file), encoded(m));
     struct stat st {};
-    QCOMPARE(::stat(QFile::encodeName(file).constData(), &st), 0);
-    QCOMPARE(st.st_mode & 07777, 0444u);
+    QCOMPARE(::stat(name.constData(), &st), 0);
+    QCOMPARE(uint(st.st_uid), newOwner);
+    QCOMPARE(st.st_gid, Group);
+    QCOMPARE(st.st_mode & 07777, mode);
+}
+
+void TestMazeFile::savesThroughSymbolicLink()
+{
+    writeBytes(path("maze.mdt"), "old");
+    QVERIFY(QFile::link("maze.mdt", path("link.mdt")));
+    const MazeData m = abcMaze();
+    QVERIFY(MazeFile::write(path("link.mdt"), m.header, m.grid).ok());
+    QVERIFY(QFileInfo(path("link.mdt")).isSymLink());
+    QCOMPARE(readBytes(path("maze.mdt")), encoded(m));
 }
 
 void TestMazeFile::refusesLongText_data()
