@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QTest>
 
 #include <cerrno>
@@ -35,9 +36,13 @@ private slots:
     // A new icon per title-bar paint filled the pixmap cache.
     void titleBarIconsMadeOnce()
     {
+        // As a child window's title bar asks: with its palette, for a glyph
+        // in the button text's colour.
+        QStyleOptionTitleBar option;
+        option.palette = QApplication::palette();
         const QStyle* style = QApplication::style();
-        QCOMPARE(style->standardIcon(QStyle::SP_TitleBarCloseButton).cacheKey(),
-                 style->standardIcon(QStyle::SP_TitleBarCloseButton).cacheKey());
+        QCOMPARE(style->standardIcon(QStyle::SP_TitleBarCloseButton, &option).cacheKey(),
+                 style->standardIcon(QStyle::SP_TitleBarCloseButton, &option).cacheKey());
     }
 };
 
@@ -113,24 +118,32 @@ void TestUiKit::fileMessages_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("first");
     QTest::addColumn<int>("systemError");
+    QTest::addColumn<QString>("detail");
     QTest::addColumn<bool>("english");
     QTest::addColumn<QString>("expected");
     const int read = int(MazeFileError::Operation::Read);
     const int write = int(MazeFileError::Operation::Write);
     QTest::newRow("missing")
-        << read << int(Kind::NotFound) << 0 << 0 << false
+        << read << int(Kind::NotFound) << 0 << 0 << QString() << false
         << "迷路ファイル「/m/a.mdt」を読み込めません。\nファイルが見つかりません。";
     QTest::newRow("write failed")
-        << write << int(Kind::WriteFailed) << 0 << ENOSPC << false
+        << write << int(Kind::WriteFailed) << 0 << ENOSPC << QString() << false
         << "迷路ファイル「/m/a.mdt」を保存できません。\n書き込みに失敗しま"
            "した (ディスクの空き領域が足りません)。";
     QTest::newRow("missing, English")
-        << read << int(Kind::NotFound) << 0 << 0 << true
+        << read << int(Kind::NotFound) << 0 << 0 << QString() << true
         << "The maze file \"/m/a.mdt\" cannot be loaded.\nThe file does not exist.";
     QTest::newRow("write failed, English")
-        << write << int(Kind::WriteFailed) << 0 << ENOSPC << true
+        << write << int(Kind::WriteFailed) << 0 << ENOSPC << QString() << true
         << "The maze file \"/m/a.mdt\" cannot be saved.\nWriting failed (not enough free space "
            "on the disk).";
+    QTest::newRow("may be damaged, English")
+        << write << int(Kind::MayBeDamaged) << 0 << EIO << QStringLiteral("/d/recovered/a-1.mdt")
+        << true
+        << "The maze file \"/m/a.mdt\" cannot be saved.\nWriting failed (an input/output error "
+           "occurred) and "
+           "the old contents could not be put back. \"/m/a.mdt\" may be damaged. A copy of its "
+           "old contents is kept in \"/d/recovered/a-1.mdt\".";
 }
 
 void TestUiKit::fileMessages()
@@ -139,6 +152,7 @@ void TestUiKit::fileMessages()
     QFETCH(int, kind);
     QFETCH(int, first);
     QFETCH(int, systemError);
+    QFETCH(QString, detail);
     QFETCH(bool, english);
     QFETCH(QString, expected);
     const Translations translations(english ? UiLanguage::English : UiLanguage::Japanese);
@@ -148,6 +162,7 @@ void TestUiKit::fileMessages()
     error.problem.kind = MazeFileProblem::Kind(kind);
     error.problem.first = first;
     error.problem.systemError = systemError;
+    error.problem.detail = detail;
     QCOMPARE(mazeFileMessage(error), expected);
 }
 
