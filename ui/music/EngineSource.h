@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <functional>
-#include <future>
 #include <memory>
 
 namespace orvane {
@@ -18,7 +17,10 @@ public:
 
     explicit EngineSource(Maker maker);
     explicit EngineSource(std::shared_ptr<FluidEngine> ready);
-    ~EngineSource(); // waits for a load that is under way
+    // Waits for a load under way at most FluidEngine::RenderWaitLimit: a
+    // load that takes longer (stuck on a sound server that never answers) is
+    // left behind, with the engine it may still make.
+    ~EngineSource();
     EngineSource(const EngineSource&) = delete;
     EngineSource& operator=(const EngineSource&) = delete;
 
@@ -29,8 +31,10 @@ public:
     std::shared_ptr<FluidEngine> get(std::chrono::milliseconds wait);
 
 private:
+    struct Load;
+
     Maker maker_;
-    std::shared_future<std::shared_ptr<FluidEngine>> engine_;
+    std::shared_ptr<Load> load_; // shared with the loading thread
 };
 
 } // namespace orvane
