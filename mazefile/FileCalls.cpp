@@ -47,6 +47,8 @@ int writeAll(const FileCalls& calls, int fd, QByteArrayView data, off_t offset)
             continue;
         if (n < 0)
             return errno;
+        if (n == 0)
+            return EIO; // no progress: never loop on it
         at += n;
         left -= n;
         offset += n;
