@@ -36,8 +36,7 @@ private slots:
     // A new icon per title-bar paint filled the pixmap cache.
     void titleBarIconsMadeOnce()
     {
-        // As a child window's title bar asks: with its palette, for a glyph
-        // in the button text's colour.
+        // As a title bar asks: with a palette, for a glyph in its text colour.
         QStyleOptionTitleBar option;
         option.palette = QApplication::palette();
         const QStyle* style = QApplication::style();
@@ -118,32 +117,29 @@ void TestUiKit::fileMessages_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("first");
     QTest::addColumn<int>("systemError");
-    QTest::addColumn<QString>("detail");
     QTest::addColumn<bool>("english");
     QTest::addColumn<QString>("expected");
     const int read = int(MazeFileError::Operation::Read);
     const int write = int(MazeFileError::Operation::Write);
     QTest::newRow("missing")
-        << read << int(Kind::NotFound) << 0 << 0 << QString() << false
+        << read << int(Kind::NotFound) << 0 << 0 << false
         << "迷路ファイル「/m/a.mdt」を読み込めません。\nファイルが見つかりません。";
     QTest::newRow("write failed")
-        << write << int(Kind::WriteFailed) << 0 << ENOSPC << QString() << false
+        << write << int(Kind::WriteFailed) << 0 << ENOSPC << false
         << "迷路ファイル「/m/a.mdt」を保存できません。\n書き込みに失敗しま"
            "した (ディスクの空き領域が足りません)。";
     QTest::newRow("missing, English")
-        << read << int(Kind::NotFound) << 0 << 0 << QString() << true
+        << read << int(Kind::NotFound) << 0 << 0 << true
         << "The maze file \"/m/a.mdt\" cannot be loaded.\nThe file does not exist.";
     QTest::newRow("write failed, English")
-        << write << int(Kind::WriteFailed) << 0 << ENOSPC << QString() << true
+        << write << int(Kind::WriteFailed) << 0 << ENOSPC << true
         << "The maze file \"/m/a.mdt\" cannot be saved.\nWriting failed (not enough free space "
            "on the disk).";
     QTest::newRow("may be damaged, English")
-        << write << int(Kind::MayBeDamaged) << 0 << EIO << QStringLiteral("/d/recovered/a-1.mdt")
-        << true
+        << write << int(Kind::MayBeDamaged) << 0 << EIO << true
         << "The maze file \"/m/a.mdt\" cannot be saved.\nWriting failed (an input/output error "
-           "occurred) and "
-           "the old contents could not be put back. \"/m/a.mdt\" may be damaged. A copy of its "
-           "old contents is kept in \"/d/recovered/a-1.mdt\".";
+           "occurred) and the old contents could not be put back. \"/m/a.mdt\" may be damaged. "
+           "A copy of its old contents is kept in \"/d/recovered/a-1.mdt\".";
 }
 
 void TestUiKit::fileMessages()
@@ -152,7 +148,6 @@ void TestUiKit::fileMessages()
     QFETCH(int, kind);
     QFETCH(int, first);
     QFETCH(int, systemError);
-    QFETCH(QString, detail);
     QFETCH(bool, english);
     QFETCH(QString, expected);
     const Translations translations(english ? UiLanguage::English : UiLanguage::Japanese);
@@ -162,7 +157,7 @@ void TestUiKit::fileMessages()
     error.problem.kind = MazeFileProblem::Kind(kind);
     error.problem.first = first;
     error.problem.systemError = systemError;
-    error.problem.detail = detail;
+    error.problem.detail = QStringLiteral("/d/recovered/a-1.mdt"); // named by some kinds only
     QCOMPARE(mazeFileMessage(error), expected);
 }
 
