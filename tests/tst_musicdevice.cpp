@@ -592,7 +592,7 @@ void TestMusicDevice::endsWithoutWaitingForAHungLoad()
                 released.wait();
                 return std::shared_ptr<FluidEngine>();
             },
-            std::chrono::milliseconds(0));
+            std::chrono::milliseconds(0), std::chrono::milliseconds(0));
         factory.preload();
     }
     release.set_value();

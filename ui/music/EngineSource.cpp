@@ -14,7 +14,10 @@ struct EngineSource::Load {
     std::shared_ptr<FluidEngine> engine;
 };
 
-EngineSource::EngineSource(Maker maker) : maker_(std::move(maker)) {}
+EngineSource::EngineSource(Maker maker, std::chrono::milliseconds exitWait)
+    : maker_(std::move(maker)), exitWait_(exitWait)
+{
+}
 
 EngineSource::EngineSource(std::shared_ptr<FluidEngine> ready) : load_(std::make_shared<Load>())
 {
@@ -28,8 +31,7 @@ EngineSource::~EngineSource()
         return;
     std::shared_ptr<FluidEngine> engine; // goes here, on this thread, after the lock
     std::unique_lock lock(load_->mutex);
-    if (load_->finished.wait_for(lock, FluidEngine::RenderWaitLimit,
-                                 [this] { return load_->done; }))
+    if (load_->finished.wait_for(lock, exitWait_, [this] { return load_->done; }))
         engine = std::move(load_->engine);
     else
         load_->abandoned = true;

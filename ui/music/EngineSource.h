@@ -15,11 +15,14 @@ class EngineSource {
 public:
     using Maker = std::function<std::shared_ptr<FluidEngine>()>;
 
-    explicit EngineSource(Maker maker);
+    // How long the end waits for a load under way: enough for a large
+    // SoundFont on a slow disk, not for a sound server that never answers.
+    static constexpr std::chrono::milliseconds ExitWaitLimit{5000};
+
+    explicit EngineSource(Maker maker, std::chrono::milliseconds exitWait = ExitWaitLimit);
     explicit EngineSource(std::shared_ptr<FluidEngine> ready);
-    // Waits for a load under way at most FluidEngine::RenderWaitLimit: a
-    // load that takes longer (stuck on a sound server that never answers) is
-    // left behind, with the engine it may still make.
+    // Waits for a load under way at most exitWait: a load that takes longer
+    // is left behind, with the engine it may still make.
     ~EngineSource();
     EngineSource(const EngineSource&) = delete;
     EngineSource& operator=(const EngineSource&) = delete;
@@ -34,6 +37,7 @@ private:
     struct Load;
 
     Maker maker_;
+    std::chrono::milliseconds exitWait_{};
     std::shared_ptr<Load> load_; // shared with the loading thread
 };
 
