@@ -27,8 +27,6 @@ int restore(const FileCalls& calls, int fd, const QByteArray& old)
 // file and syncs; returns errno, or 0.
 int overwrite(const FileCalls& calls, int fd, QByteArrayView bytes, qsizetype oldSize)
 {
-    if (const int error = reserve(fd, bytes.size()))
-        return error;
     if (const int error = writeAll(calls, fd, bytes, 0))
         return error;
     if (oldSize > bytes.size() && calls.ftruncate(fd, off_t(bytes.size())) != 0)
@@ -56,6 +54,13 @@ MazeFileProblem rewriteInPlace(const QString& path, QByteArrayView bytes, const 
     if (copy.error)
         return systemProblem(Kind::RecoveryCopyFailed, copy.error, copy.folder);
 
+    if (const int error = reserve(file.fd(), bytes.size())) {
+        // Nothing is overwritten yet, but the file's end may have moved.
+        if (calls.ftruncate(file.fd(), off_t(old.size())) != 0)
+            return systemProblem(Kind::MayBeDamaged, error, copy.path);
+        removeRecoveryCopy(copy);
+        return systemProblem(Kind::WriteFailed, error);
+    }
     const int error = overwrite(calls, file.fd(), bytes, old.size());
     if (error && restore(calls, file.fd(), old) != 0)
         return systemProblem(Kind::MayBeDamaged, error, copy.path);

@@ -485,6 +485,7 @@ void TestMazeFile::fullDiskKeepsOldFile()
     QCOMPARE(r.error.problem.systemError, ENOSPC);
     QCOMPARE(readBytes(file), old);
     QCOMPARE(filesIn(disk).size(), 2); // no temporary file left
+    QCOMPARE(filesIn(recovered()), QStringList());
 }
 
 void TestMazeFile::failuresNeverLoseTheOldFile_data()
