@@ -1,7 +1,11 @@
 #include "FileReplace.h"
 
+#include "FileCalls.h"
+#include "InPlaceWrite.h"
+
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -12,139 +16,130 @@
 namespace orvane {
 namespace {
 
-using Step = ReplaceFailure::Step;
+using Kind = MazeFileProblem::Kind;
 
-ReplaceFailure failed(Step step, int systemError, const QString& detail = {})
-{
-    return {step, systemError, detail};
-}
+// As many links as the system follows before it gives ELOOP.
+constexpr int MaxLinkDepth = 40;
+// Made with these permission bits, less the umask, as any new file.
+constexpr mode_t NewFileMode = 0666;
+constexpr mode_t ModeBits = 07777;
+constexpr int TemporaryNameAttempts = 100;
 
-// Writes all of data at offset; returns errno, or 0.
-int writeAll(int fd, const char* data, qsizetype size, off_t offset)
+// The file path names, through its symbolic links; nothing for a loop.
+std::optional<QString> linkTarget(const QString& path)
 {
-    while (size > 0) {
-        const ssize_t n = ::pwrite(fd, data, size_t(size), offset);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        data += n;
-        size -= n;
-        offset += n;
+    QFileInfo info(path);
+    for (int depth = 0; info.isSymLink(); ++depth) {
+        if (depth == MaxLinkDepth)
+            return std::nullopt;
+        info.setFile(info.symLinkTarget());
     }
-    return 0;
+    return info.absoluteFilePath();
 }
 
-// Reads size bytes from the start of the file; returns errno, or 0.
-int readStart(int fd, QByteArray& out, qsizetype size)
+// True when errno says the folder takes no new file.
+bool folderRefusesNewFiles(int error)
 {
-    out.resize(size);
-    qsizetype done = 0;
-    while (done < size) {
-        const ssize_t n = ::pread(fd, out.data() + done, size_t(size - done), off_t(done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        if (n == 0)
-            return EIO; // the file shrank under us
-        done += n;
+    return error == EACCES || error == EPERM || error == EROFS;
+}
+
+struct Temporary {
+    FileHandle file;
+    QByteArray name;
+    int error = 0;
+};
+
+// A new file beside target, hidden, made by us alone (O_EXCL).
+Temporary createTemporary(const QString& target)
+{
+    Temporary temp;
+    const QFileInfo info(target);
+    temp.error = EEXIST;
+    for (int attempt = 0; temp.error == EEXIST && attempt < TemporaryNameAttempts; ++attempt) {
+        const QString suffix = QString::number(QRandomGenerator::global()->generate(), 36);
+        temp.name = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName() +
+                                      u'.' + suffix);
+        temp.file = FileHandle(
+            ::open(temp.name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, NewFileMode));
+        temp.error = temp.file ? 0 : errno;
     }
-    return 0;
+    return temp;
 }
 
-// Reserves the blocks of the first size bytes, so that writing them cannot
-// run out of space. Returns errno, or 0. A file system that cannot reserve
-// space still takes the write, whose own failure is then handled.
-int reserve(int fd, qsizetype size)
-{
-    if (size == 0)
-        return 0;
-    const int error = ::posix_fallocate(fd, 0, off_t(size));
-    return error == EOPNOTSUPP || error == EINVAL ? 0 : error;
-}
-
-ReplaceFailure writeInPlace(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered))
-        return failed(Step::Create, 0, file.errorString());
-    const int fd = file.handle();
-    struct stat st {};
-    if (::fstat(fd, &st) != 0)
-        return failed(Step::Create, errno);
-    if (!S_ISREG(st.st_mode))
-        return failed(Step::Create, EINVAL);
-
-    // Only the part the new bytes overwrite can be lost; the rest of a longer
-    // old file is cut off once the new bytes are all in.
-    const off_t oldSize = st.st_size;
-    QByteArray old;
-    if (const int error = readStart(fd, old, qsizetype(std::min<off_t>(oldSize, bytes.size()))))
-        return failed(Step::Write, error);
-    const auto restore = [&](int error) {
-        writeAll(fd, old.constData(), old.size(), 0);
-        if (::ftruncate(fd, oldSize) == 0)
-            ::fdatasync(fd);
-        return failed(Step::Write, error);
-    };
-
-    if (const int error = reserve(fd, bytes.size())) {
-        // A failed reservation may still have moved the end of the file.
-        if (::fstat(fd, &st) == 0 && st.st_size != oldSize && ::ftruncate(fd, oldSize) != 0)
-            return failed(Step::Write, errno);
-        return failed(Step::Write, error);
-    }
-    if (const int error = writeAll(fd, bytes.constData(), bytes.size(), 0))
-        return restore(error);
-    if (oldSize > bytes.size() && ::ftruncate(fd, off_t(bytes.size())) != 0)
-        return restore(errno);
-    if (::fdatasync(fd) != 0)
-        return restore(errno);
-    return {};
-}
-
-// Gives the new file the old one's owner and permission bits. Only a
-// privileged user can keep the owner; others keep the group if they are in it.
-void keepOwnerAndMode(int fd, const struct stat& old)
+// Gives the new file the old one's owner and permission bits; returns errno,
+// or 0. Only a privileged user can keep the owner; others keep the group if
+// they are in it, and the new file is theirs otherwise: that is no failure.
+int keepOwnerAndMode(int fd, const struct stat& old)
 {
     // Before the mode: a change of owner may clear the set-id bits.
-    if (::fchown(fd, old.st_uid, old.st_gid) != 0 && ::fchown(fd, ::geteuid(), old.st_gid) != 0) {
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0 && ::fchown(fd, uid_t(-1), old.st_gid) != 0) {
         // Neither the owner nor the group could be kept: the new file is ours.
     }
-    ::fchmod(fd, old.st_mode & 07777);
+    return ::fchmod(fd, old.st_mode & ModeBits) == 0 ? 0 : errno;
+}
+
+MazeFileProblem writeAndRename(Temporary& temp, const QString& target, QByteArrayView bytes,
+                               const std::optional<struct stat>& old, const FileCalls& calls)
+{
+    const int fd = temp.file.fd();
+    int error = old ? keepOwnerAndMode(fd, *old) : 0;
+    if (!error)
+        error = reserve(fd, bytes.size());
+    if (!error)
+        error = writeAll(calls, fd, bytes, 0);
+    if (!error)
+        error = syncFile(calls, fd);
+    if (!error)
+        error = temp.file.close();
+    const QByteArray targetName = QFile::encodeName(target);
+    if (!error && ::rename(temp.name.constData(), targetName.constData()) != 0)
+        error = errno;
+    if (error) {
+        ::unlink(temp.name.constData());
+        return systemProblem(Kind::WriteFailed, error);
+    }
+    // The new file is in place; unless the folder is synced too, a power cut
+    // may still bring the old one back.
+    if (const int syncError = syncFolder(calls, QFile::encodeName(QFileInfo(target).path())))
+        return systemProblem(Kind::WriteFailed, syncError);
+    return {};
 }
 
 } // namespace
 
-ReplaceFailure replaceFileContents(const QString& path, const QByteArray& bytes)
+MazeFileProblem replaceFileContents(const QString& path, QByteArrayView bytes,
+                                    const FileCalls& calls)
 {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat st {};
-    std::optional<struct stat> old;
-    if (::stat(name.constData(), &st) == 0)
-        old = st;
+    const std::optional<QString> target = linkTarget(path);
+    if (!target)
+        return systemProblem(Kind::CreateFailed, ELOOP);
+    const QString folder = QFileInfo(*target).path();
+    if (!QFileInfo(folder).isDir())
+        return systemProblem(Kind::NoFolder, 0, folder);
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        // The folder takes no new file: an existing one is rewritten in place.
-        if (old)
-            return writeInPlace(path, bytes);
-        return failed(Step::Create, 0, file.errorString());
+    std::optional<struct stat> old;
+    if (struct stat st{}; ::stat(QFile::encodeName(*target).constData(), &st) == 0) {
+        if (S_ISDIR(st.st_mode))
+            return systemProblem(Kind::TargetIsFolder, 0);
+        if (!S_ISREG(st.st_mode))
+            return systemProblem(Kind::NotRegularFile, 0);
+        old = st;
+    } else if (errno != ENOENT) {
+        return systemProblem(Kind::CreateFailed, errno);
     }
-    const int fd = int(file.handle());
-    if (old)
-        keepOwnerAndMode(fd, *old);
-    int error = reserve(fd, bytes.size());
-    if (!error)
-        error = writeAll(fd, bytes.constData(), bytes.size(), 0);
-    if (error) {
-        file.cancelWriting();
-        return failed(Step::Write, error);
+
+    Temporary temp = createTemporary(*target);
+    if (temp.error) {
+        if (old && folderRefusesNewFiles(temp.error))
+            return rewriteInPlace(*target, bytes, calls);
+        return systemProblem(Kind::CreateFailed, temp.error);
     }
-    if (!file.commit())
-        return failed(Step::Write, 0, file.errorString());
-    return {};
+    return writeAndRename(temp, *target, bytes, old, calls);
+}
+
+MazeFileProblem replaceFileContents(const QString& path, QByteArrayView bytes)
+{
+    return replaceFileContents(path, bytes, FileCalls::system());
 }
 
 } // namespace orvane

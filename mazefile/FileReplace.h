@@ -1,31 +1,29 @@
 #pragma once
 
-#include <QByteArray>
+#include "MazeFileError.h"
+
+#include <QByteArrayView>
 #include <QString>
 
 namespace orvane {
 
-// How replacing a file's contents failed.
-struct ReplaceFailure {
-    enum class Step {
-        None,
-        Create, // no new file could be made, nor the old one opened for writing
-        Write,  // writing, reserving space or committing failed
-    };
-    Step step = Step::None;
-    int systemError = 0; // errno of the failing call, 0 when the system gave none
-    QString detail;      // Qt's wording, when it gave no errno
-
-    explicit operator bool() const { return step != Step::None; }
-};
-
-// Replaces the contents of the file at path with bytes, or creates it.
-// Atomic where the folder lets a new file be made beside it: the old file
-// stays whole until the new one is complete. Where it does not, an existing
-// file is rewritten in place: the whole size is reserved first, and the old
-// bytes are put back if a write still fails. The space is reserved before the
-// first byte is written either way, so a full disk refuses the save at once.
-// The file keeps its permission bits (and, where allowed, its owner).
-ReplaceFailure replaceFileContents(const QString& path, const QByteArray& bytes);
+// Replaces the contents of the file at path with bytes, or creates it: the
+// one way the program and its tools write a whole file. Refused with nothing
+// changed: a missing folder (NoFolder), a folder (TargetIsFolder) or anything
+// but a regular file (NotRegularFile) in the file's place.
+//
+// Atomic: a temporary file beside the file is written, synced and renamed
+// over it, and the folder synced, so the old file stays whole until the new
+// one is complete and a finished save survives a power cut. Saving through a
+// symbolic link replaces the file it points to and keeps the link. The new
+// file keeps the old one's permission bits and, where allowed, its owner (a
+// normal user keeps the group if a member of it).
+//
+// Only where the folder refuses a new file (EACCES, EPERM, EROFS) is an
+// existing file rewritten in place, keeping a recovery copy of its old
+// contents while it is (InPlaceWrite.h); every other failure to make the
+// temporary file is reported with the system's reason (CreateFailed).
+// A failed save reports why; a save reported done is on the disk.
+MazeFileProblem replaceFileContents(const QString& path, QByteArrayView bytes);
 
 } // namespace orvane

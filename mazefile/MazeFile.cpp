@@ -91,27 +91,8 @@ WriteResult write(const QString& path, const MazeHeader& header, const MazeGrid&
         result.error = writeError(path, std::move(encoded.problem));
         return result;
     }
-    const QFileInfo info(path);
-    const QFileInfo folder(info.absolutePath());
-    if (!folder.isDir()) {
-        result.error = writeError(path, problem(Kind::NoFolder, folder.filePath()));
-        return result;
-    }
-    if (info.isDir()) {
-        result.error = writeError(path, problem(Kind::TargetIsFolder));
-        return result;
-    }
-    if (info.exists() && !info.isFile()) {
-        result.error = writeError(path, problem(Kind::NotRegularFile));
-        return result;
-    }
-    if (const ReplaceFailure failure = replaceFileContents(path, encoded.bytes)) {
-        MazeFileProblem p = problem(
-            failure.step == ReplaceFailure::Step::Create ? Kind::CreateFailed : Kind::WriteFailed,
-            failure.detail);
-        p.systemError = failure.systemError;
+    if (MazeFileProblem p = replaceFileContents(path, encoded.bytes))
         result.error = writeError(path, std::move(p));
-    }
     return result;
 }
 

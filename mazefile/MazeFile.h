@@ -30,7 +30,9 @@ struct WriteResult {
 };
 
 // Writes header and grid, replacing the file whole (replaceFileContents):
-// on failure an existing file stays as it was, and keeps its mode either way.
+// on failure an existing file stays as it was (or, where that could not be
+// made sure of, MayBeDamaged names the copy of its old contents), and keeps
+// its owner and mode either way.
 WriteResult write(const QString& path, const MazeHeader& header, const MazeGrid& grid);
 
 // Puts a maze that was read into the model: the header and the whole grid.

@@ -27,6 +27,12 @@ struct MazeFileProblem {
         TargetIsFolder, // a folder has the file's name
         CreateFailed,   // systemError or detail: the system's reason
         WriteFailed,    // systemError or detail: the system's reason
+        // Rewriting in place: detail: the recovery folder; systemError: why
+        // the copy of the old contents could not be made there. Nothing changed.
+        RecoveryCopyFailed,
+        // Rewriting in place: systemError: why the write failed; the old bytes
+        // could not be put back either. detail: the copy of the old contents.
+        MayBeDamaged,
     };
     // The header text of TextTooLong and TextPastEnd.
     enum class Text { Title, MusicFile };

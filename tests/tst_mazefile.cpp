@@ -1,3 +1,4 @@
+#include "FileCalls.h"
 #include "MazeCodec.h"
 #include "MazeFile.h"
 #include "MusicFileLookup.h"
@@ -9,11 +10,13 @@
 #include <QTest>
 
 #include <csignal>
+#include <grp.h>
 #include <linux/capability.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace orvane;
@@ -59,6 +62,60 @@ private:
     bool dropped_ = false;
 };
 
+// Everything in a folder, temporary files too.
+QStringList filesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+}
+
+// The calls of a save with one of them failing with EIO at its failAt-th use,
+// or from its -failAt-th use on for good. Writes go 16 bytes at a time, so
+// that a failing write leaves a file half new.
+enum class Call { None, Write, Sync };
+struct {
+    Call call;
+    int failAt;
+    int uses;
+} fault;
+
+bool strikes(Call call)
+{
+    errno = EIO;
+    return call == fault.call &&
+           (fault.failAt < 0 ? ++fault.uses >= -fault.failAt : ++fault.uses == fault.failAt);
+}
+
+const FileCalls FaultyCalls{
+    [](int fd, const void* data, size_t size, off_t offset) -> ssize_t {
+        return strikes(Call::Write) ? -1 : ::pwrite(fd, data, std::min<size_t>(size, 16), offset);
+    },
+    ::ftruncate,
+    [](int fd) { return strikes(Call::Sync) ? -1 : ::fsync(fd); },
+};
+
+const QString LongName = QString(251, u'm') + ".mdt";
+const QByteArray OldBytes(5000, 'o');
+const QByteArray NewBytes(1000, 'n');
+
+// Users and a group of no one's. User's own group is User; it is in Group.
+constexpr uid_t User = 4321;
+constexpr gid_t Group = 4322;
+constexpr uid_t Other = 4323;
+
+// Runs save in a child process as User, a normal user; true when it returned true.
+template <typename Save> bool asUser(Save save)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        const gid_t groups[] = {Group};
+        const bool dropped = setgroups(1, groups) == 0 && setgid(User) == 0 && setuid(User) == 0;
+        _exit(dropped && save() ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
+
 // The abc maze's file with one patch applied at a byte offset.
 QByteArray patched(qsizetype offset, const QByteArray& bytes)
 {
@@ -69,6 +126,8 @@ QByteArray patched(qsizetype offset, const QByteArray& bytes)
 
 } // namespace
 
+Q_DECLARE_METATYPE(Call)
+
 class TestMazeFile : public QObject {
     Q_OBJECT
 
@@ -77,6 +136,9 @@ private slots:
     {
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
+        dataHome = std::make_unique<QTemporaryDir>();
+        QVERIFY(dataHome->isValid());
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome->path()));
     }
 
     void workedExample();
@@ -95,14 +157,18 @@ private slots:
     void refusesWhatIsNoFile();
 
     void overwriteLeavesNoTail();
-    void writeFailsWithoutFolder_data();
-    void writeFailsWithoutFolder();
+    void writeRefusedChangesNothing_data();
+    void writeRefusedChangesNothing();
     void writeFailureKeepsOldFile();
     void saveInReadOnlyFolder_data();
     void saveInReadOnlyFolder();
     void fullDiskKeepsOldFile_data();
     void fullDiskKeepsOldFile();
-    void keepsMode();
+    void failuresNeverLoseTheOldFile_data();
+    void failuresNeverLoseTheOldFile();
+    void keepsOwnerGroupAndMode_data();
+    void keepsOwnerGroupAndMode();
+    void savesThroughSymbolicLink();
     void refusesLongText_data();
     void refusesLongText();
     void musicFileLookup_data();
@@ -110,7 +176,9 @@ private slots:
 
 private:
     QString path(const QString& name) const { return dir->filePath(name); }
-    std::unique_ptr<QTemporaryDir> dir; // fresh for every test
+    QString recovered() const { return dataHome->filePath("recovered"); }
+    std::unique_ptr<QTemporaryDir> dir;      // fresh for every test
+    std::unique_ptr<QTemporaryDir> dataHome; // XDG_DATA_HOME: copies go to its "recovered"
 };
 
 void TestMazeFile::workedExample()
@@ -292,20 +360,23 @@ void TestMazeFile::overwriteLeavesNoTail()
     QCOMPARE(readBytes(path("m.mdt")), encoded(shorter));
 }
 
-void TestMazeFile::writeFailsWithoutFolder_data()
+void TestMazeFile::writeRefusedChangesNothing_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<Kind>("reason");
     QTest::newRow("no such folder") << "nowhere/m.mdt" << Kind::NoFolder;
     QTest::newRow("parent is a file") << "plain.txt/m.mdt" << Kind::NoFolder;
     QTest::newRow("target is a folder") << "folder.mdt" << Kind::TargetIsFolder;
+    // NAME_MAX is 255: the name fits, the temporary file's does not.
+    QTest::newRow("no temporary file for so long a name") << LongName << Kind::CreateFailed;
 }
 
-void TestMazeFile::writeFailsWithoutFolder()
+void TestMazeFile::writeRefusedChangesNothing()
 {
     QFETCH(QString, name);
     QFETCH(Kind, reason);
     writeBytes(path("plain.txt"), "keep");
+    writeBytes(path(LongName), "keep");
     QDir(dir->path()).mkdir("folder.mdt");
     const MazeData m = abcMaze();
     const MazeFile::WriteResult r = MazeFile::write(path(name), m.header, m.grid);
@@ -314,6 +385,7 @@ void TestMazeFile::writeFailsWithoutFolder()
     QCOMPARE(r.error.path, path(name));
     QCOMPARE(r.error.operation, MazeFileError::Operation::Write);
     QCOMPARE(readBytes(path("plain.txt")), QByteArray("keep"));
+    QCOMPARE(readBytes(path(LongName)), QByteArray("keep"));
     QVERIFY(QFileInfo(path("folder.mdt")).isDir());
 }
 
@@ -337,7 +409,7 @@ void TestMazeFile::writeFailureKeepsOldFile()
 
     QCOMPARE(r.error.problem.kind, Kind::WriteFailed);
     QCOMPARE(readBytes(path("m.mdt")), old);
-    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"m.mdt"}); // no temp left
+    QCOMPARE(filesIn(dir->path()), QStringList{"m.mdt"}); // no temp left
 }
 
 void TestMazeFile::saveInReadOnlyFolder_data()
@@ -372,7 +444,8 @@ void TestMazeFile::saveInReadOnlyFolder()
     QCOMPARE(readBytes(file), fileWritable ? encoded(m) : old);
     if (!fileWritable)
         QCOMPARE(r.error.problem.kind, Kind::CreateFailed);
-    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"m.mdt"});
+    QCOMPARE(filesIn(dir->path()), QStringList{"m.mdt"});
+    QCOMPARE(filesIn(recovered()), QStringList()); // the copy goes with a save's end
 }
 
 void TestMazeFile::fullDiskKeepsOldFile_data()
@@ -411,20 +484,112 @@ void TestMazeFile::fullDiskKeepsOldFile()
     QCOMPARE(r.error.problem.kind, Kind::WriteFailed);
     QCOMPARE(r.error.problem.systemError, ENOSPC);
     QCOMPARE(readBytes(file), old);
-    QCOMPARE(QDir(disk).entryList(QDir::Files).size(), 2); // no temporary file left
+    QCOMPARE(filesIn(disk).size(), 2); // no temporary file left
+    QCOMPARE(filesIn(recovered()), QStringList());
 }
 
-void TestMazeFile::keepsMode()
+void TestMazeFile::failuresNeverLoseTheOldFile_data()
 {
+    QTest::addColumn<bool>("inPlace"); // the folder takes no new file
+    QTest::addColumn<Call>("call");
+    QTest::addColumn<int>("failAt");
+    QTest::addColumn<bool>("copyFolderBlocked");
+    QTest::addColumn<Kind>("reason");
+    QTest::addColumn<QByteArray>("fileHolds"); // null: not known
+    QTest::newRow("atomic: the new file's sync fails")
+        << false << Call::Sync << 1 << false << Kind::WriteFailed << OldBytes;
+    QTest::newRow("atomic: the folder's sync fails")
+        << false << Call::Sync << 2 << false << Kind::WriteFailed << NewBytes;
+    QTest::newRow("in place: a write fails once")
+        << true << Call::Write << 3 << false << Kind::WriteFailed << OldBytes;
+    QTest::newRow("in place: the sync fails once")
+        << true << Call::Sync << 1 << false << Kind::WriteFailed << OldBytes;
+    QTest::newRow("in place: writes fail for good")
+        << true << Call::Write << -3 << false << Kind::MayBeDamaged << QByteArray();
+    QTest::newRow("in place: no copy of the old bytes")
+        << true << Call::None << 0 << true << Kind::RecoveryCopyFailed << OldBytes;
+}
+
+void TestMazeFile::failuresNeverLoseTheOldFile()
+{
+    QFETCH(bool, inPlace);
+    QFETCH(Call, call);
+    QFETCH(int, failAt);
+    QFETCH(bool, copyFolderBlocked);
+    QFETCH(Kind, reason);
+    QFETCH(QByteArray, fileHolds);
     const QString file = path("m.mdt");
+    writeBytes(file, OldBytes);
+    if (copyFolderBlocked)
+        writeBytes(recovered(), "a file where the folder would go");
+    const QFile::Permissions folderWas = QFile::permissions(dir->path());
+    if (inPlace)
+        QFile::setPermissions(dir->path(), QFile::ReadOwner | QFile::ExeOwner);
+
+    fault = {call, failAt, 0};
+    MazeFileProblem p;
+    {
+        PermissionsBind bind;
+        p = replaceFileContents(file, NewBytes, FaultyCalls);
+    }
+    QFile::setPermissions(dir->path(), folderWas);
+
+    QCOMPARE(p.kind, reason);
+    QCOMPARE(p.systemError, copyFolderBlocked ? ENOTDIR : EIO);
+    if (!fileHolds.isNull())
+        QCOMPARE(readBytes(file), fileHolds);
+    QCOMPARE(filesIn(dir->path()), QStringList{"m.mdt"});
+    if (copyFolderBlocked)
+        QCOMPARE(p.detail, recovered());
+    // Only a save that may have damaged the file keeps the copy, and names it.
+    const QStringList copies = filesIn(recovered());
+    QCOMPARE(copies.size(), reason == Kind::MayBeDamaged ? 1 : 0);
+    if (!copies.isEmpty()) {
+        QVERIFY2(copies[0].startsWith("m-") && copies[0].endsWith(".mdt"), qPrintable(copies[0]));
+        QCOMPARE(p.detail, recovered() + '/' + copies[0]);
+        QCOMPARE(readBytes(p.detail), OldBytes);
+    }
+}
+
+void TestMazeFile::keepsOwnerGroupAndMode_data()
+{
+    QTest::addColumn<bool>("byUser"); // saved by User, else by root
+    QTest::addColumn<uint>("mode");
+    QTest::newRow("by root: owner, group and a read-only mode") << false << 0444u;
+    QTest::newRow("by a member of the group: group and mode, the file becomes theirs")
+        << true << 0664u;
+}
+
+void TestMazeFile::keepsOwnerGroupAndMode()
+{
+    QFETCH(bool, byUser);
+    QFETCH(uint, mode);
+    if (geteuid() != 0)
+        QSKIP("needs root to give files other owners and to act as another user");
+    const QString file = path("m.mdt");
+    const QByteArray name = QFile::encodeName(file);
     writeBytes(file, "old");
-    QCOMPARE(::chmod(QFile::encodeName(file).constData(), 0444), 0);
-    const MazeData m = abcMaze();
-    QVERIFY(MazeFile::write(file, m.header, m.grid).ok());
-    QCOMPARE(readBytes(file), encoded(m));
+    QCOMPARE(::chown(name.constData(), Other, Group), 0);
+    QCOMPARE(::chmod(name.constData(), mode), 0);
+    QCOMPARE(::chown(QFile::encodeName(dir->path()).constData(), User, User), 0);
+
+    const auto save = [&] { return !replaceFileContents(file, NewBytes, FileCalls::system()); };
+    QVERIFY(byUser ? asUser(save) : save());
+    QCOMPARE(readBytes(file), NewBytes);
     struct stat st {};
-    QCOMPARE(::stat(QFile::encodeName(file).constData(), &st), 0);
-    QCOMPARE(st.st_mode & 07777, 0444u);
+    QCOMPARE(::stat(name.constData(), &st), 0);
+    QCOMPARE(st.st_uid, byUser ? User : Other);
+    QCOMPARE(st.st_gid, Group);
+    QCOMPARE(st.st_mode & 07777, mode);
+}
+
+void TestMazeFile::savesThroughSymbolicLink()
+{
+    writeBytes(path("maze.mdt"), "old");
+    QVERIFY(QFile::link("maze.mdt", path("link.mdt")));
+    QVERIFY(!replaceFileContents(path("link.mdt"), NewBytes, FileCalls::system()));
+    QVERIFY(QFileInfo(path("link.mdt")).isSymLink());
+    QCOMPARE(readBytes(path("maze.mdt")), NewBytes);
 }
 
 void TestMazeFile::refusesLongText_data()

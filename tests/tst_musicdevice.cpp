@@ -140,6 +140,7 @@ private slots:
     void stuckRendererCostsOneBoundedWait_data();
     void stuckRendererCostsOneBoundedWait();
     void endsWithoutWaitingForAStuckRenderer();
+    void endsWithoutWaitingForAHungLoad();
     void keepsTimeWithoutSoundFont();
     void openWaitsForTheEngineBounded_data();
     void openWaitsForTheEngineBounded();
@@ -472,6 +473,8 @@ void TestMusicDevice::rebuildsCanonicalForm_data()
                                 << midiHeader(1, 127, 96) + tracks127;
     QTest::newRow("128 tracks refused")
         << midiHeader(1, 128, 96) + tracks127 + track << QByteArray();
+    QTest::newRow("format 2, 128 sequences refused")
+        << midiHeader(2, 128, 96) + track + chunk("MTrk", endOfTrack()) << QByteArray();
     QTest::newRow("format 2: the first sequence")
         << midiHeader(2, 2, 96) + track + chunk("MTrk", endOfTrack()) << header + track;
     QTest::newRow("running status spelled out, text and tempo 0 dropped, their time kept")
@@ -575,6 +578,24 @@ void TestMusicDevice::endsWithoutWaitingForAStuckRenderer()
     // The stuck renderer lets go of what the engine left behind.
     release.set_value();
     audio.join();
+}
+
+void TestMusicDevice::endsWithoutWaitingForAHungLoad()
+{
+    // The engine's maker stuck as on a sound server that never answers.
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    {
+        ReturnsWithin limit(BlockLimitMs, "ending while the engine loads");
+        FluidMusicDeviceFactory factory(
+            [released] {
+                released.wait();
+                return std::shared_ptr<FluidEngine>();
+            },
+            std::chrono::milliseconds(0), std::chrono::milliseconds(0));
+        factory.preload();
+    }
+    release.set_value();
 }
 
 void TestMusicDevice::keepsTimeWithoutSoundFont()

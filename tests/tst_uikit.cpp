@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QTest>
 
 #include <cerrno>
@@ -35,9 +36,12 @@ private slots:
     // A new icon per title-bar paint filled the pixmap cache.
     void titleBarIconsMadeOnce()
     {
+        // As a title bar asks: with a palette, for a glyph in its text colour.
+        QStyleOptionTitleBar option;
+        option.palette = QApplication::palette();
         const QStyle* style = QApplication::style();
-        QCOMPARE(style->standardIcon(QStyle::SP_TitleBarCloseButton).cacheKey(),
-                 style->standardIcon(QStyle::SP_TitleBarCloseButton).cacheKey());
+        QCOMPARE(style->standardIcon(QStyle::SP_TitleBarCloseButton, &option).cacheKey(),
+                 style->standardIcon(QStyle::SP_TitleBarCloseButton, &option).cacheKey());
     }
 };
 
@@ -131,6 +135,11 @@ void TestUiKit::fileMessages_data()
         << write << int(Kind::WriteFailed) << 0 << ENOSPC << true
         << "The maze file \"/m/a.mdt\" cannot be saved.\nWriting failed (not enough free space "
            "on the disk).";
+    QTest::newRow("may be damaged, English")
+        << write << int(Kind::MayBeDamaged) << 0 << EIO << true
+        << "The maze file \"/m/a.mdt\" cannot be saved.\nWriting failed (an input/output error "
+           "occurred) and the old contents could not be put back. \"/m/a.mdt\" may be damaged. "
+           "A copy of its old contents is kept in \"/d/recovered/a-1.mdt\".";
 }
 
 void TestUiKit::fileMessages()
@@ -148,6 +157,7 @@ void TestUiKit::fileMessages()
     error.problem.kind = MazeFileProblem::Kind(kind);
     error.problem.first = first;
     error.problem.systemError = systemError;
+    error.problem.detail = QStringLiteral("/d/recovered/a-1.mdt"); // named by some kinds only
     QCOMPARE(mazeFileMessage(error), expected);
 }
 

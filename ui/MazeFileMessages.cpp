@@ -22,7 +22,8 @@ public:
         const QString head = error.operation == MazeFileError::Operation::Read
                                  ? tr("迷路ファイル「%1」を読み込めません。")
                                  : tr("迷路ファイル「%1」を保存できません。");
-        return head.arg(QDir::toNativeSeparators(error.path)) + u'\n' + reason(error.problem);
+        const QString path = QDir::toNativeSeparators(error.path);
+        return head.arg(path) + u'\n' + reason(error.problem, path);
     }
 
 private:
@@ -72,7 +73,7 @@ private:
         return why.isEmpty() ? tr("%1。").arg(text) : tr("%1 (%2)。").arg(text, why);
     }
 
-    static QString reason(const MazeFileProblem& p)
+    static QString reason(const MazeFileProblem& p, const QString& path)
     {
         switch (p.kind) {
         case Kind::None:
@@ -119,6 +120,14 @@ private:
             return withReason(tr("ファイルを作れません"), systemReason(p));
         case Kind::WriteFailed:
             return withReason(tr("書き込みに失敗しました"), systemReason(p));
+        case Kind::RecoveryCopyFailed:
+            return tr("上書きの前に元の内容の控えを「%1」に保存できませんでした (%2)。"
+                      "ファイルは元のままです。")
+                .arg(QDir::toNativeSeparators(p.detail), systemReason(p));
+        case Kind::MayBeDamaged:
+            return tr("書き込みに失敗し (%1)、元の内容に戻せませんでした。「%2」は壊れている"
+                      "おそれがあります。元の内容の控えは「%3」にあります。")
+                .arg(systemReason(p), path, QDir::toNativeSeparators(p.detail));
         }
         return {};
     }

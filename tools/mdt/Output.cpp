@@ -1,7 +1,7 @@
 #include "Output.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
+#include "FileReplace.h"
+#include "ProblemText.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -23,13 +23,9 @@ QString writeOutput(QByteArrayView bytes, const QString& path)
 {
     if (path == StandardStream)
         return writeStandardOutput(bytes);
-    if (const QFileInfo info(path); info.exists() && !info.isFile())
-        return QStringLiteral("orvane-mdt: %1 is not a regular file").arg(path);
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes.data(), bytes.size()) == bytes.size() &&
-        file.commit())
-        return {};
-    return QStringLiteral("orvane-mdt: cannot write %1: %2").arg(path, file.errorString());
+    if (MazeFileProblem problem = replaceFileContents(path, bytes))
+        return problemText({MazeFileError::Operation::Write, path, std::move(problem)});
+    return {};
 }
 
 } // namespace orvane

@@ -13,10 +13,10 @@ inline constexpr QStringView StandardStream = u"-";
 // message, empty on success.
 QString writeStandardOutput(QByteArrayView bytes);
 
-// Writes `bytes` to the file `path` names, whole or not at all (QSaveFile),
-// or to standard output for "-". A path that exists but is not a regular file
-// (a FIFO, a device, a folder) is refused: the save would replace it.
-// Returns the error message, empty on success.
+// Writes `bytes` to the file `path` names as the program saves a maze
+// (replaceFileContents: whole or not at all, anything but a regular file
+// refused), or to standard output for "-". Returns the error message, empty
+// on success.
 QString writeOutput(QByteArrayView bytes, const QString& path);
 
 } // namespace orvane

@@ -76,6 +76,14 @@ QString reason(const MazeFileProblem& p)
         return QStringLiteral("cannot create it (%1)").arg(systemReason(p));
     case Kind::WriteFailed:
         return QStringLiteral("writing failed (%1)").arg(systemReason(p));
+    case Kind::RecoveryCopyFailed:
+        return QStringLiteral(
+                   "cannot keep a copy of its old contents in %1 (%2); it was not changed")
+            .arg(p.detail, systemReason(p));
+    case Kind::MayBeDamaged:
+        return QStringLiteral("writing failed (%1) and its old contents could not be put back: "
+                              "the file may be damaged; a copy of its old contents is kept in %2")
+            .arg(systemReason(p), p.detail);
     }
     return {};
 }

@@ -228,12 +228,10 @@ std::optional<QByteArray> canonicalMidiFile(QByteArrayView bytes)
     const quint16 format = quint16(header.bigEndian(2));
     const quint16 tracks = quint16(header.bigEndian(2));
     const quint16 division = quint16(header.bigEndian(2));
-    if (!in.ok() || !header.ok() || format > MaxFormat || tracks == 0 || division == 0 ||
-        (division & SmpteDivisionBit))
+    if (!in.ok() || !header.ok() || format > MaxFormat || tracks == 0 || tracks > MaxMidiTracks ||
+        division == 0 || (division & SmpteDivisionBit))
         return std::nullopt;
     const int kept = format == SequencesFormat ? 1 : tracks;
-    if (kept > MaxMidiTracks)
-        return std::nullopt;
 
     QByteArray trackChunks;
     for (int found = 0; found < kept;) {

@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <functional>
-#include <future>
 #include <memory>
 
 namespace orvane {
@@ -16,9 +15,15 @@ class EngineSource {
 public:
     using Maker = std::function<std::shared_ptr<FluidEngine>()>;
 
-    explicit EngineSource(Maker maker);
+    // How long the end waits for a load under way: enough for a large
+    // SoundFont on a slow disk, not for a sound server that never answers.
+    static constexpr std::chrono::milliseconds ExitWaitLimit{5000};
+
+    explicit EngineSource(Maker maker, std::chrono::milliseconds exitWait = ExitWaitLimit);
     explicit EngineSource(std::shared_ptr<FluidEngine> ready);
-    ~EngineSource(); // waits for a load that is under way
+    // Waits for a load under way at most exitWait: a load that takes longer
+    // is left behind, with the engine it may still make.
+    ~EngineSource();
     EngineSource(const EngineSource&) = delete;
     EngineSource& operator=(const EngineSource&) = delete;
 
@@ -29,8 +34,11 @@ public:
     std::shared_ptr<FluidEngine> get(std::chrono::milliseconds wait);
 
 private:
+    struct Load;
+
     Maker maker_;
-    std::shared_future<std::shared_ptr<FluidEngine>> engine_;
+    std::chrono::milliseconds exitWait_{};
+    std::shared_ptr<Load> load_; // shared with the loading thread
 };
 
 } // namespace orvane

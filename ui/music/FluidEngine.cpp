@@ -9,6 +9,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <functional>
+#include <future>
+#include <thread>
 
 #include <fluidsynth.h>
 
@@ -18,6 +21,16 @@ namespace {
 
 const QString PulseAudioDriver = QStringLiteral("pulseaudio");
 const QString AlsaDriver = QStringLiteral("alsa");
+
+// Runs work on a thread of its own and waits for it at most limit; false
+// when it is still running then, and goes on alone.
+bool finishesWithin(std::function<void()> work, std::chrono::milliseconds limit)
+{
+    auto task = std::make_shared<std::packaged_task<void()>>(std::move(work));
+    std::future<void> finished = task->get_future();
+    std::thread([task] { (*task)(); }).detach();
+    return finished.wait_for(limit) == std::future_status::ready;
+}
 
 // ALSA is tried only where the kernel offers sound devices.
 const QString SoundDevicesDir = QStringLiteral("/dev/snd");
@@ -88,8 +101,14 @@ FluidEngine::~FluidEngine()
     }
     // The output goes first: nothing may render while the synthesizer goes.
     silentOutput_.reset();
-    if (driver_)
-        delete_fluid_audio_driver(driver_);
+    if (driver_ && !finishesWithin([driver = driver_] { delete_fluid_audio_driver(driver); },
+                                   RenderWaitLimit)) {
+        // The audio thread is stuck in the sound system (a server that no
+        // longer answers) and may still call back: what it touches is left
+        // behind, as for a broken engine.
+        (void)renderer_.release();
+        return;
+    }
     if (renderer_->synth)
         delete_fluid_synth(renderer_->synth);
     if (settings_)

@@ -41,8 +41,9 @@ public:
 
     explicit FluidEngine(Output output, const QStringList& soundFonts = defaultSoundFonts(),
                          const QStringList& audioDrivers = defaultAudioDrivers());
-    // Waits for the renderer at most RenderWaitLimit. A broken engine leaves
-    // FluidSynth's objects behind.
+    // Waits for the renderer, and for the audio driver to stop, at most
+    // RenderWaitLimit each. A broken engine, or a driver that does not stop,
+    // leaves FluidSynth's objects behind.
     ~FluidEngine();
     FluidEngine(const FluidEngine&) = delete;
     FluidEngine& operator=(const FluidEngine&) = delete;

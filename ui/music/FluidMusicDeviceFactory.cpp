@@ -17,8 +17,9 @@ FluidMusicDeviceFactory::FluidMusicDeviceFactory(std::shared_ptr<FluidEngine> en
 }
 
 FluidMusicDeviceFactory::FluidMusicDeviceFactory(EngineSource::Maker maker,
-                                                 std::chrono::milliseconds openWait)
-    : engine_(std::make_shared<EngineSource>(std::move(maker))), openWait_(openWait)
+                                                 std::chrono::milliseconds openWait,
+                                                 std::chrono::milliseconds exitWait)
+    : engine_(std::make_shared<EngineSource>(std::move(maker), exitWait)), openWait_(openWait)
 {
 }
 

@@ -19,8 +19,10 @@ public:
     FluidMusicDeviceFactory();
     // Devices share the given engine (an offline one in tests).
     explicit FluidMusicDeviceFactory(std::shared_ptr<FluidEngine> engine);
-    // The engine is what `maker` makes, on a background thread.
-    FluidMusicDeviceFactory(EngineSource::Maker maker, std::chrono::milliseconds openWait);
+    // The engine is what `maker` makes, on a background thread; the end waits
+    // for it at most `exitWait`.
+    FluidMusicDeviceFactory(EngineSource::Maker maker, std::chrono::milliseconds openWait,
+                            std::chrono::milliseconds exitWait = EngineSource::ExitWaitLimit);
 
     void preload() override;
     std::unique_ptr<MusicDevice> createMusicDevice() override;

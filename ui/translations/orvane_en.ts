@@ -163,6 +163,14 @@
         <source>書き込みに失敗しました</source>
         <translation>Writing failed</translation>
     </message>
+    <message>
+        <source>上書きの前に元の内容の控えを「%1」に保存できませんでした (%2)。ファイルは元のままです。</source>
+        <translation>A copy of the old contents could not be kept in &quot;%1&quot; before overwriting (%2). The file is unchanged.</translation>
+    </message>
+    <message>
+        <source>書き込みに失敗し (%1)、元の内容に戻せませんでした。「%2」は壊れているおそれがあります。元の内容の控えは「%3」にあります。</source>
+        <translation>Writing failed (%1) and the old contents could not be put back. &quot;%2&quot; may be damaged. A copy of its old contents is kept in &quot;%3&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>QMdiSubWindow</name>
