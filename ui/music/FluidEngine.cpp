@@ -106,7 +106,7 @@ FluidEngine::~FluidEngine()
         // The audio thread is stuck in the sound system (a server that no
         // longer answers) and may still call back: what it touches is left
         // behind, as for a broken engine.
-        (void)renderer_.release();
+        abandon(renderer_);
         return;
     }
     if (renderer_->synth)
