@@ -12,8 +12,9 @@
 
 namespace orvane {
 
-Shell::Shell(MazeState& maze, PlatformServices& services)
-    : maze_(maze), services_(services), editorSession_(std::make_unique<EditorSession>(maze))
+Shell::Shell(MazeState& maze, PlatformServices& services, const QString& workFolder)
+    : maze_(maze), services_(services),
+      editorSession_(std::make_unique<EditorSession>(maze, workFolder))
 {
 }
 

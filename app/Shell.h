@@ -20,7 +20,9 @@ class frmSplash;
 class Shell : public QObject {
     Q_OBJECT
 public:
-    Shell(MazeState& maze, PlatformServices& services);
+    // The editor's work is kept in `workFolder` across runs; without one,
+    // only while the program runs.
+    Shell(MazeState& maze, PlatformServices& services, const QString& workFolder = {});
     ~Shell() override;
 
     // Shows the splash window, centred on the screen. Given a maze file, goes

@@ -10,6 +10,7 @@
 #include "Shell.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QTextStream>
 
 #include <memory>
@@ -69,7 +70,10 @@ int main(int argc, char** argv)
         services.services().messageBox.show(nullptr, message);
         return CannotStartStatus;
     }
-    orvane::Shell shell(*maze, services.services());
+    // The editor's work is kept in the user's data folder.
+    const QString workFolder =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/work");
+    orvane::Shell shell(*maze, services.services(), workFolder);
     shell.start(commandLine.mazeFile);
     return QApplication::exec();
 }

@@ -45,11 +45,16 @@ void frmEdit::showChange(const MazeChange& change, bool redo)
         txtMusic->setText(Cp932::toUnicode(h.MusicFile));
     if (was.TimeLimit != h.TimeLimit)
         showTimeLimit();
-    if (!change.changesSize())
-        return;
-    if (const std::optional<size_t> choice = sizeChoiceOf({h.MapWidth, h.MapHeight})) {
-        const QSignalBlocker quiet(Option[*choice]);
-        Option[*choice]->setChecked(true);
+    if (change.changesSize())
+        if (const std::optional<size_t> choice = sizeChoiceOf({h.MapWidth, h.MapHeight})) {
+            const QSignalBlocker quiet(Option[*choice]);
+            Option[*choice]->setChecked(true);
+        }
+    // From one whole maze to another: where the user stood in it, too.
+    if (const std::optional<EditorPlace>& place = change.document(redo).place) {
+        scrYoko->setValue(place->scrollX);
+        scrTate->setValue(place->scrollY);
+        showSelectedChip();
     }
 }
 

@@ -52,9 +52,9 @@ QPoint inside(QPoint cell, int columns, int rows)
 
 void frmEdit::Form_Load()
 {
-    session_.startOver(); // a new maze starts a new history
     OpenFreshMaze(maze_, mapCanvas());
     showSelectedChip();
+    session_.freshMazeOpened(); // the maze the editor had is one undo away
 }
 
 void frmEdit::showSelectedChip()

@@ -110,7 +110,8 @@ void frmEdit::Command2_Click()
 {
     const std::optional<QString> path = services_.fileDialog.showOpen(
         this, midiFileFilter(),
-        {FileDialogUse::ChooseMusic, lookUpMusicFile(txtMusic->text(), session_.history.mazePath())});
+        {FileDialogUse::ChooseMusic,
+         lookUpMusicFile(txtMusic->text(), session_.history.mazePath())});
     if (!path)
         return;
     bool lossless = false;

@@ -1,14 +1,19 @@
 #pragma once
 
+#include "KeptWork.h"
 #include "edit/EditHistory.h"
 
 #include <QString>
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 
 namespace orvane {
 
+class MapCanvas;
+class WorkKeeper;
 struct MazeState;
 
 // What the editor window showed beyond the maze itself, to show it again
@@ -28,21 +33,46 @@ struct EditorView {
     int16_t timeLeft = 0;
 };
 
-// What belongs to the maze being edited rather than to one editor window:
-// its undo history (with the maze file it was last loaded from or saved to)
-// and, during a test play, the view to come back to.
-struct EditorSession {
-    explicit EditorSession(MazeState& maze) : history(maze) {}
+// The editor's work, which outlives every editor window: its undo history
+// (with the maze file the maze was last loaded from or saved to), the maze as
+// the last window left it and, during a test play, the view to come back to.
+// Given a folder, the work is kept there too, so that the next run (after a
+// quit, a crash or a kill) can bring it back.
+class EditorSession {
+public:
+    // The file in `workFolder` the work is kept in.
+    static QString workFile(const QString& workFolder);
 
-    // A new maze: no history, no file, no view.
-    void startOver()
-    {
-        history.clear();
-        view.reset();
-    }
+    // Kept in `workFolder` and read back from it, or (empty) only while the
+    // program runs.
+    explicit EditorSession(MazeState& maze, const QString& workFolder = {});
+    ~EditorSession(); // waits, within a bound, for the last write
+
+    // An editor window shows the maze: undo and redo draw on its canvas, and
+    // `place` tells where the user stands in it.
+    void attach(MapCanvas& canvas, std::function<EditorPlace()> place);
+    // The attached window opened on a fresh maze: the maze it had before
+    // (cells, header, file, chip and view) is one undo away.
+    void freshMazeOpened();
+    // The window closes or goes: its maze as it stands is kept, and nothing
+    // more is drawn on it.
+    void detach(const MapCanvas& canvas);
+
+    // The work as it stands: the attached window's, or what the last one
+    // left; nothing before any window showed a maze.
+    std::optional<KeptWork> work() const;
+    // Null without a work folder.
+    WorkKeeper* keeper() const { return keeper_.get(); }
 
     EditHistory history;
     std::optional<EditorView> view;
+
+private:
+    MazeState& maze_;
+    const MapCanvas* canvas_ = nullptr;
+    std::function<EditorPlace()> place_;
+    std::optional<KeptWork> left_; // its steps unused: they are the history's
+    std::unique_ptr<WorkKeeper> keeper_;
 };
 
 } // namespace orvane

@@ -1,6 +1,7 @@
 #include "frmEdit.h"
 
 #include "EditorSession.h"
+#include "MazeState.h"
 #include "PictureBox.h"
 #include "RouteOverlay.h"
 #include "ShapeOutline.h"
@@ -66,7 +67,7 @@ void frmEdit::setUp()
     setOpeningFocus(picChrSet);
     routeOverlay_ = new RouteOverlay(picMap);
     routeOverlay_->stackUnder(shpWaku);
-    session_.history.setCanvas(&mapCanvas());
+    session_.attach(mapCanvas(), [this] { return currentPlace(); });
     connectHandlers();
     connectKeys();
 }
@@ -78,9 +79,15 @@ void frmEdit::windowClosing()
 
 void frmEdit::releaseHistory()
 {
-    // The history outlives this window and must not draw on its map.
-    if (session_.history.canvas() == &mapCanvas())
-        session_.history.setCanvas(nullptr);
+    // The session outlives this window: it keeps the maze as it stands and
+    // draws on this map no more.
+    session_.detach(mapCanvas());
+}
+
+EditorPlace frmEdit::currentPlace() const
+{
+    return {maze_.SelectedChip, maze_.ChipCol, maze_.ChipRow, int16_t(scrYoko->value()),
+            int16_t(scrTate->value())};
 }
 
 void frmEdit::connectKeys()

@@ -17,6 +17,7 @@ class QScrollBar;
 namespace orvane {
 
 class MazeChange;
+struct EditorPlace;
 enum class EditKind;
 class PictureBox;
 class RouteOverlay;
@@ -152,6 +153,7 @@ protected:
 private:
     void setUp();
     void releaseHistory();
+    EditorPlace currentPlace() const;
     void createControls();
     void setTabOrder();
     void connectHandlers();

@@ -7,6 +7,8 @@
 set -euo pipefail
 program=$1
 work=$(mktemp -d)
+# The program's settings and kept work go to the scratch folder, not the user's.
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done

@@ -237,6 +237,10 @@ void TestShell::switchingRebuildsEditorOnFreshMaze()
     main->editor()->Option[3]->setChecked(true);
     maze->header.Title = "kept";
     maze->grid.at(40, 40) = {9, 2};
+    main->editor()->scrYoko->setValue(10);
+    main->editor()->picChrSet_MouseMove(0, 0, 40, 20); // chip 9
+    main->editor()->picChrSet_Click();
+    const QByteArray had = MazeCodec::encode(maze->header, maze->grid).bytes;
 
     main->mnuPlay_Click();
     QCoreApplication::processEvents();
@@ -257,6 +261,18 @@ void TestShell::switchingRebuildsEditorOnFreshMaze()
     QCOMPARE(maze->header.Title, QByteArray());
     QCOMPARE(maze->grid.at(40, 40), MazeCell{});
     QCOMPARE(maze->header.MapWidth, 32);
+    const QByteArray fresh = MazeCodec::encode(maze->header, maze->grid).bytes;
+
+    // The maze it had is one undo away: cells, header, chip, view and boxes.
+    rebuilt->undo();
+    QCOMPARE(MazeCodec::encode(maze->header, maze->grid).bytes, had);
+    QCOMPARE(maze->SelectedChip, 9);
+    QCOMPARE(rebuilt->scrYoko->value(), 10);
+    QCOMPARE(rebuilt->txtTitle->text(), "kept");
+    QVERIFY(rebuilt->Option[3]->isChecked());
+    rebuilt->redo();
+    QCOMPARE(MazeCodec::encode(maze->header, maze->grid).bytes, fresh);
+    QCOMPARE(rebuilt->scrYoko->value(), 0);
 }
 
 void TestShell::childWindowsAreFixedAtTopLeft_data()

@@ -20,6 +20,7 @@ public:
     }
     // The same step, for a new stack.
     MazeEditCommand* copy() const { return new MazeEditCommand(history_, kind_, change_); }
+    RecordedStep recorded() const { return {kind_, change_}; }
 
     void undo() override { history_.put(*change_, false); }
     void redo() override
@@ -91,6 +92,32 @@ void EditHistory::endStep()
     push(new MazeEditCommand(
         *this, openKind_,
         std::make_shared<const MazeChange>(std::move(*step).finish(maze_, mazePath_))));
+    keepWithinBudget();
+}
+
+void EditHistory::record(EditKind kind, MazeChange change)
+{
+    endStep();
+    push(new MazeEditCommand(*this, kind, std::make_shared<const MazeChange>(std::move(change))));
+    keepWithinBudget();
+    emit changed();
+}
+
+std::vector<RecordedStep> EditHistory::undoableSteps() const
+{
+    std::vector<RecordedStep> steps;
+    steps.reserve(size_t(stack_.index()));
+    for (int i = 0; i < stack_.index(); ++i)
+        steps.push_back(commandAt(stack_, i)->recorded());
+    return steps;
+}
+
+void EditHistory::restore(const std::vector<RecordedStep>& steps)
+{
+    clear();
+    const QSignalBlocker quiet(stack_);
+    for (const RecordedStep& step : steps)
+        push(new MazeEditCommand(*this, step.kind, step.change));
     keepWithinBudget();
 }
 

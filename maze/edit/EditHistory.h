@@ -5,7 +5,9 @@
 #include <QObject>
 #include <QUndoStack>
 
+#include <memory>
 #include <optional>
+#include <vector>
 
 namespace orvane {
 
@@ -25,6 +27,13 @@ enum class EditKind {
     TimeLimit,
     NoTimeLimit,
     Music,
+    NewMaze, // the editor opened on a fresh maze after another one
+};
+
+// A step as the history keeps it: its kind and its change.
+struct RecordedStep {
+    EditKind kind = EditKind::Paint;
+    std::shared_ptr<const MazeChange> change;
 };
 
 // The editor's undo history of one maze. Every change of the maze or its
@@ -78,6 +87,14 @@ public:
     }
     // Ends the open step, recording it if it changed anything.
     void endStep();
+    // Records a change already made to the maze as a step of its own.
+    void record(EditKind kind, MazeChange change);
+
+    // The steps undo can take back, oldest first; they share their changes.
+    std::vector<RecordedStep> undoableSteps() const;
+    // Starts over with steps recorded before (oldest first), the last of
+    // which left the maze as it stands (isUndoableOn); nothing is applied.
+    void restore(const std::vector<RecordedStep>& steps);
 
     void undo();
     void redo();

@@ -43,6 +43,28 @@ MazeChange::MazeChange(std::vector<CellChange> cells, MazeDocument before, MazeD
 {
 }
 
+MazeChange MazeChange::between(const MazeGrid& before, MazeDocument beforeDocument,
+                               const MazeGrid& after, MazeDocument afterDocument)
+{
+    std::vector<CellChange> cells;
+    for (int y = GridMin; y <= GridMax; ++y)
+        for (int x = GridMin; x <= GridMax; ++x)
+            if (before.at(x, y) != after.at(x, y))
+                cells.push_back({int16_t(x), int16_t(y), before.at(x, y), after.at(x, y)});
+    return MazeChange(std::move(cells), std::move(beforeDocument), std::move(afterDocument));
+}
+
+bool MazeChange::isUndoableOn(const MazeState& maze, const QString& mazePath) const
+{
+    for (const CellChange& c : cells_)
+        if (maze.cell(c.x, c.y) != c.after)
+            return false;
+    MazeHeader now = maze.header;
+    setChangedFields(now, before_.header, after_.header); // as the step left it
+    return now == maze.header &&
+           (before_.mazePath == after_.mazePath || mazePath == after_.mazePath);
+}
+
 bool MazeChange::changesSize() const
 {
     return before_.header.MapWidth != after_.header.MapWidth ||
@@ -68,6 +90,11 @@ void MazeChange::apply(MazeState& maze, QString& mazePath, MapCanvas* canvas, bo
     setChangedFields(maze.header, from, to);
     if (before_.mazePath != after_.mazePath)
         mazePath = document(redo).mazePath;
+    if (const std::optional<EditorPlace>& place = document(redo).place) {
+        maze.SelectedChip = place->selectedChip;
+        maze.ChipCol = place->chipCol;
+        maze.ChipRow = place->chipRow;
+    }
     if (!canvas)
         return;
     if (changesSize()) {
@@ -88,7 +115,7 @@ void MazeChange::apply(MazeState& maze, QString& mazePath, MapCanvas* canvas, bo
 }
 
 EditStep::EditStep(const MazeState& maze, const QString& mazePath)
-    : document_{maze.header, mazePath}, isWatched_(size_t(GridCellCount), false)
+    : document_{maze.header, mazePath, std::nullopt}, isWatched_(size_t(GridCellCount), false)
 {
 }
 
@@ -125,7 +152,8 @@ MazeChange EditStep::finish(const MazeState& maze, const QString& mazePath) &&
     });
     if (watched_.size() < watched_.capacity() / 2) // a fill that changed a few cells
         watched_.shrink_to_fit();
-    return MazeChange(std::move(watched_), std::move(document_), {maze.header, mazePath});
+    return MazeChange(std::move(watched_), std::move(document_),
+                      {maze.header, mazePath, std::nullopt});
 }
 
 } // namespace orvane

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace orvane {
@@ -22,11 +23,27 @@ struct CellChange {
     MazeCell after;
 };
 
+class MazeGrid;
+
+// Where the user stood in the editor: the palette's chip and the map view's
+// scroll position, in cells.
+struct EditorPlace {
+    int16_t selectedChip = 0;
+    int16_t chipCol = 0;
+    int16_t chipRow = 0;
+    int16_t scrollX = 0;
+    int16_t scrollY = 0;
+
+    friend bool operator==(const EditorPlace&, const EditorPlace&) = default;
+};
+
 // What a step records whole rather than cell by cell: the maze's header and
-// the maze file the editor last loaded it from or saved it to.
+// the maze file the editor last loaded it from or saved it to; for a step
+// from one whole maze to another, also where the user stood.
 struct MazeDocument {
     MazeHeader header;
     QString mazePath; // empty when it came from no file
+    std::optional<EditorPlace> place;
 
     friend bool operator==(const MazeDocument&, const MazeDocument&) = default;
 };
@@ -37,18 +54,26 @@ struct MazeDocument {
 class MazeChange {
 public:
     MazeChange(std::vector<CellChange> cells, MazeDocument before, MazeDocument after);
+    // From one whole maze to another: every cell that differs.
+    static MazeChange between(const MazeGrid& before, MazeDocument beforeDocument,
+                              const MazeGrid& after, MazeDocument afterDocument);
 
     bool changesSize() const;
     // The document before or after the step.
     const MazeDocument& document(bool afterStep) const { return afterStep ? after_ : before_; }
     const MazeHeader& header(bool afterStep) const { return document(afterStep).header; }
+    const std::vector<CellChange>& cells() const { return cells_; }
     // Roughly what the change holds in memory, in bytes.
     qsizetype memorySize() const;
+    // Whether the maze and its path stand as the step left them: every cell
+    // and field it changed holds its value after the step, so that undo
+    // takes it back exactly.
+    bool isUndoableOn(const MazeState& maze, const QString& mazePath) const;
 
-    // Puts the maze and its path into their state after (redo) or before
-    // (undo) the step and draws what that changed: the cells and the markers'
-    // cells, or the whole map when the size changes. The canvas may be null
-    // (no map is open).
+    // Puts the maze and its path (and the palette's chip, where the step
+    // knows it) into their state after (redo) or before (undo) the step and
+    // draws what that changed: the cells and the markers' cells, or the whole
+    // map when the size changes. The canvas may be null (no map is open).
     void apply(MazeState& maze, QString& mazePath, MapCanvas* canvas, bool redo) const;
 
 private:
