@@ -248,6 +248,8 @@ void TestShell::switchingRebuildsEditorOnFreshMaze()
     QVERIFY(main->player());
     QCOMPARE(children().size(), 1);
     QCOMPARE(maze->header.Title, QByteArray("kept"));
+    maze->header.Title = "played"; // as a load in the player does
+    maze->grid.at(3, 3) = {12, 0};
 
     main->mnuEdit_Click();
     QCoreApplication::processEvents();
