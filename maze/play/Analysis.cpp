@@ -10,7 +10,7 @@
 namespace orvane {
 namespace {
 
-constexpr int KeyCount = int(std::size(RouteKeys));
+constexpr int KeyCount = RouteKeyCount;
 constexpr int None = -1;
 
 QPoint cellOf(int index)
@@ -37,7 +37,10 @@ struct Search {
     std::vector<std::pair<int, int>> moves; // (from, to) of every key that did not end the game
     std::vector<bool> endsGame;             // by cell: some key ends the game there
     std::vector<bool> cycleEnd;             // by cell: a key press rested there by the cycle bound
-    int lastCell = None;                    // the cell of the shortest route's last key
+    std::vector<int> depth;                 // by cell: the fewest keys to rest there
+    // By position in `order`: the cell each key leaves the ball on, or EndsGame.
+    std::vector<std::array<int, KeyCount>> targets;
+    int lastCell = None; // the cell of the shortest route's last key
     int8_t lastKey = 0;
 };
 
@@ -48,21 +51,25 @@ Search search(MazeState& maze)
     s.parentKey.assign(GridCellCount, 0);
     s.endsGame.assign(GridCellCount, false);
     s.cycleEnd.assign(GridCellCount, false);
+    s.depth.assign(GridCellCount, None);
     std::vector<bool> seen(GridCellCount, false);
     s.moves.reserve(size_t(GridCellCount) * KeyCount);
     PlayBoard board; // draws nothing
     const int start = indexOf({maze.header.StartX, maze.header.StartY});
     seen[size_t(start)] = true;
+    s.depth[size_t(start)] = 0;
     s.order.push_back(start);
     // The order list is the queue: cells are expanded in the order found.
     for (size_t next = 0; next < s.order.size(); ++next) {
         const int from = s.order[next];
         const QPoint cell = cellOf(from);
+        auto& targets = s.targets.emplace_back();
         for (int k = 0; k < KeyCount; ++k) {
             maze.CursorX = int16_t(cell.x());
             maze.CursorY = int16_t(cell.y());
             const KeyOutcome outcome = KeyStep(maze, board, directionOfRouteKey(RouteKeys[k]));
             if (outcome.reachedGoal) {
+                targets[size_t(k)] = EndsGame;
                 s.endsGame[size_t(from)] = true;
                 if (s.lastCell == None) {
                     s.lastCell = from;
@@ -71,6 +78,7 @@ Search search(MazeState& maze)
                 continue;
             }
             const int to = indexOf({maze.CursorX, maze.CursorY});
+            targets[size_t(k)] = to;
             if (outcome.slideEnd == SlideEnd::Cycle)
                 s.cycleEnd[size_t(to)] = true;
             s.moves.emplace_back(from, to);
@@ -78,6 +86,7 @@ Search search(MazeState& maze)
                 seen[size_t(to)] = true;
                 s.parent[size_t(to)] = from;
                 s.parentKey[size_t(to)] = int8_t(k);
+                s.depth[size_t(to)] = s.depth[size_t(from)] + 1;
                 s.order.push_back(to);
             }
         }
@@ -115,6 +124,32 @@ std::vector<bool> canEnd(const Search& s)
             }
     }
     return can;
+}
+
+// The graph of the search by position in its order.
+void describeMoves(const Search& s, MazeAnalysis& a)
+{
+    std::vector<int> position(GridCellCount, None);
+    for (size_t i = 0; i < s.order.size(); ++i)
+        position[size_t(s.order[i])] = int(i);
+    a.keysTo.reserve(s.order.size());
+    a.keyTargets.reserve(s.order.size());
+    for (size_t i = 0; i < s.order.size(); ++i) {
+        a.keysTo.push_back(s.depth[size_t(s.order[i])]);
+        auto& targets = a.keyTargets.emplace_back();
+        for (int k = 0; k < KeyCount; ++k) {
+            const int to = s.targets[i][size_t(k)];
+            targets[size_t(k)] = to == EndsGame ? EndsGame : position[size_t(to)];
+        }
+    }
+    if (s.lastCell == None)
+        return;
+    for (int cell = s.lastCell;; cell = s.parent[size_t(cell)]) {
+        a.routeRests.push_back(position[size_t(cell)]);
+        if (cell == s.order.front())
+            break;
+    }
+    std::reverse(a.routeRests.begin(), a.routeRests.end());
 }
 
 std::string routeOf(const Search& s, int start)
@@ -163,6 +198,7 @@ MazeAnalysis analyseMaze(const MazeState& original)
         if (s.cycleEnd[size_t(cell)])
             a.cycles.push_back(cellOf(cell));
     }
+    describeMoves(s, a);
     a.solvable = s.lastCell != None;
     if (!a.solvable)
         return a;
