@@ -20,7 +20,6 @@ using Kind = Problem::Kind;
 
 constexpr int MaxDigits = 6; // enough for any 16-bit number
 constexpr char Utf8Bom[] = "\xEF\xBB\xBF";
-constexpr qsizetype QuotedLength = 30; // of a first line that is no signature
 
 // Keys that may come once, and those of them a text must have.
 const QStringList SingleKeys{"title", "time", "start", "goal", "music", "size", "map", "outside"};
@@ -117,7 +116,7 @@ ReadResult Parser::read(QByteArrayView text)
         if (utf8.hasError())
             refuse(Kind::NotUtf8, number);
         else if (i == 0 && decoded != QLatin1String(Signature))
-            refuse(Kind::NotMazeText, number, decoded.left(QuotedLength));
+            refuse(Kind::NotMazeText, number);
         else if (i > 0)
             line(number, decoded);
     }

@@ -70,6 +70,9 @@ public:
 
 private:
     bool spent() const { return judged_ >= budget_; }
+    // Whether a goal can still be tried: it takes two analyses at most
+    // besides its traps, the last of the maze as it is kept.
+    bool roomForGoal() const { return budget_ - judged_ >= 2; }
 
     Verdict judge()
     {
@@ -363,14 +366,24 @@ private:
     void tryKeyGoals(const Verdict& v, const MazeState& base)
     {
         std::vector<GoalCell> goals = goalCells(v, false);
-        std::erase_if(goals, [&](const GoalCell& g) { return !keysMeet(g.keys, request_.keys); });
         const auto off = [&](const GoalCell& g) { return std::abs(g.keys - request_.keys); };
+        if (!goals.empty() && std::none_of(goals.begin(), goals.end(), [&](const GoalCell& g) {
+                return keysMeet(g.keys, request_.keys);
+            })) { // no cell as far as asked: tell the nearest
+            Measures m = measuresOf(v);
+            m.keys = std::min_element(goals.begin(), goals.end(), [&](auto& a, auto& b) {
+                         return off(a) < off(b);
+                     })->keys;
+            consider(m);
+            return;
+        }
+        std::erase_if(goals, [&](const GoalCell& g) { return !keysMeet(g.keys, request_.keys); });
         std::stable_sort(goals.begin(), goals.end(), [&](const GoalCell& a, const GoalCell& b) {
             return floorWays(a.cell).size() == 1 && floorWays(b.cell).size() != 1
                        ? true
                        : floorWays(a.cell).size() == floorWays(b.cell).size() && off(a) < off(b);
         });
-        for (size_t i = 0; i < goals.size() && i < size_t(MaxGoalTries) && !spent(); ++i) {
+        for (size_t i = 0; i < goals.size() && i < size_t(MaxGoalTries) && roomForGoal(); ++i) {
             *maze_ = base;
             if (finish(goals[i].cell, goals[i].keys))
                 return;
@@ -392,7 +405,7 @@ private:
         }
         int lo = 0;
         int hi = int(byKeys.size()) - 1;
-        for (int probe = 0; probe < MaxGradeProbes && lo <= hi && !spent(); ++probe) {
+        for (int probe = 0; probe < MaxGradeProbes && lo <= hi && roomForGoal(); ++probe) {
             const int mid = (lo + hi) / 2;
             *maze_ = base;
             int grade = 0;
@@ -458,8 +471,8 @@ private:
         }
         random_.shuffle(pockets);
         for (const auto& [cell, end] : pockets) {
-            if (int(v.analysis.traps.size()) >= request_.traps || spent())
-                break;
+            if (int(v.analysis.traps.size()) >= request_.traps || !roomForGoal())
+                break; // one analysis stays for the maze as it is kept
             if (at(cell).Item != NoItem)
                 continue;
             const MazeCell old = at(cell);
