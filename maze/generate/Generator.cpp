@@ -451,7 +451,8 @@ private:
     }
 
     // Trap pockets as moves: an arrow before a dead end that pushes the ball
-    // in, so it cannot come out.
+    // in, so it cannot come out; then, while traps are missing, arrows into
+    // larger branches, away from the start.
     void placeTraps(Verdict& v)
     {
         if (request_.traps == 0)
@@ -459,17 +460,29 @@ private:
         std::vector<bool> onRoute(size_t(GridCellCount), false);
         for (QPoint c : v.analysis.routeCells)
             onRoute[size_t(MazeGrid::index(c.x(), c.y()))] = true;
-        auto free = [&](QPoint c) {
-            return !onRoute[size_t(MazeGrid::index(c.x(), c.y()))] && at(c).Item == NoItem;
-        };
-        std::vector<std::pair<QPoint, QPoint>> pockets; // (arrow cell, dead end)
+        std::vector<int> keysTo(size_t(GridCellCount), -1);
+        for (size_t i = 0; i < v.analysis.reachable.size(); ++i)
+            keysTo[size_t(MazeGrid::index(v.analysis.reachable[i].x(),
+                                          v.analysis.reachable[i].y()))] = v.analysis.keysTo[i];
+        auto index = [](QPoint c) { return size_t(MazeGrid::index(c.x(), c.y())); };
+        auto free = [&](QPoint c) { return !onRoute[index(c)] && at(c).Item == NoItem; };
+        std::vector<std::pair<QPoint, QPoint>> pockets; // (arrow cell, the cell it pushes to)
+        std::vector<std::pair<QPoint, QPoint>> branches;
         for (int room = 0; room < lattice_.rooms(); ++room) {
             const QPoint end = lattice_.cellOf(room);
             const std::vector<QPoint> ways = floorWays(end);
             if (ways.size() == 1 && free(end) && free(ways[0]))
                 pockets.emplace_back(ways[0], end);
+            for (const QPoint link : ways) {
+                const std::vector<QPoint> sides = floorWays(link);
+                if (ways.size() > 1 && sides.size() == 2 && free(link) && free(end) &&
+                    keysTo[index(end)] > keysTo[index(link)] && keysTo[index(link)] >= 0)
+                    branches.emplace_back(link, end);
+            }
         }
         random_.shuffle(pockets);
+        random_.shuffle(branches);
+        pockets.insert(pockets.end(), branches.begin(), branches.end());
         for (const auto& [cell, end] : pockets) {
             if (int(v.analysis.traps.size()) >= request_.traps || !roomForGoal())
                 break; // one analysis stays for the maze as it is kept
