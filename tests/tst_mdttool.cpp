@@ -581,8 +581,8 @@ void TestMdtTool::generate_data()
     QTest::newRow("title beyond Shift-JIS") << QStringList{"--title", "😀"} << 2 << "--title";
     QTest::newRow("out of reach") << QStringList{"--size", "8", "--grade", "5"} << 2
                                   << "the closest had grade";
-    QTest::newRow("a maze") << QStringList{"--size", "16", "--keys", "20", "--traps", "1"} << 0
-                            << "";
+    QTest::newRow("a maze, 32 x 32 by default")
+        << QStringList{"--keys", "20", "--traps", "1"} << 0 << "";
     QTest::newRow("its text") << QStringList{"--size",  "16", "--keys", "20",
                                              "--traps", "1",  "--text"}
                               << 0 << "";
@@ -612,6 +612,8 @@ void TestMdtTool::generate()
         QCOMPARE(mdt(QStringList{"generate", "--seed", "11"} + args + QStringList{"-"}).bytes,
                  readBytes(maze));
     }
+    const QJsonObject info = QJsonDocument::fromJson(mdt({"info", "--json", maze}).bytes).object();
+    QCOMPARE(info["width"].toInt(), args.contains("--size") ? 16 : 32);
     const QJsonObject o = QJsonDocument::fromJson(mdt({"check", "--json", maze}).bytes).object();
     QCOMPARE(o["traps"].toArray().size(), 1);
     QVERIFY(std::abs(o["keys"].toInt() - 20) <= 2);
