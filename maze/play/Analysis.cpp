@@ -37,8 +37,10 @@ struct Search {
     std::vector<std::pair<int, int>> moves; // (from, to) of every key that did not end the game
     std::vector<bool> endsGame;             // by cell: some key ends the game there
     std::vector<bool> cycleEnd;             // by cell: a key press rested there by the cycle bound
-    std::vector<int> depth;                 // by cell: the fewest keys to rest there
-    // By position in `order`: the cell each key leaves the ball on, or EndsGame.
+    std::vector<int> position;              // by cell: its place in `order`, None when not found
+    // By place in `order`: the fewest keys to rest there, and the cell each
+    // key leaves the ball on, or EndsGame.
+    std::vector<int> depth;
     std::vector<std::array<int, KeyCount>> targets;
     int lastCell = None; // the cell of the shortest route's last key
     int8_t lastKey = 0;
@@ -51,13 +53,15 @@ Search search(MazeState& maze)
     s.parentKey.assign(GridCellCount, 0);
     s.endsGame.assign(GridCellCount, false);
     s.cycleEnd.assign(GridCellCount, false);
-    s.depth.assign(GridCellCount, None);
-    std::vector<bool> seen(GridCellCount, false);
+    s.position.assign(GridCellCount, None);
     s.moves.reserve(size_t(GridCellCount) * KeyCount);
+    s.order.reserve(GridCellCount);
+    s.depth.reserve(GridCellCount);
+    s.targets.reserve(GridCellCount);
     PlayBoard board; // draws nothing
     const int start = indexOf({maze.header.StartX, maze.header.StartY});
-    seen[size_t(start)] = true;
-    s.depth[size_t(start)] = 0;
+    s.position[size_t(start)] = 0;
+    s.depth.push_back(0);
     s.order.push_back(start);
     // The order list is the queue: cells are expanded in the order found.
     for (size_t next = 0; next < s.order.size(); ++next) {
@@ -82,11 +86,11 @@ Search search(MazeState& maze)
             if (outcome.slideEnd == SlideEnd::Cycle)
                 s.cycleEnd[size_t(to)] = true;
             s.moves.emplace_back(from, to);
-            if (!seen[size_t(to)]) {
-                seen[size_t(to)] = true;
+            if (s.position[size_t(to)] == None) {
+                s.position[size_t(to)] = int(s.order.size());
                 s.parent[size_t(to)] = from;
                 s.parentKey[size_t(to)] = int8_t(k);
-                s.depth[size_t(to)] = s.depth[size_t(from)] + 1;
+                s.depth.push_back(s.depth[next] + 1);
                 s.order.push_back(to);
             }
         }
@@ -126,26 +130,19 @@ std::vector<bool> canEnd(const Search& s)
     return can;
 }
 
-// The graph of the search by position in its order.
-void describeMoves(const Search& s, MazeAnalysis& a)
+// The graph of the search by place in its order, taken from the search.
+void describeMoves(Search& s, MazeAnalysis& a)
 {
-    std::vector<int> position(GridCellCount, None);
-    for (size_t i = 0; i < s.order.size(); ++i)
-        position[size_t(s.order[i])] = int(i);
-    a.keysTo.reserve(s.order.size());
-    a.keyTargets.reserve(s.order.size());
-    for (size_t i = 0; i < s.order.size(); ++i) {
-        a.keysTo.push_back(s.depth[size_t(s.order[i])]);
-        auto& targets = a.keyTargets.emplace_back();
-        for (int k = 0; k < KeyCount; ++k) {
-            const int to = s.targets[i][size_t(k)];
-            targets[size_t(k)] = to == EndsGame ? EndsGame : position[size_t(to)];
-        }
-    }
+    for (auto& targets : s.targets)
+        for (int& to : targets)
+            if (to != EndsGame)
+                to = s.position[size_t(to)];
+    a.keysTo = std::move(s.depth);
+    a.keyTargets = std::move(s.targets);
     if (s.lastCell == None)
         return;
     for (int cell = s.lastCell;; cell = s.parent[size_t(cell)]) {
-        a.routeRests.push_back(position[size_t(cell)]);
+        a.routeRests.push_back(s.position[size_t(cell)]);
         if (cell == s.order.front())
             break;
     }
@@ -189,7 +186,7 @@ MazeAnalysis analyseMaze(const MazeState& original)
     if (!MazeGrid::contains(h.StartX, h.StartY))
         return a; // no file holds such a start
 
-    const Search s = search(*maze);
+    Search s = search(*maze);
     const std::vector<bool> can = canEnd(s);
     for (int cell : s.order) {
         a.reachable.push_back(cellOf(cell));
