@@ -176,6 +176,8 @@ void TestAnalysis::difficulty_data()
     // Left or right at the start, which came from nowhere; (1, 1) a dead end.
     QTest::newRow("starting between two ways")
         << QStringList{"....."} << QPoint(3, 1) << QPoint(5, 1) << 1 << 1;
+    QTest::newRow("starting between a way and the goal")
+        << QStringList{"..."} << QPoint(2, 1) << QPoint(3, 1) << 1 << 1;
     // Down from (1, 1) the arrow sends the ball back: one way out of (1, 1).
     QTest::newRow("an arrow that turns the ball back makes a dead end")
         << QStringList{"..", "^#"} << QPoint(2, 1) << QPoint(1, 2) << 0 << 1;

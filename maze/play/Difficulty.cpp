@@ -22,8 +22,9 @@ int gradeOfPoints(double points)
 
 int countDecisions(const MazeAnalysis& a)
 {
+    constexpr int Nowhere = EndsGame - 1; // where the start came from: no cell, no game's end
     int decisions = 0;
-    int previous = EndsGame; // the start came from nowhere
+    int previous = Nowhere;
     for (const int cell : a.routeRests) {
         std::array<int, RouteKeyCount> ways{};
         int count = 0;
