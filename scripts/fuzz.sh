@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang, ASan and UBSan into build-fuzz/ and
 # runs them side by side for SECONDS seconds each (default 60): the maze file
-# reader's and the music device's (our MIDI rebuild, then FluidSynth's player).
+# reader's, the maze text reader's and the music device's (our MIDI rebuild,
+# then FluidSynth's player).
 # Exits non-zero when a fuzzer finds a crash, a leak or a hang.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -18,7 +19,8 @@ fi
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja \
   -DORVANE_FUZZ=ON -DORVANE_BUILD_UI=OFF -DORVANE_BUILD_TESTS=OFF -DORVANE_BUILD_BENCH=OFF
 cmake --build "$build" --parallel "$(nproc)" \
-  --target fuzz_mazefile fuzz_mazefile_seeds fuzz_music fuzz_music_seeds
+  --target fuzz_mazefile fuzz_mazefile_seeds fuzz_mazetext fuzz_mazetext_seeds \
+  fuzz_music fuzz_music_seeds
 
 # Where TARGET keeps its seeds, corpus, crashes and log.
 workdir() {
@@ -61,10 +63,15 @@ finish() {
 # seconds on one input means it is stuck.
 start fuzz_mazefile fuzz_mazefile_seeds 140000 10
 maze=$!
+# Texts of small maps keep the fuzzer quick; the reader's limits on counts
+# and lengths do not depend on the size.
+start fuzz_mazetext fuzz_mazetext_seeds 65536 10
+text=$!
 start fuzz_music fuzz_music_seeds 16384 5
 music=$!
 
 rc=0
 finish fuzz_mazefile "$maze" || rc=$?
+finish fuzz_mazetext "$text" || rc=$?
 finish fuzz_music "$music" || rc=$?
 exit "$rc"

@@ -3,6 +3,7 @@
 
 #include "MazeState.h"
 #include "play/Analysis.h"
+#include "play/Difficulty.h"
 #include "play/KeyStep.h"
 #include "play/PlayBoard.h"
 #include "support/TextMazes.h"
@@ -34,6 +35,12 @@ private slots:
     void foundRoutesReplay();
     void timing_data();
     void timing();
+    void difficulty_data();
+    void difficulty();
+    void grade_data();
+    void grade();
+    void moreNeverEasier_data();
+    void moreNeverEasier();
 };
 
 void TestAnalysis::mazes_data()
@@ -154,6 +161,108 @@ void TestAnalysis::timing()
     const RouteTiming t = timeRoute(keys, 4, int16_t(limit));
     QCOMPARE(t.seconds, keys / 4.0);
     QCOMPARE(int(t.fit), fit);
+}
+
+void TestAnalysis::difficulty_data()
+{
+    QTest::addColumn<QStringList>("rows"); // from cell (1, 1)
+    QTest::addColumn<QPoint>("start");
+    QTest::addColumn<QPoint>("goal");
+    QTest::addColumn<int>("decisions");
+    QTest::addColumn<int>("deadEnds");
+    // At (2, 2) up or on; at (4, 2) up, down or the goal. Three dead ends.
+    QTest::newRow("a corridor with side branches")
+        << QStringList{"#.#.#", ".....", "###.#"} << QPoint(1, 2) << QPoint(5, 2) << 2 << 3;
+    // Left or right at the start, which came from nowhere; (1, 1) a dead end.
+    QTest::newRow("starting between two ways")
+        << QStringList{"....."} << QPoint(3, 1) << QPoint(5, 1) << 1 << 1;
+    QTest::newRow("starting between a way and the goal")
+        << QStringList{"..."} << QPoint(2, 1) << QPoint(3, 1) << 1 << 1;
+    // Down from (1, 1) the arrow sends the ball back: one way out of (1, 1).
+    QTest::newRow("an arrow that turns the ball back makes a dead end")
+        << QStringList{"..", "^#"} << QPoint(2, 1) << QPoint(1, 2) << 0 << 1;
+}
+
+void TestAnalysis::difficulty()
+{
+    QFETCH(QStringList, rows);
+    QFETCH(QPoint, start);
+    QFETCH(QPoint, goal);
+    QFETCH(int, decisions);
+    QFETCH(int, deadEnds);
+    const auto maze = mazeOf({rows, QPoint(1, 1)}, start, goal);
+    const MazeAnalysis a = analyseMaze(*maze);
+    QCOMPARE(countDecisions(a), decisions);
+    QCOMPARE(countDeadEnds(a, goal), deadEnds);
+}
+
+// The grades of the formula's steps.
+void TestAnalysis::grade_data()
+{
+    QTest::addColumn<int>("keys");
+    QTest::addColumn<int>("decisions");
+    QTest::addColumn<int>("deadEnds");
+    QTest::addColumn<int>("traps");
+    QTest::addColumn<double>("slack"); // 0: no limit
+    QTest::addColumn<int>("grade");
+    QTest::newRow("first steps") << 20 << 2 << 10 << 0 << 0.0 << 1;             // 0.9
+    QTest::newRow("just grade 2") << 25 << 5 << 0 << 0 << 2.0 << 2;             // 1.5
+    QTest::newRow("dead ends count to 100") << 50 << 5 << 900 << 0 << 0.0 << 3; // 3
+    QTest::newRow("a trap") << 50 << 5 << 0 << 1 << 0.0 << 3;                   // 3
+    QTest::newRow("a tight limit") << 100 << 10 << 0 << 0 << 1.0 << 4;          // 6
+    QTest::newRow("long and branching") << 300 << 20 << 100 << 0 << 0.0 << 5;   // 11
+}
+
+void TestAnalysis::grade()
+{
+    QFETCH(int, keys);
+    QFETCH(int, decisions);
+    QFETCH(int, deadEnds);
+    QFETCH(int, traps);
+    QFETCH(double, slack);
+    QFETCH(int, grade);
+    DifficultyInputs in{keys, decisions, deadEnds, traps};
+    if (slack > 0)
+        in.slack = slack;
+    QCOMPARE(gradeOfPoints(difficultyPoints(in)), grade);
+}
+
+// Hand-made pairs of mazes, the second harder: its points are higher, its
+// grade never lower.
+void TestAnalysis::moreNeverEasier_data()
+{
+    QTest::addColumn<QStringList>("easier");
+    QTest::addColumn<QStringList>("harder");
+    QTest::addColumn<int>("easierLimit");
+    QTest::addColumn<int>("harderLimit");
+    const QStringList corridor{"##########", "#........#", "##########"};
+    QTest::newRow("more keys") << QStringList{"#####", "#...#", "#####"} << corridor << 1000
+                               << 1000;
+    QTest::newRow("a side branch: a decision, a dead end")
+        << corridor << QStringList{"##########", "#........#", "####.#####"} << 1000 << 1000;
+    QTest::newRow("a trap") << corridor
+                            << QStringList{"##########", "#........#", "####v#####", "####.####"}
+                            << 1000 << 1000;
+    QTest::newRow("less slack") << corridor << corridor << 3 << 2;
+}
+
+void TestAnalysis::moreNeverEasier()
+{
+    QFETCH(QStringList, easier);
+    QFETCH(QStringList, harder);
+    QFETCH(int, easierLimit);
+    QFETCH(int, harderLimit);
+    auto measure = [](QStringList rows, int limit) {
+        const int last = int(rows[1].lastIndexOf(u'.'));
+        auto maze = mazeOf({rows, QPoint(0, 0)}, QPoint(1, 1), QPoint(last, 1));
+        maze->header.TimeLimit = int16_t(limit);
+        return measureDifficulty(*maze, analyseMaze(*maze));
+    };
+    const Difficulty a = measure(easier, easierLimit);
+    const Difficulty b = measure(harder, harderLimit);
+    QVERIFY2(b.points > a.points,
+             qPrintable(QStringLiteral("%1 then %2").arg(a.points).arg(b.points)));
+    QVERIFY(b.grade >= a.grade);
 }
 
 QTEST_GUILESS_MAIN(TestAnalysis)

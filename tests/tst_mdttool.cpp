@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -143,6 +144,11 @@ private slots:
     void thumbnail();
     void thumbnailRefuses_data();
     void thumbnailRefuses();
+    void textAndBuild();
+    void buildRefuses_data();
+    void buildRefuses();
+    void generate_data();
+    void generate();
 
 private:
     QString saved(const MazeData& m)
@@ -316,7 +322,7 @@ void TestMdtTool::manualPageMatchesHelp()
                  qPrintable(m.captured()));
         ++commands;
     }
-    QCOMPARE(commands, 4);
+    QCOMPARE(commands, 7);
 }
 
 void TestMdtTool::render()
@@ -411,6 +417,8 @@ void TestMdtTool::check()
     QCOMPARE(o["solvable"].toBool(), !fit.isEmpty());
     QCOMPARE(o["fit"].toString(), fit);
     QCOMPARE(o["start"].toObject()["valid"].toBool(), change != "start on wall");
+    QCOMPARE(o["grade"].isNull(), fit.isEmpty());
+    QVERIFY(o["decisions"].isDouble() && o["deadEnds"].isDouble());
     if (change.isEmpty())
         QCOMPARE(o["route"].toString(), "RRRR");
 }
@@ -425,7 +433,10 @@ void TestMdtTool::checkText()
                                    "time:       1.0 s at 4 keys/s, limit 60 s: fits\n"
                                    "reachable:  4 cells\n"
                                    "traps:      none\n"
-                                   "cycles:     none\n"));
+                                   "cycles:     none\n"
+                                   "decisions:  0\n"
+                                   "dead ends:  0\n"
+                                   "grade:      1 of 5 (0.08 points)\n"));
 }
 
 void TestMdtTool::renderRoute()
@@ -501,6 +512,111 @@ void TestMdtTool::thumbnailRefuses()
     const QDir::Filters all = QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot;
     QCOMPARE(QDir(out.path()).entryList(all).size(), fifo ? 1 : 0);
     QVERIFY(!QFileInfo(png).isFile());
+}
+
+// A maze file's text builds the same file again, through files and pipes.
+void TestMdtTool::textAndBuild()
+{
+    const QString file = saved(sample());
+    const Run text = mdt({"text", file});
+    QCOMPARE(text.status, 0);
+    QVERIFY(text.out.startsWith("ORVANE maze text 1\ntitle: \"迷路\"\n"));
+    const QString textFile = dir.filePath("m.txt");
+    QCOMPARE(mdt({"text", "-", textFile}, readBytes(file)).status, 0);
+    QCOMPARE(readBytes(textFile), text.bytes);
+    const QString built = dir.filePath("built.mdt");
+    QCOMPARE(mdt({"build", "-", built}, text.bytes).status, 0);
+    QCOMPARE(readBytes(built), readBytes(file));
+    const Run piped = mdt({"build", textFile, "-"});
+    QCOMPARE(piped.bytes, readBytes(file));
+}
+
+// A refused text names its line; the output file stays as it was.
+void TestMdtTool::buildRefuses_data()
+{
+    QTest::addColumn<QByteArray>("text"); // empty: no text file at all
+    QTest::addColumn<QString>("message");
+    QTest::newRow("start past the grid")
+        << QByteArray("ORVANE maze text 1\ntime: 5\nstart: 1 200\n")
+        << "line 3: start: the numbers must be -5 to 128";
+    QTest::newRow("unknown character")
+        << QByteArray("ORVANE maze text 1\ntime: 5\nstart: 0 0\ngoal: 1 0\nsize: 2x1\nmap:\n.Z\n")
+        << "line 7: \"Z\" (column 2) is not in the legend";
+    QTest::newRow("no such text file") << QByteArray() << "no such file";
+}
+
+void TestMdtTool::buildRefuses()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, message);
+    const QString source = dir.filePath("bad.txt");
+    QFile::remove(source);
+    if (!text.isEmpty())
+        writeBytes(source, text);
+    const QString out = dir.filePath("kept.mdt");
+    writeBytes(out, "old");
+    const Run r = mdt({"build", source, out});
+    QCOMPARE(r.status, 2);
+    QVERIFY2(r.err.startsWith("orvane-mdt: cannot ") && r.err.contains(source) &&
+                 r.err.contains(message),
+             qPrintable(r.err));
+    QCOMPARE(readBytes(out), QByteArray("old"));
+}
+
+void TestMdtTool::generate_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("keys and grade")
+        << QStringList{"--keys", "9", "--grade", "2"} << 2 << "not both";
+    QTest::newRow("size 4x32") << QStringList{"--size", "4x32"} << 2
+                               << "each side must be 5 to 128";
+    QTest::newRow("size 3 by 3") << QStringList{"--size", "3 3"} << 2 << "N or WxH";
+    QTest::newRow("more keys than it holds")
+        << QStringList{"--size", "16", "--keys", "200"} << 2 << "at most 96 keys";
+    QTest::newRow("grade below the traps")
+        << QStringList{"--grade", "1", "--traps", "3"} << 2 << "they alone give grade 3";
+    QTest::newRow("slack zero") << QStringList{"--slack", "0"} << 2 << "--slack must be";
+    QTest::newRow("title beyond Shift-JIS") << QStringList{"--title", "😀"} << 2 << "--title";
+    QTest::newRow("out of reach") << QStringList{"--size", "8", "--grade", "5"} << 2
+                                  << "the closest had grade";
+    QTest::newRow("a maze, 32 x 32 by default")
+        << QStringList{"--keys", "20", "--traps", "1"} << 0 << "";
+    QTest::newRow("its text") << QStringList{"--size",  "16", "--keys", "20",
+                                             "--traps", "1",  "--text"}
+                              << 0 << "";
+}
+
+// Refusals at once and after the search, and the maze or its text written.
+void TestMdtTool::generate()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    const QString out = dir.filePath("generated");
+    QFile::remove(out);
+    const Run r = mdt(QStringList{"generate", "--seed", "11"} + args + QStringList{out});
+    QCOMPARE(r.status, status);
+    QCOMPARE(QFileInfo::exists(out), status == 0);
+    if (status != 0) {
+        QVERIFY2(r.err.startsWith("orvane-mdt: ") && r.err.contains(message), qPrintable(r.err));
+        return;
+    }
+    QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
+    QString maze = out;
+    if (args.contains("--text")) { // the text of the same maze
+        maze = dir.filePath("fromtext.mdt");
+        QCOMPARE(mdt({"build", out, maze}).status, 0);
+        args.removeAll("--text");
+        QCOMPARE(mdt(QStringList{"generate", "--seed", "11"} + args + QStringList{"-"}).bytes,
+                 readBytes(maze));
+    }
+    const QJsonObject info = QJsonDocument::fromJson(mdt({"info", "--json", maze}).bytes).object();
+    QCOMPARE(info["width"].toInt(), args.contains("--size") ? 16 : 32);
+    const QJsonObject o = QJsonDocument::fromJson(mdt({"check", "--json", maze}).bytes).object();
+    QCOMPARE(o["traps"].toArray().size(), 1);
+    QVERIFY(std::abs(o["keys"].toInt() - 20) <= 2);
 }
 
 QTEST_GUILESS_MAIN(TestMdtTool)

@@ -10,7 +10,7 @@
 namespace orvane {
 namespace {
 
-constexpr int KeyCount = int(std::size(RouteKeys));
+constexpr int KeyCount = RouteKeyCount;
 constexpr int None = -1;
 
 QPoint cellOf(int index)
@@ -37,7 +37,12 @@ struct Search {
     std::vector<std::pair<int, int>> moves; // (from, to) of every key that did not end the game
     std::vector<bool> endsGame;             // by cell: some key ends the game there
     std::vector<bool> cycleEnd;             // by cell: a key press rested there by the cycle bound
-    int lastCell = None;                    // the cell of the shortest route's last key
+    std::vector<int> position;              // by cell: its place in `order`, None when not found
+    // By place in `order`: the fewest keys to rest there, and the cell each
+    // key leaves the ball on, or EndsGame.
+    std::vector<int> depth;
+    std::vector<std::array<int, KeyCount>> targets;
+    int lastCell = None; // the cell of the shortest route's last key
     int8_t lastKey = 0;
 };
 
@@ -48,21 +53,27 @@ Search search(MazeState& maze)
     s.parentKey.assign(GridCellCount, 0);
     s.endsGame.assign(GridCellCount, false);
     s.cycleEnd.assign(GridCellCount, false);
-    std::vector<bool> seen(GridCellCount, false);
+    s.position.assign(GridCellCount, None);
     s.moves.reserve(size_t(GridCellCount) * KeyCount);
+    s.order.reserve(GridCellCount);
+    s.depth.reserve(GridCellCount);
+    s.targets.reserve(GridCellCount);
     PlayBoard board; // draws nothing
     const int start = indexOf({maze.header.StartX, maze.header.StartY});
-    seen[size_t(start)] = true;
+    s.position[size_t(start)] = 0;
+    s.depth.push_back(0);
     s.order.push_back(start);
     // The order list is the queue: cells are expanded in the order found.
     for (size_t next = 0; next < s.order.size(); ++next) {
         const int from = s.order[next];
         const QPoint cell = cellOf(from);
+        auto& targets = s.targets.emplace_back();
         for (int k = 0; k < KeyCount; ++k) {
             maze.CursorX = int16_t(cell.x());
             maze.CursorY = int16_t(cell.y());
             const KeyOutcome outcome = KeyStep(maze, board, directionOfRouteKey(RouteKeys[k]));
             if (outcome.reachedGoal) {
+                targets[size_t(k)] = EndsGame;
                 s.endsGame[size_t(from)] = true;
                 if (s.lastCell == None) {
                     s.lastCell = from;
@@ -71,13 +82,15 @@ Search search(MazeState& maze)
                 continue;
             }
             const int to = indexOf({maze.CursorX, maze.CursorY});
+            targets[size_t(k)] = to;
             if (outcome.slideEnd == SlideEnd::Cycle)
                 s.cycleEnd[size_t(to)] = true;
             s.moves.emplace_back(from, to);
-            if (!seen[size_t(to)]) {
-                seen[size_t(to)] = true;
+            if (s.position[size_t(to)] == None) {
+                s.position[size_t(to)] = int(s.order.size());
                 s.parent[size_t(to)] = from;
                 s.parentKey[size_t(to)] = int8_t(k);
+                s.depth.push_back(s.depth[next] + 1);
                 s.order.push_back(to);
             }
         }
@@ -117,6 +130,25 @@ std::vector<bool> canEnd(const Search& s)
     return can;
 }
 
+// The graph of the search by place in its order, taken from the search.
+void describeMoves(Search& s, MazeAnalysis& a)
+{
+    for (auto& targets : s.targets)
+        for (int& to : targets)
+            if (to != EndsGame)
+                to = s.position[size_t(to)];
+    a.keysTo = std::move(s.depth);
+    a.keyTargets = std::move(s.targets);
+    if (s.lastCell == None)
+        return;
+    for (int cell = s.lastCell;; cell = s.parent[size_t(cell)]) {
+        a.routeRests.push_back(s.position[size_t(cell)]);
+        if (cell == s.order.front())
+            break;
+    }
+    std::reverse(a.routeRests.begin(), a.routeRests.end());
+}
+
 std::string routeOf(const Search& s, int start)
 {
     std::string keys(1, RouteKeys[s.lastKey]);
@@ -154,7 +186,7 @@ MazeAnalysis analyseMaze(const MazeState& original)
     if (!MazeGrid::contains(h.StartX, h.StartY))
         return a; // no file holds such a start
 
-    const Search s = search(*maze);
+    Search s = search(*maze);
     const std::vector<bool> can = canEnd(s);
     for (int cell : s.order) {
         a.reachable.push_back(cellOf(cell));
@@ -163,6 +195,7 @@ MazeAnalysis analyseMaze(const MazeState& original)
         if (s.cycleEnd[size_t(cell)])
             a.cycles.push_back(cellOf(cell));
     }
+    describeMoves(s, a);
     a.solvable = s.lastCell != None;
     if (!a.solvable)
         return a;

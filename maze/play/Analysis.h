@@ -4,6 +4,7 @@
 
 #include <QPoint>
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,6 +12,12 @@
 namespace orvane {
 
 struct MazeState;
+
+// The keys of a route, in the order the search tries them.
+inline constexpr char RouteKeys[] = {'S', 'U', 'D', 'L', 'R'};
+inline constexpr int RouteKeyCount = int(std::size(RouteKeys));
+// A key's target that ends the game instead of leaving the ball somewhere.
+inline constexpr int EndsGame = -1;
 
 // What the rules of the game allow on a maze, found by trying every key on
 // every cell the ball can rest on (a breadth-first search with KeyStep, the
@@ -27,11 +34,17 @@ struct MazeAnalysis {
     std::vector<QPoint> traps;      // reachable cells the goal cannot be reached from
     std::vector<QPoint> cycles;     // cells where a key press ends by the cycle bound
 
+    // By reachable cell, in the order of `reachable`: the fewest keys that
+    // leave the ball there, and where each key of RouteKeys leaves it (an
+    // index into `reachable`, or EndsGame).
+    std::vector<int> keysTo;
+    std::vector<std::array<int, RouteKeyCount>> keyTargets;
+    // The reachable cell each key of the route is pressed on.
+    std::vector<int> routeRests;
+
     bool valid() const { return startValid && goalValid; }
 };
 
-// The keys of a route, in the order the search tries them.
-inline constexpr char RouteKeys[] = {'S', 'U', 'D', 'L', 'R'};
 // The direction of a route key; nothing for S.
 std::optional<Direction> directionOfRouteKey(char key);
 

@@ -24,11 +24,27 @@ QString helpLine(const QString& name, const QString& help, qsizetype column)
 
 } // namespace
 
-const OptionInfo* ArgumentSyntax::option(const QString& name) const
+const OptionInfo* ArgumentSyntax::option(const QString& name, const CommandInfo* command) const
 {
-    const auto it =
-        std::find_if(options.begin(), options.end(), [&](const auto& o) { return o.name == name; });
-    return it == options.end() ? nullptr : &*it;
+    const OptionInfo* found = nullptr;
+    for (const OptionInfo& o : options) {
+        if (o.name != name)
+            continue;
+        if (command && o.commands.contains(command->name))
+            return &o;
+        if (!found || (command && o.commands.isEmpty()))
+            found = &o;
+    }
+    return found;
+}
+
+QStringList ArgumentSyntax::takers(const OptionInfo& o) const
+{
+    QStringList names;
+    for (const CommandInfo& c : commands)
+        if (c.options.contains(o.name) && option(o.name, &c) == &o)
+            names << c.name;
+    return names;
 }
 
 const CommandInfo* ArgumentSyntax::command(const QString& name) const
@@ -98,7 +114,10 @@ ParsedArguments ArgumentSyntax::parse(const QStringList& args) const
         if (!c.options.contains(name))
             return refuse(QStringLiteral("%1 does not take --%2").arg(c.name, name), &c);
     result.operands = words.mid(1);
-    if (result.operands.size() < c.operands.size())
+    const qsizetype required =
+        std::count_if(c.operands.begin(), c.operands.end(),
+                      [](const QString& operand) { return !operand.startsWith(u'['); });
+    if (result.operands.size() < required)
         return refuse(
             QStringLiteral("%1: %2 is missing").arg(c.name, c.operands[result.operands.size()]),
             &c);
@@ -108,7 +127,7 @@ ParsedArguments ArgumentSyntax::parse(const QStringList& args) const
                       &c);
     for (const QString& name : c.options)
         if (!result.given_.contains(name))
-            result.values_[name] = option(name)->defaultValue;
+            result.values_[name] = option(name, &c)->defaultValue;
     return parsed;
 }
 
@@ -116,7 +135,7 @@ QString ArgumentSyntax::synopsis(const CommandInfo& c) const
 {
     QStringList words{program, c.name};
     for (const QString& name : c.options)
-        words << QStringLiteral("[%1]").arg(optionWithValue(*option(name)));
+        words << QStringLiteral("[%1]").arg(optionWithValue(*option(name, &c)));
     return (words + c.operands).join(u' ');
 }
 
@@ -144,14 +163,9 @@ QString ArgumentSyntax::help() const
     column = std::max(HelpOptions.size(), VersionOptions.size());
     for (const OptionInfo& o : options)
         column = std::max(column, optionWithValue(o).size());
-    for (const OptionInfo& o : options) {
-        QStringList takers;
-        for (const CommandInfo& c : commands)
-            if (c.options.contains(o.name))
-                takers << c.name;
+    for (const OptionInfo& o : options)
         text += helpLine(optionWithValue(o),
-                         takers.join(QStringLiteral(", ")) + u':' + u' ' + o.help, column);
-    }
+                         takers(o).join(QStringLiteral(", ")) + u':' + u' ' + o.help, column);
     text += helpLine(HelpOptions, QStringLiteral("print this help and exit"), column);
     text += helpLine(VersionOptions, QStringLiteral("print the version and exit"), column);
     return text + u'\n' + exitStatus + u'\n';

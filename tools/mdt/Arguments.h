@@ -12,14 +12,18 @@ namespace orvane {
 struct Arguments;
 
 // An option: `--name VALUE` (or `--name=VALUE`), or a switch without a value.
+// Commands may give one name different meanings: an entry naming commands
+// is theirs, an entry naming none serves every other command.
 struct OptionInfo {
     QString name;
     QString valueName; // empty for a switch
     QString defaultValue;
     QString help;
+    QStringList commands = {};
 };
 
 // A command: its name, the options it takes, its operands and what runs it.
+// An operand written in brackets, "[OUT.txt]", may be left out.
 struct CommandInfo {
     QString name;
     QStringList options; // names of its options
@@ -69,7 +73,9 @@ struct ArgumentSyntax {
     QString help() const;
 
 private:
-    const OptionInfo* option(const QString& name) const;
+    // The entry of an option for a command, or any entry of that name.
+    const OptionInfo* option(const QString& name, const CommandInfo* command = nullptr) const;
+    QStringList takers(const OptionInfo& option) const;
     const CommandInfo* command(const QString& name) const;
     QString synopsis(const CommandInfo& command) const;
 };

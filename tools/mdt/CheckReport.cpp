@@ -1,6 +1,7 @@
 #include "CheckReport.h"
 
 #include "MazeState.h"
+#include "play/Difficulty.h"
 
 #include <QJsonArray>
 
@@ -84,6 +85,15 @@ QString CheckReport::text() const
     out += QStringLiteral("reachable:  %1 cells\ntraps:      %2\ncycles:     %3\n")
                .arg(a.reachable.size())
                .arg(cellsText(a.traps), cellsText(a.cycles));
+    const Difficulty d = measureDifficulty(maze, a, keysPerSecond);
+    out += QStringLiteral("decisions:  %1\ndead ends:  %2\n")
+               .arg(d.inputs.decisions)
+               .arg(d.inputs.deadEnds);
+    out += d.grade ? QStringLiteral("grade:      %1 of %2 (%3 points)\n")
+                         .arg(*d.grade)
+                         .arg(HardestGrade)
+                         .arg(d.points, 0, 'f', 2)
+                   : QStringLiteral("grade:      none (not solvable)\n");
     return out;
 }
 
@@ -101,6 +111,11 @@ QJsonObject CheckReport::json() const
         {"traps", cellsJson(a.traps)},
         {"cycles", cellsJson(a.cycles)},
     };
+    const Difficulty d = measureDifficulty(maze, a, keysPerSecond);
+    o["decisions"] = d.inputs.decisions;
+    o["deadEnds"] = d.inputs.deadEnds;
+    o["grade"] = d.grade ? QJsonValue(*d.grade) : QJsonValue();
+    o["points"] = d.points;
     if (a.solvable) {
         const RouteTiming t = timeRoute(int(a.route.size()), keysPerSecond, h.TimeLimit);
         o["keys"] = int(a.route.size());

@@ -4,10 +4,13 @@
 #include "CheckCommand.h"
 #include "Cp932.h"
 #include "ExitStatus.h"
+#include "GenerateCommand.h"
 #include "InfoCommand.h"
 #include "Output.h"
 #include "RenderCommand.h"
+#include "TextCommand.h"
 #include "ThumbnailCommand.h"
+#include "generate/Generator.h"
 #include "play/Analysis.h"
 
 #include <QCoreApplication>
@@ -22,17 +25,37 @@ ArgumentSyntax syntax()
 {
     return {
         QStringLiteral("orvane-mdt"),
-        QStringLiteral("Inspect ORVANE maze files (.mdt). A FILE of - reads standard input; an\n"
-                       "OUT.png of - writes standard output."),
+        QStringLiteral(
+            "Inspect, convert and generate ORVANE maze files (.mdt). A FILE or TEXT of -\n"
+            "reads standard input; an output of - writes standard output."),
         {
+            {"arrows", "N", "0", "about N arrow cells besides one closing each trap (default 0)"},
+            {"grade", "G", QString::number(generate::DefaultGrade),
+             "aim at grade G, 1 to 5 (the default, 3, unless --keys is given)"},
             {"json", {}, {}, "print one JSON object instead of text"},
+            {"keys", "N", {}, "aim at a route of N keys (within a tenth)"},
             {"keys-per-second", "N", QString::number(DefaultKeysPerSecond),
              "the pace the route's time is measured at (default 4)"},
+            {"music", "FILE", {}, "the music file the maze names"},
             {"route", {}, {}, "draw the shortest route and mark the traps"},
             {"scale", "N", "1",
              QStringLiteral("enlarge N times, 1 to %1 (default 1)").arg(MaxRenderScale)},
+            {"seed", "S", {}, "the seed: the same options and seed give the same maze"},
             {"size", "N", "128",
              QStringLiteral("fit into N x N pixels, 1 to %1 (default 128)").arg(MaxThumbnailSize)},
+            {"size",
+             "N|WxH",
+             "32",
+             QStringLiteral("the map's size in cells, %1 to %2 a side (default 32)")
+                 .arg(generate::MinSide)
+                 .arg(MapSizeMax),
+             {"generate"}},
+            {"slack", "F", QString::number(generate::DefaultSlack),
+             "time limit F times the route's time at 4 keys a second, rounded up, or none "
+             "(default 1.5)"},
+            {"text", {}, {}, "write the maze's text form"},
+            {"title", "T", {}, "the maze's title"},
+            {"traps", "K", "0", "exactly K reachable trap cells (default 0)"},
         },
         {
             {"info", {"json"}, {"FILE"}, "print the header and what the map holds", runInfo},
@@ -51,11 +74,20 @@ ArgumentSyntax syntax()
              {"FILE", "OUT.png"},
              "draw the map fitted into N x N pixels",
              runThumbnail},
+            {"text", {}, {"FILE", "[OUT.txt]"}, "write the maze as text", runText},
+            {"build", {}, {"TEXT", "OUT.mdt"}, "build the maze file a text describes", runBuild},
+            {"generate",
+             {"size", "keys", "grade", "traps", "arrows", "slack", "seed", "title", "music",
+              "text"},
+             {"OUT.mdt"},
+             "build a new maze to a target, judged by check",
+             runGenerate},
         },
         QStringLiteral(
             "Exit status: 0 success; 1 check's answer is no (the maze cannot be solved,\n"
             "or its start or goal is invalid); 2 an error: a usage error, an input that\n"
-            "cannot be read or is refused, an output that cannot be written."),
+            "cannot be read or is refused, an output that cannot be written, a request\n"
+            "generate cannot meet."),
     };
 }
 

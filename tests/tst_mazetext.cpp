@@ -1,0 +1,206 @@
+// The text form of a maze: its layout, the round trip of any file the
+// reader accepts, and the texts it refuses.
+
+#include "MazeCodec.h"
+#include "MazeText.h"
+#include "TestMazes.h"
+
+#include <QTest>
+
+using namespace orvane;
+using namespace orvane::test;
+
+using Kind = MazeText::Problem::Kind;
+Q_DECLARE_METATYPE(Kind)
+
+namespace {
+
+QByteArray encoded(const MazeData& m)
+{
+    return MazeCodec::encode(m.header, m.grid).bytes;
+}
+
+// A 3 x 2 maze with a title that ends in half a character, a music path
+// with backslashes and quotes, a chip above 18, a negative chip and margins
+// as a new maze leaves them, but for one cell.
+MazeData tinyMaze()
+{
+    MazeData m;
+    MazeHeader& h = m.header;
+    h.Title = Cp932::fromUnicode(QStringLiteral("迷路")) + "\x81";
+    h.MusicFile = "C:\\midi\\\"a\".mid";
+    h.TimeLimit = NoTimeLimit;
+    h.GoalX = 2;
+    h.GoalY = 1;
+    h.MapWidth = 3;
+    h.MapHeight = 2;
+    for (int y = 0; y <= 2; ++y)
+        for (int x = 0; x <= 3; ++x)
+            m.grid.at(x, y).Chip = FirstWall;
+    m.grid.at(1, 0).Chip = FirstFloor;
+    m.grid.at(2, 0) = {FirstFloor, ArrowRight};
+    m.grid.at(0, 1).Chip = FirstFloor + 1;
+    m.grid.at(1, 1).Chip = 19;
+    m.grid.at(2, 1) = {FirstFloor, ArrowDown};
+    m.grid.at(-5, -5) = {-3, 7};
+    return m;
+}
+
+const char TinyText[] = // moc reads no raw strings
+    "ORVANE maze text 1\n"
+    "title: \"迷路\\x81\"\n"
+    "time: none\n"
+    "start: 0 0\n"
+    "goal: 2 1\n"
+    "music: \"C:\\\\midi\\\\\\\"a\\\".mid\"\n"
+    "size: 3x2\n"
+    "legend: A -3 7\n"
+    "legend: _ 0 0\n"
+    "legend: # 1 0\n"
+    "legend: . 7 0\n"
+    "legend: v 7 2\n"
+    "legend: > 7 4\n"
+    "legend: r 8 0\n"
+    "legend: C 19 0\n"
+    "map:\n"
+    "#.>\n"
+    "rCv\n"
+    "outside: _\n"
+    "cells: -5 -5 A\n"
+    "cells: 3 0..1 #\n"
+    "cells: 0..3 2 #\n";
+
+// The tiny text with line `line` (from 1) replaced by `replacement`, or cut
+// off after line -line when `line` is negative, or with `replacement`
+// added at the end when `line` is 0.
+QByteArray changed(int line, const QByteArray& replacement)
+{
+    QList<QByteArray> lines = QByteArray(TinyText).split('\n');
+    lines.removeLast(); // after the final newline
+    if (line < 0)
+        lines = lines.first(-line);
+    else if (line == 0)
+        lines << replacement;
+    else
+        lines[line - 1] = replacement;
+    return lines.join('\n') + '\n';
+}
+
+} // namespace
+
+class TestMazeText : public QObject {
+    Q_OBJECT
+
+private slots:
+    void layout();
+    void roundTrip_data();
+    void roundTrip();
+    void refused_data();
+    void refused();
+};
+
+// The text of a small maze, line by line: spare characters for the chips the
+// default legend lacks, escapes for bytes that are no character, the cells
+// outside the map as one default and blocks of the others.
+void TestMazeText::layout()
+{
+    const MazeData m = tinyMaze();
+    QCOMPARE(QString::fromUtf8(MazeText::write(m.header, m.grid)), QString::fromUtf8(TinyText));
+    const MazeText::ReadResult back = MazeText::read(TinyText);
+    QVERIFY(back.maze);
+    QCOMPARE(encoded(*back.maze), encoded(m));
+}
+
+void TestMazeText::roundTrip_data()
+{
+    QTest::addColumn<int>("corner");
+    QTest::newRow("a new maze, empty title") << 0;
+    QTest::newRow("long title of every byte, items on every floor") << 1;
+    QTest::newRow("128 x 128 with margins and the last row and column set") << 2;
+    for (int seed = 1; seed <= 3; ++seed) // every cell and number random: spares run into CJK
+        QTest::addRow("random %d", seed) << 10 + seed;
+}
+
+// Any maze the reader accepts comes back from its text byte for byte.
+void TestMazeText::roundTrip()
+{
+    QFETCH(int, corner);
+    MazeData m = abcMaze();
+    if (corner == 0)
+        m.header.Title.clear();
+    if (corner == 1) {
+        QByteArray title;
+        while (title.size() < MazeCodec::MaxTextLength)
+            title += char(title.size() % 256);
+        m.header.Title = title;
+        for (int16_t floor = FirstFloor; floor <= LastFloor; ++floor)
+            for (int16_t item = NoItem; item <= GoalCode; ++item)
+                m.grid.at(floor, item + 3) = {floor, item};
+    }
+    if (corner == 2) {
+        m.header.MapWidth = m.header.MapHeight = MapSizeMax;
+        for (int i = GridMin; i <= GridMax; ++i)
+            m.grid.at(GridMax, i) = m.grid.at(i, GridMin) = {FirstFloor, int16_t(i)};
+    }
+    if (corner > 10) {
+        QRandomGenerator rng{quint32(corner)};
+        m = randomMaze(rng);
+    }
+    const QByteArray text = MazeText::write(m.header, m.grid);
+    const MazeText::ReadResult back = MazeText::read(text);
+    QVERIFY2(back.maze,
+             qPrintable(
+                 QStringLiteral("line %1: %2").arg(back.problem.line).arg(int(back.problem.kind))));
+    QCOMPARE(encoded(*back.maze), encoded(m));
+}
+
+void TestMazeText::refused_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<Kind>("kind");
+    QTest::newRow("not UTF-8") << changed(2, "title: \"\xff\"") << 2 << Kind::NotUtf8;
+    QTest::newRow("another format") << changed(1, "ORVANE maze text 2") << 1 << Kind::NotMazeText;
+    QTest::newRow("empty") << QByteArray() << 1 << Kind::NotMazeText;
+    QTest::newRow("no key") << changed(0, "hello") << 23 << Kind::NotKeyLine;
+    QTest::newRow("unknown key") << changed(3, "colour: red") << 3 << Kind::UnknownKey;
+    QTest::newRow("twice") << changed(0, "time: 5") << 23 << Kind::RepeatedKey;
+    QTest::newRow("no goal") << changed(5, "") << 22 << Kind::MissingKey;
+    QTest::newRow("not a number") << changed(4, "start: 1 x") << 4 << Kind::BadValue;
+    QTest::newRow("one number") << changed(4, "start: 1") << 4 << Kind::BadValue;
+    QTest::newRow("past the grid") << changed(4, "start: 1 129") << 4 << Kind::OutOfRange;
+    QTest::newRow("width 0") << changed(7, "size: 0x2") << 7 << Kind::OutOfRange;
+    QTest::newRow("time past 16 bits") << changed(3, "time: 32768") << 3 << Kind::OutOfRange;
+    QTest::newRow("no quotes") << changed(2, "title: abc") << 2 << Kind::BadValue;
+    QTest::newRow("quote inside") << changed(2, "title: \"a\"b\"") << 2 << Kind::BadValue;
+    QTest::newRow("unknown escape") << changed(2, "title: \"\\q\"") << 2 << Kind::BadEscape;
+    QTest::newRow("half an escape") << changed(2, "title: \"\\x4\"") << 2 << Kind::BadEscape;
+    QTest::newRow("no Shift-JIS") << changed(2, "title: \"\xF0\x9F\x98\x80\"") << 2
+                                  << Kind::NotCp932;
+    QTest::newRow("title too long")
+        << changed(2, "title: \"" + QByteArray(MazeCodec::MaxTextLength + 1, 'a') + '"') << 2
+        << Kind::TextTooLong;
+    QTest::newRow("two characters") << changed(8, "legend: AB -3 7") << 8 << Kind::BadCharacter;
+    QTest::newRow("legend twice") << changed(0, "legend: # 2 0") << 23 << Kind::RepeatedLegend;
+    QTest::newRow("map first") << changed(7, "") + "size: 3x2\n" << 16 << Kind::MapBeforeSize;
+    QTest::newRow("short row") << changed(17, "#.") << 17 << Kind::RowLength;
+    QTest::newRow("map cut") << changed(-17, {}) << 17 << Kind::MapCut;
+    QTest::newRow("unknown character") << changed(18, "rCZ") << 18 << Kind::UnknownCharacter;
+    QTest::newRow("cells in the map") << changed(0, "cells: -1..0 0 #") << 23 << Kind::CellsInMap;
+    QTest::newRow("cells twice") << changed(0, "cells: 3 1..2 #") << 23 << Kind::CellsRepeated;
+    QTest::newRow("backward span") << changed(0, "cells: 4..3 0 #") << 23 << Kind::BadValue;
+}
+
+void TestMazeText::refused()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(int, line);
+    QFETCH(Kind, kind);
+    const MazeText::ReadResult r = MazeText::read(text);
+    QVERIFY(!r.maze);
+    QCOMPARE(r.problem.kind, kind);
+    QCOMPARE(r.problem.line, line);
+}
+
+QTEST_GUILESS_MAIN(TestMazeText)
+#include "tst_mazetext.moc"
