@@ -64,7 +64,7 @@ void frmEdit::setUp()
         scrYoko->setMaximum(std::max(width - ViewportCells, 0));
     });
     setOpeningFocus(picChrSet);
-    routeOverlay_ = new RouteOverlay(picMap);
+    routeOverlay_ = new RouteOverlay(picMap, chips());
     routeOverlay_->stackUnder(shpWaku);
     session_.history.setCanvas(&mapCanvas());
     connectHandlers();

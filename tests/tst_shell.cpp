@@ -499,21 +499,24 @@ void TestShell::testPlayThereAndBack_data()
 {
     QTest::addColumn<TestPlayEnding>("ending");
     QTest::addColumn<QString>("status");
+    QTest::addColumn<bool>("check"); // the check on the map shown before
     const QString goal = QStringLiteral("テストプレイ: ゴールしました");
     const QString stopped = QStringLiteral("テストプレイ: 中止");
-    QTest::newRow("the goal") << TestPlayEnding::Goal << goal;
-    QTest::newRow("time up") << TestPlayEnding::TimeUp << QStringLiteral("テストプレイ: 時間切れ");
-    QTest::newRow("Stop") << TestPlayEnding::Stop << stopped;
-    QTest::newRow("the close box") << TestPlayEnding::CloseBox << stopped;
-    QTest::newRow("Esc") << TestPlayEnding::Escape << stopped;
-    QTest::newRow("F5") << TestPlayEnding::F5 << stopped;
-    QTest::newRow("the menu's editor") << TestPlayEnding::Menu << stopped;
+    QTest::newRow("the goal") << TestPlayEnding::Goal << goal << true;
+    QTest::newRow("time up") << TestPlayEnding::TimeUp << QStringLiteral("テストプレイ: 時間切れ")
+                             << false;
+    QTest::newRow("Stop") << TestPlayEnding::Stop << stopped << false;
+    QTest::newRow("the close box") << TestPlayEnding::CloseBox << stopped << false;
+    QTest::newRow("Esc") << TestPlayEnding::Escape << stopped << true;
+    QTest::newRow("F5") << TestPlayEnding::F5 << stopped << false;
+    QTest::newRow("the menu's editor") << TestPlayEnding::Menu << stopped << false;
 }
 
 void TestShell::testPlayThereAndBack()
 {
     QFETCH(TestPlayEnding, ending);
     QFETCH(QString, status);
+    QFETCH(bool, check);
     MDIMain* main = enterMain();
     main->mnuEdit_Click();
     frmEdit* editor = main->editor();
@@ -538,6 +541,8 @@ void TestShell::testPlayThereAndBack()
     editor->scrYoko->setValue(7);
     editor->scrTate->setValue(2);
     editor->picMap_MouseMove(0, 0, 100, 40);
+    if (check)
+        editor->toggleCheck();
     const auto state = [&](frmEdit* e) {
         const QUndoStack& history = e->session().history.stack();
         return QStringList{MazeCodec::encode(maze->header, maze->grid).bytes.toHex(),
@@ -551,7 +556,8 @@ void TestShell::testPlayThereAndBack()
                            e->lblZahyou->text(),
                            QString::number(maze->SelectedChip),
                            QString::number(history.count()),
-                           QString::number(history.index())};
+                           QString::number(history.index()),
+                           QString::number(e->showsCheck())};
     };
     const QStringList before = state(editor);
     const QImage pictureBefore = editor->picMap->image();
