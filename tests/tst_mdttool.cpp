@@ -1,4 +1,7 @@
+#include "EnglishWording.h"
+#include "MazeCodec.h"
 #include "MazeFile.h"
+#include "MazeFileMessages.h"
 #include "TestMazes.h"
 
 #include <QDir>
@@ -124,6 +127,8 @@ private slots:
     void infoJson();
     void infoNoLimit();
     void refusedFile();
+    void problemsInTheWindowsWords_data();
+    void problemsInTheWindowsWords();
     void exitStatus_data();
     void exitStatus();
     void standardStreams_data();
@@ -208,6 +213,29 @@ void TestMdtTool::refusedFile()
     QVERIFY2(r.err.contains(bad) && r.err.contains("title"), qPrintable(r.err));
 }
 
+void TestMdtTool::problemsInTheWindowsWords_data()
+{
+    QTest::addColumn<QByteArray>("bytes"); // of the file, which is missing when null
+    QTest::newRow("missing") << QByteArray();
+    QTest::newRow("title past the end") << hex("03 00 61 62");
+    QTest::newRow("cells cut short")
+        << MazeCodec::encode(tiny().header, tiny().grid).bytes.chopped(1);
+}
+
+// The tool words a file it refuses as the windows do in English, on one line.
+void TestMdtTool::problemsInTheWindowsWords()
+{
+    QFETCH(QByteArray, bytes);
+    const QString file = dir.filePath("refused.mdt");
+    QFile::remove(file);
+    if (!bytes.isNull())
+        writeBytes(file, bytes);
+    const EnglishWording english;
+    QVERIFY(english.installed());
+    const QString expected = mazeFileMessage(MazeFile::read(file).error).replace('\n', ' ');
+    QCOMPARE(mdt({"info", file}).err, "orvane-mdt: " + expected + '\n');
+}
+
 // One convention for every command: 0 success, 1 check's no, 2 any error,
 // which is told on the standard error in the tool's words and writes nothing.
 void TestMdtTool::exitStatus_data()
@@ -226,7 +254,7 @@ void TestMdtTool::exitStatus_data()
     QTest::newRow("missing operand") << QStringList{"render", "M"} << 2 << "OUT.png";
     QTest::newRow("extra operand") << QStringList{"info", "M", "M"} << 2 << "unexpected";
     QTest::newRow("missing value") << QStringList{"check", "M", "--keys-per-second"} << 2 << "N";
-    QTest::newRow("no file") << QStringList{"check", "nowhere.mdt"} << 2 << "no such file";
+    QTest::newRow("no file") << QStringList{"check", "nowhere.mdt"} << 2 << "does not exist";
     QTest::newRow("info") << QStringList{"info", "--", "M"} << 0 << "";
     QTest::newRow("render") << QStringList{"render", "--scale=2", "--route", "M", "P"} << 0 << "";
 }

@@ -128,18 +128,26 @@ void TestUiKit::fileMessages_data()
         << write << int(Kind::WriteFailed) << 0 << ENOSPC << false
         << "迷路ファイル「/m/a.mdt」を保存できません。\n書き込みに失敗しま"
            "した (ディスクの空き領域が足りません)。";
+    QTest::newRow("damaged")
+        << read << int(Kind::TextPastEnd) << 3 << 0 << false
+        << "ファイル「/m/a.mdt」は迷路ファイルではないか、壊れています。\n題名の長さがファイルの"
+           "残りより長くなっています。";
     QTest::newRow("missing, English")
         << read << int(Kind::NotFound) << 0 << 0 << true
-        << "The maze file \"/m/a.mdt\" cannot be loaded.\nThe file does not exist.";
+        << "The maze file “/m/a.mdt” cannot be loaded.\nThe file does not exist.";
+    QTest::newRow("damaged, English")
+        << read << int(Kind::MapSizeOutOfRange) << 200 << 0 << true
+        << "“/m/a.mdt” is not a maze file, or it is damaged.\nThe maze's size, 200*0, is outside "
+           "1*1 to 128*128.";
     QTest::newRow("write failed, English")
         << write << int(Kind::WriteFailed) << 0 << ENOSPC << true
-        << "The maze file \"/m/a.mdt\" cannot be saved.\nWriting failed (not enough free space "
+        << "The maze file “/m/a.mdt” cannot be saved.\nWriting failed (not enough free space "
            "on the disk).";
     QTest::newRow("may be damaged, English")
         << write << int(Kind::MayBeDamaged) << 0 << EIO << true
-        << "The maze file \"/m/a.mdt\" cannot be saved.\nWriting failed (an input/output error "
-           "occurred) and the old contents could not be put back. \"/m/a.mdt\" may be damaged. "
-           "A copy of its old contents is kept in \"/d/recovered/a-1.mdt\".";
+        << "The maze file “/m/a.mdt” cannot be saved.\nWriting failed (an input/output error "
+           "occurred) and the old contents could not be put back. “/m/a.mdt” may be damaged. "
+           "A copy of its old contents is kept in “/d/recovered/a-1.mdt”.";
 }
 
 void TestUiKit::fileMessages()
