@@ -144,7 +144,7 @@ void frmEdit::connectHandlers()
     EditHistory& history = session_.history;
     connect(&history, &EditHistory::applied, this, &frmEdit::showChange);
     connect(&history, &EditHistory::changed, this, &frmEdit::mazeEdited);
-    for (QObject* box : std::initializer_list<QObject*>{txtTitle, txtTime, chkNoTime})
+    for (QObject* box : std::initializer_list<QObject*>{txtTitle, txtTime, chkNoTime, picChrSet})
         box->installEventFilter(this);
 }
 

@@ -1,5 +1,6 @@
 #include "DialogFolders.h"
 #include "FileFilter.h"
+#include "HelpPlacement.h"
 #include "HelpViewer.h"
 #include "HelpWindow.h"
 #include "QtFileDialogService.h"
@@ -18,6 +19,8 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMap>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -216,6 +219,9 @@ private slots:
     void helpOpensOneNonModalWindow();
     void helpInEnglish();
     void helpFollowsLink();
+    void helpPlace_data();
+    void helpPlace();
+    void helpIsToolWindowBesideChild();
     void helpReportsUnknownName_data();
     void helpReportsUnknownName();
     void helpServiceCommands_data();
@@ -731,6 +737,49 @@ void TestServices::helpFollowsLink()
     QCOMPARE(window->windowTitle(), QStringLiteral("ORVANE ヘルプ - 迷路Editor"));
     QVERIFY(browser->toPlainText().contains(QStringLiteral("塗りつぶし")));
     QVERIFY(browser->isBackwardAvailable());
+}
+
+void TestServices::helpPlace_data()
+{
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QRect>("beside");
+    QTest::addColumn<QRect>("expected");
+    const QRect editor(0, 50, 505, 440);
+    QTest::newRow("beside the child")
+        << QRect(0, 0, 1280, 1024) << editor << QRect(632, 50, 640, 560);
+    QTest::newRow("narrow screen: over part of it")
+        << QRect(0, 0, 800, 600) << editor << QRect(392, 50, MinHelpWidth, 542);
+    QTest::newRow("no child") << QRect(0, 0, 1280, 1024) << QRect() << QRect(632, 8, 640, 560);
+}
+
+void TestServices::helpPlace()
+{
+    QFETCH(QRect, screen);
+    QFETCH(QRect, beside);
+    QFETCH(QRect, expected);
+    QCOMPARE(helpWindowPlace(screen, beside, HelpWindow::InitialSize), expected);
+}
+
+// Asked for from inside a main window, the help stays above it and opens
+// where its child window is not.
+void TestServices::helpIsToolWindowBesideChild()
+{
+    FakeMessageBox messages;
+    HelpViewer viewer(messages);
+    QMdiArea main;
+    main.resize(780, 560);
+    QMdiSubWindow* child = main.addSubWindow(new QWidget);
+    child->setGeometry(0, 0, 300, 200);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    viewer.showContents(child->widget(), HelpViewer::DocumentName);
+    HelpWindow* window = viewer.window();
+    QCOMPARE(window->parentWidget(), &main);
+    QCOMPARE(window->windowType(), Qt::Tool);
+    QCOMPARE(window->geometry(),
+             helpWindowPlace(main.screen()->availableGeometry(),
+                             QRect(child->mapToGlobal(QPoint(0, 0)), child->size()),
+                             HelpWindow::InitialSize));
 }
 
 void TestServices::helpReportsUnknownName_data()

@@ -33,6 +33,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -65,6 +66,7 @@ private slots:
     void childMenuOffersMoveAndClose();
     void endRunsNoClosingStep();
     void paintSavePlayToGoal();
+    void helpAsksViewer_data();
     void helpAsksViewer();
     void closingMainClosesChildFirst();
     void mazeGivenAtStart_data();
@@ -426,15 +428,48 @@ void TestShell::paintSavePlayToGoal()
     QVERIFY(!main->player());      // closed at the goal
 }
 
+void TestShell::helpAsksViewer_data()
+{
+    QTest::addColumn<QString>("child"); // the open child window
+    QTest::addColumn<bool>("key");      // F1 rather than the menu
+    QTest::newRow("menu, editor") << "editor" << false;
+    QTest::newRow("F1, main window") << "" << true;
+    QTest::newRow("F1, editor's title box") << "editor" << true;
+    QTest::newRow("F1, player: a game key") << "player" << true;
+}
+
 void TestShell::helpAsksViewer()
 {
+    QFETCH(QString, child);
+    QFETCH(bool, key);
     MDIMain* main = enterMain();
-    main->mnuEdit_Click();
-    main->mnuHelp->trigger();
-    QCOMPARE(fakes->help.requests.size(), 1);
-    QCOMPARE(fakes->help.requests[0].helpFile, "Orvane.hlp");
-    QCOMPARE(fakes->help.requests[0].command, 3);
-    QVERIFY(main->editor()); // help changes nothing else
+    if (child == "editor")
+        main->mnuEdit_Click();
+    if (child == "player")
+        main->mnuPlay_Click();
+    if (!key) {
+        main->mnuHelp->trigger();
+    } else {
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        QWidget* focus = main->editor()   ? main->editor()->txtTitle
+                         : main->player() ? main->player()->picBack // its opening focus
+                                          : static_cast<QWidget*>(main);
+        focus->setFocus();
+        if (auto* box = qobject_cast<PictureBox*>(focus)) {
+            QSignalSpy gameKeys(box, &PictureBox::keyDown);
+            QTest::keyClick(focus, Qt::Key_F1);
+            QCOMPARE(gameKeys.size(), 1); // the player's, as any other key
+        } else {
+            QTest::keyClick(focus, Qt::Key_F1);
+        }
+    }
+    QCOMPARE(fakes->help.requests.size(), child == "player" ? 0 : 1);
+    if (child != "player") {
+        QCOMPARE(fakes->help.requests[0].helpFile, "Orvane.hlp");
+        QCOMPARE(fakes->help.requests[0].command, 3);
+        QCOMPARE(fakes->help.requests[0].parent, main);
+    }
+    QCOMPARE(main->editor() != nullptr, child == "editor"); // help changes nothing else
 }
 
 void TestShell::closingMainClosesChildFirst()
@@ -567,7 +602,7 @@ void TestShell::testPlayThereAndBack()
     QVERIFY(player && player->isTestPlay() && !main->editor());
     QVERIFY(player->comStop->isEnabled() && !player->comLoad->isEnabled());
     QCOMPARE(player->focusWidget(), player->picMap); // the arrow keys reach the game
-    QCOMPARE(player->windowTitle(), QStringLiteral("迷路PlayerT"));
+    QCOMPARE(player->windowTitle(), QStringLiteral("迷路PlayerT (テストプレイ: Escで戻る)"));
     switch (ending) {
     case TestPlayEnding::Goal:
         for (int i = 0; i < 4; ++i)

@@ -157,11 +157,11 @@
     </message>
     <message>
         <source>迷路のマスが途中で切れています。</source>
-        <translation>The file ends partway through the maze's cells.</translation>
+        <translation>The file ends partway through the maze&apos;s cells.</translation>
     </message>
     <message>
         <source>迷路の大きさ %1*%2 が %3*%3〜%4*%4 の範囲を外れています。</source>
-        <translation>The maze's size, %1*%2, is outside %3*%3 to %4*%4.</translation>
+        <translation>The maze&apos;s size, %1*%2, is outside %3*%3 to %4*%4.</translation>
     </message>
     <message>
         <source>スタートの位置 (%1, %2) が %3〜%4 の範囲を外れています。</source>
@@ -351,6 +351,42 @@ Its location has characters a maze file cannot store (characters outside Shift J
         <source>音楽ファイルを参照</source>
         <translation>Browse for music</translation>
     </message>
+    <message>
+        <source>音楽ファイルを選ぶ</source>
+        <translation>Browse for music</translation>
+    </message>
+    <message>
+        <source>壁%1</source>
+        <translation>Wall %1</translation>
+    </message>
+    <message>
+        <source>床%1</source>
+        <translation>Floor %1</translation>
+    </message>
+    <message>
+        <source>上矢印</source>
+        <translation>Up arrow</translation>
+    </message>
+    <message>
+        <source>下矢印</source>
+        <translation>Down arrow</translation>
+    </message>
+    <message>
+        <source>左矢印</source>
+        <translation>Left arrow</translation>
+    </message>
+    <message>
+        <source>右矢印</source>
+        <translation>Right arrow</translation>
+    </message>
+    <message>
+        <source>スタート</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>ゴール</source>
+        <translation>Goal</translation>
+    </message>
 </context>
 <context>
     <name>orvane::frmPlay</name>
@@ -394,6 +430,10 @@ Its location has characters a maze file cannot store (characters outside Shift J
         <source>%1%2</source>
         <comment>caption, then the maze&apos;s title</comment>
         <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source> (テストプレイ: Escで戻る)</source>
+        <translation> (test play: Esc returns)</translation>
     </message>
 </context>
 <context>
