@@ -44,7 +44,7 @@ Run mdt(const QStringList& args, const QByteArray& input = {}, const QString& ou
             QString::fromUtf8(p.readAllStandardError()), out};
 }
 
-// The abc maze with a Japanese title, music, two items and a few floors.
+// The abc maze with a Japanese title, music, two arrows and a few floors.
 MazeData sample()
 {
     MazeData m = abcMaze();
@@ -172,7 +172,7 @@ void TestMdtTool::infoText()
                                    "size:       32 x 32\n"
                                    "walls:      1019\n"
                                    "floors:     4\n"
-                                   "items:      2\n"));
+                                   "arrows:     2\n"));
 }
 
 void TestMdtTool::infoJson()
@@ -189,7 +189,7 @@ void TestMdtTool::infoJson()
     QCOMPARE(o["height"].toInt(), 32);
     QCOMPARE(o["walls"].toInt(), 1019);
     QCOMPARE(o["floors"].toInt(), 4);
-    QCOMPARE(o["items"].toInt(), 2);
+    QCOMPARE(o["arrows"].toInt(), 2);
 }
 
 void TestMdtTool::infoNoLimit()

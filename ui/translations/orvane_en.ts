@@ -259,7 +259,7 @@ Check glibc&apos;s character set conversion modules (gconv).</translation>
     <name>orvane::frmEdit</name>
     <message>
         <source>このステージのタイトル</source>
-        <translation>Stage title</translation>
+        <translation>Maze title</translation>
     </message>
     <message>
         <source>座標</source>
@@ -283,7 +283,7 @@ Check glibc&apos;s character set conversion modules (gconv).</translation>
     </message>
     <message>
         <source>ｻｲｽﾞ(ﾌﾞﾛｯｸ単位)</source>
-        <translation>Size (blocks)</translation>
+        <translation>Size (cells)</translation>
     </message>
     <message>
         <source>サイズを小さくすると、はみ出た部分はカットされます。</source>
@@ -299,7 +299,7 @@ Check glibc&apos;s character set conversion modules (gconv).</translation>
     </message>
     <message>
         <source>このステージの音楽</source>
-        <translation>Stage music</translation>
+        <translation>Maze music</translation>
     </message>
     <message>
         <source>参照</source>
