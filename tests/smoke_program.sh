@@ -58,20 +58,15 @@ find_window() { # name: waits up to 20 s for a visible window with exactly this 
   return 1
 }
 
-start_program() { # how: starts the program, leaves the splash by a click or
-  # by the key the window has without being clicked first; sets app and main
+start_program() { # click|key: starts the program, leaves the splash; sets app and main
   "$program" >"$work/orvane.log" 2>&1 &
   app=$!
   pids+=("$app")
   splash=$(find_window 'ORVANE') || true
   [[ -n "$splash" ]] || fail "no splash window"
-  if [[ $1 == click ]]; then
-    eval "$(xdotool getwindowgeometry --shell "$splash")"
-    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
-  else
-    sleep 0.5
-    xdotool key Return
-  fi
+  eval "$(xdotool getwindowgeometry --shell "$splash")"
+  if [[ $1 == key ]]; then sleep 0.5; xdotool key Return
+  else xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1; fi
   main=$(find_window 'ORVANE for Win95') || true
   [[ -n "$main" ]] || fail "no main window after leaving the splash by $1"
   sleep 0.5

@@ -135,10 +135,6 @@ void TestUiKit::fileMessages_data()
     QTest::newRow("missing, English")
         << read << int(Kind::NotFound) << 0 << 0 << true
         << "The maze file “/m/a.mdt” cannot be loaded.\nThe file does not exist.";
-    QTest::newRow("damaged, English")
-        << read << int(Kind::MapSizeOutOfRange) << 200 << 0 << true
-        << "“/m/a.mdt” is not a maze file, or it is damaged.\nThe maze's size, 200*0, is outside "
-           "1*1 to 128*128.";
     QTest::newRow("write failed, English")
         << write << int(Kind::WriteFailed) << 0 << ENOSPC << true
         << "The maze file “/m/a.mdt” cannot be saved.\nWriting failed (not enough free space "
