@@ -12,6 +12,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 namespace orvane {
 namespace {
@@ -73,6 +74,10 @@ void MDIMain::createMenu()
     mnuBou->setObjectName(QStringLiteral("mnuBou"));
     mnuEnd->setObjectName(QStringLiteral("mnuEnd"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    // F1 as the menu's help, from the main window and the editor; the player
+    // keeps it as a key of the game.
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(helpKey, &QShortcut::activated, this, &MDIMain::mnuHelp_Click);
 }
 
 bool MDIMain::showChild(QPointer<QMdiSubWindow>& slot, QWidget* form)

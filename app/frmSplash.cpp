@@ -7,6 +7,7 @@
 #include "UiFonts.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -15,6 +16,9 @@ namespace {
 
 // The fixed dialog border around the client area.
 constexpr int BorderWidth = 3;
+// Between the product name and "for Win95", and inside the frame's edge.
+constexpr int LabelGap = 6;
+constexpr int FrameInset = 4;
 
 } // namespace
 
@@ -32,6 +36,7 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     client->setObjectName(QStringLiteral("client"));
     client->setGeometry(QRect(QPoint(BorderWidth, BorderWidth), ClientSize));
     setFixedSize(border->size());
+    setFocusPolicy(Qt::StrongFocus);
     createControls();
 }
 
@@ -62,11 +67,48 @@ void frmSplash::createControls()
     const int left = std::min(lblCompany->x(), lblCopyright->x());
     for (QLabel* l : {lblCompany, lblCopyright})
         l->setGeometry(left, l->y(), l->geometry().right() + 1 - left, l->height());
+    separateLabels();
 
     for (QWidget* w : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(lblProductName),
                        static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2),
                        static_cast<QWidget*>(lblCompany), static_cast<QWidget*>(lblCopyright)})
         w->installEventFilter(this);
+}
+
+void frmSplash::separateLabels()
+{
+    // "for Win95" starts after the product name; if that takes it past the
+    // frame's edge, the product name moves left to make room.
+    const int right = Frame1->width() - FrameInset;
+    Label1->move(std::max(Label1->x(), lblProductName->geometry().right() + 1 + LabelGap),
+                 Label1->y());
+    if (const int over = Label1->geometry().right() + 1 - right; over > 0) {
+        lblProductName->move(std::max(FrameInset, lblProductName->x() - over), lblProductName->y());
+        Label1->move(lblProductName->geometry().right() + 1 + LabelGap, Label1->y());
+    }
+    // The copyright line below the company line, not over its last row.
+    lblCopyright->move(lblCopyright->x(),
+                       std::max(lblCopyright->y(), lblCompany->geometry().bottom() + 1));
+}
+
+void frmSplash::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    activateWindow(); // the keys that leave it reach it at once
+}
+
+void frmSplash::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+    case Qt::Key_Escape:
+        leave();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 bool frmSplash::eventFilter(QObject* watched, QEvent* event)

@@ -8,13 +8,15 @@ class QLabel;
 namespace orvane {
 
 // The splash window: no title bar, centred on the screen; a click on its
-// frame or any of its labels leaves it for the main window.
+// frame or any of its labels leaves it for the main window, and so do Enter,
+// Space and Esc.
 class frmSplash : public QWidget {
     Q_OBJECT
 public:
     static constexpr QSize ClientSize{492, 283};
     static inline const QString CompanyText = QStringLiteral("2026 ORVANE Project");
-    static inline const QString CopyrightText = QStringLiteral("Copyright (C) 2026 ORVANE Project");
+    static inline const QString CopyrightText =
+        QStringLiteral("Free software under the MIT License");
 
     explicit frmSplash(QWidget* parent = nullptr);
 
@@ -39,10 +41,14 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void leave() { emit left(); }
     void createControls();
+    // Keeps the labels apart where their texts are wider than the layout's boxes.
+    void separateLabels();
 };
 
 } // namespace orvane

@@ -84,7 +84,7 @@ void frmEdit::toggleCheck()
         return;
     }
     stb1->setPanelText(checkStatusText(analysis, maze_.header.TimeLimit));
-    routeOverlay_->showAnalysis(std::move(analysis));
+    routeOverlay_->showAnalysis(std::move(analysis), maze_.header);
 }
 
 EditorView frmEdit::currentView() const
@@ -100,6 +100,7 @@ EditorView frmEdit::currentView() const
     v.scrollX = scrYoko->value();
     v.scrollY = scrTate->value();
     v.coordinates = lblZahyou->text();
+    v.checkShown = checkShown_;
     v.cursorX = maze_.CursorX;
     v.cursorY = maze_.CursorY;
     v.timeLeft = maze_.TimeLeft;
@@ -142,6 +143,8 @@ void frmEdit::showAgain(const QString& statusText)
     showSelectedChip();
     lblZahyou->setText(v.coordinates);
     picMap->setAccessibleValue(v.coordinates);
+    if (v.checkShown)
+        toggleCheck();
     stb1->setPanelText(statusText);
 }
 

@@ -138,6 +138,7 @@ void frmEdit::createControls()
         place(new QPushButton(tr("参照"), this), "Command2", rectFromTwips(6960, 4440, 495, 255));
     // Its text may be as short as "..." in a translation.
     Command2->setAccessibleName(tr("音楽ファイルを参照"));
+    Command2->setToolTip(tr("音楽ファイルを選ぶ"));
     comFull = place(new QPushButton(tr("塗りつぶし"), this), "comFull",
                     rectFromTwips(5280, 4800, 2175, 375));
     Command3 =

@@ -15,8 +15,10 @@
 #include "edit/Paint.h"
 #include "edit/SizeChange.h"
 
+#include <QHelpEvent>
 #include <QLabel>
 #include <QScrollBar>
+#include <QToolTip>
 
 #include <algorithm>
 #include <optional>
@@ -60,7 +62,7 @@ void frmEdit::Form_Load()
 void frmEdit::showSelectedChip()
 {
     shpSWaku->move(ChipSize * maze_.ChipCol, ChipSize * maze_.ChipRow);
-    picChrSet->setAccessibleValue(QString::number(maze_.SelectedChip));
+    picChrSet->setAccessibleValue(chipName(maze_.SelectedChip));
 }
 
 void frmEdit::sizeChosen(size_t choice)
@@ -108,6 +110,41 @@ void frmEdit::Option7_Click()
 void frmEdit::Option8_Click()
 {
     sizeChosen(7);
+}
+
+QString frmEdit::chipName(int code)
+{
+    if (code >= FirstWall && code <= LastWall)
+        return tr("壁%1").arg(code - FirstWall + 1);
+    if (code >= FirstFloor && code <= LastFloor)
+        return tr("床%1").arg(code - FirstFloor + 1);
+    switch (code) {
+    case FirstItemCode - 1 + ArrowUp:
+        return tr("上矢印");
+    case FirstItemCode - 1 + ArrowDown:
+        return tr("下矢印");
+    case FirstItemCode - 1 + ArrowLeft:
+        return tr("左矢印");
+    case FirstItemCode - 1 + ArrowRight:
+        return tr("右矢印");
+    case StartCode:
+        return tr("スタート");
+    case GoalCode:
+        return tr("ゴール");
+    default:
+        return {};
+    }
+}
+
+void frmEdit::showChipTip(QPoint at, QPoint globalAt)
+{
+    const QPoint chip(at.x() / ChipSize, at.y() / ChipSize);
+    if (chip.x() < 0 || chip.x() >= SheetColumns || chip.y() < 0 || chip.y() >= PaletteRows) {
+        QToolTip::hideText();
+        return;
+    }
+    QToolTip::showText(globalAt, chipName(codeOfPaletteCell(chip.x(), chip.y())), picChrSet,
+                       QRect(chip * ChipSize, QSize(ChipSize, ChipSize)));
 }
 
 void frmEdit::picChrSet_MouseMove(int, int, int X, int Y)

@@ -10,6 +10,7 @@
 #include "MazeFileMessages.h"
 #include "MazeState.h"
 #include "MusicFileLookup.h"
+#include "PictureBox.h"
 #include "PlatformServices.h"
 #include "StatusBar.h"
 #include "edit/SaveCheck.h"
@@ -18,7 +19,7 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QEvent>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -101,6 +102,11 @@ template <typename T> void frmEdit::editHeader(EditKind kind, T MazeHeader::*fie
 
 bool frmEdit::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == picChrSet && event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        showChipTip(help->pos(), help->globalPos());
+        return true;
+    }
     if (event->type() == QEvent::FocusOut)
         session_.history.endStep(); // the step of the box that loses the focus
     return MazeWindow::eventFilter(watched, event);

@@ -27,6 +27,7 @@ struct EditorView {
     int scrollX = 0;
     int scrollY = 0;
     QString coordinates;
+    bool checkShown = false; // the check on the map (F6)
     // The working values the player moves the ball and counts the time in.
     int16_t cursorX = 0;
     int16_t cursorY = 0;

@@ -7,7 +7,7 @@
 
 namespace orvane {
 
-RouteOverlay::RouteOverlay(QWidget* map) : QWidget(map)
+RouteOverlay::RouteOverlay(QWidget* map, const ChipSheet& chips) : QWidget(map), chips_(chips)
 {
     setObjectName(QStringLiteral("routeOverlay"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -16,9 +16,10 @@ RouteOverlay::RouteOverlay(QWidget* map) : QWidget(map)
     hide();
 }
 
-void RouteOverlay::showAnalysis(MazeAnalysis analysis)
+void RouteOverlay::showAnalysis(MazeAnalysis analysis, const MazeHeader& header)
 {
     analysis_ = std::move(analysis);
+    header_ = header;
     setGeometry(parentWidget()->rect());
     show();
     update();
@@ -28,7 +29,7 @@ void RouteOverlay::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     p.setClipRegion(event->region());
-    drawRoute(p, analysis_, 1);
+    drawRoute(p, analysis_, header_, chips_, 1);
 }
 
 } // namespace orvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ChipSheet.h"
+#include "MazeHeader.h"
 #include "play/Analysis.h"
 
 #include <QWidget>
@@ -12,9 +14,10 @@ namespace orvane {
 class RouteOverlay : public QWidget {
     Q_OBJECT
 public:
-    explicit RouteOverlay(QWidget* map);
+    RouteOverlay(QWidget* map, const ChipSheet& chips);
 
-    void showAnalysis(MazeAnalysis analysis);
+    // The answer for a maze with this header (its markers go over the route).
+    void showAnalysis(MazeAnalysis analysis, const MazeHeader& header);
     // Whether an answer is shown.
     bool isShowing() const { return !isHidden(); }
 
@@ -22,7 +25,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    const ChipSheet& chips_;
     MazeAnalysis analysis_;
+    MazeHeader header_;
 };
 
 } // namespace orvane

@@ -65,7 +65,7 @@ void frmEdit::setUp()
         scrYoko->setMaximum(std::max(width - ViewportCells, 0));
     });
     setOpeningFocus(picChrSet);
-    routeOverlay_ = new RouteOverlay(picMap);
+    routeOverlay_ = new RouteOverlay(picMap, chips());
     routeOverlay_->stackUnder(shpWaku);
     session_.attach(mapCanvas(), [this] { return currentPlace(); });
     connectHandlers();
@@ -151,7 +151,7 @@ void frmEdit::connectHandlers()
     EditHistory& history = session_.history;
     connect(&history, &EditHistory::applied, this, &frmEdit::showChange);
     connect(&history, &EditHistory::changed, this, &frmEdit::mazeEdited);
-    for (QObject* box : std::initializer_list<QObject*>{txtTitle, txtTime, chkNoTime})
+    for (QObject* box : std::initializer_list<QObject*>{txtTitle, txtTime, chkNoTime, picChrSet})
         box->installEventFilter(this);
 }
 

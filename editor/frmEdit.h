@@ -45,6 +45,8 @@ public:
     static QString testPlayStoppedText();
     // A music path the maze file cannot hold.
     static QString unstorableMusicPathMessage(const QString& path);
+    // The name of a palette chip (SelectedChip 1..18): its tooltip.
+    static QString chipName(int code);
 
     // An editor with a session of its own.
     frmEdit(MazeState& maze, PlatformServices& services, QWidget* parent = nullptr);
@@ -160,6 +162,8 @@ private:
     void connectKeys();
     void sizeChosen(size_t choice);
     void showSelectedChip();
+    // The tooltip of the palette chip at `at`.
+    void showChipTip(QPoint at, QPoint globalAt);
     // Scrolls the view as little as shows the cell.
     void scrollToShow(QPoint cell);
     void showTimeLimit();

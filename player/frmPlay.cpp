@@ -15,6 +15,7 @@
 #include "play/KeyStep.h"
 #include "play/PlayClock.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -55,6 +56,11 @@ QString frmPlay::timeUpText()
     return tr("時間切れ");
 }
 
+QString frmPlay::testPlayCaptionText()
+{
+    return tr(" (テストプレイ: Escで戻る)");
+}
+
 QString frmPlay::timeLeftText(int seconds)
 {
     return tr("残り%1秒").arg(seconds);
@@ -72,6 +78,16 @@ frmPlay::frmPlay(MazeState& maze, PlatformServices& services, QWidget* parent)
 }
 
 frmPlay::~frmPlay() = default;
+
+bool frmPlay::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        event->accept();
+        return true;
+    }
+    return MazeWindow::event(event);
+}
 
 void frmPlay::connectHandlers()
 {
@@ -137,9 +153,11 @@ void frmPlay::comPlay_Click()
 {
     const QString title = Cp932::toUnicode(maze_.header.Title);
     // Japanese joins the two as they are; a translation may put a separator between.
-    setWindowTitle(literalWindowTitle(
-        title.isEmpty() ? caption()
-                        : tr("%1%2", "caption, then the maze's title").arg(caption(), title)));
+    const QString caption =
+        title.isEmpty()
+            ? frmPlay::caption()
+            : tr("%1%2", "caption, then the maze's title").arg(frmPlay::caption(), title);
+    setWindowTitle(literalWindowTitle(testPlay_ ? caption + testPlayCaptionText() : caption));
     comLoad->setEnabled(false);
     comPlay->setEnabled(false);
     comStop->setEnabled(true);

@@ -25,6 +25,8 @@ public:
     static QString caption();
     static QString noLimitText();
     static QString timeUpText();
+    // Ends the caption in a test play.
+    static QString testPlayCaptionText();
     static constexpr QSize ClientSize{651, 530};
     static constexpr int ClockIntervalMs = 1000;
 
@@ -79,6 +81,8 @@ signals:
 
 protected:
     void windowClosing() override;
+    // Keeps F1, the main window's help key, for the game.
+    bool event(QEvent* event) override;
 
 private:
     void createControls();

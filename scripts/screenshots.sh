@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts ORVANE on a virtual screen and takes screenshots of the splash, the
-# main window, the editor and the player into build/screenshots/ (or $1).
+# main window, the editor, the player and the help beside the editor into
+# build/screenshots/ (or $1).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-"$root/build/screenshots"}
@@ -49,5 +50,9 @@ xdotool key alt+c e
 shot editor
 xdotool key alt+c p
 shot player
+xdotool key alt+c e
+sleep 0.5
+xdotool key F1
+shot help
 xdotool key alt+c q
 wait "$app" || true

@@ -4,12 +4,14 @@
 # Each folder lists the folders whose headers it may include; a folder's own
 # headers are always allowed. Layers only point down:
 #   app -> editor, player -> ui -> mazefile -> maze
-# and ui's platform interfaces sit below its services and music.
+# ui's platform interfaces sit below its services and music, and its wording
+# of file problems between ui and mazefile, where orvane-mdt uses it too.
 
 set(layers
     maze
     mazefile
     ui/platform
+    ui/wording
     ui/services
     ui/music
     ui
@@ -22,13 +24,14 @@ set(layers
 set(allowed_maze "")
 set(allowed_mazefile maze)
 set(allowed_ui/platform "")
+set(allowed_ui/wording maze mazefile)
 set(allowed_ui/services ui/platform)
 set(allowed_ui/music ui/platform)
-set(allowed_ui maze mazefile ui/platform)
-set(allowed_editor maze mazefile ui/platform ui)
-set(allowed_player maze mazefile ui/platform ui)
-set(allowed_app maze mazefile ui/platform ui/services ui/music ui editor player)
-set(allowed_tools/mdt maze mazefile)
+set(allowed_ui maze mazefile ui/platform ui/wording)
+set(allowed_editor maze mazefile ui/platform ui/wording ui)
+set(allowed_player maze mazefile ui/platform ui/wording ui)
+set(allowed_app maze mazefile ui/platform ui/wording ui/services ui/music ui editor player)
+set(allowed_tools/mdt maze mazefile ui/wording)
 set(allowed_tools/chipgen maze)
 
 # The layer a path inside the source tree belongs to: the longest matching folder.

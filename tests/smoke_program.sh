@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Asks the real program for its version and help and gives it wrong
 # arguments, all without a display; then starts it on a virtual screen,
-# clicks its splash window, finds the main window, opens the editor and ends
+# leaves its splash window by a click and by Return, finds the main window, opens the editor and ends
 # the program from its menu, then again by closing the main window.
 # usage: smoke_program.sh PATH-TO-orvane
 set -euo pipefail
@@ -60,16 +60,17 @@ find_window() { # name: waits up to 20 s for a visible window with exactly this 
   return 1
 }
 
-start_program() { # starts the program, leaves the splash; sets app and main
+start_program() { # click|key: starts the program, leaves the splash; sets app and main
   "$program" >"$work/orvane.log" 2>&1 &
   app=$!
   pids+=("$app")
   splash=$(find_window 'ORVANE') || true
   [[ -n "$splash" ]] || fail "no splash window"
   eval "$(xdotool getwindowgeometry --shell "$splash")"
-  xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
+  if [[ $1 == key ]]; then sleep 0.5; xdotool key Return
+  else xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1; fi
   main=$(find_window 'ORVANE for Win95') || true
-  [[ -n "$main" ]] || fail "no main window after clicking the splash"
+  [[ -n "$main" ]] || fail "no main window after leaving the splash by $1"
   sleep 0.5
   [[ -z "$(xdotool search --onlyvisible --name '^ORVANE$' 2>/dev/null)" ]] ||
     fail "the splash window is still shown"
@@ -91,12 +92,12 @@ wait_end() { # how: waits for the program to end by itself, successfully
 
 # With the editor open, both ways out: 終了(&Q), and the main window's close
 # box (Alt+F4 through the window manager).
-start_program
+start_program click
 menu e
 menu q
 wait_end "from its menu"
-start_program
+start_program key
 menu e
 xdotool windowactivate --sync "$main" key --clearmodifiers alt+F4
 wait_end "when its main window closed"
-echo "smoke: splash, main window, editor and both ways to quit all worked"
+echo "smoke: splash by click and key, main window, editor and both ways to quit all worked"

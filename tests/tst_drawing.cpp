@@ -4,6 +4,7 @@
 #include "MapRedraw.h"
 #include "MazeState.h"
 #include "MouseConversions.h"
+#include "play/RouteDrawing.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -96,6 +97,9 @@ private slots:
     void redrawRefusesSize_data();
     void redrawRefusesSize();
     void redrawAlwaysEndsIdle();
+
+    void routeOverFloorUnderMarkers_data();
+    void routeOverFloorUnderMarkers();
 };
 
 void TestDrawing::opaqueChipReplacesCell_data()
@@ -516,6 +520,44 @@ void TestDrawing::redrawAlwaysEndsIdle()
     QVERIFY_THROWS_EXCEPTION(std::bad_alloc, RedrawMap(*maze, canvas, 32, 32));
     QCOMPARE(canvas.log.last(), "idle");
     QCOMPARE(maze->header.MapWidth, 0);
+}
+
+void TestDrawing::routeOverFloorUnderMarkers_data()
+{
+    QTest::addColumn<int>("scale");
+    QTest::newRow("scale 1") << 1;
+    QTest::newRow("scale 3") << 3;
+}
+
+// A route along a row of grey floor from the start to the goal: a white line
+// with dark edges over the floor's seam, the markers drawn over it.
+void TestDrawing::routeOverFloorUnderMarkers()
+{
+    QFETCH(int, scale);
+    auto maze = std::make_unique<MazeState>();
+    for (int x = 0; x < 3; ++x)
+        maze->grid.at(x, 0).Chip = FirstFloor;
+    maze->header.GoalX = 2;
+    const ChipSheet& chips = ChipSheet::standard();
+    ImageCanvas canvas(chips);
+    RedrawMap(*maze, canvas, 3, 1);
+    const QImage map = canvas.image().scaled(canvas.image().size() * scale);
+    QImage picture = map;
+    MazeAnalysis route;
+    route.routeCells = {{0, 0}, {1, 0}, {2, 0}};
+    drawRoute(picture, route, maze->header, chips, scale);
+    const int x = (ChipSize + 3) * scale; // in the middle cell
+    for (int y = 0; y < ChipSize * scale; ++y) {
+        const int row = y / scale;
+        const QRgb expected = row == 7 || row == 8   ? qRgb(255, 255, 255)
+                              : row == 6 || row == 9 ? qRgb(0, 0, 0)
+                                                     : map.pixel(x, y);
+        QCOMPARE(picture.pixel(x, y), expected);
+    }
+    const int centre = ChipSize / 2; // where the line ends, under the markers
+    for (const auto& [cell, marker] : {std::pair{0, StartMarker}, std::pair{2, GoalMarker}})
+        QCOMPARE(picture.pixel((cell * ChipSize + centre) * scale, centre * scale),
+                 sheetPixel(chips, marker.column, marker.row, centre, centre));
 }
 
 QTEST_MAIN(TestDrawing)

@@ -179,7 +179,7 @@ void TestEditor::paletteKeys()
     QCOMPARE(maze->SelectedChip, code);
     QCOMPARE(w->shpSWaku->pos(), QPoint((code - 1) % 6, (code - 1) / 6) * 16);
     QCOMPARE(QAccessible::queryAccessibleInterface(w->picChrSet)->text(QAccessible::Value),
-             QString::number(code));
+             frmEdit::chipName(code)); // the chip's name, as its tooltip says
 }
 
 void TestEditor::mapKeys_data()

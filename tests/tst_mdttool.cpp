@@ -1,4 +1,6 @@
+#include "EnglishWording.h"
 #include "MazeFile.h"
+#include "MazeFileMessages.h"
 #include "TestMazes.h"
 
 #include <QDir>
@@ -42,7 +44,7 @@ Run mdt(const QStringList& args, const QByteArray& input = {}, const QString& ou
             QString::fromUtf8(p.readAllStandardError()), out};
 }
 
-// The abc maze with a Japanese title, music, two items and a few floors.
+// The abc maze with a Japanese title, music, two arrows and a few floors.
 MazeData sample()
 {
     MazeData m = abcMaze();
@@ -125,6 +127,8 @@ private slots:
     void infoJson();
     void infoNoLimit();
     void refusedFile();
+    void problemsInTheWindowsWords_data();
+    void problemsInTheWindowsWords();
     void exitStatus_data();
     void exitStatus();
     void standardStreams_data();
@@ -173,7 +177,7 @@ void TestMdtTool::infoText()
                                    "size:       32 x 32\n"
                                    "walls:      1019\n"
                                    "floors:     4\n"
-                                   "items:      2\n"));
+                                   "arrows:     2\n"));
 }
 
 void TestMdtTool::infoJson()
@@ -190,7 +194,7 @@ void TestMdtTool::infoJson()
     QCOMPARE(o["height"].toInt(), 32);
     QCOMPARE(o["walls"].toInt(), 1019);
     QCOMPARE(o["floors"].toInt(), 4);
-    QCOMPARE(o["items"].toInt(), 2);
+    QCOMPARE(o["arrows"].toInt(), 2);
 }
 
 void TestMdtTool::infoNoLimit()
@@ -214,6 +218,27 @@ void TestMdtTool::refusedFile()
     QVERIFY2(r.err.contains(bad) && r.err.contains("title"), qPrintable(r.err));
 }
 
+void TestMdtTool::problemsInTheWindowsWords_data()
+{
+    QTest::addColumn<QByteArray>("bytes"); // of the file, which is missing when null
+    QTest::newRow("missing") << QByteArray();
+    QTest::newRow("title past the end") << hex("03 00 61 62");
+}
+
+// The tool words a file it refuses as the windows do in English, on one line.
+void TestMdtTool::problemsInTheWindowsWords()
+{
+    QFETCH(QByteArray, bytes);
+    const QString file = dir.filePath("refused.mdt");
+    QFile::remove(file);
+    if (!bytes.isNull())
+        writeBytes(file, bytes);
+    const EnglishWording english;
+    QVERIFY(english.installed());
+    const QString expected = mazeFileMessage(MazeFile::read(file).error).replace('\n', ' ');
+    QCOMPARE(mdt({"info", file}).err, "orvane-mdt: " + expected + '\n');
+}
+
 // One convention for every command: 0 success, 1 check's no, 2 any error,
 // which is told on the standard error in the tool's words and writes nothing.
 void TestMdtTool::exitStatus_data()
@@ -232,7 +257,7 @@ void TestMdtTool::exitStatus_data()
     QTest::newRow("missing operand") << QStringList{"render", "M"} << 2 << "OUT.png";
     QTest::newRow("extra operand") << QStringList{"info", "M", "M"} << 2 << "unexpected";
     QTest::newRow("missing value") << QStringList{"check", "M", "--keys-per-second"} << 2 << "N";
-    QTest::newRow("no file") << QStringList{"check", "nowhere.mdt"} << 2 << "no such file";
+    QTest::newRow("no file") << QStringList{"check", "nowhere.mdt"} << 2 << "does not exist";
     QTest::newRow("info") << QStringList{"info", "--", "M"} << 0 << "";
     QTest::newRow("render") << QStringList{"render", "--scale=2", "--route", "M", "P"} << 0 << "";
 }
@@ -449,11 +474,11 @@ void TestMdtTool::renderRoute()
     const QImage a(plain);
     const QImage b(route);
     QCOMPARE(b.size(), a.size());
-    // The line runs through the cells of the route and nowhere else.
+    // The line runs through the cells of the route, under the markers, and nowhere else.
     auto differs = [&](int x, int y) {
         return a.copy(x * 16, y * 16, 16, 16) != b.copy(x * 16, y * 16, 16, 16);
     };
-    for (int x = 1; x <= 5; ++x)
+    for (int x = 2; x <= 4; ++x)
         QVERIFY(differs(x, 2));
     QVERIFY(!differs(3, 5));
 }

@@ -18,6 +18,8 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMap>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -216,6 +218,7 @@ private slots:
     void helpOpensOneNonModalWindow();
     void helpInEnglish();
     void helpFollowsLink();
+    void helpIsToolWindowBesideChild();
     void helpReportsUnknownName_data();
     void helpReportsUnknownName();
     void helpServiceCommands_data();
@@ -731,6 +734,25 @@ void TestServices::helpFollowsLink()
     QCOMPARE(window->windowTitle(), QStringLiteral("ORVANE ヘルプ - 迷路Editor"));
     QVERIFY(browser->toPlainText().contains(QStringLiteral("塗りつぶし")));
     QVERIFY(browser->isBackwardAvailable());
+}
+
+// Asked for from inside a main window, the help stays above it and opens
+// where its child window is not.
+void TestServices::helpIsToolWindowBesideChild()
+{
+    FakeMessageBox messages;
+    HelpViewer viewer(messages);
+    QMdiArea main;
+    main.resize(780, 560);
+    QMdiSubWindow* child = main.addSubWindow(new QWidget);
+    child->setGeometry(0, 0, 300, 200);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    viewer.showContents(child->widget(), HelpViewer::DocumentName);
+    HelpWindow* window = viewer.window();
+    QCOMPARE(window->parentWidget(), &main);
+    QCOMPARE(window->windowType(), Qt::Tool);
+    QVERIFY(!window->geometry().intersects(QRect(child->mapToGlobal(QPoint(0, 0)), child->size())));
 }
 
 void TestServices::helpReportsUnknownName_data()

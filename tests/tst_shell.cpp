@@ -33,6 +33,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -51,8 +52,8 @@ private slots:
 
     void startsWithSplashOnly();
     void splashIgnoresMarginAndKeys();
-    void splashClickOpensMain_data();
-    void splashClickOpensMain();
+    void splashClickOrKeyOpensMain_data();
+    void splashClickOrKeyOpensMain();
     void menu_data();
     void menu();
     void editorOpensOnceAndStays();
@@ -65,6 +66,7 @@ private slots:
     void childMenuOffersMoveAndClose();
     void endRunsNoClosingStep();
     void paintSavePlayToGoal();
+    void helpAsksViewer_data();
     void helpAsksViewer();
     void closingMainClosesChildFirst();
     void mazeGivenAtStart_data();
@@ -114,13 +116,15 @@ void TestShell::startsWithSplashOnly()
     QCOMPARE(splash->Label2->text(), "クリックして下さい");
     QCOMPARE(splash->Label2->geometry(), QRect(16, 136, 449, 17));
     QVERIFY(splash->Label2->alignment() & Qt::AlignHCenter);
-    for (QLabel* l : {splash->lblProductName, splash->Label1, splash->Label2, splash->lblCompany,
-                      splash->lblCopyright}) {
+    const QList<QLabel*> labels{splash->lblProductName, splash->Label1, splash->Label2,
+                                splash->lblCompany, splash->lblCopyright};
+    for (QLabel* l : labels) {
         QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width(),
                  qPrintable(l->objectName()));
         QVERIFY(splash->Frame1->rect().contains(l->geometry()));
+        for (QLabel* other : labels) // no two touch
+            QVERIFY(l == other || !l->geometry().intersects(other->geometry()));
     }
-    QCOMPARE(splash->lblCopyright->text(), "Copyright (C) 2026 ORVANE Project");
 }
 
 // The splash and the main window's menu with the English catalogue: no
@@ -148,27 +152,28 @@ void TestShell::splashIgnoresMarginAndKeys()
 {
     frmSplash* splash = shell->splash();
     QTest::mouseClick(splash->client, Qt::LeftButton, {}, QPoint(3, 200)); // left margin
-    QTest::keyClick(splash, Qt::Key_Return);
-    QTest::keyClick(splash, Qt::Key_Escape);
+    QTest::keyClick(splash, Qt::Key_A);
+    QTest::keyClick(splash, Qt::Key_Tab);
     QCoreApplication::processEvents();
     QVERIFY(shell->splash() && shell->splash()->isVisible());
     QVERIFY(!shell->mainWindow());
 }
 
-void TestShell::splashClickOpensMain_data()
+void TestShell::splashClickOrKeyOpensMain_data()
 {
-    QTest::addColumn<QString>("control");
-    for (const char* name :
-         {"Frame1", "lblProductName", "Label1", "Label2", "lblCompany", "lblCopyright"})
+    QTest::addColumn<QString>("control"); // or the key pressed
+    for (const char* name : {"Frame1", "lblProductName", "Label1", "Label2", "lblCompany",
+                             "lblCopyright", "Return", "Enter", "Space", "Esc"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
-void TestShell::splashClickOpensMain()
+void TestShell::splashClickOrKeyOpensMain()
 {
     QFETCH(QString, control);
-    auto* target = shell->splash()->findChild<QWidget*>(control);
-    QVERIFY(target);
-    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(5, 5));
+    if (auto* target = shell->splash()->findChild<QWidget*>(control))
+        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(5, 5));
+    else
+        QTest::keySequence(shell->splash(), QKeySequence(control));
     QCoreApplication::processEvents();
     QVERIFY(!shell->splash()); // closed and gone
     MDIMain* main = shell->mainWindow();
@@ -431,15 +436,38 @@ void TestShell::paintSavePlayToGoal()
     QVERIFY(!main->player());      // closed at the goal
 }
 
+void TestShell::helpAsksViewer_data()
+{
+    QTest::addColumn<QString>("child"); // the open child window
+    QTest::addColumn<bool>("key");      // F1 where the window has the keyboard, not the menu
+    QTest::newRow("menu, editor") << "editor" << false;
+    QTest::newRow("F1, main window") << "" << true;
+    QTest::newRow("F1, editor") << "editor" << true;
+    QTest::newRow("F1, player: a game key") << "player" << true;
+}
+
 void TestShell::helpAsksViewer()
 {
+    QFETCH(QString, child);
+    QFETCH(bool, key);
     MDIMain* main = enterMain();
-    main->mnuEdit_Click();
-    main->mnuHelp->trigger();
-    QCOMPARE(fakes->help.requests.size(), 1);
+    if (!child.isEmpty())
+        child == "editor" ? main->mnuEdit_Click() : main->mnuPlay_Click();
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : main;
+    std::optional<QSignalSpy> keys; // of the picture box with the keyboard
+    if (auto* box = qobject_cast<PictureBox*>(focus))
+        keys.emplace(box, &PictureBox::keyDown);
+    key ? QTest::keyClick(focus, Qt::Key_F1) : main->mnuHelp->trigger();
+    const bool player = child == "player";
+    QCOMPARE(keys ? keys->size() : 0, player ? 1 : 0);
+    QCOMPARE(fakes->help.requests.size(), player ? 0 : 1);
+    if (player)
+        return;
     QCOMPARE(fakes->help.requests[0].helpFile, "Orvane.hlp");
     QCOMPARE(fakes->help.requests[0].command, 3);
-    QVERIFY(main->editor()); // help changes nothing else
+    QCOMPARE(fakes->help.requests[0].parent, main);
+    QCOMPARE(main->editor() != nullptr, child == "editor"); // help changes nothing else
 }
 
 void TestShell::closingMainClosesChildFirst()
@@ -543,6 +571,8 @@ void TestShell::testPlayThereAndBack()
     editor->scrYoko->setValue(7);
     editor->scrTate->setValue(2);
     editor->picMap_MouseMove(0, 0, 100, 40);
+    if (ending == TestPlayEnding::Goal || ending == TestPlayEnding::Escape)
+        editor->toggleCheck(); // shown again when the editor is back
     const auto state = [&](frmEdit* e) {
         const QUndoStack& history = e->session().history.stack();
         return QStringList{MazeCodec::encode(maze->header, maze->grid).bytes.toHex(),
@@ -556,7 +586,8 @@ void TestShell::testPlayThereAndBack()
                            e->lblZahyou->text(),
                            QString::number(maze->SelectedChip),
                            QString::number(history.count()),
-                           QString::number(history.index())};
+                           QString::number(history.index()),
+                           QString::number(e->showsCheck())};
     };
     const QStringList before = state(editor);
     const QImage pictureBefore = editor->picMap->image();
@@ -566,7 +597,7 @@ void TestShell::testPlayThereAndBack()
     QVERIFY(player && player->isTestPlay() && !main->editor());
     QVERIFY(player->comStop->isEnabled() && !player->comLoad->isEnabled());
     QCOMPARE(player->focusWidget(), player->picMap); // the arrow keys reach the game
-    QCOMPARE(player->windowTitle(), QStringLiteral("迷路PlayerT"));
+    QCOMPARE(player->windowTitle(), QStringLiteral("迷路PlayerT (テストプレイ: Escで戻る)"));
     switch (ending) {
     case TestPlayEnding::Goal:
         for (int i = 0; i < 4; ++i)

@@ -128,18 +128,22 @@ void TestUiKit::fileMessages_data()
         << write << int(Kind::WriteFailed) << 0 << ENOSPC << false
         << "迷路ファイル「/m/a.mdt」を保存できません。\n書き込みに失敗しま"
            "した (ディスクの空き領域が足りません)。";
+    QTest::newRow("damaged")
+        << read << int(Kind::TextPastEnd) << 3 << 0 << false
+        << "ファイル「/m/a.mdt」は迷路ファイルではないか、壊れています。\n題名の長さがファイルの"
+           "残りより長くなっています。";
     QTest::newRow("missing, English")
         << read << int(Kind::NotFound) << 0 << 0 << true
-        << "The maze file \"/m/a.mdt\" cannot be loaded.\nThe file does not exist.";
+        << "The maze file “/m/a.mdt” cannot be loaded.\nThe file does not exist.";
     QTest::newRow("write failed, English")
         << write << int(Kind::WriteFailed) << 0 << ENOSPC << true
-        << "The maze file \"/m/a.mdt\" cannot be saved.\nWriting failed (not enough free space "
+        << "The maze file “/m/a.mdt” cannot be saved.\nWriting failed (not enough free space "
            "on the disk).";
     QTest::newRow("may be damaged, English")
         << write << int(Kind::MayBeDamaged) << 0 << EIO << true
-        << "The maze file \"/m/a.mdt\" cannot be saved.\nWriting failed (an input/output error "
-           "occurred) and the old contents could not be put back. \"/m/a.mdt\" may be damaged. "
-           "A copy of its old contents is kept in \"/d/recovered/a-1.mdt\".";
+        << "The maze file “/m/a.mdt” cannot be saved.\nWriting failed (an input/output error "
+           "occurred) and the old contents could not be put back. “/m/a.mdt” may be damaged. "
+           "A copy of its old contents is kept in “/d/recovered/a-1.mdt”.";
 }
 
 void TestUiKit::fileMessages()

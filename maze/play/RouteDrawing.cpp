@@ -1,56 +1,101 @@
 #include "RouteDrawing.h"
 
-#include "MazeConstants.h"
+#include "ChipSheet.h"
+#include "MazeHeader.h"
 
 #include <QPainter>
-#include <QPolygonF>
 
+#include <tuple>
 #include <utility>
 
 namespace orvane {
 namespace {
 
-// A white line edged in black shows on every chip colour.
+// A white line edged in black shows on every chip colour. Widths in pixels
+// of the picture at scale 1: the line is as wide as a floor chip's seam, so
+// that it covers it, with an edge on either side.
 const QColor RouteColour(Qt::white);
-const QColor RouteEdgeColour(Qt::black);
+const QColor EdgeColour(Qt::black);
 const QColor TrapColour(255, 0, 0);
+constexpr int RouteHalfWidth = 1;
+constexpr int EdgeWidth = 1;
 constexpr double TrapInset = 0.25; // of a cell, on each side of the cross
+constexpr double TrapPenWidth = 1.5;
 
-QPointF centreOf(QPoint cell, int scale)
+QPoint centreOf(QPoint cell, int scale)
+{
+    return (cell * ChipSize + QPoint(ChipSize / 2, ChipSize / 2)) * scale;
+}
+
+// The line from cell to cell as whole pixels: each step of the route is a
+// rectangle `half` pixels either side of the centres it joins.
+void fillRoute(QPainter& p, const std::vector<QPoint>& cells, int half, const QColor& colour)
+{
+    for (size_t i = 0; i < cells.size(); ++i) {
+        const QPoint a = cells[i];
+        const QPoint b = i + 1 < cells.size() ? cells[i + 1] : a;
+        const QRect span = QRect(a, b).normalized();
+        p.fillRect(span.adjusted(-half, -half, half - 1, half - 1), colour);
+    }
+}
+
+void drawTraps(QPainter& p, const std::vector<QPoint>& traps, int scale)
 {
     const double size = ChipSize * scale;
-    return {(cell.x() + 0.5) * size, (cell.y() + 0.5) * size};
+    const double inset = size * TrapInset;
+    const double width = TrapPenWidth * scale;
+    for (const auto& [colour, w] :
+         {std::pair{EdgeColour, width + 2.0 * EdgeWidth * scale}, std::pair{TrapColour, width}}) {
+        p.setPen(QPen(colour, w, Qt::SolidLine, Qt::RoundCap));
+        for (QPoint cell : traps) {
+            const QRectF cross = QRectF(cell.x() * size, cell.y() * size, size, size)
+                                     .adjusted(inset, inset, -inset, -inset);
+            p.drawLine(cross.topLeft(), cross.bottomRight());
+            p.drawLine(cross.topRight(), cross.bottomLeft());
+        }
+    }
+}
+
+// A sheet chip with its transparent pixels (mask black) left out.
+QImage maskedChip(const ChipSheet& chips, SheetCell at)
+{
+    const QRect square(at.column * ChipSize, at.row * ChipSize, ChipSize, ChipSize);
+    QImage chip = chips.sheet().copy(square).convertToFormat(QImage::Format_ARGB32);
+    const QImage mask = chips.mask().copy(square);
+    for (int y = 0; y < ChipSize; ++y)
+        for (int x = 0; x < ChipSize; ++x)
+            if (qRed(mask.pixel(x, y)) == 0)
+                chip.setPixel(x, y, qRgba(0, 0, 0, 0));
+    return chip;
 }
 
 } // namespace
 
-void drawRoute(QImage& picture, const MazeAnalysis& analysis, int scale)
+void drawRoute(QImage& picture, const MazeAnalysis& analysis, const MazeHeader& header,
+               const ChipSheet& chips, int scale)
 {
     QPainter p(&picture);
-    drawRoute(p, analysis, scale);
+    drawRoute(p, analysis, header, chips, scale);
 }
 
-void drawRoute(QPainter& p, const MazeAnalysis& analysis, int scale)
+void drawRoute(QPainter& p, const MazeAnalysis& analysis, const MazeHeader& header,
+               const ChipSheet& chips, int scale)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    const double size = ChipSize * scale;
-    p.setPen(QPen(TrapColour, std::max(1.0, scale * 1.5)));
-    for (QPoint cell : analysis.traps) {
-        const QRectF box(cell.x() * size, cell.y() * size, size, size);
-        const QRectF cross =
-            box.adjusted(size * TrapInset, size * TrapInset, -size * TrapInset, -size * TrapInset);
-        p.drawLine(cross.topLeft(), cross.bottomRight());
-        p.drawLine(cross.topRight(), cross.bottomLeft());
-    }
-    QPolygonF line;
+    drawTraps(p, analysis.traps, scale);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    std::vector<QPoint> centres;
+    centres.reserve(analysis.routeCells.size());
     for (QPoint cell : analysis.routeCells)
-        line << centreOf(cell, scale);
-    const double width = std::max(1.0, double(scale));
-    for (const auto& [colour, w] :
-         {std::pair{RouteEdgeColour, width + 2}, std::pair{RouteColour, width}}) {
-        p.setPen(QPen(colour, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.drawPolyline(line);
+        centres.push_back(centreOf(cell, scale));
+    fillRoute(p, centres, (RouteHalfWidth + EdgeWidth) * scale, EdgeColour);
+    fillRoute(p, centres, RouteHalfWidth * scale, RouteColour);
+    if (!chips.isNull()) {
+        const int size = ChipSize * scale;
+        for (const auto& [x, y, marker] : {std::tuple{header.StartX, header.StartY, StartMarker},
+                                           std::tuple{header.GoalX, header.GoalY, GoalMarker}})
+            p.drawImage(QRect(x * size, y * size, size, size), maskedChip(chips, marker));
     }
     p.restore();
 }

@@ -8,11 +8,18 @@ class QPainter;
 
 namespace orvane {
 
-// Draws an analysis over a map picture enlarged `scale` times: the route as
-// a thin line through the centres of the cells the ball passes, and a cross
-// on every trap cell.
-void drawRoute(QImage& picture, const MazeAnalysis& analysis, int scale);
+class ChipSheet;
+struct MazeHeader;
+
+// Draws an analysis over a map picture enlarged `scale` times: a red cross
+// on every trap cell, and the route as a white line with a dark edge through
+// the centres of the cells the ball passes, pixel-sharp and the same at
+// every scale. The start and goal markers of `header` are drawn again over
+// both, as the full redraw draws them last.
+void drawRoute(QImage& picture, const MazeAnalysis& analysis, const MazeHeader& header,
+               const ChipSheet& chips, int scale);
 // The same with a painter over such a picture.
-void drawRoute(QPainter& painter, const MazeAnalysis& analysis, int scale);
+void drawRoute(QPainter& painter, const MazeAnalysis& analysis, const MazeHeader& header,
+               const ChipSheet& chips, int scale);
 
 } // namespace orvane

@@ -16,7 +16,7 @@ MazeSummary MazeSummary::of(const MazeData& maze)
             else if (c.Chip >= FirstFloor && c.Chip <= LastFloor)
                 ++s.floors;
             if (c.Item != NoItem)
-                ++s.items;
+                ++s.arrows;
         }
     }
     s.startChip = maze.grid.at(h.StartX, h.StartY).Chip;
@@ -40,7 +40,7 @@ QString summaryText(const MazeData& maze)
                           "size:       %10 x %11\n"
                           "walls:      %12\n"
                           "floors:     %13\n"
-                          "items:      %14\n")
+                          "arrows:     %14\n")
         .arg(Cp932::toUnicode(h.Title), music, limit)
         .arg(h.StartX)
         .arg(h.StartY)
@@ -52,7 +52,7 @@ QString summaryText(const MazeData& maze)
         .arg(h.MapHeight)
         .arg(s.walls)
         .arg(s.floors)
-        .arg(s.items);
+        .arg(s.arrows);
 }
 
 QJsonObject summaryJson(const MazeData& maze)
@@ -72,7 +72,7 @@ QJsonObject summaryJson(const MazeData& maze)
         {"height", h.MapHeight},
         {"walls", s.walls},
         {"floors", s.floors},
-        {"items", s.items},
+        {"arrows", s.arrows},
     };
 }
 

@@ -11,7 +11,7 @@ namespace orvane {
 struct MazeSummary {
     int walls = 0;  // cells of the visible map with a wall chip
     int floors = 0; // ... with a floor chip
-    int items = 0;  // ... with an item
+    int arrows = 0; // ... with an arrow
     int16_t startChip = 0;
     int16_t goalChip = 0;
 

@@ -1,7 +1,7 @@
 #include "Output.h"
 
 #include "FileReplace.h"
-#include "ProblemText.h"
+#include "MazeFileMessages.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -23,8 +23,9 @@ QString writeOutput(QByteArrayView bytes, const QString& path)
 {
     if (path == StandardStream)
         return writeStandardOutput(bytes);
-    if (MazeFileProblem problem = replaceFileContents(path, bytes))
-        return problemText({MazeFileError::Operation::Write, path, std::move(problem)});
+    if (const MazeFileProblem problem = replaceFileContents(path, bytes))
+        return QStringLiteral("orvane-mdt: “%1” cannot be written. %2")
+            .arg(path, fileProblemText(problem, path));
     return {};
 }
 

@@ -1,6 +1,7 @@
 #include "RenderCommand.h"
 
 #include "Arguments.h"
+#include "ChipSheet.h"
 #include "ExitStatus.h"
 #include "MapPicture.h"
 #include "MazeInput.h"
@@ -35,7 +36,7 @@ int runRender(const Arguments& args)
         picture =
             picture.scaled(picture.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     if (analysis)
-        drawRoute(picture, *analysis, scale);
+        drawRoute(picture, *analysis, maze->header, ChipSheet::standard(), scale);
     if (const QString error = writePng(picture, args.operands[1]); !error.isEmpty())
         return fail(error);
     return ExitSuccess;

@@ -3,6 +3,7 @@
 #include "Arguments.h"
 #include "CheckCommand.h"
 #include "Cp932.h"
+#include "EnglishWording.h"
 #include "ExitStatus.h"
 #include "GenerateCommand.h"
 #include "InfoCommand.h"
@@ -103,6 +104,8 @@ int print(const QString& text)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    // The tool speaks English, in the windows' English words where they share them.
+    const EnglishWording english;
     if (!Cp932::isAvailable())
         return fail(
             QStringLiteral("orvane-mdt: the system cannot convert code page 932 (Shift-JIS) text; "

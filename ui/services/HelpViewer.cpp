@@ -1,11 +1,12 @@
 #include "HelpViewer.h"
 
+#include "HelpPlacement.h"
 #include "HelpWindow.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QPointer>
+#include <QScreen>
 #include <QTimer>
 
 namespace orvane {
@@ -15,7 +16,11 @@ HelpViewer::HelpViewer(MessageBoxService& messages, QStringList searchFolders)
 {
 }
 
-HelpViewer::~HelpViewer() = default;
+HelpViewer::~HelpViewer()
+{
+    if (window_ && !window_->parent())
+        delete window_;
+}
 
 QStringList HelpViewer::defaultFolders(UiLanguage language)
 {
@@ -55,9 +60,30 @@ void HelpViewer::showContents(QWidget* parent, const QString& helpFile)
         reportMissing(parent, helpFile);
         return;
     }
-    if (!window_)
-        window_ = std::make_unique<HelpWindow>();
+    attachTo(parent ? parent->window() : nullptr);
     window_->showContents(contents);
+}
+
+HelpWindow* HelpViewer::window() const
+{
+    return window_;
+}
+
+void HelpViewer::attachTo(QWidget* owner)
+{
+    const Qt::WindowFlags flags = owner ? Qt::Tool : Qt::Window;
+    if (!window_)
+        window_ = new HelpWindow(owner, flags);
+    else if (window_->parentWidget() != owner)
+        window_->setParent(owner, flags); // hides it
+    if (window_->isVisible())
+        return; // where the user keeps it
+    const QScreen* screen = owner ? owner->screen() : window_->screen();
+    if (!screen)
+        return;
+    window_->setGeometry(helpWindowPlace(screen->availableGeometry(),
+                                         owner ? childWindowsOf(owner) : QRect(),
+                                         HelpWindow::InitialSize));
 }
 
 void HelpViewer::reportMissing(QWidget* parent, const QString& helpFile)

@@ -4,10 +4,9 @@
 #include "PlatformServices.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <QUrl>
-
-#include <memory>
 
 namespace orvane {
 
@@ -16,7 +15,9 @@ class HelpWindow;
 // Finds the help document a help file name stands for and shows it in one
 // non-modal help window. The program's document is asked for as "Orvane.hlp"
 // (any letter case); it is the folder whose contents page is index.html,
-// looked for in the search folders in order.
+// looked for in the search folders in order. Asked for from a window, the
+// help is a tool window of it: it stays above it, and opens beside the
+// window's child windows rather than over them.
 class HelpViewer : public QObject {
     Q_OBJECT
 public:
@@ -43,15 +44,19 @@ public:
     // resolves to nothing is reported in a message box after this returns.
     void showContents(QWidget* parent, const QString& helpFile);
 
-    // The help window, once a document was shown.
-    HelpWindow* window() const { return window_.get(); }
+    // The help window, once a document was shown. It belongs to the window
+    // it was last asked for from, or to this viewer.
+    HelpWindow* window() const;
 
 private:
     void reportMissing(QWidget* parent, const QString& helpFile);
+    // Makes the help window a tool window of `owner` (or a window of its own
+    // without one) and, when it is not open, puts it in its place.
+    void attachTo(QWidget* owner);
 
     MessageBoxService& messages_;
     QStringList folders_;
-    std::unique_ptr<HelpWindow> window_;
+    QPointer<HelpWindow> window_;
 };
 
 } // namespace orvane

@@ -12,14 +12,8 @@ QString HelpWindow::fallbackTitle()
     return tr("ORVANE ヘルプ");
 }
 
-namespace {
-
-constexpr QSize InitialSize{640, 560};
-
-} // namespace
-
-HelpWindow::HelpWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)),
+HelpWindow::HelpWindow(QWidget* parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags), browser_(new QTextBrowser(this)),
       contentsAction_(new QAction(tr("目次"), this))
 {
     setAttribute(Qt::WA_QuitOnClose, false);

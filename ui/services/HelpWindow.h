@@ -15,8 +15,9 @@ class HelpWindow : public QWidget {
     Q_OBJECT
 public:
     static QString fallbackTitle();
+    static constexpr QSize InitialSize{640, 560};
 
-    explicit HelpWindow(QWidget* parent = nullptr);
+    explicit HelpWindow(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::Window);
 
     // Shows `contents` and brings the window to the front; the contents
     // button returns to it.

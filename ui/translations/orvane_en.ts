@@ -49,23 +49,11 @@
     <name>MazeFileMessages</name>
     <message>
         <source>迷路ファイル「%1」を読み込めません。</source>
-        <translation>The maze file &quot;%1&quot; cannot be loaded.</translation>
+        <translation>The maze file “%1” cannot be loaded.</translation>
     </message>
     <message>
         <source>迷路ファイル「%1」を保存できません。</source>
-        <translation>The maze file &quot;%1&quot; cannot be saved.</translation>
-    </message>
-    <message>
-        <source>タイトル</source>
-        <translation>The title</translation>
-    </message>
-    <message>
-        <source>音楽ファイル名</source>
-        <translation>The music file name</translation>
-    </message>
-    <message>
-        <source>%1 (%2, %3) が %4〜%5 の範囲外です。</source>
-        <translation>%1 (%2, %3) is outside %4 to %5.</translation>
+        <translation>The maze file “%1” cannot be saved.</translation>
     </message>
     <message>
         <source>ディスクの空き領域が足りません</source>
@@ -120,36 +108,8 @@
         <translation>Reading failed (%1).</translation>
     </message>
     <message>
-        <source>ファイルが短すぎます。ヘッダーの途中で終わっています。</source>
-        <translation>The file is too short: it ends inside its header.</translation>
-    </message>
-    <message>
-        <source>%1が長すぎます (%2 バイト、上限 %3 バイト)。</source>
-        <translation>%1 is too long (%2 bytes, at most %3).</translation>
-    </message>
-    <message>
-        <source>%1の長さ %2 バイトがファイルの残りの %3 バイトを超えています。</source>
-        <translation>%1 is %2 bytes long, more than the %3 bytes left in the file.</translation>
-    </message>
-    <message>
-        <source>迷路データが途中で終わっています (%1 バイトのうち %2 バイトしかありません)。</source>
-        <translation>The maze data is cut short (only %2 of %1 bytes).</translation>
-    </message>
-    <message>
-        <source>マップの大きさ</source>
-        <translation>The map size</translation>
-    </message>
-    <message>
-        <source>スタート位置</source>
-        <translation>The start position</translation>
-    </message>
-    <message>
-        <source>ゴール位置</source>
-        <translation>The goal position</translation>
-    </message>
-    <message>
         <source>保存先のフォルダー「%1」がありません。</source>
-        <translation>The folder &quot;%1&quot; does not exist.</translation>
+        <translation>The folder “%1” does not exist.</translation>
     </message>
     <message>
         <source>同じ名前のフォルダーがあります。</source>
@@ -165,11 +125,51 @@
     </message>
     <message>
         <source>上書きの前に元の内容の控えを「%1」に保存できませんでした (%2)。ファイルは元のままです。</source>
-        <translation>A copy of the old contents could not be kept in &quot;%1&quot; before overwriting (%2). The file is unchanged.</translation>
+        <translation>A copy of the old contents could not be kept in “%1” before overwriting (%2). The file is unchanged.</translation>
     </message>
     <message>
         <source>書き込みに失敗し (%1)、元の内容に戻せませんでした。「%2」は壊れているおそれがあります。元の内容の控えは「%3」にあります。</source>
-        <translation>Writing failed (%1) and the old contents could not be put back. &quot;%2&quot; may be damaged. A copy of its old contents is kept in &quot;%3&quot;.</translation>
+        <translation>Writing failed (%1) and the old contents could not be put back. “%2” may be damaged. A copy of its old contents is kept in “%3”.</translation>
+    </message>
+    <message>
+        <source>ファイル「%1」は迷路ファイルではないか、壊れています。</source>
+        <translation>“%1” is not a maze file, or it is damaged.</translation>
+    </message>
+    <message>
+        <source>ファイルが短すぎて、題名や制限時間などの設定が途中で切れています。</source>
+        <translation>The file is too short: it ends partway through the title, the time limit and the other settings.</translation>
+    </message>
+    <message>
+        <source>題名が長すぎます。</source>
+        <translation>The title is too long.</translation>
+    </message>
+    <message>
+        <source>音楽ファイル名が長すぎます。</source>
+        <translation>The music file name is too long.</translation>
+    </message>
+    <message>
+        <source>題名の長さがファイルの残りより長くなっています。</source>
+        <translation>The title is longer than the rest of the file.</translation>
+    </message>
+    <message>
+        <source>音楽ファイル名の長さがファイルの残りより長くなっています。</source>
+        <translation>The music file name is longer than the rest of the file.</translation>
+    </message>
+    <message>
+        <source>迷路のマスが途中で切れています。</source>
+        <translation>The file ends partway through the maze&apos;s cells.</translation>
+    </message>
+    <message>
+        <source>迷路の大きさ %1*%2 が %3*%3〜%4*%4 の範囲を外れています。</source>
+        <translation>The maze&apos;s size, %1*%2, is outside %3*%3 to %4*%4.</translation>
+    </message>
+    <message>
+        <source>スタートの位置 (%1, %2) が %3〜%4 の範囲を外れています。</source>
+        <translation>The start cell (%1, %2) is outside %3 to %4.</translation>
+    </message>
+    <message>
+        <source>ゴールの位置 (%1, %2) が %3〜%4 の範囲を外れています。</source>
+        <translation>The goal cell (%1, %2) is outside %3 to %4.</translation>
     </message>
 </context>
 <context>
@@ -203,7 +203,7 @@ Check glibc&apos;s character set conversion modules (gconv).</translation>
     <name>orvane::HelpViewer</name>
     <message>
         <source>ヘルプファイル「%1」が見つかりません。</source>
-        <translation>The help file &quot;%1&quot; cannot be found.</translation>
+        <translation>The help file “%1” cannot be found.</translation>
     </message>
 </context>
 <context>
@@ -259,7 +259,7 @@ Check glibc&apos;s character set conversion modules (gconv).</translation>
     <name>orvane::frmEdit</name>
     <message>
         <source>このステージのタイトル</source>
-        <translation>Stage title</translation>
+        <translation>Maze title</translation>
     </message>
     <message>
         <source>座標</source>
@@ -283,7 +283,7 @@ Check glibc&apos;s character set conversion modules (gconv).</translation>
     </message>
     <message>
         <source>ｻｲｽﾞ(ﾌﾞﾛｯｸ単位)</source>
-        <translation>Size (blocks)</translation>
+        <translation>Size (cells)</translation>
     </message>
     <message>
         <source>サイズを小さくすると、はみ出た部分はカットされます。</source>
@@ -299,7 +299,7 @@ Check glibc&apos;s character set conversion modules (gconv).</translation>
     </message>
     <message>
         <source>このステージの音楽</source>
-        <translation>Stage music</translation>
+        <translation>Maze music</translation>
     </message>
     <message>
         <source>参照</source>
@@ -344,12 +344,48 @@ Check glibc&apos;s character set conversion modules (gconv).</translation>
     <message>
         <source>音楽ファイル「%1」は選べません。
 場所の名前に、迷路ファイルに保存できない文字 (シフトJIS にない文字) が含まれています。別の場所のファイルを選んでください。</source>
-        <translation>The music file &quot;%1&quot; cannot be chosen.
+        <translation>The music file “%1” cannot be chosen.
 Its location has characters a maze file cannot store (characters outside Shift JIS). Choose a file in another place.</translation>
     </message>
     <message>
         <source>音楽ファイルを参照</source>
         <translation>Browse for music</translation>
+    </message>
+    <message>
+        <source>音楽ファイルを選ぶ</source>
+        <translation>Browse for music</translation>
+    </message>
+    <message>
+        <source>壁%1</source>
+        <translation>Wall %1</translation>
+    </message>
+    <message>
+        <source>床%1</source>
+        <translation>Floor %1</translation>
+    </message>
+    <message>
+        <source>上矢印</source>
+        <translation>Up arrow</translation>
+    </message>
+    <message>
+        <source>下矢印</source>
+        <translation>Down arrow</translation>
+    </message>
+    <message>
+        <source>左矢印</source>
+        <translation>Left arrow</translation>
+    </message>
+    <message>
+        <source>右矢印</source>
+        <translation>Right arrow</translation>
+    </message>
+    <message>
+        <source>スタート</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>ゴール</source>
+        <translation>Goal</translation>
     </message>
 </context>
 <context>
@@ -394,6 +430,10 @@ Its location has characters a maze file cannot store (characters outside Shift J
         <source>%1%2</source>
         <comment>caption, then the maze&apos;s title</comment>
         <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source> (テストプレイ: Escで戻る)</source>
+        <translation> (test play: Esc returns)</translation>
     </message>
 </context>
 <context>
