@@ -15,8 +15,7 @@ class frmSplash : public QWidget {
 public:
     static constexpr QSize ClientSize{492, 283};
     static inline const QString CompanyText = QStringLiteral("2026 ORVANE Project");
-    static inline const QString CopyrightText =
-        QStringLiteral("Free software under the MIT License");
+    static inline const QString CopyrightText = QStringLiteral("Copyright (C) 2026 ORVANE Project");
 
     explicit frmSplash(QWidget* parent = nullptr);
 
