@@ -1,14 +1,11 @@
-# Fails unless every sample maze builds from its text to the same bytes twice,
-# its text is the text of the built file, it can be solved within a time limit
-# of at least 1.2 times the route's time, its grade is the one its name begins
-# with, and it names one of the pack's tunes by file name alone; and unless the
-# pack holds two mazes of every grade.
+# Fails unless every sample maze builds twice to the same bytes from the text of
+# the built file, can be solved within at least 1.2 times the route's time, has
+# the grade its name begins with and names a tune of the pack by file name
+# alone; and unless the pack holds two mazes of every grade.
 # usage: cmake -DMDT=<orvane-mdt> -DSAMPLES=<resources/samples> -DWORK=<dir> -P check_samples.cmake
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 file(GLOB texts ${SAMPLES}/mazes/*.txt)
-set(problems "")
-set(grades "")
 foreach(text IN LISTS texts)
     get_filename_component(name ${text} NAME_WE)
     set(built ${WORK}/${name}.mdt)
@@ -43,8 +40,7 @@ foreach(text IN LISTS texts)
     endif()
 endforeach()
 foreach(grade RANGE 1 5)
-    set(of_grade ${grades})
-    list(FILTER of_grade INCLUDE REGEX "^${grade}$")
+    string(REGEX MATCHALL "${grade}" of_grade "${grades}")
     list(LENGTH of_grade count)
     if(count LESS 2)
         list(APPEND problems "the pack holds fewer than two mazes of grade ${grade}")
