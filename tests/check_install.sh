@@ -14,14 +14,22 @@ type=application/x-orvane-maze
 type_icon=application-x-orvane-maze
 desktop=org.orvane.orvane.desktop
 
+# The sample mazes, each with its thumbnail in the help's gallery.
+samples=(01-first-steps 01-on-the-wind 02-cherry-lane 02-stepping-stones 03-mine-carts
+  03-river-crossing 04-forest-stream 04-ice-cave 04-red-castle 05-climb-the-tower
+  05-golden-maze 05-great-labyrinth)
+mazes=("${samples[@]/%/.mdt}") thumbnails=("${samples[@]/%/.png}")
 installed=(
   usr/games/orvane usr/bin/orvane-mdt
   usr/share/applications/$desktop
   usr/share/doc/orvane/changelog.gz usr/share/doc/orvane/copyright
-  usr/share/doc/orvane/help/{check,editor,index,menu,player}.html usr/share/doc/orvane/help/style.css
-  usr/share/doc/orvane/help/en/{check,editor,index,menu,player}.html
+  usr/share/doc/orvane/help/{check,editor,index,menu,player,samples}.html
+  usr/share/doc/orvane/help/style.css
+  usr/share/doc/orvane/help/en/{check,editor,index,menu,player,samples}.html
+  "${thumbnails[@]/#/usr/share/doc/orvane/help/mazes/}"
   usr/share/doc-base/orvane usr/share/doc-base/orvane-en usr/share/lintian/overrides/orvane
   usr/share/games/orvane/mazes/{chocho,greensleeves,minuet,ode-to-joy,sakura}.mid
+  "${mazes[@]/#/usr/share/games/orvane/mazes/}"
   usr/share/icons/hicolor/256x256/apps/orvane.png
   usr/share/icons/hicolor/256x256/mimetypes/$type_icon.png
   usr/share/icons/hicolor/32x32/apps/orvane.png
