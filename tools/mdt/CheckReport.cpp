@@ -5,6 +5,8 @@
 
 #include <QJsonArray>
 
+#include <cmath>
+
 namespace orvane {
 namespace {
 
@@ -115,7 +117,7 @@ QJsonObject CheckReport::json() const
     o["decisions"] = d.inputs.decisions;
     o["deadEnds"] = d.inputs.deadEnds;
     o["grade"] = d.grade ? QJsonValue(*d.grade) : QJsonValue();
-    o["points"] = d.points;
+    o["points"] = std::round(d.points * 100) / 100; // as the text shows them
     if (a.solvable) {
         const RouteTiming t = timeRoute(int(a.route.size()), keysPerSecond, h.TimeLimit);
         o["keys"] = int(a.route.size());
