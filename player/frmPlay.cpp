@@ -129,6 +129,7 @@ void frmPlay::showLoadedMaze(const QString& path)
     mazePath_ = path;
     RedrawMapPlay(maze_.header.MapWidth, maze_.header.MapHeight);
     board_.forget();
+    ballOnMap_ = false;
     STB1->setPanelText(QString());
     comPlay->setEnabled(true);
 }
@@ -162,6 +163,7 @@ void frmPlay::comPlay_Click()
     comPlay->setEnabled(false);
     comStop->setEnabled(true);
     const QPoint mapAt = StartGame(maze_, board_);
+    ballOnMap_ = true;
     picMap->Move(mapAt.x(), mapAt.y());
     picMap->Refresh();
     picMap->setFocus();
@@ -208,6 +210,11 @@ void frmPlay::MMC1_Done(int /*notifyCode*/)
 
 void frmPlay::picMap_KeyDown(int KeyCode, int /*Shift*/)
 {
+    // Before the first game on the maze shown there is no ball to move: a
+    // key that reaches the map (Tab to it, then Space) would otherwise run
+    // the goal test on whatever the model holds and close the window.
+    if (!ballOnMap_)
+        return;
     const KeyOutcome outcome = KeyStep(maze_, board_, directionOfKey(KeyCode));
     if (!outcome.viewShift.isNull())
         picMap->Move(picMap->Left() + outcome.viewShift.x(), picMap->Top() + outcome.viewShift.y());

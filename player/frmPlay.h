@@ -99,7 +99,8 @@ private:
     void endTestPlay(TestPlayEnd how);
 
     PlayBoard board_;
-    QString mazePath_; // the maze file loaded last
+    bool ballOnMap_ = false; // a game started on the maze shown: keys move the ball
+    QString mazePath_;       // the maze file loaded last
     bool testPlay_ = false;
     QList<QShortcut*> testPlayKeys_; // Esc and F5, on during a test play only
 };

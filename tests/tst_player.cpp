@@ -193,6 +193,12 @@ void TestPlayer::keysReachTheRules()
 {
     MazeData m = corridor();
     m.grid.at(10, 3).Item = ArrowRight; // under the start
+    maze->header.GoalX = maze->CursorX; // the ball would stand on the goal
+    maze->header.GoalY = maze->CursorY;
+    frmPlay empty(*maze, fakes->services());
+    empty.show();
+    QTest::keyClick(empty.picMap, Qt::Key_Space); // before any game: no ball, no goal test
+    QVERIFY(empty.isVisible());
     auto w = loadedPlayer(m);
     w->show();
     w->comPlay_Click();
