@@ -149,7 +149,7 @@ void frmEdit::Command3_Click()
     if (error)
         services_.messageBox.show(this, mazeFileMessage(error));
     else
-        session_.history.setMazePath(*path);
+        session_.saved(*path);
 }
 
 void frmEdit::showTimeLimit()

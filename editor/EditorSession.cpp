@@ -64,6 +64,13 @@ void EditorSession::detach(const MapCanvas& canvas)
         keeper_->keepNow();
 }
 
+void EditorSession::saved(const QString& path)
+{
+    history.setMazePath(path);
+    if (keeper_)
+        keeper_->edited();
+}
+
 std::optional<KeptWork> EditorSession::work() const
 {
     if (!canvas_) {

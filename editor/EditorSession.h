@@ -59,6 +59,9 @@ public:
     // more is drawn on it.
     void detach(const MapCanvas& canvas);
 
+    // The maze was saved to `path`: the file it now comes from.
+    void saved(const QString& path);
+
     // The work as it stands: the attached window's, or what the last one
     // left; nothing before any window showed a maze.
     std::optional<KeptWork> work() const;
