@@ -1,0 +1,142 @@
+#include "Goals.h"
+
+#include "Search.h"
+#include "TimeLimit.h"
+#include "Traps.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace orvane::generate {
+namespace {
+
+// Goal cells tried on one carving, for keys and for a grade.
+constexpr int MaxGoalTries = 4;
+constexpr int MaxGradeProbes = 12;
+
+struct GoalCell {
+    int keys; // from the start
+    QPoint cell;
+};
+
+// Where the goal may go: a reachable floor without an arrow. Dead ends
+// come first, or only they when there are any: a goal in a corridor would
+// cut off every cell behind it.
+std::vector<GoalCell> goalCells(Search& s, const Verdict& v, bool deadEndsOnly)
+{
+    std::vector<GoalCell> ends;
+    std::vector<GoalCell> others;
+    for (size_t i = 1; i < v.analysis.reachable.size(); ++i) {
+        const QPoint cell = v.analysis.reachable[i];
+        if (s.at(cell).Item == NoItem)
+            (s.floorWays(cell).size() == 1 ? ends : others).push_back({v.analysis.keysTo[i], cell});
+    }
+    s.random.shuffle(ends);
+    s.random.shuffle(others);
+    if (deadEndsOnly && !ends.empty())
+        return ends;
+    ends.insert(ends.end(), others.begin(), others.end());
+    return ends;
+}
+
+// Puts the goal on a cell `keys` away, sets the time limit for them,
+// closes the traps and judges the result; the last analysis is always of
+// the maze as it is kept. `grade` gets the grade reached, 0 when none.
+bool finish(Search& s, QPoint goal, int keys, int* grade = nullptr)
+{
+    s.trapArrows = 0;
+    s.setGoal(goal);
+    s.maze->header.TimeLimit = timeLimitFor(s.request.slack, keys);
+    Verdict v = s.judge();
+    if (!v.analysis.solvable || !v.analysis.traps.empty() || !v.analysis.cycles.empty() ||
+        (s.request.aimsAtKeys() && !keysMeet(v.keys(), s.request.keys))) {
+        s.consider(s.measuresOf(v));
+        return false;
+    }
+    placeTraps(s, v);
+    if (v.keys() != keys) {
+        s.maze->header.TimeLimit = timeLimitFor(s.request.slack, v.keys());
+        v = s.judge();
+    }
+    const Measures m = s.measuresOf(v);
+    s.consider(m);
+    if (grade)
+        *grade = m.grade;
+    if (!s.meets(v))
+        return false;
+    s.result = std::make_unique<MazeState>(*s.maze);
+    return true;
+}
+
+// Goals at the distance asked: dead ends first, the closest first.
+void tryKeyGoals(Search& s, const Verdict& v, const MazeState& base)
+{
+    const int target = s.request.keys;
+    std::vector<GoalCell> goals = goalCells(s, v, false);
+    const auto off = [&](const GoalCell& g) { return std::abs(g.keys - target); };
+    if (!goals.empty() && std::none_of(goals.begin(), goals.end(), [&](const GoalCell& g) {
+            return keysMeet(g.keys, target);
+        })) { // no cell as far as asked: tell the nearest
+        Measures m = s.measuresOf(v);
+        m.keys = std::min_element(goals.begin(), goals.end(), [&](auto& a, auto& b) {
+                     return off(a) < off(b);
+                 })->keys;
+        s.consider(m);
+        return;
+    }
+    std::erase_if(goals, [&](const GoalCell& g) { return !keysMeet(g.keys, target); });
+    std::stable_sort(goals.begin(), goals.end(), [&](const GoalCell& a, const GoalCell& b) {
+        return s.floorWays(a.cell).size() == 1 && s.floorWays(b.cell).size() != 1
+                   ? true
+                   : s.floorWays(a.cell).size() == s.floorWays(b.cell).size() && off(a) < off(b);
+    });
+    for (size_t i = 0; i < goals.size() && i < size_t(MaxGoalTries) && s.roomForGoal(); ++i) {
+        *s.maze = base;
+        if (finish(s, goals[i].cell, goals[i].keys))
+            return;
+    }
+}
+
+// A search over the distance of the goal for the grade asked: farther
+// goals give longer routes with more decisions.
+void tryGradeGoals(Search& s, const Verdict& v, const MazeState& base)
+{
+    std::vector<GoalCell> goals = goalCells(s, v, true);
+    std::stable_sort(goals.begin(), goals.end(),
+                     [](const GoalCell& a, const GoalCell& b) { return a.keys < b.keys; });
+    std::vector<std::vector<GoalCell>> byKeys; // the goals of each distance, nearest first
+    for (const GoalCell& g : goals) {
+        if (byKeys.empty() || byKeys.back().front().keys != g.keys)
+            byKeys.emplace_back();
+        byKeys.back().push_back(g);
+    }
+    int lo = 0;
+    int hi = int(byKeys.size()) - 1;
+    for (int probe = 0; probe < MaxGradeProbes && lo <= hi && s.roomForGoal(); ++probe) {
+        const int mid = (lo + hi) / 2;
+        *s.maze = base;
+        int grade = 0;
+        const GoalCell& g = s.random.pick(byKeys[size_t(mid)]);
+        if (finish(s, g.cell, g.keys, &grade))
+            return;
+        if (grade == 0)
+            continue; // no grade to steer by: another cell at the same distance
+        if (grade < s.request.grade)
+            lo = mid + 1;
+        else
+            hi = mid - 1;
+    }
+}
+
+} // namespace
+
+void tryGoals(Search& s, const Verdict& v, const MazeState& base)
+{
+    if (s.request.aimsAtKeys())
+        tryKeyGoals(s, v, base);
+    else
+        tryGradeGoals(s, v, base);
+}
+
+} // namespace orvane::generate

@@ -1,0 +1,15 @@
+#pragma once
+// What a request allows besides the checks Generator.h declares: the fewest
+// keys its route may take and the analyses one generation for it may run.
+
+#include "Generator.h"
+
+namespace orvane::generate {
+
+// The fewest keys a request aiming at keys accepts: a tenth below them.
+int leastKeys(const Request& request);
+
+// Analyses one generation for the request may run.
+int analysisBudget(const Request& request);
+
+} // namespace orvane::generate
