@@ -59,7 +59,9 @@ struct RequestProblem {
 
 RequestProblem checkRequest(const Request& request);
 
-// The fewest keys within a tenth of the target, as a request asks.
+// How far the fewest keys may be from the target: a tenth.
+int keysTolerance(int target);
+// The fewest keys within keysTolerance of the target, as a request asks.
 bool keysMeet(int keys, int target);
 // How far the arrow cells may be from the number asked: a tenth.
 int arrowTolerance(int arrows);

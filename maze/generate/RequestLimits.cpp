@@ -17,9 +17,14 @@ constexpr int RoomsPerTrap = 4;
 
 } // namespace
 
+int keysTolerance(int target)
+{
+    return target / 10;
+}
+
 bool keysMeet(int keys, int target)
 {
-    return 10 * std::abs(keys - target) <= target;
+    return std::abs(keys - target) <= keysTolerance(target);
 }
 
 int arrowTolerance(int arrows)
@@ -29,7 +34,7 @@ int arrowTolerance(int arrows)
 
 int leastKeys(const Request& request)
 {
-    return request.keys - request.keys / 10;
+    return request.keys - keysTolerance(request.keys);
 }
 
 int analysisBudget(const Request& request)

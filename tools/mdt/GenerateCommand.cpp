@@ -138,8 +138,8 @@ QString closestText(const Request& r, const generate::Outcome& o)
         parts << QStringLiteral("%1 keys (asked %2, %3 to %4 would do)")
                      .arg(m.keys)
                      .arg(r.keys)
-                     .arg(r.keys - r.keys / 10)
-                     .arg(r.keys + r.keys / 10);
+                     .arg(r.keys - generate::keysTolerance(r.keys))
+                     .arg(r.keys + generate::keysTolerance(r.keys));
     else
         parts << QStringLiteral("grade %1 (asked %2)").arg(m.grade).arg(r.grade);
     if (m.solvable) {
