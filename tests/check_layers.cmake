@@ -31,7 +31,7 @@ set(allowed_ui maze mazefile ui/platform ui/wording)
 set(allowed_editor maze mazefile ui/platform ui/wording ui)
 set(allowed_player maze mazefile ui/platform ui/wording ui)
 set(allowed_app maze mazefile ui/platform ui/wording ui/services ui/music ui editor player)
-set(allowed_tools/mdt maze mazefile ui/wording)
+set(allowed_tools/mdt maze mazefile ui/platform ui/wording)
 set(allowed_tools/chipgen maze)
 
 # The layer a path inside the source tree belongs to: the longest matching folder.

@@ -1,4 +1,4 @@
-#include "EnglishWording.h"
+#include "Language.h"
 #include "MazeFile.h"
 #include "MazeFileMessages.h"
 #include "TestMazes.h"
@@ -233,8 +233,8 @@ void TestMdtTool::problemsInTheWindowsWords()
     QFile::remove(file);
     if (!bytes.isNull())
         writeBytes(file, bytes);
-    const EnglishWording english;
-    QVERIFY(english.installed());
+    const Translations english(UiLanguage::English);
+    QVERIFY(english.complete());
     const QString expected = mazeFileMessage(MazeFile::read(file).error).replace('\n', ' ');
     QCOMPARE(mdt({"info", file}).err, "orvane-mdt: " + expected + '\n');
 }

@@ -3,10 +3,10 @@
 #include "Arguments.h"
 #include "CheckCommand.h"
 #include "Cp932.h"
-#include "EnglishWording.h"
 #include "ExitStatus.h"
 #include "GenerateCommand.h"
 #include "InfoCommand.h"
+#include "Language.h"
 #include "Output.h"
 #include "RenderCommand.h"
 #include "TextCommand.h"
@@ -105,7 +105,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     // The tool speaks English, in the windows' English words where they share them.
-    const EnglishWording english;
+    const Translations english(UiLanguage::English);
     if (!Cp932::isAvailable())
         return fail(
             QStringLiteral("orvane-mdt: the system cannot convert code page 932 (Shift-JIS) text; "
