@@ -2,6 +2,7 @@
 
 #include "FileCalls.h"
 #include "InPlaceWrite.h"
+#include "PrivateFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -72,7 +73,7 @@ struct Temporary {
 };
 
 // A new file beside target, hidden, made by us alone (O_EXCL).
-Temporary createTemporary(const QString& target)
+Temporary createTemporary(const QString& target, mode_t mode)
 {
     Temporary temp;
     const QFileInfo info(target);
@@ -82,7 +83,7 @@ Temporary createTemporary(const QString& target)
         temp.name = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName() +
                                       u'.' + suffix);
         temp.file = FileHandle(
-            ::open(temp.name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, NewFileMode));
+            ::open(temp.name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
         temp.error = temp.file ? 0 : errno;
     }
     return temp;
@@ -101,10 +102,15 @@ int keepOwnerAndMode(int fd, const struct stat& old)
 }
 
 MazeFileProblem writeAndRename(Temporary& temp, const QString& target, QByteArrayView bytes,
-                               const std::optional<struct stat>& old, const FileCalls& calls)
+                               const std::optional<struct stat>& old, const FileCalls& calls,
+                               FileAccess access)
 {
     const int fd = temp.file.fd();
-    int error = old ? keepOwnerAndMode(fd, *old) : 0;
+    int error = 0;
+    if (access == FileAccess::Private)
+        error = ::fchmod(fd, PrivateFileMode) == 0 ? 0 : errno; // whatever the umask
+    else if (old)
+        error = keepOwnerAndMode(fd, *old);
     if (!error)
         error = reserve(fd, bytes.size());
     if (!error)
@@ -130,7 +136,7 @@ MazeFileProblem writeAndRename(Temporary& temp, const QString& target, QByteArra
 } // namespace
 
 MazeFileProblem replaceFileContents(const QString& path, QByteArrayView bytes,
-                                    const FileCalls& calls)
+                                    const FileCalls& calls, FileAccess access)
 {
     const std::optional<QString> target = linkTarget(path);
     if (!target)
@@ -150,18 +156,19 @@ MazeFileProblem replaceFileContents(const QString& path, QByteArrayView bytes,
         return systemProblem(Kind::CreateFailed, errno);
     }
 
-    Temporary temp = createTemporary(*target);
+    Temporary temp =
+        createTemporary(*target, access == FileAccess::Private ? PrivateFileMode : NewFileMode);
     if (temp.error) {
         if (old && folderRefusesNewFiles(temp.error))
             return rewriteInPlace(*target, bytes, calls);
         return systemProblem(Kind::CreateFailed, temp.error);
     }
-    return writeAndRename(temp, *target, bytes, old, calls);
+    return writeAndRename(temp, *target, bytes, old, calls, access);
 }
 
-MazeFileProblem replaceFileContents(const QString& path, QByteArrayView bytes)
+MazeFileProblem replaceFileContents(const QString& path, QByteArrayView bytes, FileAccess access)
 {
-    return replaceFileContents(path, bytes, FileCalls::system());
+    return replaceFileContents(path, bytes, FileCalls::system(), access);
 }
 
 } // namespace orvane

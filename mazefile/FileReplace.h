@@ -24,6 +24,10 @@ namespace orvane {
 // contents while it is (InPlaceWrite.h); every other failure to make the
 // temporary file is reported with the system's reason (CreateFailed).
 // A failed save reports why; a save reported done is on the disk.
-MazeFileProblem replaceFileContents(const QString& path, QByteArrayView bytes);
+//
+// Private: the file is the user's alone (PrivateFileMode), whatever it was.
+enum class FileAccess { KeepMode, Private };
+MazeFileProblem replaceFileContents(const QString& path, QByteArrayView bytes,
+                                    FileAccess access = FileAccess::KeepMode);
 
 } // namespace orvane
