@@ -14,7 +14,7 @@ struct MazeState;
 // map shows that joins it through cells (up, down, left, right) holding the
 // same chip and item.
 struct FloodArea {
-    std::vector<QPoint> cells; // in the order found
+    std::vector<QPoint> cells; // row by row
     QRect bounds;              // their bounding box: what the fill may change
 };
 
