@@ -4,33 +4,9 @@
 #include "ShownCells.h"
 
 namespace orvane {
+namespace {
 
-Region blankRegion(int width, int height)
-{
-    Region r;
-    r.width = width;
-    r.height = height;
-    r.cells.resize(size_t(width) * size_t(height));
-    return r;
-}
-
-Region copyRegion(const MazeState& maze, QRect cells)
-{
-    cells = shownPart(maze, cells);
-    if (cells.isEmpty())
-        return {};
-    Region r = blankRegion(cells.width(), cells.height());
-    for (int y = 0; y < r.height; ++y)
-        for (int x = 0; x < r.width; ++x)
-            r.at(x, y) = maze.cell(cells.left() + x, cells.top() + y);
-    const MazeHeader& h = maze.header;
-    if (const QPoint start = QPoint(h.StartX, h.StartY) - cells.topLeft(); r.contains(start))
-        r.start = start;
-    if (const QPoint goal = QPoint(h.GoalX, h.GoalY) - cells.topLeft(); r.contains(goal))
-        r.goal = goal;
-    return r;
-}
-
+// An item as `turn` leaves it: arrows turned, any other item as it was.
 int16_t turnedItem(int16_t item, Turn turn)
 {
     switch (turn) {
@@ -56,6 +32,34 @@ int16_t turnedItem(int16_t item, Turn turn)
         break;
     }
     return item;
+}
+
+} // namespace
+
+Region blankRegion(int width, int height)
+{
+    Region r;
+    r.width = width;
+    r.height = height;
+    r.cells.resize(size_t(width) * size_t(height));
+    return r;
+}
+
+Region copyRegion(const MazeState& maze, QRect cells)
+{
+    cells = shownPart(maze, cells);
+    if (cells.isEmpty())
+        return {};
+    Region r = blankRegion(cells.width(), cells.height());
+    for (int y = 0; y < r.height; ++y)
+        for (int x = 0; x < r.width; ++x)
+            r.at(x, y) = maze.cell(cells.left() + x, cells.top() + y);
+    const MazeHeader& h = maze.header;
+    if (const QPoint start = QPoint(h.StartX, h.StartY) - cells.topLeft(); r.contains(start))
+        r.start = start;
+    if (const QPoint goal = QPoint(h.GoalX, h.GoalY) - cells.topLeft(); r.contains(goal))
+        r.goal = goal;
+    return r;
 }
 
 Region turned(const Region& region, Turn turn)

@@ -46,7 +46,4 @@ enum class Turn { Clockwise, LeftRight, TopBottom };
 // items pointing the new way (an up arrow turned clockwise points right).
 Region turned(const Region& region, Turn turn);
 
-// An item as `turn` leaves it: arrows turned, any other item as it was.
-int16_t turnedItem(int16_t item, Turn turn);
-
 } // namespace orvane
