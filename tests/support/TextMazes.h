@@ -20,17 +20,12 @@ struct Layout {
     QPoint origin;
 };
 
+// clang-format off
 inline constexpr std::pair<char, MazeCell> TextCells[] = {
-    {'#', {FirstWall, NoItem}},
-    {'.', {FirstFloor, NoItem}},
-    {'r', {FirstFloor + 1, NoItem}},
-    {' ', {UnsetChip, NoItem}},
-    {'X', {13, NoItem}},
-    {'^', {FirstFloor, ArrowUp}},
-    {'v', {FirstFloor, ArrowDown}},
-    {'<', {FirstFloor, ArrowLeft}},
-    {'>', {FirstFloor, ArrowRight}},
-};
+    {'#', {FirstWall, NoItem}}, {'.', {FirstFloor, NoItem}}, {'r', {FirstFloor + 1, NoItem}},
+    {' ', {UnsetChip, NoItem}}, {'X', {13, NoItem}}, {'^', {FirstFloor, ArrowUp}},
+    {'v', {FirstFloor, ArrowDown}}, {'<', {FirstFloor, ArrowLeft}}, {'>', {FirstFloor, ArrowRight}}};
+// clang-format on
 
 // The cell of a character; floor for any other.
 inline MazeCell cellOf(QChar c)
