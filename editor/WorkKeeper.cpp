@@ -109,6 +109,7 @@ void WorkKeeper::lockOwnFile()
         const QString file = QDir(folder_).filePath(fileName(program));
         std::unique_ptr<QLockFile> lock = lockOf(file);
         if (lock->tryLock(0)) {
+            QFile::setPermissions(lock->fileName(), QFile::ReadOwner | QFile::WriteOwner);
             file_ = file;
             locks_.push_back(std::move(lock));
             return;

@@ -21,7 +21,7 @@ constexpr quint16 FormatVersion = 1;
 constexpr qsizetype VersionSize = sizeof(FormatVersion);
 constexpr auto HashKind = QCryptographicHash::Sha256;
 constexpr qsizetype HashSize = 32;
-constexpr quint8 LastKind = quint8(EditKind::NewMaze);
+constexpr quint8 LastKind = quint8(EditKind::Generate);
 
 // A stream in one fixed form, whatever the machine.
 void fixForm(QDataStream& stream)

@@ -28,6 +28,14 @@ enum class EditKind {
     NoTimeLimit,
     Music,
     NewMaze, // the editor opened on a fresh maze after another one
+    // The construction tools, each one step.
+    Rectangle, // a selection painted (Delete, Ctrl+X)
+    Outline,   // a selection's outline painted
+    Line,      // a straight line of cells (Shift+click)
+    FloodFill,
+    Paste,
+    Turn, // a selection turned or mirrored in place
+    Generate,
 };
 
 // A step as the history keeps it: its kind and its change.
