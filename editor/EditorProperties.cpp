@@ -146,10 +146,10 @@ void frmEdit::Command3_Click()
     showStatus(savingText());
     const MazeFileError error = MazeFile::save(*path, maze_);
     showStatus({});
+    if (error.problem.written())
+        session_.saved(*path);
     if (error)
         services_.messageBox.show(this, mazeFileMessage(error));
-    else
-        session_.saved(*path);
 }
 
 void frmEdit::showTimeLimit()

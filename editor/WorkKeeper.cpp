@@ -112,7 +112,7 @@ void WorkKeeper::write(const QString& file, const KeptWork& work, quint64 genera
         return; // a newer state is on its way
     QDir().mkpath(QFileInfo(file).path());
     const MazeFileProblem problem = replaceFileContents(file, KeptWorkCodec::encode(work));
-    if (problem && !writes.warned.exchange(true))
+    if (!problem.written() && !writes.warned.exchange(true))
         warn(QStringLiteral("the editor's work cannot be kept in %1: %2")
                  .arg(QDir::toNativeSeparators(file),
                       problem.systemError ? qt_error_string(problem.systemError) : problem.detail));

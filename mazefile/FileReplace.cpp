@@ -3,11 +3,14 @@
 #include "FileCalls.h"
 #include "InPlaceWrite.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
@@ -25,16 +28,35 @@ constexpr mode_t NewFileMode = 0666;
 constexpr mode_t ModeBits = 07777;
 constexpr int TemporaryNameAttempts = 100;
 
-// The file path names, through its symbolic links; nothing for a loop.
+// The file `path` names, through its symbolic links, resolved by the file
+// system: each link's folder by realpath(), so that a relative target with
+// ".." climbs from where the link really lies. Nothing for a loop.
 std::optional<QString> linkTarget(const QString& path)
 {
-    QFileInfo info(path);
-    for (int depth = 0; info.isSymLink(); ++depth) {
+    // Made absolute without cleaning: ".." in the path is the file system's too.
+    QByteArray file =
+        QFile::encodeName(QFileInfo(path).isAbsolute() ? path : QDir::currentPath() + u'/' + path);
+    for (int depth = 0;; ++depth) {
+        const qsizetype slash = file.lastIndexOf('/');
+        const QByteArray folder = file.left(std::max<qsizetype>(slash, 1));
+        const QByteArray name = file.mid(slash + 1);
+        char resolved[PATH_MAX];
+        if (!::realpath(folder.constData(), resolved))
+            return QFile::decodeName(file); // no folder: the caller says so
+        const QByteArray real = QByteArray(resolved) == "/" ? QByteArray() : QByteArray(resolved);
+        file = real + '/' + name;
+        struct stat st {};
+        if (::lstat(file.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return QFile::decodeName(file);
         if (depth == MaxLinkDepth)
             return std::nullopt;
-        info.setFile(info.symLinkTarget());
+        QByteArray target(PATH_MAX, Qt::Uninitialized);
+        const ssize_t size = ::readlink(file.constData(), target.data(), size_t(target.size()));
+        if (size < 0 || size == target.size())
+            return QFile::decodeName(file);
+        target.truncate(size);
+        file = target.startsWith('/') ? target : real + '/' + target;
     }
-    return info.absoluteFilePath();
 }
 
 // True when errno says the folder takes no new file.
@@ -101,7 +123,7 @@ MazeFileProblem writeAndRename(Temporary& temp, const QString& target, QByteArra
     // The new file is in place; unless the folder is synced too, a power cut
     // may still bring the old one back.
     if (const int syncError = syncFolder(calls, QFile::encodeName(QFileInfo(target).path())))
-        return systemProblem(Kind::WriteFailed, syncError);
+        return systemProblem(Kind::NotConfirmed, syncError);
     return {};
 }
 

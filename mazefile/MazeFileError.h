@@ -27,6 +27,9 @@ struct MazeFileProblem {
         TargetIsFolder, // a folder has the file's name
         CreateFailed,   // systemError or detail: the system's reason
         WriteFailed,    // systemError or detail: the system's reason
+        // The new contents replaced the file, but the folder's sync failed
+        // (systemError): the system did not confirm the save is on the disk.
+        NotConfirmed,
         // Rewriting in place: detail: the recovery folder; systemError: why
         // the copy of the old contents could not be made there. Nothing changed.
         RecoveryCopyFailed,
@@ -45,6 +48,8 @@ struct MazeFileProblem {
     int systemError = 0; // errno of the failing call, where the system gave one
 
     explicit operator bool() const { return kind != Kind::None; }
+    // Whether the file now holds what was written.
+    bool written() const { return kind == Kind::None || kind == Kind::NotConfirmed; }
 };
 
 // A problem with one maze file.

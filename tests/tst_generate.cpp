@@ -7,7 +7,9 @@
 #include "play/Analysis.h"
 #include "play/Difficulty.h"
 
+#include <QCryptographicHash>
 #include <QTest>
+#include <QtEndian>
 
 #include <cmath>
 
@@ -25,6 +27,25 @@ MazeCell freshOutside(const MazeHeader& h, int x, int y)
 {
     const bool border = x >= 0 && y >= 0 && x <= h.MapWidth && y <= h.MapHeight;
     return {border ? FirstWall : UnsetChip, NoItem};
+}
+
+// SHA-256 of the maze's numbers and cells, little-endian, in file order.
+QByteArray digest(const MazeState& m)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    const auto add = [&](int16_t value) {
+        const int16_t le = qToLittleEndian(value);
+        hash.addData(QByteArrayView(reinterpret_cast<const char*>(&le), sizeof le));
+    };
+    const MazeHeader& h = m.header;
+    for (const int16_t v :
+         {h.TimeLimit, h.StartX, h.StartY, h.GoalX, h.GoalY, h.MapWidth, h.MapHeight})
+        add(v);
+    for (const MazeCell& c : m.grid.cells()) {
+        add(c.Chip);
+        add(c.Item);
+    }
+    return hash.result().toHex();
 }
 
 } // namespace
@@ -50,14 +71,32 @@ void TestGenerate::meetsRequest_data()
     QTest::addColumn<int>("arrows");
     QTest::addColumn<double>("slack"); // 0: no time limit
     QTest::addColumn<int>("seed");
-    QTest::newRow("16 x 16, 20 keys") << 16 << 16 << 20 << 0 << 0 << 0 << 1.5 << 1;
-    QTest::newRow("odd size, 9 keys, no limit") << 13 << 9 << 9 << 0 << 0 << 0 << 0.0 << 2;
-    QTest::newRow("24 x 16, two traps") << 24 << 16 << 30 << 0 << 2 << 0 << 1.5 << 3;
-    QTest::newRow("20 x 20, arrows and traps") << 20 << 20 << 30 << 0 << 3 << 8 << 1.2 << 4;
-    QTest::newRow("grade 1") << 16 << 16 << 0 << 1 << 0 << 0 << 1.5 << 5;
-    QTest::newRow("grade 3 with arrows") << 32 << 32 << 0 << 3 << 0 << 10 << 1.5 << 6;
-    QTest::newRow("grade 4, a tight limit, a trap") << 32 << 32 << 0 << 4 << 1 << 4 << 0.9 << 7;
-    QTest::newRow("same request, another seed") << 32 << 32 << 0 << 4 << 1 << 4 << 0.9 << 8;
+    // The maze's bytes: a change of the generator's output is a decision.
+    QTest::addColumn<QByteArray>("digest");
+    QTest::newRow("16 x 16, 20 keys")
+        << 16 << 16 << 20 << 0 << 0 << 0 << 1.5 << 1
+        << QByteArray("8b0249c806c67785c6173aa4d31fc92852ab0513cae2c777dbf76089659edd21");
+    QTest::newRow("odd size, 9 keys, no limit")
+        << 13 << 9 << 9 << 0 << 0 << 0 << 0.0 << 2
+        << QByteArray("1496a15a92a647865acc6e2c79902238bd6421449829d5af5ca8afa6a72cd9de");
+    QTest::newRow("24 x 16, two traps")
+        << 24 << 16 << 30 << 0 << 2 << 0 << 1.5 << 3
+        << QByteArray("91aeb89481c02ffc9136f341819e5baa8f5366fdcc988e97e03fb1e484a8bf63");
+    QTest::newRow("20 x 20, arrows and traps")
+        << 20 << 20 << 30 << 0 << 3 << 8 << 1.2 << 4
+        << QByteArray("684b6948967f866eb39ef37051554728954ece40b61133888204608f3ec7c7a7");
+    QTest::newRow("grade 1")
+        << 16 << 16 << 0 << 1 << 0 << 0 << 1.5 << 5
+        << QByteArray("65cda919313ede82fdafb40c0182f10b2551ffc0ee40d9b5f54f07af248797df");
+    QTest::newRow("grade 3 with arrows")
+        << 32 << 32 << 0 << 3 << 0 << 10 << 1.5 << 6
+        << QByteArray("5ce667fb146ee3978be84d670442ce3d87dfa97b1ea685bffbbb393b749ea9cf");
+    QTest::newRow("grade 4, a tight limit, a trap")
+        << 32 << 32 << 0 << 4 << 1 << 4 << 0.9 << 7
+        << QByteArray("0751abce2291a020aaf6dd3771d911a994e7cb067c2611da003228b9d8a223e1");
+    QTest::newRow("same request, another seed")
+        << 32 << 32 << 0 << 4 << 1 << 4 << 0.9 << 8
+        << QByteArray("d8ae094c8d39a19581fbfdd1d29e4639a96dffd2a5aa7dce8b9bada0bede4bb8");
 }
 
 void TestGenerate::meetsRequest()
@@ -70,6 +109,7 @@ void TestGenerate::meetsRequest()
     QFETCH(int, arrows);
     QFETCH(double, slack);
     QFETCH(int, seed);
+    QFETCH(QByteArray, digest);
     Request r;
     r.size = {int16_t(width), int16_t(height)};
     r.keys = keys;
@@ -103,6 +143,7 @@ void TestGenerate::meetsRequest()
         QVERIFY2(std::abs(found - keys) * 10 <= keys, qPrintable(QString::number(found)));
     else
         QCOMPARE(measureDifficulty(m, a).grade, grade);
+    QCOMPARE(::digest(m), digest);
     QCOMPARE(h.TimeLimit, slack > 0 ? int16_t(std::ceil(slack * found / 4 - 1e-9)) : NoTimeLimit);
 
     // What the editor would save: margins as a new maze, arrows only on floors.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace orvane::generate {
@@ -86,11 +87,13 @@ void tryKeyGoals(Search& s, const Verdict& v, const MazeState& base)
         return;
     }
     std::erase_if(goals, [&](const GoalCell& g) { return !keysMeet(g.keys, target); });
-    std::stable_sort(goals.begin(), goals.end(), [&](const GoalCell& a, const GoalCell& b) {
-        return s.floorWays(a.cell).size() == 1 && s.floorWays(b.cell).size() != 1
-                   ? true
-                   : s.floorWays(a.cell).size() == s.floorWays(b.cell).size() && off(a) < off(b);
-    });
+    // Dead ends first, then the closest to the target; a stable sort keeps
+    // the shuffled order among equals, so the order is the same everywhere.
+    const auto order = [&](const GoalCell& g) {
+        return std::pair(s.floorWays(g.cell).size() != 1, off(g));
+    };
+    std::stable_sort(goals.begin(), goals.end(),
+                     [&](const GoalCell& a, const GoalCell& b) { return order(a) < order(b); });
     for (size_t i = 0; i < goals.size() && i < size_t(MaxGoalTries) && s.roomForGoal(); ++i) {
         *s.maze = base;
         if (finish(s, goals[i].cell, goals[i].keys))

@@ -3,6 +3,8 @@
 #include "FileReplace.h"
 #include "MazeFileMessages.h"
 
+#include <QTextStream>
+
 #include <cerrno>
 #include <cstdio>
 
@@ -23,9 +25,14 @@ QString writeOutput(QByteArrayView bytes, const QString& path)
 {
     if (path == StandardStream)
         return writeStandardOutput(bytes);
-    if (const MazeFileProblem problem = replaceFileContents(path, bytes))
+    const MazeFileProblem problem = replaceFileContents(path, bytes);
+    if (!problem.written())
         return QStringLiteral("orvane-mdt: “%1” cannot be written. %2")
             .arg(path, fileProblemText(problem, path));
+    if (problem) // written all the same: a warning, not a failure
+        QTextStream(stderr) << QStringLiteral("orvane-mdt: “%1” was written. %2")
+                                   .arg(path, fileProblemText(problem, path))
+                            << Qt::endl;
     return {};
 }
 

@@ -171,6 +171,14 @@
         <source>ゴールの位置 (%1, %2) が %3〜%4 の範囲を外れています。</source>
         <translation>The goal cell (%1, %2) is outside %3 to %4.</translation>
     </message>
+    <message>
+        <source>ただし、ディスクに書き込まれたことをシステムが確認できませんでした</source>
+        <translation>But the system could not confirm that it is on the disk</translation>
+    </message>
+    <message>
+        <source>迷路ファイル「%1」を保存しました。</source>
+        <translation>The maze file “%1” was saved.</translation>
+    </message>
 </context>
 <context>
     <name>QMdiSubWindow</name>

@@ -67,6 +67,10 @@ public:
             return withReason(tr("ファイルを作れません"), systemReason(p));
         case Kind::WriteFailed:
             return withReason(tr("書き込みに失敗しました"), systemReason(p));
+        case Kind::NotConfirmed:
+            return withReason(tr("ただし、ディスクに書き込まれたことをシステムが確認できません"
+                                 "でした"),
+                              systemReason(p));
         case Kind::RecoveryCopyFailed:
             return tr("上書きの前に元の内容の控えを「%1」に保存できませんでした (%2)。"
                       "ファイルは元のままです。")
@@ -83,6 +87,8 @@ private:
     // What the problem means to the user.
     static QString head(const MazeFileError& error)
     {
+        if (error.problem.kind == Kind::NotConfirmed)
+            return tr("迷路ファイル「%1」を保存しました。");
         if (error.operation == MazeFileError::Operation::Write)
             return tr("迷路ファイル「%1」を保存できません。");
         return isDamage(error.problem.kind)
