@@ -4,6 +4,7 @@
 // replaceable so that tests can make them fail, and the steps built on them.
 // Not for the windows: they call replaceFileContents (FileReplace.h).
 
+#include "FileReplace.h"
 #include "MazeFileError.h"
 
 #include <QByteArray>
@@ -66,6 +67,7 @@ MazeFileProblem systemProblem(MazeFileProblem::Kind kind, int systemError,
 
 // replaceFileContents with the given calls.
 MazeFileProblem replaceFileContents(const QString& path, QByteArrayView bytes,
-                                    const FileCalls& calls);
+                                    const FileCalls& calls,
+                                    NewFileAccess access = NewFileAccess::Everyone);
 
 } // namespace orvane

@@ -2,6 +2,7 @@
 
 #include "FileCalls.h"
 #include "InPlaceWrite.h"
+#include "PrivateFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -72,7 +73,7 @@ struct Temporary {
 };
 
 // A new file beside target, hidden, made by us alone (O_EXCL).
-Temporary createTemporary(const QString& target)
+Temporary createTemporary(const QString& target, mode_t mode)
 {
     Temporary temp;
     const QFileInfo info(target);
@@ -82,7 +83,7 @@ Temporary createTemporary(const QString& target)
         temp.name = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName() +
                                       u'.' + suffix);
         temp.file = FileHandle(
-            ::open(temp.name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, NewFileMode));
+            ::open(temp.name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
         temp.error = temp.file ? 0 : errno;
     }
     return temp;
@@ -130,7 +131,7 @@ MazeFileProblem writeAndRename(Temporary& temp, const QString& target, QByteArra
 } // namespace
 
 MazeFileProblem replaceFileContents(const QString& path, QByteArrayView bytes,
-                                    const FileCalls& calls)
+                                    const FileCalls& calls, NewFileAccess access)
 {
     const std::optional<QString> target = linkTarget(path);
     if (!target)
@@ -150,7 +151,8 @@ MazeFileProblem replaceFileContents(const QString& path, QByteArrayView bytes,
         return systemProblem(Kind::CreateFailed, errno);
     }
 
-    Temporary temp = createTemporary(*target);
+    Temporary temp = createTemporary(*target, access == NewFileAccess::OwnerOnly ? PrivateFileMode
+                                                                                 : NewFileMode);
     if (temp.error) {
         if (old && folderRefusesNewFiles(temp.error))
             return rewriteInPlace(*target, bytes, calls);
@@ -159,9 +161,9 @@ MazeFileProblem replaceFileContents(const QString& path, QByteArrayView bytes,
     return writeAndRename(temp, *target, bytes, old, calls);
 }
 
-MazeFileProblem replaceFileContents(const QString& path, QByteArrayView bytes)
+MazeFileProblem replaceFileContents(const QString& path, QByteArrayView bytes, NewFileAccess access)
 {
-    return replaceFileContents(path, bytes, FileCalls::system());
+    return replaceFileContents(path, bytes, FileCalls::system(), access);
 }
 
 } // namespace orvane

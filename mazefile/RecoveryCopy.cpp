@@ -1,6 +1,7 @@
 #include "RecoveryCopy.h"
 
 #include "FileCalls.h"
+#include "PrivateFiles.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -17,26 +18,8 @@ namespace {
 
 const QString RecoveredFolderName = QStringLiteral("recovered");
 const QString StampFormat = QStringLiteral("yyyyMMdd-HHmmss");
-constexpr mode_t PrivateFolderMode = 0700;
-constexpr mode_t PrivateFileMode = 0600;
 // Copies of one file within one second are numbered up to this.
 constexpr int NameAttempts = 100;
-
-// Makes folder and its missing parents; returns errno, or 0.
-int makeFolders(const QString& folder)
-{
-    const QByteArray name = QFile::encodeName(folder);
-    if (::mkdir(name.constData(), PrivateFolderMode) == 0 || errno == EEXIST)
-        return QFileInfo(folder).isDir() ? 0 : ENOTDIR;
-    if (errno != ENOENT)
-        return errno;
-    const QString parent = QFileInfo(folder).absolutePath();
-    if (parent == folder)
-        return ENOENT;
-    if (const int error = makeFolders(parent))
-        return error;
-    return ::mkdir(name.constData(), PrivateFolderMode) == 0 || errno == EEXIST ? 0 : errno;
-}
 
 QString copyName(const QFileInfo& original, const QString& stamp, int attempt)
 {
@@ -60,7 +43,7 @@ RecoveryCopy keepRecoveryCopy(const QString& path, QByteArrayView bytes)
 {
     RecoveryCopy copy;
     copy.folder = recoveryFolder();
-    if ((copy.error = makeFolders(copy.folder)))
+    if ((copy.error = makePrivateFolders(copy.folder)))
         return copy;
 
     const QFileInfo original(path);
