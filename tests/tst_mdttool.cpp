@@ -460,8 +460,8 @@ void TestMdtTool::checkText()
                             "reachable:  4 cells\n"
                             "traps:      none\n"
                             "cycles:     none\n"
-                            "newcomer:   4 keys, 1.00 times the fewest (walks: 4, 4, 4, 4), "
-                            "0 dead ends, 0 traps met\n"
+                            "newcomer:   4 keys, 1.00 times the fewest (walks: 4, 4, 4, 4); "
+                            "dead ends walked into 0, traps met 0\n"
                             "            7.0 s at 2 keys/s with 5 s to look; fair limit 20 s\n"
                             "grade:      1 of 5 (effort 4)\n"));
 }

@@ -123,8 +123,8 @@ QString CheckReport::text() const
     QStringList walks;
     for (const NewcomerWalk& w : d.walks)
         walks << QString::number(w.keys) + (w.finished ? QString() : QStringLiteral(" (gave up)"));
-    out += QStringLiteral("newcomer:   %1 keys, %2 times the fewest (walks: %3), %4 dead ends, "
-                          "%5 traps met\n"
+    out += QStringLiteral("newcomer:   %1 keys, %2 times the fewest (walks: %3); dead ends "
+                          "walked into %4, traps met %5\n"
                           "            %6 s at %7 keys/s with %8 s to look; fair limit %9 s\n")
                .arg(meanText(d.newcomerKeys))
                .arg(d.keysRatio(), 0, 'f', 2)
