@@ -13,7 +13,7 @@ class QMenu;
 namespace orvane {
 
 struct MazeState;
-struct EditorSession;
+class EditorSession;
 struct PlatformServices;
 class frmEdit;
 

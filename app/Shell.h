@@ -8,7 +8,7 @@
 
 namespace orvane {
 
-struct EditorSession;
+class EditorSession;
 struct MazeState;
 struct PlatformServices;
 class MDIMain;

@@ -3,28 +3,27 @@
 #include "MazeState.h"
 #include "WorkKeeper.h"
 
-#include <QDir>
-
 namespace orvane {
-
-QString EditorSession::workFile(const QString& workFolder)
-{
-    return QDir(workFolder).filePath(QStringLiteral("editor.work"));
-}
 
 EditorSession::EditorSession(MazeState& maze, const QString& workFolder)
     : history(maze), maze_(maze)
 {
     if (workFolder.isEmpty())
         return;
-    keeper_ = std::make_unique<WorkKeeper>(workFile(workFolder), [this] { return work(); });
-    if (std::optional<KeptWork> kept = keeper_->readBack()) {
-        history.restore(kept->steps);
-        history.setMazePath(kept->mazePath);
-        kept->steps.clear();
-        left_ = std::move(kept);
+    keeper_ = std::make_unique<WorkKeeper>(workFolder, [this] { return work(); });
+    connect(keeper_.get(), &WorkKeeper::keepFailed, this, &EditorSession::keepFailed);
+    WorkKeeper::TakenBack taken = keeper_->takeBack();
+    setAside_ = taken.setAside;
+    if (taken.work) {
+        history.restore(taken.work->steps);
+        history.setMazePath(taken.work->mazePath);
+        taken.work->steps.clear();
+        left_ = std::move(taken.work);
+        // In our file at once: the files taken back go once it holds them,
+        // and a file with steps left out is whole again.
+        keeper_->keepNow();
     }
-    QObject::connect(&history, &EditHistory::changed, keeper_.get(), &WorkKeeper::edited);
+    connect(&history, &EditHistory::changed, keeper_.get(), &WorkKeeper::edited);
 }
 
 EditorSession::~EditorSession() = default;
@@ -55,6 +54,7 @@ void EditorSession::detach(const MapCanvas& canvas)
 {
     if (canvas_ != &canvas)
         return;
+    history.endStep(); // a box being typed in, a drag: a step of its own
     left_ = work();
     left_->steps.clear();
     canvas_ = nullptr;
@@ -82,6 +82,24 @@ std::optional<KeptWork> EditorSession::work() const
     }
     return KeptWork{
         {maze_.header, maze_.grid}, history.mazePath(), place_(), history.undoableSteps()};
+}
+
+QStringList EditorSession::takeSetAside()
+{
+    return std::exchange(setAside_, {});
+}
+
+std::optional<MazeFileProblem> EditorSession::takeKeepFailure()
+{
+    return std::exchange(keepFailure_, std::nullopt);
+}
+
+void EditorSession::keepFailed(const MazeFileProblem& problem)
+{
+    if (std::exchange(keepFailureTold_, true))
+        return; // once a run
+    keepFailure_ = problem;
+    emit noticePending();
 }
 
 } // namespace orvane

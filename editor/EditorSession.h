@@ -3,7 +3,9 @@
 #include "KeptWork.h"
 #include "edit/EditHistory.h"
 
+#include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -38,16 +40,15 @@ struct EditorView {
 // (with the maze file the maze was last loaded from or saved to), the maze as
 // the last window left it and, during a test play, the view to come back to.
 // Given a folder, the work is kept there too, so that the next run (after a
-// quit, a crash or a kill) can bring it back.
-class EditorSession {
+// quit, a crash or a kill) can bring it back: every work kept there that no
+// running program holds, the newest last.
+class EditorSession : public QObject {
+    Q_OBJECT
 public:
-    // The file in `workFolder` the work is kept in.
-    static QString workFile(const QString& workFolder);
-
     // Kept in `workFolder` and read back from it, or (empty) only while the
     // program runs.
     explicit EditorSession(MazeState& maze, const QString& workFolder = {});
-    ~EditorSession(); // waits, within a bound, for the last write
+    ~EditorSession() override; // waits, within a bound, for the last write
 
     // An editor window shows the maze: undo and redo draw on its canvas, and
     // `place` tells where the user stands in it.
@@ -55,8 +56,8 @@ public:
     // The attached window opened on a fresh maze: the maze it had before
     // (cells, header, file, chip and view) is one undo away.
     void freshMazeOpened();
-    // The window closes or goes: its maze as it stands is kept, and nothing
-    // more is drawn on it.
+    // The window closes or goes: its open step ends, its maze as it stands is
+    // kept, and nothing more is drawn on it.
     void detach(const MapCanvas& canvas);
 
     // The maze was saved to `path`: the file it now comes from.
@@ -68,15 +69,30 @@ public:
     // Null without a work folder.
     WorkKeeper* keeper() const { return keeper_.get(); }
 
+    // What the user is to be told, each once: the kept files that could not
+    // be read and where they went, and the first failure of this run to keep
+    // the work. The editor that shows them takes them.
+    QStringList takeSetAside();
+    std::optional<MazeFileProblem> takeKeepFailure();
+
     EditHistory history;
     std::optional<EditorView> view;
 
+signals:
+    // Something is to be told (takeSetAside, takeKeepFailure).
+    void noticePending();
+
 private:
+    void keepFailed(const MazeFileProblem& problem);
+
     MazeState& maze_;
     const MapCanvas* canvas_ = nullptr;
     std::function<EditorPlace()> place_;
     std::optional<KeptWork> left_; // its steps unused: they are the history's
     std::unique_ptr<WorkKeeper> keeper_;
+    QStringList setAside_;
+    std::optional<MazeFileProblem> keepFailure_;
+    bool keepFailureTold_ = false;
 };
 
 } // namespace orvane

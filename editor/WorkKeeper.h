@@ -1,25 +1,34 @@
 #pragma once
 
 #include "KeptWork.h"
+#include "MazeFileError.h"
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <atomic>
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
+#include <vector>
 
+class QLockFile;
 class QThreadPool;
 
 namespace orvane {
 
-// Keeps the editor's work in a file, written whole and synced on a thread of
-// its own so that the window never waits for the disk: at most KeepDelay
-// after an edit, and at once when asked. What a crash or a kill interrupts is
-// the write after the last one, never the last one kept.
+// Keeps the editor's work in a file of a work folder, written whole and
+// synced on a thread of its own so that the window never waits for the disk:
+// at most KeepDelay after an edit, and at once when asked. What a crash or a
+// kill interrupts is the write after the last one, never the last one kept.
+//
+// Each running program keeps its work in a file of its own, held under a
+// lock (editor.work, else editor-2.work, ...): no other program overwrites it
+// or takes it back while it runs.
 class WorkKeeper : public QObject {
     Q_OBJECT
 public:
@@ -29,15 +38,24 @@ public:
 
     // `work` tells the work as it stands, or nothing when there is none; it
     // is asked on this object's thread.
-    WorkKeeper(QString file, std::function<std::optional<KeptWork>()> work,
+    WorkKeeper(const QString& folder, std::function<std::optional<KeptWork>()> work,
                QObject* parent = nullptr);
     ~WorkKeeper() override;
 
+    // This program's file.
     const QString& file() const { return file_; }
-    // The work the file holds, or nothing. A file that cannot be read back
-    // (damaged, or from a newer version) is moved aside, with a warning on
-    // standard error; none of it is used.
-    std::optional<KeptWork> readBack();
+
+    struct TakenBack {
+        std::optional<KeptWork> work; // every kept work, joined oldest first
+        QStringList setAside;         // files that could not be read, where they went
+        int stepsDropped = 0;         // steps that did not lead to their maze
+    };
+    // Takes back the work kept in every file of the folder that no running
+    // program holds, this program's own among them. A file that cannot be
+    // read (too large, damaged, from a newer version) is moved aside, unread.
+    // The other files are removed once their work is kept in this program's
+    // file with all its steps; until then they stay.
+    TakenBack takeBack();
 
     // The work changed: it is kept within KeepDelay.
     void edited();
@@ -46,20 +64,31 @@ public:
     // Whether every write asked for ended within `limit`.
     bool waitForWrites(std::chrono::milliseconds limit);
 
+signals:
+    // A write failed: the work as it stands is not kept.
+    void keepFailed(const MazeFileProblem& problem);
+
 private:
     // What the writing thread shares with this object; it may outlive it.
     struct Writes {
         std::atomic<quint64> newest{0}; // the latest state asked to be kept
         std::atomic<bool> warned{false};
+        std::mutex mutex;
+        QStringList toRemove; // taken back, removed once kept whole
     };
-    static void write(const QString& file, const KeptWork& work, quint64 generation,
-                      Writes& writes);
+    static MazeFileProblem write(const QString& file, const KeptWork& work, quint64 generation,
+                                 Writes& writes);
+    void lockOwnFile();
+    QString setAside(const QString& file);
 
-    const QString file_;
+    const QString folder_;
+    QString file_;
+    int folderError_ = 0; // errno of making the folder, or 0
     const std::function<std::optional<KeptWork>()> work_;
     QTimer timer_;
     const std::shared_ptr<Writes> writes_;
-    std::unique_ptr<QThreadPool> writer_; // left behind if a write never ends
+    std::vector<std::unique_ptr<QLockFile>> locks_; // our file first, then those taken back
+    std::unique_ptr<QThreadPool> writer_;           // left behind if a write never ends
 };
 
 } // namespace orvane

@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTimer>
 
 namespace orvane {
 namespace {
@@ -70,6 +71,10 @@ void frmEdit::setUp()
     session_.attach(mapCanvas(), [this] { return currentPlace(); });
     connectHandlers();
     connectKeys();
+    // Once the window shows, and whenever the session has more to tell.
+    connect(&session_, &EditorSession::noticePending, this, &frmEdit::showNotices,
+            Qt::QueuedConnection);
+    QTimer::singleShot(0, this, &frmEdit::showNotices);
 }
 
 void frmEdit::windowClosing()

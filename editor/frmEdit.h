@@ -17,13 +17,14 @@ class QScrollBar;
 namespace orvane {
 
 class MazeChange;
+struct MazeFileProblem;
 struct EditorPlace;
 enum class EditKind;
 class PictureBox;
 class RouteOverlay;
 class ShapeOutline;
 class StatusBar;
-struct EditorSession;
+class EditorSession;
 struct EditorView;
 
 // The maze editor window: the map with its scroll bars and cursor frame, the
@@ -45,6 +46,10 @@ public:
     static QString testPlayStoppedText();
     // A music path the maze file cannot hold.
     static QString unstorableMusicPathMessage(const QString& path);
+    // Kept work: files that could not be read, and where they went; work
+    // that cannot be kept, and why.
+    static QString keptWorkSetAsideMessage(const QStringList& files);
+    static QString workNotKeptMessage(const MazeFileProblem& problem, const QString& file);
     // The name of a palette chip (SelectedChip 1..18): its tooltip.
     static QString chipName(int code);
 
@@ -155,6 +160,8 @@ protected:
 private:
     void setUp();
     void releaseHistory();
+    // Tells what the session has to tell (kept work set aside or not kept).
+    void showNotices();
     EditorPlace currentPlace() const;
     void createControls();
     void setTabOrder();

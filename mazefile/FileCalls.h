@@ -68,6 +68,6 @@ MazeFileProblem systemProblem(MazeFileProblem::Kind kind, int systemError,
 // replaceFileContents with the given calls.
 MazeFileProblem replaceFileContents(const QString& path, QByteArrayView bytes,
                                     const FileCalls& calls,
-                                    NewFileAccess access = NewFileAccess::Everyone);
+                                    FileAccess access = FileAccess::KeepMode);
 
 } // namespace orvane

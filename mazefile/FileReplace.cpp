@@ -102,10 +102,15 @@ int keepOwnerAndMode(int fd, const struct stat& old)
 }
 
 MazeFileProblem writeAndRename(Temporary& temp, const QString& target, QByteArrayView bytes,
-                               const std::optional<struct stat>& old, const FileCalls& calls)
+                               const std::optional<struct stat>& old, const FileCalls& calls,
+                               FileAccess access)
 {
     const int fd = temp.file.fd();
-    int error = old ? keepOwnerAndMode(fd, *old) : 0;
+    int error = 0;
+    if (access == FileAccess::Private)
+        error = ::fchmod(fd, PrivateFileMode) == 0 ? 0 : errno; // whatever the umask
+    else if (old)
+        error = keepOwnerAndMode(fd, *old);
     if (!error)
         error = reserve(fd, bytes.size());
     if (!error)
@@ -131,7 +136,7 @@ MazeFileProblem writeAndRename(Temporary& temp, const QString& target, QByteArra
 } // namespace
 
 MazeFileProblem replaceFileContents(const QString& path, QByteArrayView bytes,
-                                    const FileCalls& calls, NewFileAccess access)
+                                    const FileCalls& calls, FileAccess access)
 {
     const std::optional<QString> target = linkTarget(path);
     if (!target)
@@ -151,17 +156,17 @@ MazeFileProblem replaceFileContents(const QString& path, QByteArrayView bytes,
         return systemProblem(Kind::CreateFailed, errno);
     }
 
-    Temporary temp = createTemporary(*target, access == NewFileAccess::OwnerOnly ? PrivateFileMode
-                                                                                 : NewFileMode);
+    Temporary temp =
+        createTemporary(*target, access == FileAccess::Private ? PrivateFileMode : NewFileMode);
     if (temp.error) {
         if (old && folderRefusesNewFiles(temp.error))
             return rewriteInPlace(*target, bytes, calls);
         return systemProblem(Kind::CreateFailed, temp.error);
     }
-    return writeAndRename(temp, *target, bytes, old, calls);
+    return writeAndRename(temp, *target, bytes, old, calls, access);
 }
 
-MazeFileProblem replaceFileContents(const QString& path, QByteArrayView bytes, NewFileAccess access)
+MazeFileProblem replaceFileContents(const QString& path, QByteArrayView bytes, FileAccess access)
 {
     return replaceFileContents(path, bytes, FileCalls::system(), access);
 }

@@ -7,12 +7,6 @@
 
 namespace orvane {
 
-// Who may read a file the writer creates; a file it replaces keeps its mode.
-enum class NewFileAccess {
-    Everyone,  // 0666 less the umask, as any new file
-    OwnerOnly, // PrivateFileMode: the user's own data
-};
-
 // Replaces the contents of the file at path with bytes, or creates it: the
 // one way the program and its tools write a whole file. Refused with nothing
 // changed: a missing folder (NoFolder), a folder (TargetIsFolder) or anything
@@ -23,15 +17,17 @@ enum class NewFileAccess {
 // one is complete and a finished save survives a power cut. Saving through a
 // symbolic link replaces the file it points to and keeps the link. The new
 // file keeps the old one's permission bits and, where allowed, its owner (a
-// normal user keeps the group if a member of it); a file it creates gets
-// the permission bits `access` gives.
+// normal user keeps the group if a member of it).
 //
 // Only where the folder refuses a new file (EACCES, EPERM, EROFS) is an
 // existing file rewritten in place, keeping a recovery copy of its old
 // contents while it is (InPlaceWrite.h); every other failure to make the
 // temporary file is reported with the system's reason (CreateFailed).
 // A failed save reports why; a save reported done is on the disk.
+//
+// Private: the file is the user's alone (PrivateFileMode), whatever it was.
+enum class FileAccess { KeepMode, Private };
 MazeFileProblem replaceFileContents(const QString& path, QByteArrayView bytes,
-                                    NewFileAccess access = NewFileAccess::Everyone);
+                                    FileAccess access = FileAccess::KeepMode);
 
 } // namespace orvane

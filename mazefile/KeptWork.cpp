@@ -2,18 +2,23 @@
 
 #include "MazeCodec.h"
 #include "MazeState.h"
+#include "SheetCells.h"
 
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QIODevice>
 #include <QtEndian>
 
-namespace orvane::KeptWorkCodec {
+#include <algorithm>
+#include <memory>
+
+namespace orvane {
 namespace {
 
 constexpr char Tag[] = "ORVANE work\n";
 constexpr qsizetype TagSize = sizeof(Tag) - 1;
 constexpr quint16 FormatVersion = 1;
+constexpr qsizetype VersionSize = sizeof(FormatVersion);
 constexpr auto HashKind = QCryptographicHash::Sha256;
 constexpr qsizetype HashSize = 32;
 constexpr quint8 LastKind = quint8(EditKind::NewMaze);
@@ -86,62 +91,160 @@ bool readDocument(QDataStream& in, MazeDocument& d)
     return in.status() == QDataStream::Ok;
 }
 
+// A cell change as written: six little-endian 16-bit numbers.
+constexpr qsizetype CellChangeSize = 6 * 2;
+
+// The cells of a step in one block, not number by number: a step may hold
+// every cell of the grid.
+void writeCells(QDataStream& out, const std::vector<CellChange>& cells)
+{
+    QByteArray block(qsizetype(cells.size()) * CellChangeSize, Qt::Uninitialized);
+    char* at = block.data();
+    for (const CellChange& c : cells)
+        for (const int16_t v :
+             {c.x, c.y, c.before.Chip, c.before.Item, c.after.Chip, c.after.Item}) {
+            qToLittleEndian<qint16>(v, at);
+            at += 2;
+        }
+    out << quint32(cells.size());
+    out.writeRawData(block.constData(), int(block.size()));
+}
+
+bool readCells(QDataStream& in, std::vector<CellChange>& cells)
+{
+    quint32 count = 0;
+    in >> count;
+    if (in.status() != QDataStream::Ok || count > in.device()->bytesAvailable() / CellChangeSize)
+        return false;
+    QByteArray block(qsizetype(count) * CellChangeSize, Qt::Uninitialized);
+    if (in.readRawData(block.data(), int(block.size())) != block.size())
+        return false;
+    cells.resize(count);
+    const char* at = block.constData();
+    for (CellChange& c : cells)
+        for (int16_t* v :
+             {&c.x, &c.y, &c.before.Chip, &c.before.Item, &c.after.Chip, &c.after.Item}) {
+            *v = qFromLittleEndian<qint16>(at);
+            at += 2;
+        }
+    return true;
+}
+
 void writeStep(QDataStream& out, const RecordedStep& step)
 {
     const MazeChange& change = *step.change;
     out << quint8(step.kind);
     writeDocument(out, change.document(false));
     writeDocument(out, change.document(true));
-    out << quint32(change.cells().size());
-    for (const CellChange& c : change.cells())
-        out << c.x << c.y << c.before.Chip << c.before.Item << c.after.Chip << c.after.Item;
+    writeCells(out, change.cells());
 }
 
-std::optional<RecordedStep> readStep(QDataStream& in)
+// Whether a step's document could be the editor's: a header a maze file can
+// hold, and a place the editor can show.
+bool isSound(const MazeDocument& d)
 {
-    constexpr qint64 CellSize = 6 * 2;
+    return !MazeCodec::checkHeader(d.header) && (!d.place || isEditorPlace(*d.place));
+}
+
+struct ReadStep {
+    RecordedStep step;
+    bool sound = false; // every value in range
+};
+
+// A step as written; nothing when the layout does not hold.
+std::optional<ReadStep> readStep(QDataStream& in)
+{
     quint8 kind = 0;
     MazeDocument before, after;
-    quint32 count = 0;
+    std::vector<CellChange> cells;
     in >> kind;
-    if (kind > LastKind || !readDocument(in, before) || !readDocument(in, after))
+    if (kind > LastKind || !readDocument(in, before) || !readDocument(in, after) ||
+        !readCells(in, cells))
         return std::nullopt;
-    in >> count;
-    if (in.status() != QDataStream::Ok || count > in.device()->bytesAvailable() / CellSize)
-        return std::nullopt;
-    std::vector<CellChange> cells(count);
-    for (CellChange& c : cells) {
-        in >> c.x >> c.y >> c.before.Chip >> c.before.Item >> c.after.Chip >> c.after.Item;
-        if (!MazeGrid::contains(c.x, c.y))
-            return std::nullopt;
-    }
-    if (in.status() != QDataStream::Ok)
-        return std::nullopt;
-    return RecordedStep{EditKind(kind), std::make_shared<const MazeChange>(
-                                            std::move(cells), std::move(before), std::move(after))};
+    const bool sound = isSound(before) && isSound(after) &&
+                       std::all_of(cells.begin(), cells.end(), [](const CellChange& c) {
+                           return MazeGrid::contains(c.x, c.y);
+                       });
+    return ReadStep{{EditKind(kind), std::make_shared<const MazeChange>(
+                                         std::move(cells), std::move(before), std::move(after))},
+                    sound};
 }
 
-// Whether undoing the steps, newest first, from the maze takes each back
-// exactly: the history the work was kept with, and no other.
-bool stepsLeadTo(const KeptWork& work)
-{
-    auto maze = std::make_unique<MazeState>();
-    maze->header = work.maze.header;
-    maze->grid = work.maze.grid;
-    QString path = work.mazePath;
-    for (auto step = work.steps.rbegin(); step != work.steps.rend(); ++step) {
-        if (!step->change->isUndoableOn(*maze, path))
-            return false;
-        step->change->apply(*maze, path, nullptr, false);
+// A work's maze and file, to be taken back step by step.
+struct Scratch {
+    std::unique_ptr<MazeState> maze = std::make_unique<MazeState>();
+    QString path;
+
+    explicit Scratch(const KeptWork& work) : path(work.mazePath)
+    {
+        maze->header = work.maze.header;
+        maze->grid = work.maze.grid;
     }
-    return true;
+    void undo(const RecordedStep& step) { step.change->apply(*maze, path, nullptr, false); }
+};
+
+// How many of the oldest steps must go so that the rest, undone newest first
+// from the maze, each find it as they left it: a step out of range, or one
+// that does not lead to the maze, goes with every step before it.
+size_t stepsNotLeading(const KeptWork& work, const std::vector<bool>& sound)
+{
+    Scratch scratch(work);
+    for (size_t i = work.steps.size(); i-- > 0;) {
+        if (!sound[i] || !work.steps[i].change->isUndoableOn(*scratch.maze))
+            return i + 1;
+        scratch.undo(work.steps[i]);
+    }
+    return 0;
+}
+
+bool hasTag(QByteArrayView bytes)
+{
+    return bytes.startsWith(QByteArrayView(Tag, TagSize));
+}
+
+bool isNewer(QByteArrayView bytes)
+{
+    return bytes.size() >= TagSize + VersionSize &&
+           qFromLittleEndian<quint16>(bytes.data() + TagSize) > FormatVersion;
 }
 
 } // namespace
 
-QByteArray encode(const KeptWork& work, qsizetype stepBudget)
+bool isEditorPlace(const EditorPlace& p)
+{
+    const auto within = [](int value, int low, int high) { return value >= low && value <= high; };
+    return within(p.chipCol, 0, SheetColumns - 1) && within(p.chipRow, 0, PaletteRows - 1) &&
+           p.selectedChip == codeOfPaletteCell(p.chipCol, p.chipRow) &&
+           within(p.scrollX, 0, MapSizeMax) && within(p.scrollY, 0, MapSizeMax);
+}
+
+KeptWork joinKeptWork(std::vector<KeptWork> works)
+{
+    KeptWork joined = std::move(works.front());
+    for (auto next = works.begin() + 1; next < works.end(); ++next) {
+        Scratch start(*next); // where its steps begin
+        for (auto step = next->steps.rbegin(); step != next->steps.rend(); ++step)
+            start.undo(*step);
+        MazeChange join = MazeChange::between(
+            joined.maze.grid, {joined.maze.header, joined.mazePath, joined.place}, start.maze->grid,
+            {start.maze->header, start.path, next->place});
+        if (!join.cells().empty() || join.document(false) != join.document(true))
+            joined.steps.push_back(
+                {EditKind::NewMaze, std::make_shared<const MazeChange>(std::move(join))});
+        joined.steps.insert(joined.steps.end(), next->steps.begin(), next->steps.end());
+        joined.maze = next->maze;
+        joined.mazePath = next->mazePath;
+        joined.place = next->place;
+    }
+    return joined;
+}
+
+namespace KeptWorkCodec {
+
+Encoded encode(const KeptWork& work, qsizetype stepBudget)
 {
     // The newest steps that fit the budget, each measured as written.
+    Encoded encoded;
     std::vector<QByteArray> steps;
     qsizetype stepBytes = 0;
     for (auto step = work.steps.rbegin(); step != work.steps.rend(); ++step) {
@@ -149,13 +252,15 @@ QByteArray encode(const KeptWork& work, qsizetype stepBudget)
         QDataStream out(&bytes, QIODevice::WriteOnly);
         fixForm(out);
         writeStep(out, *step);
-        if (stepBytes + bytes.size() > stepBudget)
+        if (stepBytes + bytes.size() > stepBudget) {
+            encoded.allSteps = false;
             break;
+        }
         stepBytes += bytes.size();
         steps.push_back(std::move(bytes));
     }
 
-    QByteArray file;
+    QByteArray& file = encoded.bytes;
     QDataStream out(&file, QIODevice::WriteOnly);
     fixForm(out);
     out.writeRawData(Tag, int(TagSize));
@@ -167,27 +272,40 @@ QByteArray encode(const KeptWork& work, qsizetype stepBudget)
     for (auto step = steps.rbegin(); step != steps.rend(); ++step)
         out.writeRawData(step->constData(), int(step->size()));
     file += QCryptographicHash::hash(file, HashKind);
-    return file;
+    return encoded;
 }
 
 DecodeResult decode(QByteArrayView bytes)
 {
     DecodeResult result;
-    if (!bytes.startsWith(QByteArrayView(Tag, TagSize))) {
+    if (bytes.size() > MaxFileSize) {
+        result.refusal = Refusal::TooLarge;
+        return result;
+    }
+    // Another file, or one of a newer format, is told as such.
+    if (!hasTag(bytes) || isNewer(bytes))
+        return decodeContents(bytes);
+    if (bytes.size() < TagSize + VersionSize + HashSize ||
+        QCryptographicHash::hash(bytes.chopped(HashSize), HashKind) != bytes.last(HashSize)) {
+        result.refusal = Refusal::Damaged;
+        return result;
+    }
+    return decodeContents(bytes.chopped(HashSize));
+}
+
+DecodeResult decodeContents(QByteArrayView contents)
+{
+    DecodeResult result;
+    if (!hasTag(contents)) {
         result.refusal = Refusal::NotKeptWork;
         return result;
     }
-    constexpr qsizetype VersionSize = sizeof(FormatVersion);
-    if (bytes.size() >= TagSize + VersionSize &&
-        qFromLittleEndian<quint16>(bytes.data() + TagSize) > FormatVersion) {
+    if (isNewer(contents)) {
         result.refusal = Refusal::NewerFormat;
         return result;
     }
     result.refusal = Refusal::Damaged;
-    if (bytes.size() < TagSize + VersionSize + HashSize ||
-        QCryptographicHash::hash(bytes.chopped(HashSize), HashKind) != bytes.last(HashSize))
-        return result;
-    QByteArray body = bytes.chopped(HashSize).toByteArray();
+    QByteArray body = contents.toByteArray();
     QDataStream in(&body, QIODevice::ReadOnly);
     fixForm(in);
     in.skipRawData(int(TagSize + VersionSize));
@@ -204,21 +322,25 @@ DecodeResult decode(QByteArrayView bytes)
     work.mazePath = QString::fromUtf8(path);
     readPlace(in, work.place);
     in >> count;
-    for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
-        std::optional<RecordedStep> step = readStep(in);
+    if (in.status() != QDataStream::Ok || !isEditorPlace(work.place))
+        return result;
+    std::vector<bool> sound;
+    for (quint32 i = 0; i < count; ++i) {
+        std::optional<ReadStep> step = readStep(in);
         if (!step)
             return result;
-        work.steps.push_back(std::move(*step));
+        work.steps.push_back(std::move(step->step));
+        sound.push_back(step->sound);
     }
-    if (in.status() != QDataStream::Ok || !in.atEnd())
+    if (!in.atEnd())
         return result;
-    if (!stepsLeadTo(work)) {
-        result.refusal = Refusal::Inconsistent;
-        return result;
-    }
+    const size_t dropped = stepsNotLeading(work, sound);
+    work.steps.erase(work.steps.begin(), work.steps.begin() + qsizetype(dropped));
+    result.stepsDropped = int(dropped);
     result.work = std::move(work);
     result.refusal = Refusal::None;
     return result;
 }
 
-} // namespace orvane::KeptWorkCodec
+} // namespace KeptWorkCodec
+} // namespace orvane

@@ -21,31 +21,53 @@ struct KeptWork {
     std::vector<RecordedStep> steps; // oldest first; the last left the maze as it is
 };
 
+// Whether a place could be the editor's: a palette cell and its code, and a
+// view inside the largest map.
+bool isEditorPlace(const EditorPlace& place);
+
+// One work from several, oldest first: the steps of each in turn, and between
+// two a step of kind NewMaze from the maze the one left to the maze the next
+// one's steps start from; the maze, file and place of the last. Every kept
+// maze is on the way back from the last.
+KeptWork joinKeptWork(std::vector<KeptWork> oldestFirst);
+
 namespace KeptWorkCodec {
 
 // On disk the newest steps are kept up to this many bytes; older ones go.
 inline constexpr qsizetype StepBudget = qsizetype(4) * 1024 * 1024;
+// A file past this size is not kept work of ours: it is not read.
+inline constexpr qsizetype MaxFileSize = qsizetype(64) * 1024 * 1024;
+
+struct Encoded {
+    QByteArray bytes;
+    bool allSteps = true; // false when the budget left the oldest steps out
+};
 
 // The whole file: a tag and format version, the maze as a maze file holds it,
 // the path and place, the newest steps within budget, and a SHA-256 of all
 // of it, so that damage is found rather than loaded.
-QByteArray encode(const KeptWork& work, qsizetype stepBudget = StepBudget);
+Encoded encode(const KeptWork& work, qsizetype stepBudget = StepBudget);
 
 // Why kept work cannot be read back.
 enum class Refusal {
     None,
-    NotKeptWork,  // not the tag: some other file
-    NewerFormat,  // written by a later version of the program
-    Damaged,      // the checksum or the contents do not hold
-    Inconsistent, // its steps do not lead to its maze
+    NotKeptWork, // not the tag: some other file
+    NewerFormat, // written by a later version of the program
+    TooLarge,    // over MaxFileSize
+    Damaged,     // the checksum, the layout or a value of the maze or place does not hold
 };
 
 struct DecodeResult {
-    std::optional<KeptWork> work; // whole, or nothing
+    std::optional<KeptWork> work; // the maze whole, or nothing
     Refusal refusal = Refusal::None;
+    // Steps left out: a step whose values are out of range, or that does not
+    // lead to the maze, goes with every step before it. The maze stays.
+    int stepsDropped = 0;
 };
 
 DecodeResult decode(QByteArrayView bytes);
+// decode() of what the checksum covers: the file without its last 32 bytes.
+DecodeResult decodeContents(QByteArrayView contents);
 
 } // namespace KeptWorkCodec
 } // namespace orvane

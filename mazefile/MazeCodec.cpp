@@ -108,6 +108,17 @@ MazeFileProblem headerProblem(const MazeHeader& h)
     return {};
 }
 
+// Why a text of the header cannot be stored, if it cannot.
+MazeFileProblem textsProblem(const MazeHeader& header)
+{
+    for (const auto& [text, which] :
+         {std::pair{&header.Title, MazeFileProblem::Text::Title},
+          std::pair{&header.MusicFile, MazeFileProblem::Text::MusicFile}})
+        if (text->size() > MaxTextLength)
+            return textProblem(Kind::TextTooLong, which, int(text->size()));
+    return {};
+}
+
 } // namespace
 
 DecodeResult decode(QByteArrayView bytes)
@@ -137,17 +148,18 @@ DecodeResult decode(QByteArrayView bytes)
     return result;
 }
 
+MazeFileProblem checkHeader(const MazeHeader& header)
+{
+    if (MazeFileProblem p = textsProblem(header))
+        return p;
+    return headerProblem(header);
+}
+
 EncodeResult encode(const MazeHeader& header, const MazeGrid& grid)
 {
     EncodeResult result;
-    for (const auto& [text, which] :
-         {std::pair{&header.Title, MazeFileProblem::Text::Title},
-          std::pair{&header.MusicFile, MazeFileProblem::Text::MusicFile}}) {
-        if (text->size() > MaxTextLength) {
-            result.problem = textProblem(Kind::TextTooLong, which, int(text->size()));
-            return result;
-        }
-    }
+    if ((result.problem = textsProblem(header)))
+        return result;
 
     QByteArray& out = result.bytes;
     out.reserve(EmptyMazeSize + header.Title.size() + header.MusicFile.size());

@@ -30,6 +30,10 @@ struct DecodeResult {
 // Bytes after the grid are ignored.
 DecodeResult decode(QByteArrayView bytes);
 
+// Why a header cannot be stored or used, as decode() and encode() judge it: a
+// text over MaxTextLength bytes, a map size or a start or goal out of range.
+MazeFileProblem checkHeader(const MazeHeader& header);
+
 struct EncodeResult {
     QByteArray bytes;
     MazeFileProblem problem; // none on success

@@ -231,7 +231,7 @@ MazeFileProblem Records::save() const
     const QString folder = QFileInfo(path_).absolutePath();
     if (const int error = makePrivateFolders(folder))
         return systemProblem(MazeFileProblem::Kind::NoFolder, error, folder);
-    return replaceFileContents(path_, QJsonDocument(top).toJson(), NewFileAccess::OwnerOnly);
+    return replaceFileContents(path_, QJsonDocument(top).toJson(), FileAccess::Private);
 }
 
 void Records::dropOldest()

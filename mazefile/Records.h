@@ -79,7 +79,7 @@ public:
     NewBests record(const QByteArray& key, int secondsUsed, int keysPressed, const QDateTime& date);
     std::optional<MazeRecord> lookup(const QByteArray& key) const;
     // Writes the whole file with the one writer (replaceFileContents), its
-    // folders made 0700 and the file 0600 when they are new.
+    // folders made 0700 when they are new and the file 0600.
     MazeFileProblem save() const;
 
     int size() const { return int(entries_.size()); }

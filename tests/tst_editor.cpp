@@ -23,7 +23,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -93,9 +92,6 @@ private slots:
     void refusedLoadChangesNothing();
     void undoKeys();
     void headerBoxesAreSteps();
-    void keptWorkOutlivesAKill();
-    void unreadableKeptWorkIsSetAside_data();
-    void unreadableKeptWorkIsSetAside();
     void checkOnMap_data();
     void checkOnMap();
 
@@ -530,63 +526,5 @@ void TestEditor::checkOnMap()
 }
 
 // A run killed after an edit; the next one brings the maze back with Ctrl+Z.
-void TestEditor::keptWorkOutlivesAKill()
-{
-    QTemporaryDir work;
-    QProcess run;
-    run.start(QStringLiteral(ORVANE_WORK_PROBE), {work.path()});
-    QVERIFY(run.waitForReadyRead(30000));
-    QCOMPARE(run.readAll().trimmed(), "kept");
-    run.kill();
-    QVERIFY(run.waitForFinished());
-
-    EditorSession session(*maze, work.path());
-    frmEdit next(*maze, fakes->services(), session);
-    next.Form_Load();
-    QCOMPARE(maze->grid.at(5, 7).Chip, FirstWall);
-    next.undo();
-    QCOMPARE(maze->grid.at(5, 7).Chip, FirstFloor);
-    QCOMPARE(maze->SelectedChip, FirstFloor);
-    next.undo(); // the paint itself, kept as a step
-    QCOMPARE(maze->grid.at(5, 7).Chip, FirstWall);
-}
-
-void TestEditor::unreadableKeptWorkIsSetAside_data()
-{
-    QTest::addColumn<int>("at"); // the byte changed, from the end when negative
-    QTest::addColumn<char>("to");
-    QTest::newRow("another file") << 0 << 'X';
-    QTest::newRow("a newer format") << 12 << '\x7f';
-    QTest::newRow("damaged") << -100 << '\0';
-}
-
-// Is ignored, with nothing of it loaded, and moved aside rather than lost.
-void TestEditor::unreadableKeptWorkIsSetAside()
-{
-    QFETCH(int, at);
-    QFETCH(char, to);
-    QTemporaryDir work;
-    const QString file = EditorSession::workFile(work.path());
-    {
-        EditorSession session(*maze, work.path());
-        frmEdit editor(*maze, fakes->services(), session);
-        editor.Form_Load();
-        editor.picChrSet_MouseMove(0, 0, 0, 16); // floor 1
-        editor.picChrSet_Click();
-        editor.comFull_Click();
-    }
-    QByteArray bytes = readBytes(file);
-    bytes[at < 0 ? bytes.size() + at : at] = to;
-    writeBytes(file, bytes);
-
-    EditorSession session(*maze, work.path());
-    QCOMPARE(session.history.stack().count(), 0);
-    QVERIFY(!session.work());
-    QVERIFY(!QFile::exists(file));
-    const QFileInfoList aside = QDir(work.path()).entryInfoList(QDir::Files);
-    QCOMPARE(aside.size(), 1);
-    QCOMPARE(readBytes(aside[0].filePath()), bytes);
-}
-
 QTEST_MAIN(TestEditor)
 #include "tst_editor.moc"

@@ -109,6 +109,9 @@ std::vector<RecordedStep> EditHistory::undoableSteps() const
     steps.reserve(size_t(stack_.index()));
     for (int i = 0; i < stack_.index(); ++i)
         steps.push_back(commandAt(stack_, i)->recorded());
+    if (open_ && open_->changed(maze_, mazePath_))
+        steps.push_back(
+            {openKind_, std::make_shared<const MazeChange>(open_->snapshot(maze_, mazePath_))});
     return steps;
 }
 

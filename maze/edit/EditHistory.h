@@ -91,6 +91,8 @@ public:
     void record(EditKind kind, MazeChange change);
 
     // The steps undo can take back, oldest first; they share their changes.
+    // An open step that changed anything is the last, as it stands now, so
+    // that the steps always lead to the maze as it is.
     std::vector<RecordedStep> undoableSteps() const;
     // Starts over with steps recorded before (oldest first), the last of
     // which left the maze as it stands (isUndoableOn); nothing is applied.

@@ -54,15 +54,14 @@ MazeChange MazeChange::between(const MazeGrid& before, MazeDocument beforeDocume
     return MazeChange(std::move(cells), std::move(beforeDocument), std::move(afterDocument));
 }
 
-bool MazeChange::isUndoableOn(const MazeState& maze, const QString& mazePath) const
+bool MazeChange::isUndoableOn(const MazeState& maze) const
 {
     for (const CellChange& c : cells_)
         if (maze.cell(c.x, c.y) != c.after)
             return false;
     MazeHeader now = maze.header;
     setChangedFields(now, before_.header, after_.header); // as the step left it
-    return now == maze.header &&
-           (before_.mazePath == after_.mazePath || mazePath == after_.mazePath);
+    return now == maze.header;
 }
 
 bool MazeChange::changesSize() const
@@ -142,6 +141,17 @@ bool EditStep::changed(const MazeState& maze, const QString& mazePath) const
         if (maze.cell(c.x, c.y) != c.before)
             return true;
     return false;
+}
+
+MazeChange EditStep::snapshot(const MazeState& maze, const QString& mazePath) const
+{
+    std::vector<CellChange> cells;
+    for (CellChange c : watched_) {
+        c.after = maze.cell(c.x, c.y);
+        if (c.after != c.before)
+            cells.push_back(c);
+    }
+    return MazeChange(std::move(cells), document_, {maze.header, mazePath, std::nullopt});
 }
 
 MazeChange EditStep::finish(const MazeState& maze, const QString& mazePath) &&

@@ -65,10 +65,11 @@ public:
     const std::vector<CellChange>& cells() const { return cells_; }
     // Roughly what the change holds in memory, in bytes.
     qsizetype memorySize() const;
-    // Whether the maze and its path stand as the step left them: every cell
-    // and field it changed holds its value after the step, so that undo
-    // takes it back exactly.
-    bool isUndoableOn(const MazeState& maze, const QString& mazePath) const;
+    // Whether the maze stands as the step left it: every cell and header
+    // field it changed holds its value after the step, so that undo takes it
+    // back exactly. The maze file is not asked: a save changes it outside
+    // any step.
+    bool isUndoableOn(const MazeState& maze) const;
 
     // Puts the maze and its path (and the palette's chip, where the step
     // knows it) into their state after (redo) or before (undo) the step and
@@ -93,6 +94,8 @@ public:
     void watch(const MazeState& maze, QRect cells);
     bool changed(const MazeState& maze, const QString& mazePath) const;
     MazeChange finish(const MazeState& maze, const QString& mazePath) &&;
+    // What finish() would give now; the step stays open.
+    MazeChange snapshot(const MazeState& maze, const QString& mazePath) const;
 
 private:
     MazeDocument document_;

@@ -395,6 +395,20 @@ Its location has characters a maze file cannot store (characters outside Shift J
         <source>ゴール</source>
         <translation>Goal</translation>
     </message>
+    <message>
+        <source>前回までの編集中の作業を読み込めませんでした。そのファイルは消さずに、次の場所に移してあります:
+%1</source>
+        <translation>The editor's work kept from before could not be read. The file was not deleted; it was moved to:
+%1</translation>
+    </message>
+    <message>
+        <source>編集中の作業を「%1」に保管できません。
+%2
+迷路を失わないように、「保存」で迷路ファイルに保存してください。</source>
+        <translation>The editor's work cannot be kept in “%1”.
+%2
+So as not to lose your maze, save it to a maze file with “Save”.</translation>
+    </message>
 </context>
 <context>
     <name>orvane::frmPlay</name>
