@@ -4,6 +4,7 @@
 #include "MazeState.h"
 #include "PlayBoard.h"
 
+#include <algorithm>
 #include <memory>
 #include <span>
 #include <vector>
