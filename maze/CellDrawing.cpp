@@ -50,18 +50,27 @@ void DrawCell(const MazeState& maze, MapCanvas& canvas, int x, int y)
 
 void DrawCells(const MazeState& maze, MapCanvas& canvas, std::span<const QPoint> cells)
 {
-    QImage& picture = canvas.mapPicture();
-    QRect drawn;
-    {
-        ChipPainter painter(picture, canvas.chips());
-        for (QPoint cell : cells) {
-            drawCellPictures(painter, cellPictures(maze, cell.x(), cell.y()), cell.x(), cell.y());
-            drawn |= QRect(cell * ChipSize, QSize(ChipSize, ChipSize));
-        }
-    }
-    drawn &= picture.rect();
-    if (!drawn.isEmpty())
-        canvas.markDirty(drawn);
+    CellBatch batch(maze, canvas);
+    for (QPoint cell : cells)
+        batch.draw(cell);
+}
+
+CellBatch::CellBatch(const MazeState& maze, MapCanvas& canvas)
+    : maze_(maze), canvas_(canvas), painter_(canvas.mapPicture(), canvas.chips())
+{
+}
+
+CellBatch::~CellBatch()
+{
+    const QRect pixels(drawn_.topLeft() * ChipSize, drawn_.size() * ChipSize);
+    if (const QRect dirty = pixels & canvas_.mapPicture().rect(); !dirty.isEmpty())
+        canvas_.markDirty(dirty);
+}
+
+void CellBatch::draw(int x, int y)
+{
+    drawCellPictures(painter_, cellPictures(maze_, x, y), x, y);
+    drawn_ |= QRect(x, y, 1, 1);
 }
 
 } // namespace orvane

@@ -1,16 +1,17 @@
 #pragma once
 
+#include "ChipDraw.h"
 #include "MazeCell.h"
 #include "SheetCells.h"
 
 #include <QPoint>
+#include <QRect>
 
 #include <optional>
 #include <span>
 
 namespace orvane {
 
-class ChipPainter;
 class MapCanvas;
 struct MazeState;
 
@@ -38,5 +39,27 @@ void DrawCell(const MazeState& maze, MapCanvas& canvas, int x, int y);
 
 // Draws many cells as DrawCell does, marking their bounding box dirty once.
 void DrawCells(const MazeState& maze, MapCanvas& canvas, std::span<const QPoint> cells);
+
+// Draws cells one by one as DrawCell does, under one painter, and marks
+// their bounding box dirty once, when it ends. Nothing else may draw on the
+// canvas meanwhile.
+class CellBatch {
+public:
+    CellBatch(const MazeState& maze, MapCanvas& canvas);
+    ~CellBatch();
+    CellBatch(const CellBatch&) = delete;
+    CellBatch& operator=(const CellBatch&) = delete;
+
+    void draw(int x, int y);
+    void draw(QPoint cell) { draw(cell.x(), cell.y()); }
+    // Whether any cell was drawn.
+    bool drewAny() const { return !drawn_.isEmpty(); }
+
+private:
+    const MazeState& maze_;
+    MapCanvas& canvas_;
+    ChipPainter painter_;
+    QRect drawn_; // in cells
+};
 
 } // namespace orvane

@@ -7,11 +7,19 @@
 #include "MazeState.h"
 #include "edit/EditHistory.h"
 #include "edit/Fill.h"
+#include "edit/FloodFill.h"
 #include "edit/FreshMaze.h"
+#include "edit/Line.h"
 #include "edit/Paint.h"
+#include "edit/Picker.h"
+#include "edit/RectanglePaint.h"
+#include "edit/RegionPlace.h"
 #include "edit/SaveCheck.h"
+#include "edit/SelectionTurn.h"
+#include "edit/ShownCells.h"
 #include "edit/SizeChange.h"
 #include "edit/TimeValue.h"
+#include "support/TextMazes.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -19,8 +27,10 @@
 #include <malloc.h>
 
 using namespace orvane;
+using namespace orvane::test;
 
 Q_DECLARE_METATYPE(MazeCell)
+Q_DECLARE_METATYPE(Turn)
 
 namespace {
 
@@ -35,6 +45,16 @@ public:
     }
     void refreshMap() override { log << QStringLiteral("refresh"); }
 };
+
+// A full redraw of the maze as it stands, over the picture as it is (which
+// shows only under the codes drawn transparent).
+QImage redrawnOf(const MazeState& maze, const ImageCanvas& canvas)
+{
+    auto copy = std::make_unique<MazeState>(maze);
+    ImageCanvas picture(ChipSheet::standard(), canvas.image());
+    RedrawMap(*copy, picture, copy->header.MapWidth, copy->header.MapHeight);
+    return picture.image();
+}
 
 // An 8 x 6 map of walls, floors in row 1 with an arrow at (2, 1), chips 16
 // and 17 at (6, 3) and (7, 3), start and goal together at (5, 1), drawn.
@@ -54,15 +74,7 @@ struct Fixture {
         RedrawMap(*maze, canvas, 8, 6);
         canvas.log.clear();
     }
-    // A full redraw of the maze as it stands, over the picture as it is
-    // (which shows only under the codes drawn transparent).
-    QImage redrawn() const
-    {
-        auto copy = std::make_unique<MazeState>(*maze);
-        ImageCanvas picture(ChipSheet::standard(), canvas.image());
-        RedrawMap(*copy, picture, copy->header.MapWidth, copy->header.MapHeight);
-        return picture.image();
-    }
+    QImage redrawn() const { return redrawnOf(*maze, canvas); }
 };
 
 // The cell under a pixel (QPoint's own division rounds).
@@ -71,7 +83,24 @@ QPoint cellOf(QPoint pixel)
     return {pixel.x() / ChipSize, pixel.y() / ChipSize};
 }
 
+// A region drawn as text (support/TextMazes.h), with its markers.
+Region regionOf(const QStringList& rows, std::optional<QPoint> start = {},
+                std::optional<QPoint> goal = {})
+{
+    Region r = blankRegion(int(rows[0].size()), int(rows.size()));
+    for (int y = 0; y < r.height; ++y)
+        for (int x = 0; x < r.width; ++x)
+            r.at(x, y) = test::cellOf(rows[y][x]);
+    r.start = start;
+    r.goal = goal;
+    return r;
+}
+
+enum class Tool { Rectangle, Outline, Drag, Flood, Paste, PasteWithMarkers, Turn };
+
 } // namespace
+
+Q_DECLARE_METATYPE(Tool)
 
 class TestEditing : public QObject {
     Q_OBJECT
@@ -84,6 +113,14 @@ private slots:
     void drag();
     void fill_data();
     void fill();
+    void regionTurn_data();
+    void regionTurn();
+    void lineCells_data();
+    void lineCells();
+    void tools_data();
+    void tools();
+    void picker_data();
+    void picker();
     void freshMaze();
     void sizeChange();
     void timeBoxValue_data();
@@ -217,6 +254,216 @@ void TestEditing::fill()
     }
     QCOMPARE(f.canvas.log.value(f.canvas.log.size() - 1), filled ? "refresh" : "");
     QCOMPARE(f.canvas.image(), f.redrawn()); // the arrow shows over the new chip
+}
+
+void TestEditing::regionTurn_data()
+{
+    QTest::addColumn<Turn>("turn");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QPoint>("start");
+    QTest::addColumn<QPoint>("goal");
+    // Turning {"^>#", "v<X"}, the start at (0, 1), the goal at (2, 0); X is
+    // chip 13, an arrow's picture as terrain, which pushes nothing and stays.
+    QTest::newRow("clockwise") << Turn::Clockwise << QStringList{"<>", "^v", "X#"} << QPoint(0, 0)
+                               << QPoint(1, 2);
+    QTest::newRow("left to right")
+        << Turn::LeftRight << QStringList{"#<^", "X>v"} << QPoint(2, 1) << QPoint(0, 0);
+    QTest::newRow("top to bottom")
+        << Turn::TopBottom << QStringList{"^<X", "v>#"} << QPoint(0, 0) << QPoint(2, 1);
+}
+
+void TestEditing::regionTurn()
+{
+    QFETCH(Turn, turn);
+    QFETCH(QStringList, rows);
+    QFETCH(QPoint, start);
+    QFETCH(QPoint, goal);
+    const Region region = regionOf({"^>#", "v<X"}, QPoint(0, 1), QPoint(2, 0));
+    QVERIFY(turned(region, turn) == regionOf(rows, start, goal));
+}
+
+void TestEditing::lineCells_data()
+{
+    QTest::addColumn<QPoint>("from");
+    QTest::addColumn<QPoint>("to");
+    QTest::addColumn<QList<QPoint>>("cells");
+    QTest::newRow("a slant") << QPoint(0, 0) << QPoint(5, 2)
+                             << QList<QPoint>{{0, 0}, {1, 0}, {1, 1}, {2, 1},
+                                              {3, 1}, {4, 1}, {4, 2}, {5, 2}};
+    QTest::newRow("steep, up and left")
+        << QPoint(2, 3) << QPoint(0, 0)
+        << QList<QPoint>{{2, 3}, {2, 2}, {1, 2}, {1, 1}, {0, 1}, {0, 0}};
+    QTest::newRow("diagonal") << QPoint(0, 0) << QPoint(2, 2)
+                              << QList<QPoint>{{0, 0}, {0, 1}, {1, 1}, {1, 2}, {2, 2}};
+    QTest::newRow("one cell") << QPoint(3, 3) << QPoint(3, 3) << QList<QPoint>{{3, 3}};
+}
+
+void TestEditing::lineCells()
+{
+    QFETCH(QPoint, from);
+    QFETCH(QPoint, to);
+    QFETCH(QList<QPoint>, cells);
+    const std::vector<QPoint> got = orvane::lineCells(from, to);
+    QCOMPARE(QList<QPoint>(got.begin(), got.end()), cells);
+}
+
+// The map the tools work on (support/TextMazes.h), its start and goal.
+const QStringList ToolMap{"..#.r.", ".^#.r.", "..#...", "######"};
+constexpr QPoint ToolStart(4, 0);
+constexpr QPoint ToolGoal(5, 1);
+
+void TestEditing::tools_data()
+{
+    QTest::addColumn<Tool>("tool");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QRect>("cells"); // the selection; a line; the fill's or paste's cell
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<QPoint>("start");
+    QTest::addColumn<QPoint>("goal");
+    const QPoint s = ToolStart;
+    const QPoint g = ToolGoal;
+    const int wall = FirstWall;
+    const int red = FirstFloor + 1;
+    QTest::newRow("walls on a rectangle")
+        << Tool::Rectangle << wall << QRect(0, 0, 2, 2)
+        << QStringList{"###.r.", "###.r.", "..#...", "######"} << s << g;
+    QTest::newRow("arrows on a rectangle, not on its walls")
+        << Tool::Rectangle << int(LastItemCode) << QRect(1, 1, 3, 2)
+        << QStringList{"..#.r.", ".>#>r.", ".>#>..", "######"} << s << g;
+    QTest::newRow("the start tool")
+        << Tool::Rectangle << int(StartCode) << QRect(0, 0, 6, 4) << ToolMap << s << g;
+    QTest::newRow("a rectangle past the map's edge")
+        << Tool::Rectangle << red << QRect(4, 2, 5, 5)
+        << QStringList{"..#.r.", ".^#.r.", "..#.rr", "####rr"} << s << g;
+    QTest::newRow("an outline") << Tool::Outline << wall << QRect(3, 0, 3, 3)
+                                << QStringList{"..####", ".^##r#", "..####", "######"} << s << g;
+    QTest::newRow("a quick drag from the pressed cell")
+        << Tool::Drag << red << QRect(QPoint(0, 2), QPoint(3, 2))
+        << QStringList{"..#.r.", ".^#.r.", "rrrr..", "######"} << s << g;
+    QTest::newRow("a flood fill stops at another item")
+        << Tool::Flood << red << QRect(0, 0, 1, 1)
+        << QStringList{"rr#.r.", "r^#.r.", "rr#...", "######"} << s << g;
+    QTest::newRow("arrows flooding walls")
+        << Tool::Flood << int(FirstItemCode) << QRect(2, 0, 1, 1) << ToolMap << s << g;
+    QTest::newRow("a paste over the map's edge")
+        << Tool::Paste << 0 << QRect(4, 2, 1, 1)
+        << QStringList{"..#.r.", ".^#.r.", "..#.^v", "####<>"} << s << g;
+    QTest::newRow("the same, with its markers: the start is cut off")
+        << Tool::PasteWithMarkers << 0 << QRect(4, 2, 1, 1)
+        << QStringList{"..#.r.", ".^#.r.", "..#.^v", "####<>"} << s << QPoint(4, 3);
+    QTest::newRow("a paste with its markers")
+        << Tool::PasteWithMarkers << 0 << QRect(0, 0, 1, 1)
+        << QStringList{"^vr.r.", "<>#.r.", "..#...", "######"} << QPoint(2, 0) << QPoint(0, 1);
+    // A turn: the selection as the Turn enum's value in `code`.
+    QTest::newRow("a quarter turn in place")
+        << Tool::Turn << int(Turn::Clockwise) << QRect(0, 0, 2, 2)
+        << QStringList{"..#.r.", ">.#.r.", "..#...", "######"} << s << g;
+    QTest::newRow("a quarter turn leaves walls, the start turns with its cell")
+        << Tool::Turn << int(Turn::Clockwise) << QRect(3, 0, 3, 1)
+        << QStringList{"..#.##", ".^#rr.", "..#...", "######"} << QPoint(3, 1) << g;
+    QTest::newRow("a quarter turn past the map's edge")
+        << Tool::Turn << int(Turn::Clockwise) << QRect(0, 2, 3, 1) << ToolMap << s << g;
+    QTest::newRow("a mirror top to bottom")
+        << Tool::Turn << int(Turn::TopBottom) << QRect(1, 0, 1, 2)
+        << QStringList{".v#.r.", "..#.r.", "..#...", "######"} << s << g;
+}
+
+// Each tool as one step of the history, on a 6 x 4 map: the maze after it,
+// the picture a full redraw would give, drawn with one dirty rectangle and
+// one refresh, and an undo that takes it all back (what the step watched
+// covers what the tool changed).
+void TestEditing::tools()
+{
+    QFETCH(Tool, tool);
+    QFETCH(int, code);
+    QFETCH(QRect, cells);
+    QFETCH(QStringList, after);
+    QFETCH(QPoint, start);
+    QFETCH(QPoint, goal);
+    auto maze = mazeOf({ToolMap, {0, 0}}, ToolStart, ToolGoal);
+    MazeState& m = *maze;
+    LoggingCanvas canvas(ChipSheet::standard());
+    RedrawMap(m, canvas, 6, 4);
+    canvas.log.clear();
+    m.SelectedChip = int16_t(tool == Tool::Turn ? FirstWall : code);
+    const auto before = std::make_unique<MazeState>(m);
+    EditHistory history(m);
+    history.setCanvas(&canvas);
+    const Region piece = regionOf({"^vr", "<>#"}, QPoint(2, 0), QPoint(0, 1));
+    const QPoint at = cells.topLeft();
+    const FloodArea area = floodArea(m, at);
+    TurnResult turn;
+    const auto step = [&](QRect watched, auto rule) {
+        return history.step(EditKind::Paint, watched, rule);
+    };
+    bool changed = false;
+    switch (tool) {
+    case Tool::Rectangle:
+        changed = step(shownPart(m, cells), [&] { return PaintRectangle(m, canvas, cells); });
+        break;
+    case Tool::Outline:
+        changed = step(shownPart(m, cells), [&] { return PaintOutline(m, canvas, cells); });
+        break;
+    case Tool::Drag:
+        MapPointerMoved(m, cells.right() * ChipSize + 8, cells.bottom() * ChipSize + 8);
+        changed = step(lineBounds(m, at, cells.bottomRight()),
+                       [&] { return DragPaintLine(m, canvas, at, MouseButton::Left, false); });
+        break;
+    case Tool::Flood:
+        changed = step(area.bounds, [&] { return FloodFill(m, canvas, area); });
+        break;
+    case Tool::Paste:
+    case Tool::PasteWithMarkers:
+        changed = step(placedCells(m, piece, at), [&] {
+            return PlaceRegion(m, canvas, piece, at, tool == Tool::PasteWithMarkers);
+        });
+        break;
+    case Tool::Turn:
+        changed = step(turnCells(m, cells, Turn(code)), [&] {
+            turn = TurnSelection(m, canvas, cells, Turn(code));
+            return turn.changed;
+        });
+        QCOMPARE(turn.refusal == TurnRefusal::DoesNotFit, after == ToolMap);
+        break;
+    }
+    QCOMPARE(rowsOf(m, QRect(0, 0, 6, 4)), after);
+    QCOMPARE(QPoint(m.header.StartX, m.header.StartY), start);
+    QCOMPARE(QPoint(m.header.GoalX, m.header.GoalY), goal);
+    QCOMPARE(changed, after != ToolMap || start != ToolStart || goal != ToolGoal);
+    QCOMPARE(canvas.log.size(), changed ? 2 : 0);
+    QCOMPARE(canvas.log.value(1), changed ? "refresh" : "");
+    QCOMPARE(canvas.image(), redrawnOf(m, canvas));
+    history.undo();
+    QCOMPARE(m.header, before->header);
+    QVERIFY(m.grid == before->grid);
+    QCOMPARE(canvas.image(), redrawnOf(m, canvas));
+}
+
+void TestEditing::picker_data()
+{
+    QTest::addColumn<QPoint>("cell");
+    QTest::addColumn<QList<int>>("palette"); // column, row, code after
+    const QList<int> unchanged{4, 2, StartCode};
+    QTest::newRow("the last floor") << QPoint(3, 2) << QList<int>{5, FloorRow, LastFloor};
+    QTest::newRow("a wall") << QPoint(0, 0) << QList<int>{0, WallRow, FirstWall};
+    QTest::newRow("chip 16") << QPoint(6, 3) << unchanged;
+    QTest::newRow("a floor beyond the map") << QPoint(8, 1) << unchanged;
+}
+
+void TestEditing::picker()
+{
+    QFETCH(QPoint, cell);
+    QFETCH(QList<int>, palette);
+    Fixture f;
+    MazeState& m = *f.maze;
+    m.ChipCol = 4;
+    m.ChipRow = 2;
+    m.SelectedChip = StartCode;
+    m.cell(3, 2).Chip = LastFloor;
+    const MazeGrid grid = m.grid;
+    QCOMPARE(PickChip(m, cell), palette[2] != StartCode);
+    QCOMPARE(QList<int>({m.ChipCol, m.ChipRow, m.SelectedChip}), palette);
+    QVERIFY(m.grid == grid);
 }
 
 void TestEditing::freshMaze()

@@ -3,6 +3,7 @@
 
 #include "MazeCodec.h"
 #include "MazeText.h"
+#include "RegionClipboard.h"
 #include "TestMazes.h"
 
 #include <QTest>
@@ -97,6 +98,11 @@ private slots:
     void roundTrip();
     void refused_data();
     void refused();
+    void regionText_data();
+    void regionText();
+    void mazeTextAsRegion();
+    void regionBytes_data();
+    void regionBytes();
 };
 
 // The text of a small maze, line by line: spare characters for the chips the
@@ -200,6 +206,94 @@ void TestMazeText::refused()
     QVERIFY(!r.maze);
     QCOMPARE(r.problem.kind, kind);
     QCOMPARE(r.problem.line, line);
+}
+
+Q_DECLARE_METATYPE(Region)
+
+void TestMazeText::regionText_data()
+{
+    QTest::addColumn<Region>("region");
+    Region r = blankRegion(3, 2);
+    r.cells = {{FirstWall, 0}, {19, 0}, {FirstFloor, ArrowLeft}, {-3, 7}, {0, 0}, {LastFloor, 0}};
+    QTest::newRow("no markers") << r;
+    r.start = QPoint(2, 1);
+    r.goal = QPoint(0, 0);
+    QTest::newRow("both markers") << r;
+    Region wide = blankRegion(MapSizeMax, 1);
+    wide.goal = QPoint(MapSizeMax - 1, 0);
+    QTest::newRow("128 x 1, unset chips") << wide;
+}
+
+// A region's text is a maze text, which gives the region back exactly.
+void TestMazeText::regionText()
+{
+    QFETCH(Region, region);
+    const QByteArray text = RegionClipboard::toText(region);
+    QVERIFY(MazeText::read(text).maze);
+    const RegionClipboard::TextRead back = RegionClipboard::fromText(text);
+    QVERIFY(back.region);
+    QVERIFY(*back.region == region);
+}
+
+// A whole maze's text: the cells of its map and the markers on it; a text
+// the reader refuses, with the reader's problem.
+void TestMazeText::mazeTextAsRegion()
+{
+    const RegionClipboard::TextRead tiny = RegionClipboard::fromText(TinyText);
+    QVERIFY(tiny.region);
+    Region want = blankRegion(3, 2);
+    want.cells = {{1, 0}, {7, 0}, {7, 4}, {8, 0}, {19, 0}, {7, 2}};
+    want.start = QPoint(0, 0);
+    want.goal = QPoint(2, 1);
+    QVERIFY(*tiny.region == want);
+    const RegionClipboard::TextRead cut = RegionClipboard::fromText(changed(5, ""));
+    QVERIFY(!cut.region);
+    QCOMPARE(cut.problem.kind, Kind::MissingKey);
+    QCOMPARE(cut.problem.line, 22);
+}
+
+// The private form of a 2 x 1 region, (7, right arrow) and (-3, 19), the
+// goal on its second cell.
+const char RegionHex[] = "4f 52 56 52  01 00  02 00  01 00  02  00 00 00 00  01 00 00 00 "
+                         "07 00 04 00  fd ff 13 00";
+
+QByteArray patched(qsizetype at, const QByteArray& bytes)
+{
+    return hex(RegionHex).replace(at, bytes.size(), bytes);
+}
+
+void TestMazeText::regionBytes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("the region") << hex(RegionHex) << true;
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("cut short") << hex(RegionHex).chopped(1) << false;
+    QTest::newRow("a byte more") << hex(RegionHex) + '\0' << false;
+    QTest::newRow("another magic") << patched(3, "S") << false;
+    QTest::newRow("version 2") << patched(4, "\x02") << false;
+    QTest::newRow("an unknown marker bit") << patched(10, "\x06") << false;
+    QTest::newRow("the goal past the region") << patched(15, "\x02") << false;
+    QTest::newRow("an absent start not at 0 0") << patched(11, "\x01") << false;
+    QTest::newRow("width 0") << hex("4f525652 0100 0000 0100 00 0000 0000 0000 0000") << false;
+    QTest::newRow("width 129") << hex("4f525652 0100 8100 0100 00 0000 0000 0000 0000") +
+                                      QByteArray(129 * 4, 0)
+                               << false;
+}
+
+// The layout against hand-written bytes, and every malformed form refused.
+void TestMazeText::regionBytes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, valid);
+    Region want = blankRegion(2, 1);
+    want.cells = {{FirstFloor, ArrowRight}, {-3, 19}};
+    want.goal = QPoint(1, 0);
+    if (valid)
+        QCOMPARE(RegionClipboard::toBytes(want), bytes);
+    const std::optional<Region> read = RegionClipboard::fromBytes(bytes);
+    QCOMPARE(bool(read), valid);
+    QVERIFY(!read || *read == want);
 }
 
 QTEST_GUILESS_MAIN(TestMazeText)

@@ -4,6 +4,7 @@
 #include "MapCanvas.h"
 #include "MazeState.h"
 #include "MouseConversions.h"
+#include "ShownCells.h"
 
 namespace orvane {
 namespace {
@@ -33,10 +34,8 @@ bool PaintingAllowed(const MazeState& maze, MapCanvas& canvas, bool busy)
            maze.MapMouseX < picture.width() && maze.MapMouseY < picture.height();
 }
 
-bool PaintCell(MazeState& maze, MapCanvas& canvas, int x, int y)
+bool PaintRule(MazeCell& cell, int code)
 {
-    MazeCell& cell = maze.cell(x, y);
-    const int code = maze.SelectedChip;
     if (isChipCode(code)) {
         cell.Chip = int16_t(code);
         cell.Item = NoItem;
@@ -45,6 +44,35 @@ bool PaintCell(MazeState& maze, MapCanvas& canvas, int x, int y)
     } else {
         return false;
     }
+    return true;
+}
+
+bool PaintCells(MazeState& maze, MapCanvas& canvas, std::span<const QPoint> cells)
+{
+    const QRect shown = shownCells(maze.header);
+    bool changed = false;
+    {
+        CellBatch batch(maze, canvas);
+        for (QPoint p : cells) {
+            if (!shown.contains(p))
+                continue;
+            MazeCell& cell = maze.cell(p.x(), p.y());
+            const MazeCell before = cell;
+            if (PaintRule(cell, maze.SelectedChip) && cell != before) {
+                batch.draw(p);
+                changed = true;
+            }
+        }
+    }
+    if (changed)
+        canvas.refreshMap();
+    return changed;
+}
+
+bool PaintCell(MazeState& maze, MapCanvas& canvas, int x, int y)
+{
+    if (!PaintRule(maze.cell(x, y), maze.SelectedChip))
+        return false;
     DrawCell(maze, canvas, x, y);
     return true;
 }

@@ -1,5 +1,11 @@
 #pragma once
 
+#include "MazeCell.h"
+
+#include <QPoint>
+
+#include <span>
+
 namespace orvane {
 
 class MapCanvas;
@@ -15,6 +21,18 @@ inline constexpr int Middle = 4;
 // Whether the pointer at (MapMouseX, MapMouseY) may paint: it lies inside the
 // map picture and no full redraw is under way (busy).
 bool PaintingAllowed(const MazeState& maze, MapCanvas& canvas, bool busy);
+
+// The paint rule on a cell's values with palette code `code`: a chip 1..12
+// replaces the chip and clears the item; an item 13..16 goes only on a chip
+// 7..16. Returns whether the code paints this cell (it may already hold
+// what it paints); other codes paint nothing.
+bool PaintRule(MazeCell& cell, int code);
+
+// The paint rule with SelectedChip on every cell of `cells` that the map
+// shows (0..MapWidth-1 x 0..MapHeight-1): each cell it changes is drawn as it
+// now stands, markers on top, their bounding box marked dirty once, and the
+// map refreshed once. Returns whether any cell changed.
+bool PaintCells(MazeState& maze, MapCanvas& canvas, std::span<const QPoint> cells);
 
 // The paint rule at cell (x, y) with SelectedChip: a chip 1..12 replaces the
 // cell's chip and clears its item; an item 13..16 goes only on a chip 7..16.
