@@ -104,11 +104,6 @@ QString requestProblemText(const Request& r, const RequestProblem& p)
             .arg(p.limit);
     case Kind::GradeOutOfRange:
         return QStringLiteral("--grade must be 1 to %1").arg(p.limit);
-    case Kind::GradeBelowTraps:
-        return QStringLiteral("--grade %1 cannot be met with %2 traps: they alone give grade %3")
-            .arg(r.grade)
-            .arg(r.traps)
-            .arg(p.limit);
     case Kind::TrapsOutOfRange:
         return QStringLiteral("--traps %1 is more than %2 can hold (at most %3)")
             .arg(r.traps)
