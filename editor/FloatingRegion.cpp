@@ -3,7 +3,7 @@
 #include "CellDrawing.h"
 #include "ChipDraw.h"
 #include "MazeConstants.h"
-#include "SelectionOverlay.h"
+#include "SelectionFrame.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -21,7 +21,4 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// Draws the selection's outline round the whole of `frame` (pixels).
-void drawSelectionFrame(class QPainter& painter, const QRect& frame);
-
 } // namespace orvane
