@@ -46,6 +46,101 @@
     </message>
 </context>
 <context>
+    <name>GenerateMessages</name>
+    <message>
+        <source>%1*%2</source>
+        <translation>%1x%2</translation>
+    </message>
+    <message>
+        <source>縦横とも %1〜%2 マスにしてください。</source>
+        <translation>each side must be %1 to %2</translation>
+    </message>
+    <message>
+        <source>%1 のマップでは道順のキーの数は %2 回までです (指定は %3 回)。</source>
+        <translation>a route on a %1 map takes at most %2 keys (asked %3)</translation>
+    </message>
+    <message>
+        <source>難しさは %1〜%2 にしてください。</source>
+        <translation>the grade must be %1 to %2</translation>
+    </message>
+    <message>
+        <source>罠 %1 個だけで難しさが %2 になるため、難しさ %3 にはできません。</source>
+        <translation>grade %3 cannot be met with %1 traps: they alone give grade %2</translation>
+    </message>
+    <message>
+        <source>%1 のマップに置ける罠は %2 個までです (指定は %3 個)。</source>
+        <translation>a %1 map holds at most %2 traps (asked %3)</translation>
+    </message>
+    <message>
+        <source>%1 のマップに置ける矢印は %2 個までです (指定は %3 個)。</source>
+        <translation>a %1 map holds at most %2 arrows (asked %3)</translation>
+    </message>
+    <message>
+        <source>制限時間は、いちばん少ない押し方にかかる時間の %1〜%2 倍にしてください。</source>
+        <translation>the time limit must be %1 to %2 times the route's time</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>解ける迷路なし</source>
+        <translation>no maze that could be solved</translation>
+    </message>
+    <message>
+        <source>キーの数 %1 回 (指定は %2 回、%3〜%4 回なら可)</source>
+        <translation>%1 keys (asked %2, %3 to %4 would do)</translation>
+    </message>
+    <message>
+        <source>難しさ %1 (指定は %2)</source>
+        <translation>grade %1 (asked %2)</translation>
+    </message>
+    <message>
+        <source>罠 %1 個 (指定は %2 個)</source>
+        <translation>%1 traps (asked %2)</translation>
+    </message>
+    <message>
+        <source>矢印 %1 個 (指定はおよそ %2 個)</source>
+        <translation>%1 arrows (asked about %2)</translation>
+    </message>
+    <message>
+        <source>矢印の輪あり</source>
+        <translation>an arrow cycle</translation>
+    </message>
+    <message>
+        <source>%1 回調べても条件に合う迷路ができませんでした。いちばん近かった迷路: %2</source>
+        <translation>no maze met the request within %1 analyses; the closest had %2</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>大きさ</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>キーの数</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>難しさ</source>
+        <translation>Grade</translation>
+    </message>
+    <message>
+        <source>罠の数</source>
+        <translation>Traps</translation>
+    </message>
+    <message>
+        <source>矢印の数</source>
+        <translation>Arrows</translation>
+    </message>
+    <message>
+        <source>制限時間</source>
+        <translation>Time limit</translation>
+    </message>
+</context>
+<context>
     <name>MazeFileMessages</name>
     <message>
         <source>迷路ファイル「%1」を読み込めません。</source>
