@@ -303,6 +303,101 @@ Check glibc&apos;s character set conversion modules (gconv).</translation>
     </message>
 </context>
 <context>
+    <name>orvane::GenerateDialog</name>
+    <message>
+        <source>難しさ(&amp;G)</source>
+        <translation>&amp;Grade</translation>
+    </message>
+    <message>
+        <source>キーの数(&amp;K)</source>
+        <translation>&amp;Keys</translation>
+    </message>
+    <message>
+        <source>制限時間なし(&amp;N)</source>
+        <translation>&amp;No time limit</translation>
+    </message>
+    <message>
+        <source>新しい種(&amp;R)</source>
+        <translation>&amp;Random seed</translation>
+    </message>
+    <message>
+        <source>迷路の生成</source>
+        <translation>Generate a maze</translation>
+    </message>
+    <message>
+        <source>%1 (選択範囲)</source>
+        <translation>%1 (the selection)</translation>
+    </message>
+    <message>
+        <source>目標</source>
+        <translation>Aim</translation>
+    </message>
+    <message>
+        <source>難しさ</source>
+        <translation>Grade</translation>
+    </message>
+    <message>
+        <source>%1 (はじめての人向け) から %2 (難しい) まで</source>
+        <translation>%1 (for beginners) to %2 (hard)</translation>
+    </message>
+    <message>
+        <source>キーの数</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>いちばん少ないキーの数。この数の1割以内になります</source>
+        <translation>The fewest key presses that solve the maze, within a tenth of this number</translation>
+    </message>
+    <message>
+        <source>矢印のおよその数 (1割以内)。罠の入口の矢印は別に数えます</source>
+        <translation>About this many arrow cells (within a tenth), besides the arrow closing each trap</translation>
+    </message>
+    <message>
+        <source>入ると抜け出せないマスの数</source>
+        <translation>Cells the ball can reach but never leave</translation>
+    </message>
+    <message>
+        <source> 倍</source>
+        <translation> times</translation>
+    </message>
+    <message>
+        <source>いちばん少ない押し方に 1秒に%1回の速さでかかる時間の何倍にするか (切り上げ)</source>
+        <translation>The time limit as a multiple of the time the fewest key presses take at %1 a second, rounded up</translation>
+    </message>
+    <message>
+        <source>同じ指定と同じ種なら、まったく同じ迷路ができます</source>
+        <translation>The same settings and the same seed make exactly the same maze</translation>
+    </message>
+    <message>
+        <source>生成できない理由</source>
+        <translation>Why the maze cannot be generated</translation>
+    </message>
+    <message>
+        <source>大きさ(&amp;S):</source>
+        <translation>&amp;Size:</translation>
+    </message>
+    <message>
+        <source>罠の数(&amp;T):</source>
+        <translation>&amp;Traps:</translation>
+    </message>
+    <message>
+        <source>矢印の数(&amp;A):</source>
+        <translation>&amp;Arrows:</translation>
+    </message>
+    <message>
+        <source>制限時間(&amp;L):</source>
+        <translation>Time &amp;limit:</translation>
+    </message>
+    <message>
+        <source>乱数の種(&amp;E):</source>
+        <translation>S&amp;eed:</translation>
+    </message>
+    <message>
+        <source>乱数の種: 0〜%1 の整数にしてください。</source>
+        <translation>Seed: a whole number from 0 to %1</translation>
+    </message>
+</context>
+<context>
     <name>orvane::HelpViewer</name>
     <message>
         <source>ヘルプファイル「%1」が見つかりません。</source>
