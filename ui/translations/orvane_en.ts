@@ -447,6 +447,17 @@ Check glibc&apos;s character set conversion modules (gconv).</translation>
     </message>
 </context>
 <context>
+    <name>orvane::MapOverview</name>
+    <message>
+        <source>全体図</source>
+        <translation>Overview</translation>
+    </message>
+    <message>
+        <source>表示中のマス: %1,%2〜%3,%4</source>
+        <translation>Cells in view: %1,%2 to %3,%4</translation>
+    </message>
+</context>
+<context>
     <name>orvane::MazeWindow</name>
     <message>
         <source>読み込み中です</source>
