@@ -74,10 +74,10 @@ GenerateDialog::GenerateDialog(const GenerateDefaults& defaults, QWidget* parent
     aimLayout->addWidget(gradeBox, 0, 1);
     aimLayout->addWidget(keysChoice, 1, 0);
     aimLayout->addWidget(keysBox, 1, 1);
-    gradeBox->setAccessibleName(tr("難しさ"));
+    gradeBox->setAccessibleName(requestFieldName(RequestField::Grade, FieldNaming::Labels));
     gradeBox->setToolTip(
         tr("%1 (はじめての人向け) から %2 (難しい) まで").arg(EasiestGrade).arg(HardestGrade));
-    keysBox->setAccessibleName(tr("キーの数"));
+    keysBox->setAccessibleName(requestFieldName(RequestField::Keys, FieldNaming::Labels));
     keysBox->setToolTip(tr("いちばん少ないキーの数。この数の1割以内になります"));
     gradeChoice->setAccessibleDescription(gradeBox->toolTip());
     keysChoice->setAccessibleDescription(keysBox->toolTip());

@@ -333,16 +333,8 @@ Check glibc&apos;s character set conversion modules (gconv).</translation>
         <translation>Aim</translation>
     </message>
     <message>
-        <source>難しさ</source>
-        <translation>Grade</translation>
-    </message>
-    <message>
         <source>%1 (はじめての人向け) から %2 (難しい) まで</source>
         <translation>%1 (for beginners) to %2 (hard)</translation>
-    </message>
-    <message>
-        <source>キーの数</source>
-        <translation>Keys</translation>
     </message>
     <message>
         <source>いちばん少ないキーの数。この数の1割以内になります</source>

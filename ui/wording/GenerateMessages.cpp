@@ -12,8 +12,6 @@ using generate::Request;
 using generate::RequestProblem;
 using Kind = RequestProblem::Kind;
 
-enum class Field { Size, Keys, Grade, Traps, Arrows, Slack };
-
 // The wording, translated in the context "GenerateMessages".
 class Wording {
     Q_DECLARE_TR_FUNCTIONS(GenerateMessages)
@@ -90,65 +88,70 @@ public:
             .arg(parts.join(tr("、")));
     }
 
-private:
-    static Field fieldOf(Kind kind)
-    {
-        switch (kind) {
-        case Kind::KeysOutOfRange:
-            return Field::Keys;
-        case Kind::GradeOutOfRange:
-        case Kind::GradeBelowTraps:
-            return Field::Grade;
-        case Kind::TrapsOutOfRange:
-            return Field::Traps;
-        case Kind::ArrowsOutOfRange:
-            return Field::Arrows;
-        case Kind::SlackOutOfRange:
-            return Field::Slack;
-        case Kind::None:
-        case Kind::SizeOutOfRange:
-            break;
-        }
-        return Field::Size;
-    }
-
-    static QString fieldName(Field field, FieldNaming naming)
+    static QString fieldName(RequestField field, FieldNaming naming)
     {
         if (naming == FieldNaming::Options) {
             switch (field) {
-            case Field::Size:
+            case RequestField::Size:
                 return QStringLiteral("--size");
-            case Field::Keys:
+            case RequestField::Keys:
                 return QStringLiteral("--keys");
-            case Field::Grade:
+            case RequestField::Grade:
                 return QStringLiteral("--grade");
-            case Field::Traps:
+            case RequestField::Traps:
                 return QStringLiteral("--traps");
-            case Field::Arrows:
+            case RequestField::Arrows:
                 return QStringLiteral("--arrows");
-            case Field::Slack:
+            case RequestField::Slack:
                 return QStringLiteral("--slack");
             }
         }
         switch (field) {
-        case Field::Size:
+        case RequestField::Size:
             return tr("大きさ");
-        case Field::Keys:
+        case RequestField::Keys:
             return tr("キーの数");
-        case Field::Grade:
+        case RequestField::Grade:
             return tr("難しさ");
-        case Field::Traps:
+        case RequestField::Traps:
             return tr("罠の数");
-        case Field::Arrows:
+        case RequestField::Arrows:
             return tr("矢印の数");
-        case Field::Slack:
+        case RequestField::Slack:
             return tr("制限時間");
         }
         return {};
     }
+
+private:
+    static RequestField fieldOf(Kind kind)
+    {
+        switch (kind) {
+        case Kind::KeysOutOfRange:
+            return RequestField::Keys;
+        case Kind::GradeOutOfRange:
+        case Kind::GradeBelowTraps:
+            return RequestField::Grade;
+        case Kind::TrapsOutOfRange:
+            return RequestField::Traps;
+        case Kind::ArrowsOutOfRange:
+            return RequestField::Arrows;
+        case Kind::SlackOutOfRange:
+            return RequestField::Slack;
+        case Kind::None:
+        case Kind::SizeOutOfRange:
+            break;
+        }
+        return RequestField::Size;
+    }
 };
 
 } // namespace
+
+QString requestFieldName(RequestField field, FieldNaming naming)
+{
+    return Wording::fieldName(field, naming);
+}
 
 QString mapSizeText(MapSize size)
 {

@@ -13,6 +13,12 @@ namespace orvane {
 // ("--keys"), the dialog by its labels ("キーの数").
 enum class FieldNaming { Options, Labels };
 
+// A field of a generator request.
+enum class RequestField { Size, Keys, Grade, Traps, Arrows, Slack };
+
+// The field's name: "--keys", or the dialog's "キーの数".
+QString requestFieldName(RequestField field, FieldNaming naming);
+
 // A map size as the words write it, "32*32".
 QString mapSizeText(MapSize size);
 
