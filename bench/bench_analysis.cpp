@@ -1,12 +1,17 @@
 // `orvane-mdt check`'s search on an open 128 x 128 maze with many arrows,
 // against one full redraw of the same maze: the search should cost at most
-// three redraws.
+// three redraws. The difficulty (the newcomer's walks) against that search,
+// on the same maze and on a perfect maze of long corridors: at most 20.
 
 #include "ChipSheet.h"
 #include "ImageCanvas.h"
 #include "MapRedraw.h"
 #include "MazeState.h"
+#include "MedianReporter.h"
+#include "generate/Carving.h"
+#include "generate/Random.h"
 #include "play/Analysis.h"
+#include "play/Difficulty.h"
 
 #include <QRandomGenerator>
 
@@ -19,6 +24,7 @@ using namespace orvane;
 namespace {
 
 constexpr int16_t Size = MapSizeMax;
+constexpr int Repetitions = 7;
 
 // Floors inside a wall, an arrow on one floor cell in six.
 std::unique_ptr<MazeState> openMaze()
@@ -39,9 +45,28 @@ std::unique_ptr<MazeState> openMaze()
     return maze;
 }
 
+// A perfect maze carved as a recursive backtracker, corner to corner.
+std::unique_ptr<MazeState> perfectMaze()
+{
+    auto maze = std::make_unique<MazeState>();
+    const generate::Lattice lattice = generate::Lattice::of({Size, Size});
+    generate::Random random(3);
+    const generate::Tree tree = generate::carveTree(lattice, random, 8);
+    generate::layMaze(*maze, {Size, Size}, lattice, tree, random);
+    maze->header.StartX = maze->header.StartY = 1;
+    maze->header.GoalX = int16_t(2 * lattice.columns - 1);
+    maze->header.GoalY = int16_t(2 * lattice.rows - 1);
+    return maze;
+}
+
+std::unique_ptr<MazeState> mazeOf(const benchmark::State& state)
+{
+    return state.range(0) == 0 ? openMaze() : perfectMaze();
+}
+
 void BM_Check(benchmark::State& state)
 {
-    const auto maze = openMaze();
+    const auto maze = mazeOf(state);
     for (auto _ : state) {
         const MazeAnalysis a = analyseMaze(*maze);
         benchmark::DoNotOptimize(a.route.size());
@@ -50,7 +75,19 @@ void BM_Check(benchmark::State& state)
     state.counters["keys"] = double(a.route.size());
     state.counters["reachable"] = double(a.reachable.size());
 }
-BENCHMARK(BM_Check)->Unit(benchmark::kMillisecond);
+
+void BM_Difficulty(benchmark::State& state)
+{
+    const auto maze = mazeOf(state);
+    const MazeAnalysis a = analyseMaze(*maze);
+    for (auto _ : state) {
+        const Difficulty d = measureDifficulty(*maze, a);
+        benchmark::DoNotOptimize(d.effort);
+    }
+    const Difficulty d = measureDifficulty(*maze, a);
+    state.counters["newcomer keys"] = d.newcomerKeys;
+    state.counters["grade"] = d.grade.value_or(0);
+}
 
 void BM_FullRedraw(benchmark::State& state)
 {
@@ -59,8 +96,35 @@ void BM_FullRedraw(benchmark::State& state)
     for (auto _ : state)
         RedrawMap(*maze, canvas, Size, Size);
 }
-BENCHMARK(BM_FullRedraw)->Unit(benchmark::kMillisecond);
+
+// Argument 0: the open maze; 1: the perfect maze.
+void mazes(benchmark::internal::Benchmark* b)
+{
+    b->Arg(0)
+        ->Arg(1)
+        ->Repetitions(Repetitions)
+        ->ReportAggregatesOnly(true)
+        ->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(BM_Check)->Apply(mazes);
+BENCHMARK(BM_Difficulty)->Apply(mazes);
+BENCHMARK(BM_FullRedraw)
+    ->Repetitions(Repetitions)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    initializeTakingTurns(argc, argv);
+    MedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.show("check of the open maze / its full redraw", "BM_Check/0", "BM_FullRedraw", "3");
+    reporter.show("difficulty of the open maze / its check", "BM_Difficulty/0", "BM_Check/0", "20");
+    reporter.show("difficulty of the perfect maze / its check", "BM_Difficulty/1", "BM_Check/1",
+                  "20");
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,6 +1,7 @@
 // `orvane-mdt generate` against one `orvane-mdt check` of the maze it built:
-// a 32 x 32 maze of about 60 keys and a 128 x 128 maze of about 400 keys
-// should each cost at most 50 checks.
+// a 32 x 32 maze of about 60 keys, a 128 x 128 maze of about 400 keys and
+// mazes of grades 4 (64 x 64) and 5 (128 x 128), which measure the newcomer
+// on every goal they try, should each cost at most 50 checks.
 
 #include "MazeState.h"
 #include "MedianReporter.h"
@@ -9,6 +10,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
 
 using namespace orvane;
 
@@ -16,18 +18,21 @@ namespace {
 
 constexpr int Repetitions = 7;
 
-generate::Request request(int side, int keys)
+// Arguments: the side, the keys (0: aim at the grade), the grade.
+generate::Request request(const benchmark::State& state)
 {
     generate::Request r;
-    r.size = {int16_t(side), int16_t(side)};
-    r.keys = keys;
+    const auto side = int16_t(state.range(0));
+    r.size = {side, side};
+    r.keys = int(state.range(1));
+    r.grade = int(state.range(2));
     r.seed = 2026;
     return r;
 }
 
 void BM_Generate(benchmark::State& state)
 {
-    const generate::Request r = request(int(state.range(0)), int(state.range(1)));
+    const generate::Request r = request(state);
     int judged = 0;
     for (auto _ : state) {
         const generate::Outcome o = generate::generateMaze(r);
@@ -40,8 +45,7 @@ void BM_Generate(benchmark::State& state)
 
 void BM_Check(benchmark::State& state)
 {
-    const generate::Outcome o =
-        generate::generateMaze(request(int(state.range(0)), int(state.range(1))));
+    const generate::Outcome o = generate::generateMaze(request(state));
     if (!o.maze) {
         state.SkipWithError("the request was not met");
         return;
@@ -55,8 +59,10 @@ void BM_Check(benchmark::State& state)
 
 void sizes(benchmark::internal::Benchmark* b)
 {
-    b->Args({32, 60})
-        ->Args({128, 400})
+    b->Args({32, 60, 0})
+        ->Args({128, 400, 0})
+        ->Args({64, 0, 4})
+        ->Args({128, 0, 5})
         ->Repetitions(Repetitions)
         ->ReportAggregatesOnly(true)
         ->Unit(benchmark::kMillisecond);
@@ -72,10 +78,9 @@ int main(int argc, char** argv)
     initializeTakingTurns(argc, argv);
     MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.show("generate 32 x 32, 60 keys / its check", "BM_Generate/32/60", "BM_Check/32/60",
-                  "50");
-    reporter.show("generate 128 x 128, 400 keys / its check", "BM_Generate/128/400",
-                  "BM_Check/128/400", "50");
+    for (const char* args : {"32/60/0", "128/400/0", "64/0/4", "128/0/5"})
+        reporter.show((std::string("generate ") + args + " (side/keys/grade) / its check").c_str(),
+                      std::string("BM_Generate/") + args, std::string("BM_Check/") + args, "50");
     benchmark::Shutdown();
     return 0;
 }

@@ -1,7 +1,10 @@
 // What a maze's rules allow: the search for the fewest keys, traps and
-// arrow cycles, and the route's time against the limit.
+// arrow cycles, and the route's time against the limit; the newcomer's
+// walks, the difficulty and the time limit they give.
 
 #include "MazeState.h"
+#include "generate/Carving.h"
+#include "generate/Random.h"
 #include "play/Analysis.h"
 #include "play/Difficulty.h"
 #include "play/KeyStep.h"
@@ -35,12 +38,12 @@ private slots:
     void foundRoutesReplay();
     void timing_data();
     void timing();
-    void difficulty_data();
-    void difficulty();
-    void grade_data();
-    void grade();
-    void moreNeverEasier_data();
-    void moreNeverEasier();
+    void newcomer_data();
+    void newcomer();
+    void harderNeverEasier_data();
+    void harderNeverEasier();
+    void timeLimit_data();
+    void timeLimit();
 };
 
 void TestAnalysis::mazes_data()
@@ -163,106 +166,135 @@ void TestAnalysis::timing()
     QCOMPARE(int(t.fit), fit);
 }
 
-void TestAnalysis::difficulty_data()
+// Hand-worked walks of the newcomer on mazes wider than the view. The view
+// reaches 16 cells left of the ball and 15 right of it.
+void TestAnalysis::newcomer_data()
 {
-    QTest::addColumn<QStringList>("rows"); // from cell (1, 1)
+    QTest::addColumn<QStringList>("rows"); // from cell (0, 0)
     QTest::addColumn<QPoint>("start");
     QTest::addColumn<QPoint>("goal");
-    QTest::addColumn<int>("decisions");
+    QTest::addColumn<int>("fewest");
+    QTest::addColumn<int>("keys");
     QTest::addColumn<int>("deadEnds");
-    // At (2, 2) up or on; at (4, 2) up, down or the goal. Three dead ends.
-    QTest::newRow("a corridor with side branches")
-        << QStringList{"#.#.#", ".....", "###.#"} << QPoint(1, 2) << QPoint(5, 2) << 2 << 3;
-    // Left or right at the start, which came from nowhere; (1, 1) a dead end.
-    QTest::newRow("starting between two ways")
-        << QStringList{"....."} << QPoint(3, 1) << QPoint(5, 1) << 1 << 1;
-    QTest::newRow("starting between a way and the goal")
-        << QStringList{"..."} << QPoint(2, 1) << QPoint(3, 1) << 1 << 1;
-    // Down from (1, 1) the arrow sends the ball back: one way out of (1, 1).
-    QTest::newRow("an arrow that turns the ball back makes a dead end")
-        << QStringList{"..", "^#"} << QPoint(2, 1) << QPoint(1, 2) << 0 << 1;
+    QTest::addColumn<int>("trapsMet");
+    const QString wall(72, u'#');
+    // The dead end's unseen part (x 56 on) is one key nearer than the way
+    // on (x 23 on): right to 56, where the end at 70 and its wall show;
+    // back left until the goal shows at 17, then 16 keys to it.
+    QTest::newRow("a corridor with one dead end")
+        << QStringList{wall, "#" + QString(70, u'.') + "#", wall} << QPoint(40, 1) << QPoint(1, 1)
+        << 39 << 16 + 39 + 16 << 1 << 0;
+    // Right along the top until the far wall shows at (25, 1), down until
+    // the goal shows at (25, 25), then straight to it: never a key wasted.
+    QStringList room(42, QString(42, u'#'));
+    for (int y = 1; y <= 40; ++y)
+        room[y] = "#" + QString(40, u'.') + "#";
+    QTest::newRow("a room") << room << QPoint(1, 1) << QPoint(40, 40) << 78 << 78 << 0 << 0;
+    // The arrow at 41 lets the ball into the pocket on its right and never
+    // out; the pocket's unseen part is nearer than the way to the goal. In
+    // at 42 (1 key), on to 56, where the pocket's end shows (14 keys); no
+    // way on: again from the start, left to the goal (39 keys).
+    QTest::newRow("a one-way trap")
+        << QStringList{wall, "#" + QString(40, u'.') + ">" + QString(29, u'.') + "#", wall}
+        << QPoint(40, 1) << QPoint(1, 1) << 39 << 1 + 14 + 39 << 0 << 1;
 }
 
-void TestAnalysis::difficulty()
+void TestAnalysis::newcomer()
 {
     QFETCH(QStringList, rows);
     QFETCH(QPoint, start);
     QFETCH(QPoint, goal);
-    QFETCH(int, decisions);
-    QFETCH(int, deadEnds);
-    const auto maze = mazeOf({rows, QPoint(1, 1)}, start, goal);
-    const MazeAnalysis a = analyseMaze(*maze);
-    QCOMPARE(countDecisions(a), decisions);
-    QCOMPARE(countDeadEnds(a, goal), deadEnds);
-}
-
-// The grades of the formula's steps.
-void TestAnalysis::grade_data()
-{
-    QTest::addColumn<int>("keys");
-    QTest::addColumn<int>("decisions");
-    QTest::addColumn<int>("deadEnds");
-    QTest::addColumn<int>("traps");
-    QTest::addColumn<double>("slack"); // 0: no limit
-    QTest::addColumn<int>("grade");
-    QTest::newRow("first steps") << 20 << 2 << 10 << 0 << 0.0 << 1;             // 0.9
-    QTest::newRow("just grade 2") << 25 << 5 << 0 << 0 << 2.0 << 2;             // 1.5
-    QTest::newRow("dead ends count to 100") << 50 << 5 << 900 << 0 << 0.0 << 3; // 3
-    QTest::newRow("a trap") << 50 << 5 << 0 << 1 << 0.0 << 3;                   // 3
-    QTest::newRow("a tight limit") << 100 << 10 << 0 << 0 << 1.0 << 4;          // 6
-    QTest::newRow("long and branching") << 300 << 20 << 100 << 0 << 0.0 << 5;   // 11
-}
-
-void TestAnalysis::grade()
-{
+    QFETCH(int, fewest);
     QFETCH(int, keys);
-    QFETCH(int, decisions);
     QFETCH(int, deadEnds);
-    QFETCH(int, traps);
-    QFETCH(double, slack);
-    QFETCH(int, grade);
-    DifficultyInputs in{keys, decisions, deadEnds, traps};
-    if (slack > 0)
-        in.slack = slack;
-    QCOMPARE(gradeOfPoints(difficultyPoints(in)), grade);
+    QFETCH(int, trapsMet);
+    const auto maze = mazeOf({rows, QPoint(0, 0)}, start, goal);
+    const MazeAnalysis a = analyseMaze(*maze);
+    QCOMPARE(int(a.route.size()), fewest);
+    for (const NewcomerWalk& walk : walkAsNewcomer(*maze, a)) { // no ties to break
+        QCOMPARE(walk.keys, keys);
+        QCOMPARE(walk.deadEnds, deadEnds);
+        QCOMPARE(walk.trapsMet, trapsMet);
+        QVERIFY(walk.finished);
+    }
 }
 
-// Hand-made pairs of mazes, the second harder: its points are higher, its
-// grade never lower.
-void TestAnalysis::moreNeverEasier_data()
+// Hand-made pairs of mazes, the second harder: more effort, a grade never lower.
+void TestAnalysis::harderNeverEasier_data()
 {
-    QTest::addColumn<QStringList>("easier");
-    QTest::addColumn<QStringList>("harder");
-    QTest::addColumn<int>("easierLimit");
-    QTest::addColumn<int>("harderLimit");
-    const QStringList corridor{"##########", "#........#", "##########"};
-    QTest::newRow("more keys") << QStringList{"#####", "#...#", "#####"} << corridor << 1000
-                               << 1000;
-    QTest::newRow("a side branch: a decision, a dead end")
-        << corridor << QStringList{"##########", "#........#", "####.#####"} << 1000 << 1000;
-    QTest::newRow("a trap") << corridor
-                            << QStringList{"##########", "#........#", "####v#####", "####.####"}
-                            << 1000 << 1000;
-    QTest::newRow("less slack") << corridor << corridor << 3 << 2;
+    QTest::addColumn<int>("easier");
+    QTest::addColumn<int>("harder");
+    QTest::addColumn<int>("harderGrade"); // 0: any
+    QTest::newRow("an open room, a perfect maze of long dead ends") << 0 << 1 << 4;
+    QTest::newRow("a dead end in view, one past it") << 2 << 3 << 0;
+    QTest::newRow("a dead end, a longer one") << 3 << 4 << 0;
 }
 
-void TestAnalysis::moreNeverEasier()
+void TestAnalysis::harderNeverEasier()
 {
-    QFETCH(QStringList, easier);
-    QFETCH(QStringList, harder);
-    QFETCH(int, easierLimit);
-    QFETCH(int, harderLimit);
-    auto measure = [](QStringList rows, int limit) {
-        const int last = int(rows[1].lastIndexOf(u'.'));
-        auto maze = mazeOf({rows, QPoint(0, 0)}, QPoint(1, 1), QPoint(last, 1));
-        maze->header.TimeLimit = int16_t(limit);
+    QFETCH(int, easier);
+    QFETCH(int, harder);
+    QFETCH(int, harderGrade);
+    auto measure = [](int which) {
+        constexpr int16_t Side = 64;
+        std::unique_ptr<MazeState> maze;
+        if (which <= 1) { // 64 x 64, corner to corner
+            maze = std::make_unique<MazeState>();
+            const generate::Lattice lattice = generate::Lattice::of({Side, Side});
+            generate::Random random(2);
+            const generate::Tree tree =
+                generate::carveTree(lattice, random, 8); // always the newest room
+            generate::layMaze(*maze, {Side, Side}, lattice, tree, random);
+            if (which == 0)
+                for (int y = 1; y < Side - 2; ++y)
+                    for (int x = 1; x < Side - 2; ++x)
+                        maze->cell(x, y).Chip = FirstFloor;
+            maze->header.StartX = maze->header.StartY = 1;
+            maze->header.GoalX = maze->header.GoalY = Side - 3;
+        } else { // a corridor, the goal 39 keys left of the start, a dead end right
+            const int deadEnd = QList{10, 30, 60}[which - 2];
+            const QString wall(41 + deadEnd + 1, u'#');
+            maze = mazeOf({{wall, "#" + QString(40 + deadEnd, u'.') + "#", wall}, QPoint(0, 0)},
+                          QPoint(40, 1), QPoint(1, 1));
+        }
         return measureDifficulty(*maze, analyseMaze(*maze));
     };
-    const Difficulty a = measure(easier, easierLimit);
-    const Difficulty b = measure(harder, harderLimit);
-    QVERIFY2(b.points > a.points,
-             qPrintable(QStringLiteral("%1 then %2").arg(a.points).arg(b.points)));
+    const Difficulty a = measure(easier);
+    const Difficulty b = measure(harder);
+    QVERIFY2(b.effort > a.effort,
+             qPrintable(QStringLiteral("%1 then %2").arg(a.effort).arg(b.effort)));
     QVERIFY(b.grade >= a.grade);
+    if (harderGrade)
+        QVERIFY2(*b.grade >= harderGrade, qPrintable(QString::number(*b.grade)));
+    if (easier == 0)
+        QCOMPARE(a.grade, EasiestGrade);
+}
+
+// The time limit: the newcomer's keys at the grade's pace and 5 s to look,
+// times the slack, rounded up; never below 20 s, never 1000 (no limit).
+void TestAnalysis::timeLimit_data()
+{
+    QTest::addColumn<double>("keys");
+    QTest::addColumn<int>("grade");
+    QTest::addColumn<double>("slack");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("grade 1, 2 keys a second") << 122.0 << 1 << 1.5 << 99;  // (61 + 5) * 1.5
+    QTest::newRow("grade 3, 3 keys a second") << 301.0 << 3 << 1.0 << 106; // 100.3 + 5
+    QTest::newRow("grade 5, 4 keys a second") << 1000.0 << 5 << 2.0 << 510;
+    QTest::newRow("never below 20 s") << 10.0 << 1 << 1.5 << 20;
+    QTest::newRow("never the value of no limit") << 3980.0 << 5 << 1.0 << 1001;
+}
+
+void TestAnalysis::timeLimit()
+{
+    QFETCH(double, keys);
+    QFETCH(int, grade);
+    QFETCH(double, slack);
+    QFETCH(int, limit);
+    Difficulty d;
+    d.newcomerKeys = keys;
+    d.grade = grade;
+    QCOMPARE(newcomerTimeLimit(d, slack), limit);
 }
 
 QTEST_GUILESS_MAIN(TestAnalysis)

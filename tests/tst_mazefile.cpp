@@ -2,9 +2,11 @@
 #include "MazeCodec.h"
 #include "MazeFile.h"
 #include "MusicFileLookup.h"
+#include "Records.h"
 #include "TestMazes.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,6 +26,8 @@ using namespace orvane::test;
 
 using Kind = MazeFileProblem::Kind;
 Q_DECLARE_METATYPE(Kind)
+using RecordsProblem = Records::Load::Problem;
+Q_DECLARE_METATYPE(RecordsProblem)
 
 namespace {
 
@@ -174,6 +178,10 @@ private slots:
     void refusesLongText();
     void musicFileLookup_data();
     void musicFileLookup();
+
+    void recordsRoundTrip();
+    void recordsDamaged_data();
+    void recordsDamaged();
 
 private:
     QString path(const QString& name) const { return dir->filePath(name); }
@@ -675,6 +683,134 @@ void TestMazeFile::musicFileLookup()
     QCOMPARE(mkfifo(QFile::encodeName(path("pipe.mid")).constData(), 0600), 0);
     const QString result = lookUpMusicFile(musicFile, path("maze.mdt"));
     QCOMPARE(result, found == "=" ? musicFile : path(found));
+}
+
+// Bests per maze: kept apart, new only when better, back from the file as
+// they went in, in private folders, within MaxEntries.
+void TestMazeFile::recordsRoundTrip()
+{
+    const MazeData maze = abcMaze();
+    const QByteArray key = recordKey(maze.header, maze.grid);
+    QVERIFY(QRegularExpression("^[0-9a-f]{64}$").match(QString::fromLatin1(key)).hasMatch());
+    MazeHeader moved = maze.header;
+    moved.MusicFile = "elsewhere/theme.mid";
+    QCOMPARE(recordKey(moved, maze.grid), key); // the music moved: the same maze
+    MazeHeader retitled = maze.header;
+    retitled.Title = "abd";
+    const QByteArray other = recordKey(retitled, maze.grid);
+    QVERIFY(other != key);
+
+    const QString file = path("data/orvane/records.json");
+    const mode_t oldMask = ::umask(022);
+    const auto restoreMask = qScopeGuard([&] { ::umask(oldMask); });
+    Records records(file);
+    QCOMPARE(records.load().problem, RecordsProblem::None); // no file yet
+    const QDateTime day(QDate(2026, 1, 2), QTime(9, 30), Qt::UTC);
+    const auto news = [&](int seconds, int keys, int days, const QByteArray& k) {
+        const NewBests n = records.record(k, seconds, keys, day.addDays(days));
+        return QString("%1%2").arg(n.time ? "time" : "").arg(n.keys ? "keys" : "");
+    };
+    QCOMPARE(news(40, 120, 0, key), "timekeys");
+    QCOMPARE(news(35, 130, 1, key), "time");
+    QCOMPARE(news(35, 110, 2, key), "keys"); // as fast is no new best
+    QCOMPARE(news(50, 60, 3, other), "timekeys");
+    QCOMPARE(news(-1, 60, 4, other), ""); // out of range: nothing recorded
+    QVERIFY(records.save().written());
+    for (const auto& [made, mode] :
+         {std::pair{path("data"), 0700u}, {path("data/orvane"), 0700u}, {file, 0600u}}) {
+        struct stat st {};
+        QCOMPARE(::stat(QFile::encodeName(made).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, mode);
+    }
+
+    Records again(file);
+    QCOMPARE(again.load().problem, RecordsProblem::None);
+    const MazeRecord first{{35, day.addDays(1)}, {110, day.addDays(2)}, day.addDays(2)};
+    QCOMPARE(again.lookup(key), first);
+    QCOMPARE(again.lookup(other)->played, day.addDays(3));
+    QVERIFY(!again.lookup(QByteArray(64, 'f')));
+
+    // Past MaxEntries the maze played longest ago goes.
+    for (int i = 0; i < Records::MaxEntries - 1; ++i)
+        again.record(QByteArray::number(i).rightJustified(64, '0'), 1, 1, day.addDays(10));
+    QCOMPARE(again.size(), Records::MaxEntries);
+    QVERIFY(!again.lookup(key)); // played on day 2, the other maze on day 3
+    QVERIFY(again.lookup(other));
+}
+
+void TestMazeFile::recordsDamaged_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<RecordsProblem>("problem");
+    const QByteArray key(64, 'a');
+    const auto file = [&](const QByteArray& entry) {
+        return R"({"format": "orvane-records", "version": 1, "mazes": {")" + key + "\": " + entry +
+               "}}";
+    };
+    const QByteArray date = R"("2026-01-02T09:30:00Z")";
+    const auto entry = [&](const QByteArray& seconds, const QByteArray& count,
+                           const QByteArray& when) {
+        return R"({"played": )" + when + R"(, "time": {"seconds": )" + seconds + R"(, "date": )" +
+               when + R"(}, "keys": {"count": )" + count + R"(, "date": )" + when + "}}";
+    };
+    QTest::newRow("cut short") << file(entry("40", "120", date)).chopped(3)
+                               << RecordsProblem::NotJson;
+    QTest::newRow("a list") << QByteArray("[]") << RecordsProblem::NotJson;
+    QTest::newRow("another format")
+        << QByteArray(R"({"format": "other", "version": 1, "mazes": {}})")
+        << RecordsProblem::NotRecords;
+    QTest::newRow("another version")
+        << QByteArray(R"({"format": "orvane-records", "version": 2, "mazes": {}})")
+        << RecordsProblem::NotRecords;
+    QTest::newRow("seconds as text")
+        << file(entry(R"("40")", "120", date)) << RecordsProblem::BadEntry;
+    QTest::newRow("keys below 0") << file(entry("40", "-1", date)) << RecordsProblem::BadEntry;
+    QTest::newRow("keys past the bound")
+        << file(entry("40", "1000000000", date)) << RecordsProblem::BadEntry;
+    QTest::newRow("a fraction of a second")
+        << file(entry("40.5", "120", date)) << RecordsProblem::BadEntry;
+    QTest::newRow("no date") << file(entry("40", "120", R"("soon")")) << RecordsProblem::BadEntry;
+    QTest::newRow("a key that is no SHA-256")
+        << file(entry("40", "120", date)).replace(key, "abc") << RecordsProblem::BadEntry;
+    QTest::newRow("over a megabyte")
+        << file(entry("40", "120", date)) + QByteArray(1 << 20, ' ') << RecordsProblem::TooLarge;
+    QTest::newRow("unreadable") << file(entry("40", "120", date)) << RecordsProblem::ReadFailed;
+}
+
+// A damaged file is moved aside whole and the records start afresh; a file
+// that cannot be read stays, and nothing is written over it.
+void TestMazeFile::recordsDamaged()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(RecordsProblem, problem);
+    const QString file = path("records.json");
+    writeBytes(file, contents);
+    std::optional<PermissionsBind> bind;
+    if (problem == RecordsProblem::ReadFailed) {
+        QCOMPARE(::chmod(QFile::encodeName(file).constData(), 0), 0);
+        bind.emplace();
+    }
+    Records records(file);
+    const Records::Load load = records.load();
+    QCOMPARE(load.problem, problem);
+    QCOMPARE(records.size(), 0);
+    records.record(QByteArray(64, 'b'), 10, 20, QDateTime::currentDateTimeUtc());
+    if (problem == RecordsProblem::ReadFailed) {
+        QVERIFY(load.setAsideAs.isEmpty());
+        QCOMPARE(records.save().kind, Kind::ReadFailed);
+        bind.reset();
+        QCOMPARE(readBytes(file), contents);
+        return;
+    }
+    QVERIFY2(QRegularExpression(R"(/records\.json\.damaged-\d{8}-\d{6}$)")
+                 .match(load.setAsideAs)
+                 .hasMatch(),
+             qPrintable(load.setAsideAs));
+    QCOMPARE(readBytes(load.setAsideAs), contents);
+    QVERIFY(records.save().written());
+    Records again(file);
+    QCOMPARE(again.load().problem, RecordsProblem::None);
+    QCOMPARE(again.size(), 1);
 }
 
 QTEST_APPLESS_MAIN(TestMazeFile)

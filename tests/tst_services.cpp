@@ -579,7 +579,8 @@ void TestServices::generateDialog_data()
     QTest::addColumn<bool>("refused");
     QTest::newRow("a selection too small") << QSize(4, 9) << 0 << 3 << 0 << QString() << true;
     QTest::newRow("more keys than the map holds") << QSize() << 5000 << 3 << 0 << QString() << true;
-    QTest::newRow("a grade below the traps") << QSize() << 0 << 1 << 3 << QString() << true;
+    QTest::newRow("more traps than the map holds")
+        << QSize() << 0 << 3 << 5000 << QString() << true;
     QTest::newRow("no seed") << QSize() << 0 << 3 << 0 << QString("") << true;
     QTest::newRow("keys, traps and a seed typed")
         << QSize() << 20 << 3 << 1 << QString("18446744073709551615") << false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MazeConstants.h"
+#include "play/Difficulty.h"
 
 #include <QByteArray>
 
@@ -17,14 +18,15 @@ namespace orvane::generate {
 
 inline constexpr int MinSide = 5; // two rooms each way
 inline constexpr MapSize DefaultSize = DefaultMapSize;
-inline constexpr int DefaultGrade = 3;
-inline constexpr double DefaultSlack = 1.5;
+inline constexpr int DefaultGrade = 2; // a grade maps of the default size always reach
+inline constexpr double DefaultSlack = DefaultLimitSlack;
 inline constexpr double MinSlack = 0.5;
 inline constexpr double MaxSlack = 10;
 
 // What a maze is to be: its size, what to aim at (fewest keys, or a grade
 // when keys is 0), how many traps and arrows, its time limit as a multiple
-// of the route's time, and its texts (code page 932 bytes).
+// of the time a newcomer takes (newcomerTimeLimit), and its texts (code page
+// 932 bytes).
 struct Request {
     MapSize size = DefaultSize;
     int keys = 0;
@@ -46,7 +48,6 @@ struct RequestProblem {
         SizeOutOfRange,   // limit: MinSide; MapSizeMax the other bound
         KeysOutOfRange,   // limit: the most keys a route on the map can take
         GradeOutOfRange,  // limit: HardestGrade
-        GradeBelowTraps,  // limit: the least grade the traps and slack give
         TrapsOutOfRange,  // limit: the most traps the map can hold
         ArrowsOutOfRange, // limit: the most arrows the map can hold
         SlackOutOfRange,  // MinSlack..MaxSlack

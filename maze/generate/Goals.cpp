@@ -1,8 +1,9 @@
 #include "Goals.h"
 
+#include "RequestLimits.h"
 #include "Search.h"
-#include "TimeLimit.h"
 #include "Traps.h"
+#include "play/Difficulty.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,14 +42,14 @@ std::vector<GoalCell> goalCells(Search& s, const Verdict& v, bool deadEndsOnly)
     return ends;
 }
 
-// Puts the goal on a cell `keys` away, sets the time limit for them,
-// closes the traps and judges the result; the last analysis is always of
-// the maze as it is kept. `grade` gets the grade reached, 0 when none.
-bool finish(Search& s, QPoint goal, int keys, int* grade = nullptr)
+// Puts the goal on a cell, closes the traps, judges the result (the last
+// analysis is always of the maze as it is kept), measures its difficulty
+// and gives it the time limit that follows, which changes nothing the
+// judge measures. `grade` gets the grade reached, 0 when none.
+bool finish(Search& s, QPoint goal, int* grade = nullptr)
 {
     s.trapArrows = 0;
     s.setGoal(goal);
-    s.maze->header.TimeLimit = timeLimitFor(s.request.slack, keys);
     Verdict v = s.judge();
     if (!v.analysis.solvable || !v.analysis.traps.empty() || !v.analysis.cycles.empty() ||
         (s.request.aimsAtKeys() && !keysMeet(v.keys(), s.request.keys))) {
@@ -56,10 +57,9 @@ bool finish(Search& s, QPoint goal, int keys, int* grade = nullptr)
         return false;
     }
     placeTraps(s, v);
-    if (v.keys() != keys) {
-        s.maze->header.TimeLimit = timeLimitFor(s.request.slack, v.keys());
-        v = s.judge();
-    }
+    gradeMaze(*s.maze, v);
+    s.maze->header.TimeLimit =
+        s.request.slack ? newcomerTimeLimit(v.difficulty, *s.request.slack) : NoTimeLimit;
     const Measures m = s.measuresOf(v);
     s.consider(m);
     if (grade)
@@ -96,16 +96,18 @@ void tryKeyGoals(Search& s, const Verdict& v, const MazeState& base)
                      [&](const GoalCell& a, const GoalCell& b) { return order(a) < order(b); });
     for (size_t i = 0; i < goals.size() && i < size_t(MaxGoalTries) && s.roomForGoal(); ++i) {
         *s.maze = base;
-        if (finish(s, goals[i].cell, goals[i].keys))
+        if (finish(s, goals[i].cell))
             return;
     }
 }
 
 // A search over the distance of the goal for the grade asked: farther
-// goals give longer routes with more decisions.
+// goals give longer routes a newcomer takes longer to find. No goal is
+// nearer than leastGradeKeys.
 void tryGradeGoals(Search& s, const Verdict& v, const MazeState& base)
 {
     std::vector<GoalCell> goals = goalCells(s, v, true);
+    std::erase_if(goals, [&](const GoalCell& g) { return g.keys < leastGradeKeys(s.request); });
     std::stable_sort(goals.begin(), goals.end(),
                      [](const GoalCell& a, const GoalCell& b) { return a.keys < b.keys; });
     std::vector<std::vector<GoalCell>> byKeys; // the goals of each distance, nearest first
@@ -121,7 +123,7 @@ void tryGradeGoals(Search& s, const Verdict& v, const MazeState& base)
         *s.maze = base;
         int grade = 0;
         const GoalCell& g = s.random.pick(byKeys[size_t(mid)]);
-        if (finish(s, g.cell, g.keys, &grade))
+        if (finish(s, g.cell, &grade))
             return;
         if (grade == 0)
             continue; // no grade to steer by: another cell at the same distance

@@ -17,12 +17,16 @@ Verdict judgeMaze(const MazeState& maze)
 {
     Verdict v;
     v.analysis = analyseMaze(maze);
-    v.difficulty = measureDifficulty(maze, v.analysis);
     for (int y = 0; y < maze.header.MapHeight; ++y)
         for (int x = 0; x < maze.header.MapWidth; ++x)
             v.arrows += isArrow(maze.cell(x, y).Item);
     v.saveable = editorWouldSave(maze);
     return v;
+}
+
+void gradeMaze(const MazeState& maze, Verdict& v)
+{
+    v.difficulty = measureDifficulty(maze, v.analysis);
 }
 
 bool editorWouldSave(const MazeState& maze)

@@ -37,6 +37,11 @@ int leastKeys(const Request& request)
     return request.keys - keysTolerance(request.keys);
 }
 
+int leastGradeKeys(const Request& request)
+{
+    return (request.size.width + request.size.height + 2) / 3;
+}
+
 int analysisBudget(const Request& request)
 {
     return BaseBudget + BudgetPerArrow * request.arrows + BudgetPerTrap * request.traps;
@@ -62,15 +67,6 @@ RequestProblem checkRequest(const Request& r)
         return {Kind::ArrowsOutOfRange, lattice.rooms()};
     if (r.slack && !(*r.slack >= MinSlack && *r.slack <= MaxSlack))
         return {Kind::SlackOutOfRange, 0};
-    if (!r.aimsAtKeys()) {
-        // The least the traps and one key give, the slack at its best.
-        DifficultyInputs least;
-        least.keys = 1;
-        least.traps = r.traps;
-        const int floor = gradeOfPoints(difficultyPoints(least));
-        if (floor > r.grade)
-            return {Kind::GradeBelowTraps, floor};
-    }
     return {};
 }
 

@@ -12,4 +12,8 @@ int leastKeys(const Request& request);
 // Analyses one generation for the request may run.
 int analysisBudget(const Request& request);
 
+// The fewest keys the route of a request aiming at a grade may take: a
+// third of the map's width and height, so that even grade 1 uses the map.
+int leastGradeKeys(const Request& request);
+
 } // namespace orvane::generate

@@ -1,78 +1,69 @@
 #include "Difficulty.h"
 
-#include "MazeState.h"
+#include "MazeConstants.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace orvane {
+namespace {
 
-double difficultyPoints(const DifficultyInputs& in)
+// A time limit is rounded up, past this much below a whole second.
+constexpr double RoundingSlop = 1e-9;
+
+} // namespace
+
+double effortOf(int fewestKeys, double newcomerKeys, double deadEnds, double trapsMet)
 {
-    return in.keys / KeysPerPoint + in.decisions / DecisionsPerPoint +
-           std::min(in.deadEnds, DeadEndsCounted) / DeadEndsPerPoint + in.traps * PointsPerTrap +
-           PointsPerSlackShort * std::max(0.0, RelaxedSlack - in.slack);
+    return newcomerKeys + WastedKeyWeight * std::max(0.0, newcomerKeys - fewestKeys) +
+           KeysPerDeadEnd * deadEnds + KeysPerTrapMet * trapsMet;
 }
 
-int gradeOfPoints(double points)
+int gradeOfEffort(double effort)
 {
     return EasiestGrade + int(std::count_if(std::begin(GradeSteps), std::end(GradeSteps),
-                                            [&](double step) { return points >= step; }));
+                                            [&](double step) { return effort >= step; }));
 }
 
-int countDecisions(const MazeAnalysis& a)
-{
-    constexpr int Nowhere = EndsGame - 1; // where the start came from: no cell, no game's end
-    int decisions = 0;
-    int previous = Nowhere;
-    for (const int cell : a.routeRests) {
-        std::array<int, RouteKeyCount> ways{};
-        int count = 0;
-        for (const int to : a.keyTargets[size_t(cell)])
-            if (to != cell && to != previous &&
-                std::find(ways.begin(), ways.begin() + count, to) == ways.begin() + count)
-                ways[size_t(count++)] = to;
-        decisions += count >= 2;
-        previous = cell;
-    }
-    return decisions;
-}
-
-int countDeadEnds(const MazeAnalysis& a, QPoint goal)
-{
-    int deadEnds = 0;
-    for (size_t cell = 1; cell < a.reachable.size(); ++cell) { // the start is the first
-        if (a.reachable[cell] == goal)
-            continue;
-        const auto& targets = a.keyTargets[cell];
-        deadEnds += std::count_if(targets.begin(), targets.end(),
-                                  [&](int to) { return to != int(cell); }) == 1;
-    }
-    return deadEnds;
-}
-
-double timeSlack(int keys, double keysPerSecond, int16_t timeLimit)
-{
-    if (timeLimit == NoTimeLimit)
-        return std::numeric_limits<double>::infinity();
-    return std::max<int>(timeLimit, 1) / timeRoute(keys, keysPerSecond, timeLimit).seconds;
-}
-
-Difficulty measureDifficulty(const MazeState& maze, const MazeAnalysis& a, double keysPerSecond)
+Difficulty measureDifficulty(const MazeState& maze, const MazeAnalysis& a)
 {
     Difficulty d;
-    const MazeHeader& h = maze.header;
-    DifficultyInputs& in = d.inputs;
-    in.keys = int(a.route.size());
-    in.decisions = countDecisions(a);
-    in.deadEnds = countDeadEnds(a, {h.GoalX, h.GoalY});
-    in.traps = int(a.traps.size());
-    if (a.solvable)
-        in.slack = timeSlack(in.keys, keysPerSecond, h.TimeLimit);
-    d.points = difficultyPoints(in);
-    if (a.solvable)
-        d.grade = gradeOfPoints(d.points);
+    if (!a.solvable)
+        return d;
+    d.fewestKeys = int(a.route.size());
+    d.walks = walkAsNewcomer(maze, a);
+    for (const NewcomerWalk& w : d.walks) {
+        d.newcomerKeys += w.keys;
+        d.deadEnds += w.deadEnds;
+        d.trapsMet += w.trapsMet;
+    }
+    d.newcomerKeys /= NewcomerWalkCount;
+    d.deadEnds /= NewcomerWalkCount;
+    d.trapsMet /= NewcomerWalkCount;
+    d.effort = effortOf(d.fewestKeys, d.newcomerKeys, d.deadEnds, d.trapsMet);
+    d.grade = gradeOfEffort(d.effort);
     return d;
+}
+
+double newcomerKeysPerSecond(int grade)
+{
+    return NewcomerPaceEasiest +
+           NewcomerPacePerGrade * (std::clamp(grade, EasiestGrade, HardestGrade) - EasiestGrade);
+}
+
+double newcomerSeconds(const Difficulty& d)
+{
+    return d.newcomerKeys / newcomerKeysPerSecond(d.grade.value_or(EasiestGrade)) + LookSeconds;
+}
+
+int16_t newcomerTimeLimit(const Difficulty& d, double slack)
+{
+    int limit =
+        std::max<int>(LeastTimeLimit, int(std::ceil(slack * newcomerSeconds(d) - RoundingSlop)));
+    if (limit == NoTimeLimit)
+        ++limit; // 1000 would mean no limit at all
+    return int16_t(std::min<int>(limit, INT16_MAX));
 }
 
 } // namespace orvane

@@ -1,62 +1,67 @@
 #pragma once
+// How hard a maze is for someone who plays it for the first time, from the
+// walks of the simulated newcomer (Newcomer.h): the keys they need against
+// the fewest keys, the dead ends they walk into and the traps they meet.
 
 #include "Analysis.h"
+#include "Newcomer.h"
 
-#include <cstdint>
-#include <limits>
+#include <array>
 #include <optional>
 
 namespace orvane {
 
 struct MazeState;
 
-// What a maze's difficulty is measured from.
-struct DifficultyInputs {
-    int keys = 0;      // the fewest keys that end the game
-    int decisions = 0; // route cells where the player must choose
-    int deadEnds = 0;  // reachable cells with a single way on
-    int traps = 0;     // reachable cells the goal cannot be reached from
-    // The time limit over the route's time; infinite without a limit.
-    double slack = std::numeric_limits<double>::infinity();
-};
-
-// The difficulty's terms. Every term grows with its input (or with less
-// slack), so more of anything never lowers the grade:
-//   points = keys / 50 + decisions / 5 + min(deadEnds, 100) / 100 + traps
-//            + 4 * max(0, 1.5 - slack)
-// and the grade is 1 below 1.5 points, 2 below 3, 3 below 5, 4 below 8, else 5.
-inline constexpr double KeysPerPoint = 50;
-inline constexpr double DecisionsPerPoint = 5;
-inline constexpr int DeadEndsCounted = 100;
-inline constexpr double DeadEndsPerPoint = 100;
-inline constexpr double PointsPerTrap = 1;
-inline constexpr double RelaxedSlack = 1.5;
-inline constexpr double PointsPerSlackShort = 4;
-inline constexpr double GradeSteps[] = {1.5, 3, 5, 8}; // the points that reach grades 2 to 5
+// The measure, an effort counted in keys: every key the newcomer presses,
+// each key beyond the fewest twice more, and a number of keys for each dead
+// end walked into and each trap met:
+//   effort = newcomer keys + 2 * (newcomer keys - fewest keys)
+//            + 20 * dead ends + 50 * traps met
+// The grade is 1 below 150, 2 below 300, 3 below 600, 4 below 1200, else 5:
+// each grade asks about twice the effort of the one before.
+inline constexpr double WastedKeyWeight = 2;
+inline constexpr double KeysPerDeadEnd = 20;
+inline constexpr double KeysPerTrapMet = 50;
+inline constexpr double GradeSteps[] = {150, 300, 600, 1200}; // the effort of grades 2 to 5
 inline constexpr int EasiestGrade = 1;
 inline constexpr int HardestGrade = 5;
 
-double difficultyPoints(const DifficultyInputs& in);
-int gradeOfPoints(double points);
-
-// Cells where a key of the route is pressed and at least two keys take the
-// ball to two different cells other than the one it came from (ending the
-// game counts as one such cell).
-int countDecisions(const MazeAnalysis& analysis);
-// Reachable cells, other than the start and `goal`, where exactly one key
-// moves the ball.
-int countDeadEnds(const MazeAnalysis& analysis, QPoint goal);
-// The time limit over the time `keys` presses take at `keysPerSecond`
-// (a limit of 0 or less lasts one second); infinite without a limit.
-double timeSlack(int keys, double keysPerSecond, int16_t timeLimit);
-
 struct Difficulty {
-    DifficultyInputs inputs;
-    double points = 0;
+    int fewestKeys = 0;
+    // The means of the walks.
+    double newcomerKeys = 0;
+    double deadEnds = 0;
+    double trapsMet = 0;
+    std::array<NewcomerWalk, NewcomerWalkCount> walks{};
+    double effort = 0;
     std::optional<int> grade; // only for a maze that can be solved
+
+    // How many times the fewest keys the newcomer needs.
+    double keysRatio() const { return fewestKeys > 0 ? newcomerKeys / fewestKeys : 0; }
 };
 
-Difficulty measureDifficulty(const MazeState& maze, const MazeAnalysis& analysis,
-                             double keysPerSecond = DefaultKeysPerSecond);
+double effortOf(int fewestKeys, double newcomerKeys, double deadEnds, double trapsMet);
+int gradeOfEffort(double effort);
+
+// The difficulty of a maze from its analysis; what `orvane-mdt check`
+// prints, the editor's check shows and the generator aims at.
+Difficulty measureDifficulty(const MazeState& maze, const MazeAnalysis& analysis);
+
+// The time a newcomer takes: their keys at a pace that grows with the grade,
+// 2 keys a second at grade 1 to 4 at grade 5, and a few seconds to look at
+// the start.
+inline constexpr double LookSeconds = 5;
+inline constexpr double NewcomerPaceEasiest = 2;
+inline constexpr double NewcomerPacePerGrade = 0.5;
+double newcomerKeysPerSecond(int grade);
+double newcomerSeconds(const Difficulty& difficulty);
+
+// A time limit people can meet: `slack` times the newcomer's time, rounded
+// up, never below LeastTimeLimit and never the value meaning no limit.
+// The generator's and the sample pack's limits take DefaultLimitSlack.
+inline constexpr int16_t LeastTimeLimit = 20;
+inline constexpr double DefaultLimitSlack = 1.5;
+int16_t newcomerTimeLimit(const Difficulty& difficulty, double slack);
 
 } // namespace orvane

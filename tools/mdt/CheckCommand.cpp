@@ -23,7 +23,9 @@ int runCheck(const Arguments& args)
     auto maze = std::make_unique<MazeState>();
     if (const MazeFileError error = loadMaze(args.operands[0], *maze))
         return fail(problemText(error));
-    const CheckReport report{*maze, analyseMaze(*maze), pace};
+    MazeAnalysis analysis = analyseMaze(*maze);
+    Difficulty difficulty = measureDifficulty(*maze, analysis);
+    const CheckReport report{*maze, std::move(analysis), std::move(difficulty), pace};
     const QByteArray out = args.isSet(QStringLiteral("json"))
                                ? QJsonDocument(report.json()).toJson(QJsonDocument::Compact) + '\n'
                                : report.text().toUtf8();

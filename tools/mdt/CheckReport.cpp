@@ -1,7 +1,6 @@
 #include "CheckReport.h"
 
 #include "MazeState.h"
-#include "play/Difficulty.h"
 
 #include <QJsonArray>
 
@@ -53,6 +52,37 @@ QJsonObject endJson(QPoint cell, int16_t chip, bool valid)
     return QJsonObject{{"x", cell.x()}, {"y", cell.y()}, {"chip", chip}, {"valid", valid}};
 }
 
+// A mean of the walks as the text shows it: whole where it is whole.
+QString meanText(double mean)
+{
+    return QString::number(mean, 'f', mean == std::round(mean) ? 0 : 2);
+}
+
+double rounded(double value)
+{
+    return std::round(value * 100) / 100;
+}
+
+QJsonObject newcomerJson(const Difficulty& d)
+{
+    QJsonArray walks;
+    for (const NewcomerWalk& w : d.walks)
+        walks.append(QJsonObject{{"keys", w.keys},
+                                 {"deadEnds", w.deadEnds},
+                                 {"trapsMet", w.trapsMet},
+                                 {"finished", w.finished}});
+    return QJsonObject{
+        {"keys", d.newcomerKeys},
+        {"ratio", rounded(d.keysRatio())},
+        {"deadEnds", d.deadEnds},
+        {"trapsMet", d.trapsMet},
+        {"walks", walks},
+        {"keysPerSecond", newcomerKeysPerSecond(*d.grade)},
+        {"seconds", rounded(newcomerSeconds(d))},
+        {"fairLimit", newcomerTimeLimit(d, DefaultLimitSlack)},
+    };
+}
+
 } // namespace
 
 QString CheckReport::text() const
@@ -87,15 +117,26 @@ QString CheckReport::text() const
     out += QStringLiteral("reachable:  %1 cells\ntraps:      %2\ncycles:     %3\n")
                .arg(a.reachable.size())
                .arg(cellsText(a.traps), cellsText(a.cycles));
-    const Difficulty d = measureDifficulty(maze, a, keysPerSecond);
-    out += QStringLiteral("decisions:  %1\ndead ends:  %2\n")
-               .arg(d.inputs.decisions)
-               .arg(d.inputs.deadEnds);
-    out += d.grade ? QStringLiteral("grade:      %1 of %2 (%3 points)\n")
-                         .arg(*d.grade)
-                         .arg(HardestGrade)
-                         .arg(d.points, 0, 'f', 2)
-                   : QStringLiteral("grade:      none (not solvable)\n");
+    const Difficulty& d = difficulty;
+    if (!d.grade)
+        return out + QStringLiteral("grade:      none (not solvable)\n");
+    QStringList walks;
+    for (const NewcomerWalk& w : d.walks)
+        walks << QString::number(w.keys) + (w.finished ? QString() : QStringLiteral(" (gave up)"));
+    out += QStringLiteral("newcomer:   %1 keys, %2 times the fewest (walks: %3); dead ends "
+                          "walked into %4, traps met %5\n"
+                          "            %6 s at %7 keys/s with %8 s to look; fair limit %9 s\n")
+               .arg(meanText(d.newcomerKeys))
+               .arg(d.keysRatio(), 0, 'f', 2)
+               .arg(walks.join(QStringLiteral(", ")), meanText(d.deadEnds), meanText(d.trapsMet))
+               .arg(newcomerSeconds(d), 0, 'f', 1)
+               .arg(newcomerKeysPerSecond(*d.grade))
+               .arg(LookSeconds)
+               .arg(newcomerTimeLimit(d, DefaultLimitSlack));
+    out += QStringLiteral("grade:      %1 of %2 (effort %3)\n")
+               .arg(*d.grade)
+               .arg(HardestGrade)
+               .arg(meanText(rounded(d.effort)));
     return out;
 }
 
@@ -113,11 +154,12 @@ QJsonObject CheckReport::json() const
         {"traps", cellsJson(a.traps)},
         {"cycles", cellsJson(a.cycles)},
     };
-    const Difficulty d = measureDifficulty(maze, a, keysPerSecond);
-    o["decisions"] = d.inputs.decisions;
-    o["deadEnds"] = d.inputs.deadEnds;
+    const Difficulty& d = difficulty;
     o["grade"] = d.grade ? QJsonValue(*d.grade) : QJsonValue();
-    o["points"] = std::round(d.points * 100) / 100; // as the text shows them
+    if (d.grade) {
+        o["effort"] = rounded(d.effort);
+        o["newcomer"] = newcomerJson(d);
+    }
     if (a.solvable) {
         const RouteTiming t = timeRoute(int(a.route.size()), keysPerSecond, h.TimeLimit);
         o["keys"] = int(a.route.size());

@@ -8,7 +8,7 @@
 #include "Output.h"
 #include "ProblemText.h"
 #include "TextInput.h"
-#include "TextProblemText.h"
+#include "MazeTextMessages.h"
 
 namespace orvane {
 

@@ -151,10 +151,11 @@ void PictureBox::showEvent(QShowEvent*)
     layoutClientArea();
 }
 
-void PictureBox::mousePressEvent(QMouseEvent*)
+void PictureBox::mousePressEvent(QMouseEvent* event)
 {
     pressed_ = true;
-    emit pressed();
+    emit pressed(event->button(), event->modifiers(),
+                 event->position().toPoint() - QPoint(borderWidth(), borderWidth()));
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event)

@@ -48,9 +48,10 @@ public:
 signals:
     void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
     void clicked();
-    // A mouse button went down over the box, or came up after that (wherever
-    // the pointer then is, after clicked() when it is a click).
-    void pressed();
+    // A mouse button went down over the box, with the keys held then and
+    // where; or came up after that (wherever the pointer then is, after
+    // clicked() when it is a click).
+    void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
     void released();
     // Every key pressed while the box has the focus, as its virtual-key code
     // and shift state (VirtualKeys.h).

@@ -1,7 +1,6 @@
 #include "GenerateDialog.h"
 
 #include "GenerateMessages.h"
-#include "play/Analysis.h"
 #include "play/Difficulty.h"
 
 #include <QCheckBox>
@@ -88,9 +87,8 @@ GenerateDialog::GenerateDialog(const GenerateDefaults& defaults, QWidget* parent
     slackBox->setDecimals(SlackDecimals);
     slackBox->setSingleStep(SlackStep);
     slackBox->setSuffix(tr(" 倍"));
-    slackBox->setToolTip(tr("いちばん少ない押し方に 1秒に%1回の速さでかかる時間の何倍にするか "
-                            "(切り上げ)")
-                             .arg(DefaultKeysPerSecond));
+    slackBox->setToolTip(
+        tr("はじめて遊ぶ人にかかる時間の何倍にするか (切り上げ、%1 秒以上)").arg(LeastTimeLimit));
     seedBox->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{0,20}")), seedBox));
     seedBox->setToolTip(tr("同じ指定と同じ種なら、まったく同じ迷路ができます"));

@@ -64,20 +64,12 @@
         <translation>the grade must be %1 to %2</translation>
     </message>
     <message>
-        <source>罠 %1 個だけで難しさが %2 になるため、難しさ %3 にはできません。</source>
-        <translation>grade %3 cannot be met with %1 traps: they alone give grade %2</translation>
-    </message>
-    <message>
         <source>%1 のマップに置ける罠は %2 個までです (指定は %3 個)。</source>
         <translation>a %1 map holds at most %2 traps (asked %3)</translation>
     </message>
     <message>
         <source>%1 のマップに置ける矢印は %2 個までです (指定は %3 個)。</source>
         <translation>a %1 map holds at most %2 arrows (asked %3)</translation>
-    </message>
-    <message>
-        <source>制限時間は、いちばん少ない押し方にかかる時間の %1〜%2 倍にしてください。</source>
-        <translation>the time limit must be %1 to %2 times the route's time</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -138,6 +130,10 @@
     <message>
         <source>制限時間</source>
         <translation>Time limit</translation>
+    </message>
+    <message>
+        <source>制限時間は、はじめて遊ぶ人にかかる時間の %1〜%2 倍にしてください。</source>
+        <translation>the time limit must be %1 to %2 times the time a first-time player takes</translation>
     </message>
 </context>
 <context>
@@ -276,6 +272,129 @@
     </message>
 </context>
 <context>
+    <name>MazeTextMessages</name>
+    <message>
+        <source>&quot;Forest&quot; のような、二重引用符で囲んだテキスト</source>
+        <translation>a text in double quotes, such as "Forest"</translation>
+    </message>
+    <message>
+        <source>&quot;C:\\midi\\a.mid&quot; のような、二重引用符で囲んだテキスト</source>
+        <translation>a text in double quotes, such as "C:\\midi\\a.mid"</translation>
+    </message>
+    <message>
+        <source>秒数 (整数)、または none</source>
+        <translation>a whole number of seconds, or none</translation>
+    </message>
+    <message>
+        <source>1 2 のような列と行</source>
+        <translation>a column and a row, such as 1 2</translation>
+    </message>
+    <message>
+        <source>30 31 のような列と行</source>
+        <translation>a column and a row, such as 30 31</translation>
+    </message>
+    <message>
+        <source>32x32 のような幅と高さ</source>
+        <translation>a width and a height, such as 32x32</translation>
+    </message>
+    <message>
+        <source>map: の後に何も書かないこと</source>
+        <translation>nothing after map:</translation>
+    </message>
+    <message>
+        <source># 1 0 のような、文字とチップとアイテム</source>
+        <translation>a character, a chip and an item, such as # 1 0</translation>
+    </message>
+    <message>
+        <source>0..32 32 # のような、列と行と文字 (最初..最後)</source>
+        <translation>columns, rows and a character, such as 0..32 32 # (first..last)</translation>
+    </message>
+    <message>
+        <source>UTF-8 のテキストではありません</source>
+        <translation>not UTF-8 text</translation>
+    </message>
+    <message>
+        <source>ORVANE の迷路テキストではありません: 1行目は %1 でなければなりません</source>
+        <translation>not an ORVANE maze text: the first line must be %1</translation>
+    </message>
+    <message>
+        <source>&quot;key: value&quot; のような行が必要です</source>
+        <translation>expected a line such as "key: value"</translation>
+    </message>
+    <message>
+        <source>%1 というキーはありません</source>
+        <translation>unknown key %1</translation>
+    </message>
+    <message>
+        <source>%1: が2回書かれています</source>
+        <translation>%1: is given a second time</translation>
+    </message>
+    <message>
+        <source>%1: の行がありません</source>
+        <translation>the text has no %1: line</translation>
+    </message>
+    <message>
+        <source>%1: %2 が必要です</source>
+        <translation>%1: expected %2</translation>
+    </message>
+    <message>
+        <source>%1: 数は %2〜%3 でなければなりません</source>
+        <translation>%1: the numbers must be %2 to %3</translation>
+    </message>
+    <message>
+        <source>%1 はエスケープではありません: \\、\&quot;、\xHH のどれかを書きます</source>
+        <translation>%1 is no escape: write \\, \" or \xHH</translation>
+    </message>
+    <message>
+        <source>%1 はシフトJIS (コードページ 932) にない文字です。バイトを \xHH で書きます</source>
+        <translation>%1 has no code page 932 (Shift-JIS) bytes; write the bytes as \xHH</translation>
+    </message>
+    <message>
+        <source>%1: %2 バイトあり、上限の %3 バイトを超えています</source>
+        <translation>%1: %2 bytes, over the limit of %3</translation>
+    </message>
+    <message>
+        <source>%1 は目に見える1文字ではありません</source>
+        <translation>%1 is not one visible character</translation>
+    </message>
+    <message>
+        <source>凡例 (legend) に %1 が2回書かれています</source>
+        <translation>the legend gives %1 a second time</translation>
+    </message>
+    <message>
+        <source>map: の前に size: の行が必要です</source>
+        <translation>map: needs the size: line before it</translation>
+    </message>
+    <message>
+        <source>地図の行が %1 文字ですが、幅は %2 です</source>
+        <translation>the map row has %1 characters; the width is %2</translation>
+    </message>
+    <message>
+        <source>地図が %1 行ですが、高さは %2 です</source>
+        <translation>the map has %1 rows; the height is %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 文字目) は凡例にありません</source>
+        <translation>%1 (column %2) is not in the legend</translation>
+    </message>
+    <message>
+        <source>%1 は凡例にありません</source>
+        <translation>%1 is not in the legend</translation>
+    </message>
+    <message>
+        <source>マス (%1, %2) は地図の中です: 地図の行で書きます</source>
+        <translation>cell (%1, %2) lies in the map: give it in the map's rows</translation>
+    </message>
+    <message>
+        <source>マス (%1, %2) は前の cells: の行で書かれています</source>
+        <translation>cell (%1, %2) was given by an earlier cells: line</translation>
+    </message>
+    <message>
+        <source>%1 行目: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>QMdiSubWindow</name>
     <message>
         <source>&amp;Move</source>
@@ -353,10 +472,6 @@ Check glibc&apos;s character set conversion modules (gconv).</translation>
         <translation> times</translation>
     </message>
     <message>
-        <source>いちばん少ない押し方に 1秒に%1回の速さでかかる時間の何倍にするか (切り上げ)</source>
-        <translation>The time limit as a multiple of the time the fewest key presses take at %1 a second, rounded up</translation>
-    </message>
-    <message>
         <source>同じ指定と同じ種なら、まったく同じ迷路ができます</source>
         <translation>The same settings and the same seed make exactly the same maze</translation>
     </message>
@@ -387,6 +502,10 @@ Check glibc&apos;s character set conversion modules (gconv).</translation>
     <message>
         <source>乱数の種: 0〜%1 の整数にしてください。</source>
         <translation>Seed: a whole number from 0 to %1</translation>
+    </message>
+    <message>
+        <source>はじめて遊ぶ人にかかる時間の何倍にするか (切り上げ、%1 秒以上)</source>
+        <translation>The time limit as a multiple of the time a first-time player takes, rounded up and never under %1 seconds</translation>
     </message>
 </context>
 <context>
@@ -591,14 +710,14 @@ Its location has characters a maze file cannot store (characters outside Shift J
     <message>
         <source>前回までの編集中の作業を読み込めませんでした。そのファイルは消さずに、次の場所に移してあります:
 %1</source>
-        <translation>The editor's work kept from before could not be read. The file was not deleted; it was moved to:
+        <translation>The editor&apos;s work kept from before could not be read. The file was not deleted; it was moved to:
 %1</translation>
     </message>
     <message>
         <source>編集中の作業を「%1」に保管できません。
 %2
 迷路を失わないように、「保存」で迷路ファイルに保存してください。</source>
-        <translation>The editor's work cannot be kept in “%1”.
+        <translation>The editor&apos;s work cannot be kept in “%1”.
 %2
 So as not to lose your maze, save it to a maze file with “Save”.</translation>
     </message>

@@ -35,11 +35,6 @@ public:
                     .arg(r.keys);
             case Kind::GradeOutOfRange:
                 return tr("難しさは %1〜%2 にしてください。").arg(EasiestGrade).arg(p.limit);
-            case Kind::GradeBelowTraps:
-                return tr("罠 %1 個だけで難しさが %2 になるため、難しさ %3 にはできません。")
-                    .arg(r.traps)
-                    .arg(p.limit)
-                    .arg(r.grade);
             case Kind::TrapsOutOfRange:
                 return tr("%1 のマップに置ける罠は %2 個までです (指定は %3 個)。")
                     .arg(map)
@@ -51,8 +46,7 @@ public:
                     .arg(p.limit)
                     .arg(r.arrows);
             case Kind::SlackOutOfRange:
-                return tr("制限時間は、いちばん少ない押し方にかかる時間の %1〜%2 "
-                          "倍にしてください。")
+                return tr("制限時間は、はじめて遊ぶ人にかかる時間の %1〜%2 倍にしてください。")
                     .arg(generate::MinSlack)
                     .arg(generate::MaxSlack);
             }
@@ -130,7 +124,6 @@ private:
         case Kind::KeysOutOfRange:
             return RequestField::Keys;
         case Kind::GradeOutOfRange:
-        case Kind::GradeBelowTraps:
             return RequestField::Grade;
         case Kind::TrapsOutOfRange:
             return RequestField::Traps;

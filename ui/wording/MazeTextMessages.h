@@ -6,7 +6,7 @@
 
 namespace orvane {
 
-// The reason a maze text was refused, in the tool's words, with its line.
+// Why a maze text was refused, with its line, in the words of both programs.
 QString textProblemText(const MazeText::Problem& problem);
 
 } // namespace orvane
