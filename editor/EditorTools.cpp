@@ -70,6 +70,8 @@ void frmEdit::connectTools()
     key(QKeySequence(Qt::Key_O), [this] { outlineSelection(); });
     key(QKeySequence(Qt::Key_F), [this] { floodFill(frameCell()); });
     key(QKeySequence(Qt::Key_I), [this] { pickChip(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_G), [this] { generateMaze(); });
+    key(QKeySequence(Qt::Key_M), [this] { toggleOverview(); });
 }
 
 void frmEdit::setSelection(std::optional<QRect> cells)

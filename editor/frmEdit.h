@@ -2,6 +2,7 @@
 
 #include "MazeHeader.h"
 #include "MazeWindow.h"
+#include "generate/Generator.h"
 
 #include <QRect>
 
@@ -22,6 +23,7 @@ class QWheelEvent;
 namespace orvane {
 
 class FloatingRegion;
+class MapOverview;
 class MazeChange;
 class SelectionOverlay;
 enum class Turn;
@@ -140,11 +142,15 @@ public:
     void outlineSelection();     // O
     void floodFill(QPoint cell); // F at the cursor cell, Ctrl+Shift+click
     void pickChip();             // I
+    void generateMaze();         // Ctrl+G: into the selection, or the whole map
+    void toggleOverview();       // M
+    MapOverview* overview() const { return overview_; }
     // What a tool refuses, in the status bar.
     static QString turnRefusedText();
     static QString notMazeTextText(const QString& reason);
     static QString selectionText(QSize cells);
     static QString unstorableTitleText(const QString& character);
+    static QString generatingText();
 
     // Shows again what the editor showed when the test play began, with the
     // status text that says how it ended.
@@ -258,6 +264,8 @@ private:
     Qt::MouseButtons edgeButtons_;
     Qt::KeyboardModifiers edgeKeys_;
     int wheelAngle_ = 0; // a part of a wheel notch not scrolled yet
+    MapOverview* overview_ = nullptr;
+    std::optional<generate::Request> lastRequest_; // what Ctrl+G offers again
 };
 
 } // namespace orvane

@@ -6,6 +6,7 @@
 #include "EditorSession.h"
 #include "FileFilters.h"
 #include "ImageCanvas.h"
+#include "MapOverview.h"
 #include "MapRedraw.h"
 #include "MazeCodec.h"
 #include "MazeFile.h"
@@ -24,6 +25,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -107,6 +109,8 @@ private slots:
     void checkOnMap();
     void toolsCopyPasteDelete();
     void toolsRefuseVisibly();
+    void generateAsTheToolDoes();
+    void overviewFollowsAndMoves();
 
 private:
     QString write(const MazeData& m);
@@ -611,6 +615,75 @@ void TestEditor::toolsRefuseVisibly()
     QCOMPARE(w->txtTitle->text(), "a");
     QCOMPARE(fakes->beep.count, 1);
     QCOMPARE(QToolTip::text(), frmEdit::unstorableTitleText("é"));
+}
+
+// Ctrl+G: the whole map as `orvane-mdt generate` makes it from the same
+// request and seed; with a selection, only the selection, as one step.
+void TestEditor::generateAsTheToolDoes()
+{
+    w->show();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    w->picMap->setFocus();
+    generate::Request r;
+    r.size = {64, 32};
+    r.grade = 2;
+    r.seed = 5;
+    fakes->generateDialog.answer(r);
+    QTest::keyClick(w->picMap, Qt::Key_G, Qt::ControlModifier);
+    const QString file = dir.filePath("made.mdt");
+    QCOMPARE(QProcess::execute(
+                 ORVANE_MDT, {"generate", "--size", "64x32", "--grade", "2", "--seed", "5", file}),
+             0);
+    const MazeFile::ReadResult made = MazeFile::read(file);
+    QVERIFY(made.ok());
+    QCOMPARE(maze->header, made.maze->header);
+    QVERIFY(maze->grid == made.maze->grid);
+    QVERIFY(w->Option[2]->isChecked()); // 64*32
+    QCOMPARE(w->txtTime->text(), QString::number(made.maze->header.TimeLimit));
+
+    const MazeState before = *maze;
+    clickWith(w->picMap, {10, 4}, Qt::ControlModifier); // a 5 x 5 selection at (10, 4)
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right,
+                              Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down})
+        QTest::keyClick(w->picMap, key, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(w->selection(), QRect(10, 4, 5, 5));
+    r.size = {5, 5};
+    r.grade = 1;
+    fakes->generateDialog.answer(r);
+    QTest::keyClick(w->picMap, Qt::Key_G, Qt::ControlModifier);
+    QCOMPARE(fakes->generateDialog.calls.last().defaults.selection, (MapSize{5, 5}));
+    QCOMPARE(maze->header, before.header); // the start, goal and limit stay
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 64; ++x)
+            if (!QRect(10, 4, 5, 5).contains(x, y))
+                QCOMPARE(maze->grid.at(x, y), before.grid.at(x, y));
+    QVERIFY(maze->grid != before.grid);
+    w->undo();
+    QVERIFY(maze->grid == before.grid);
+}
+
+// M shows the overview; it follows a paint, and moving its view scrolls the map.
+void TestEditor::overviewFollowsAndMoves()
+{
+    w->show();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    w->Option[7]->click(); // 128 x 128
+    w->picMap->setFocus();
+    QTest::keyClick(w->picMap, Qt::Key_M);
+    MapOverview* overview = w->overview();
+    QVERIFY(overview && overview->isVisible());
+    const QImage was = overview->picture();
+    maze->SelectedChip = FirstFloor;
+    w->picMap_MouseMove(0, 0, 5 * ChipSize, 7 * ChipSize);
+    w->picMap_Click();
+    QVERIFY(overview->picture() != was);
+    emit overview->viewMoved(QPoint(90, 100));
+    QCOMPARE(QPoint(w->scrYoko->value(), w->scrTate->value()), QPoint(90, 100));
+    QCOMPARE(overview->view(), QRect(90, 100, 20, 20));
+    QTest::keyClick(w->picMap, Qt::Key_M);
+    QVERIFY(!overview->isVisible());
 }
 
 QTEST_MAIN(TestEditor)

@@ -41,6 +41,11 @@ protected:
     void drawChip(int x, int y, int column, int row);
     void redrawMap(int16_t width, int16_t height);
     MapCanvas& mapCanvas() { return *canvas_; }
+    // Tells `listener` of every part of the map picture drawn, in pixels.
+    void onMapDrawn(std::function<void(const QRect& pixels)> listener)
+    {
+        canvas_->setDrawnListener(std::move(listener));
+    }
 
     // Shows a text in the status bar at once.
     void showStatus(const QString& text);

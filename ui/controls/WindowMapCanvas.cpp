@@ -25,6 +25,8 @@ QImage& WindowMapCanvas::mapPicture()
 void WindowMapCanvas::markDirty(const QRect& pixels)
 {
     map_.markDirty(pixels);
+    if (drawn_)
+        drawn_(pixels);
 }
 
 void WindowMapCanvas::resizeMap(int width, int height)

@@ -40,6 +40,11 @@ public:
 
     // Whether the window shows the hourglass pointer.
     bool isBusy() const;
+    // Told of every part of the map picture drawn, in pixels.
+    void setDrawnListener(std::function<void(const QRect& pixels)> listener)
+    {
+        drawn_ = std::move(listener);
+    }
 
 private:
     QWidget& window_;
@@ -47,6 +52,7 @@ private:
     StatusBar& status_;
     const ChipSheet& chips_;
     FitScrollBars fitScrollBars_;
+    std::function<void(const QRect&)> drawn_;
 };
 
 } // namespace orvane

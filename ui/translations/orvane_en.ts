@@ -737,6 +737,10 @@ So as not to lose your maze, save it to a maze file with “Save”.</translatio
         <source>選択 %1×%2</source>
         <translation>Selection %1×%2</translation>
     </message>
+    <message>
+        <source>迷路を作っています</source>
+        <translation>Generating a maze</translation>
+    </message>
 </context>
 <context>
     <name>orvane::frmPlay</name>
