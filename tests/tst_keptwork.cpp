@@ -7,6 +7,7 @@
 #include "MDIMain.h"
 #include "MazeFile.h"
 #include "PictureBox.h"
+#include "PlayRecords.h"
 #include "TestMazes.h"
 #include "WorkKeeper.h"
 #include "frmEdit.h"
@@ -48,7 +49,8 @@ struct Program {
     MazeState maze;
     FakeServices fakes;
     EditorSession session;
-    MDIMain main{maze, fakes.services(), session};
+    PlayRecords records;
+    MDIMain main{maze, fakes.services(), session, records};
 };
 
 void clickCell(frmEdit* e, QPoint cell)
