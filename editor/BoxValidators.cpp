@@ -4,23 +4,26 @@
 #include "edit/TimeValue.h"
 
 #include <QLineEdit>
+#include <QStringList>
 
 namespace orvane {
 namespace {
 
-// How many characters of the text code page 932 cannot hold.
-qsizetype unstorableCount(const QString& text)
+// The characters of the text code page 932 cannot hold, in order.
+QStringList unstorable(const QString& text)
 {
     bool lossless = true;
     Cp932::fromUnicode(text, &lossless);
     if (lossless)
-        return 0;
-    qsizetype count = 0;
+        return {};
+    QStringList characters;
     for (const char32_t c : text.toUcs4()) {
-        Cp932::fromUnicode(QString::fromUcs4(&c, 1), &lossless);
-        count += lossless ? 0 : 1;
+        const QString character = QString::fromUcs4(&c, 1);
+        Cp932::fromUnicode(character, &lossless);
+        if (!lossless)
+            characters << character;
     }
-    return count;
+    return characters;
 }
 
 // Whether `after` is `before` with characters taken out in one place.
@@ -43,8 +46,18 @@ TypingValidator::TypingValidator(QLineEdit* box) : QValidator(box), previous_(bo
 
 QValidator::State TitleValidator::validate(QString& input, int&) const
 {
-    const qsizetype unstorable = unstorableCount(input);
-    return unstorable == 0 || unstorable <= unstorableCount(previous()) ? Acceptable : Invalid;
+    const QStringList now = unstorable(input);
+    const QStringList before = unstorable(previous());
+    if (now.size() <= before.size())
+        return Acceptable;
+    // The first one the box did not already show.
+    refused_ = now.value(0);
+    for (const QString& c : now)
+        if (!before.contains(c)) {
+            refused_ = c;
+            break;
+        }
+    return Invalid;
 }
 
 TimeBoxValidator::TimeBoxValidator(QLineEdit* box, int maxLength)

@@ -29,6 +29,11 @@ class TitleValidator : public TypingValidator {
 public:
     using TypingValidator::TypingValidator;
     State validate(QString& input, int& pos) const override;
+    // The character the last refusal was for.
+    const QString& refused() const { return refused_; }
+
+private:
+    mutable QString refused_;
 };
 
 // The time box takes at most maxLength typed characters, and only text whose

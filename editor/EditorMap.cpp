@@ -9,9 +9,11 @@
 #include "PictureBox.h"
 #include "ShapeOutline.h"
 #include "SheetCells.h"
+#include "UiFonts.h"
 #include "VirtualKeys.h"
 #include "edit/Fill.h"
 #include "edit/FreshMaze.h"
+#include "edit/Line.h"
 #include "edit/Paint.h"
 #include "edit/SizeChange.h"
 
@@ -41,6 +43,13 @@ std::optional<QPoint> arrowStep(int keyCode)
     default:
         return std::nullopt;
     }
+}
+
+// Shows a label's whole text, in a narrower font where it is too small.
+void fitLabelText(QLabel* label)
+{
+    label->setFont(UiFonts::fittedFont(label->parentWidget()->font(), label->text(),
+                                       label->contentsRect().width()));
 }
 
 // The cell of a grid of `columns` x `rows` cells nearest to `cell`.
@@ -177,18 +186,41 @@ void frmEdit::picMap_MouseMove(int Button, int, int X, int Y)
 {
     MapPointerMoved(maze_, X, Y);
     shpWaku->move(ChipSize * maze_.CursorX, ChipSize * maze_.CursorY);
-    if (Button == MouseButton::Left) // only the left button paints
-        session_.history.openStep(EditKind::Paint, cursorCell(),
-                                  [&] { return DragPaint(maze_, mapCanvas(), Button, isBusy()); });
+    if (Button == MouseButton::Left) { // only the left button paints
+        // Every cell from the one painted last: a quick drag leaves no gaps.
+        const QPoint cell(maze_.CursorX, maze_.CursorY);
+        const QPoint from = dragFrom_.value_or(cell);
+        if (session_.history.openStep(EditKind::Paint, lineBounds(maze_, from, cell), [&] {
+                return DragPaintLine(maze_, mapCanvas(), from, Button, isBusy());
+            }))
+            lastPainted_ = cell;
+        // Off the map the drag paints nothing, and starts afresh where it comes back.
+        dragFrom_ =
+            PaintingAllowed(maze_, mapCanvas(), isBusy()) ? std::optional(cell) : std::nullopt;
+    }
+    showCursorCell();
+}
+
+void frmEdit::showCursorCell()
+{
     const QString cell = QStringLiteral("%1,%2").arg(maze_.CursorX).arg(maze_.CursorY);
+    const QString selected = selection_ ? selectionText(selection_->size()) : QString();
     lblZahyou->setText(cell);
-    picMap->setAccessibleValue(cell);
+    fitLabelText(lblZahyou);
+    lblZahyou->setAccessibleDescription(selected);
+    picMap->setAccessibleValue(selected.isEmpty() ? cell : cell + u' ' + selected);
 }
 
 void frmEdit::picMap_Click()
 {
-    session_.history.step(EditKind::Paint, cursorCell(),
-                          [&] { return MapClicked(maze_, mapCanvas(), isBusy()); });
+    if (session_.history.step(EditKind::Paint, cursorCell(),
+                              [&] { return MapClicked(maze_, mapCanvas(), isBusy()); }))
+        lastPainted_ = QPoint(maze_.CursorX, maze_.CursorY);
+}
+
+QPoint frmEdit::frameCell() const
+{
+    return {shpWaku->x() / ChipSize, shpWaku->y() / ChipSize};
 }
 
 QRect frmEdit::cursorCell() const
@@ -202,12 +234,14 @@ void frmEdit::picMap_KeyDown(int KeyCode, int Shift)
     // an arrow moves it there, with Shift as a drag step; Space and Return
     // click there. Arrows with Shift held are one drag, one step to undo: any
     // other key ends it (the press of Shift itself ends the one before).
-    const QPoint cursor(shpWaku->x() / ChipSize, shpWaku->y() / ChipSize);
+    const QPoint cursor = frameCell();
     const bool click = KeyCode == VirtualKey::Space || KeyCode == VirtualKey::Return;
     const std::optional<QPoint> step = arrowStep(KeyCode);
     const bool drag = step && (Shift & ShiftDown);
-    if (!drag)
+    if (!drag) {
         session_.history.endStep();
+        dragFrom_.reset();
+    }
     if (!click && !step)
         return;
     const QPoint cell =

@@ -23,6 +23,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QToolTip>
+#include <QWheelEvent>
 
 namespace orvane {
 
@@ -57,6 +59,20 @@ QString frmEdit::testPlayTimeUpText()
 QString frmEdit::testPlayStoppedText()
 {
     return tr("テストプレイ: 中止");
+}
+
+QString frmEdit::unstorableTitleText(const QString& character)
+{
+    return tr("「%1」はタイトルに使えません。迷路ファイルに保存できる文字 (シフトJIS の文字) "
+              "だけが使えます。")
+        .arg(character);
+}
+
+void frmEdit::titleRefused(const QString& character)
+{
+    services_.beep.beep();
+    QToolTip::showText(txtTitle->mapToGlobal(QPoint(0, txtTitle->height())),
+                       unstorableTitleText(character), txtTitle);
 }
 
 QString frmEdit::unstorableMusicPathMessage(const QString& path)
@@ -108,6 +124,10 @@ bool frmEdit::eventFilter(QObject* watched, QEvent* event)
     if (watched == picChrSet && event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
         showChipTip(help->pos(), help->globalPos());
+        return true;
+    }
+    if (watched == picMap && event->type() == QEvent::Wheel) {
+        scrollByWheel(*static_cast<QWheelEvent*>(event));
         return true;
     }
     if (event->type() == QEvent::FocusOut)

@@ -1,5 +1,6 @@
 #include "frmEdit.h"
 
+#include "BoxValidators.h"
 #include "EditorSession.h"
 #include "MazeState.h"
 #include "PictureBox.h"
@@ -19,14 +20,6 @@
 
 namespace orvane {
 namespace {
-
-// The Button argument of the pointer handlers.
-int buttonState(Qt::MouseButtons buttons)
-{
-    return (buttons & Qt::LeftButton ? MouseButton::Left : 0) |
-           (buttons & Qt::RightButton ? MouseButton::Right : 0) |
-           (buttons & Qt::MiddleButton ? MouseButton::Middle : 0);
-}
 
 using Handler = void (frmEdit::*)();
 constexpr std::array<Handler, MapSizes.size()> OptionClicks{
@@ -71,6 +64,7 @@ void frmEdit::setUp()
     session_.attach(mapCanvas(), [this] { return currentPlace(); });
     connectHandlers();
     connectKeys();
+    connectTools();
     // Once the window shows, and whenever the session has more to tell.
     connect(&session_, &EditorSession::noticePending, this, &frmEdit::showNotices,
             Qt::QueuedConnection);
@@ -115,22 +109,14 @@ void frmEdit::connectKeys()
 
 void frmEdit::connectHandlers()
 {
-    using Pointer = void (frmEdit::*)(int, int, int, int);
-    auto pointer = [this](PictureBox* box, Pointer handler) {
-        connect(box, &PictureBox::mouseMoved, this,
-                [this, handler](Qt::MouseButtons buttons, Qt::KeyboardModifiers keys, QPoint at) {
-                    (this->*handler)(buttonState(buttons), shiftState(keys), at.x(), at.y());
-                });
-    };
-    pointer(picChrSet, &frmEdit::picChrSet_MouseMove);
-    pointer(picMap, &frmEdit::picMap_MouseMove);
+    connect(picChrSet, &PictureBox::mouseMoved, this,
+            [this](Qt::MouseButtons buttons, Qt::KeyboardModifiers keys, QPoint at) {
+                picChrSet_MouseMove(buttonState(buttons), shiftState(keys), at.x(), at.y());
+            });
     connect(picChrSet, &PictureBox::clicked, this, &frmEdit::picChrSet_Click);
-    connect(picMap, &PictureBox::clicked, this, &frmEdit::picMap_Click);
-    // A drag is one step from press to release, its release click included.
-    connect(picMap, &PictureBox::pressed, this, [this] { session_.history.endStep(); });
-    connect(picMap, &PictureBox::released, this, [this] { session_.history.endStep(); });
     connect(picChrSet, &PictureBox::keyDown, this, &frmEdit::picChrSet_KeyDown);
-    connect(picMap, &PictureBox::keyDown, this, &frmEdit::picMap_KeyDown);
+    // The map's pointer and keys go to its handlers through the tools.
+    connectGestures();
 
     // Choosing the button that is already chosen redraws nothing.
     for (size_t i = 0; i < Option.size(); ++i)
@@ -146,6 +132,10 @@ void frmEdit::connectHandlers()
     connect(scrYoko, &QScrollBar::sliderMoved, this, &frmEdit::scrYoko_Scroll);
 
     connect(txtTitle, &QLineEdit::textChanged, this, &frmEdit::txtTitle_Change);
+    connect(txtTitle, &QLineEdit::inputRejected, this, [this] {
+        if (const auto* v = qobject_cast<const TitleValidator*>(txtTitle->validator()))
+            titleRefused(v->refused());
+    });
     connect(txtTime, &QLineEdit::textChanged, this, &frmEdit::txtTime_Change);
     // Also when the load ticks or clears it.
     connect(chkNoTime, &QCheckBox::toggled, this, &frmEdit::chkNoTime_Click);

@@ -193,13 +193,13 @@ void TestEditing::drag_data()
     QTest::addColumn<bool>("busy");
     QTest::addColumn<int>("code");
     QTest::addColumn<QStringList>("log");
-    const QStringList painted{"refresh", "draw 2,3"};
+    const QStringList painted{"draw 2,3", "refresh"};
     QTest::newRow("left") << QPoint(40, 63) << 1 << false << 9 << painted;
     QTest::newRow("right") << QPoint(40, 63) << 2 << false << 9 << QStringList();
     QTest::newRow("left and right") << QPoint(40, 63) << 3 << false << 9 << QStringList();
     QTest::newRow("left and middle") << QPoint(40, 63) << 5 << false << 9 << QStringList();
     QTest::newRow("no button") << QPoint(40, 63) << 0 << false << 9 << QStringList();
-    QTest::newRow("start tool") << QPoint(40, 63) << 1 << false << 17 << QStringList{"refresh"};
+    QTest::newRow("start tool") << QPoint(40, 63) << 1 << false << 17 << QStringList();
     QTest::newRow("left of the picture") << QPoint(-1, 20) << 1 << false << 9 << QStringList();
     QTest::newRow("below the picture") << QPoint(20, 96) << 1 << false << 9 << QStringList();
     QTest::newRow("hourglass") << QPoint(40, 63) << 1 << true << 9 << QStringList();
@@ -216,10 +216,10 @@ void TestEditing::drag()
     f.maze->SelectedChip = int16_t(code);
     const MazeHeader header = f.maze->header;
     MapPointerMoved(*f.maze, pixel.x(), pixel.y());
-    QCOMPARE(DragPaint(*f.maze, f.canvas, buttons, busy), log.size() == 2);
+    QCOMPARE(DragPaintLine(*f.maze, f.canvas, cellOf(pixel), buttons, busy), log.size() == 2);
     QCOMPARE(QPoint(f.maze->MapMouseX, f.maze->MapMouseY), pixel);
     QCOMPARE(QPoint(f.maze->CursorX, f.maze->CursorY), cellOf(pixel));
-    QCOMPARE(f.canvas.log, log); // the refresh first: a cell shows at the next step
+    QCOMPARE(f.canvas.log, log);
     QCOMPARE(f.maze->grid.at(2, 3).Chip, log.size() == 2 ? 9 : 1);
     QCOMPARE(f.maze->header, header);
 }
@@ -337,7 +337,7 @@ void TestEditing::tools_data()
         << QStringList{"..#.r.", ".^#.r.", "..#.rr", "####rr"} << s << g;
     QTest::newRow("an outline") << Tool::Outline << wall << QRect(3, 0, 3, 3)
                                 << QStringList{"..####", ".^##r#", "..####", "######"} << s << g;
-    QTest::newRow("a quick drag from the pressed cell")
+    QTest::newRow("a quick drag leftwards from the pressed cell")
         << Tool::Drag << red << QRect(QPoint(0, 2), QPoint(3, 2))
         << QStringList{"..#.r.", ".^#.r.", "rrrr..", "######"} << s << g;
     QTest::newRow("a flood fill stops at another item")
@@ -404,10 +404,11 @@ void TestEditing::tools()
     case Tool::Outline:
         changed = step(shownPart(m, cells), [&] { return PaintOutline(m, canvas, cells); });
         break;
-    case Tool::Drag:
-        MapPointerMoved(m, cells.right() * ChipSize + 8, cells.bottom() * ChipSize + 8);
-        changed = step(lineBounds(m, at, cells.bottomRight()),
-                       [&] { return DragPaintLine(m, canvas, at, MouseButton::Left, false); });
+    case Tool::Drag: // pressed at the bottom right, moved to the top left at once
+        MapPointerMoved(m, at.x() * ChipSize + 8, at.y() * ChipSize + 8);
+        changed = step(lineBounds(m, cells.bottomRight(), at), [&] {
+            return DragPaintLine(m, canvas, cells.bottomRight(), MouseButton::Left, false);
+        });
         break;
     case Tool::Flood:
         changed = step(area.bounds, [&] { return FloodFill(m, canvas, area); });
@@ -619,8 +620,9 @@ void TestEditing::undoRedo()
     case Step::Drag:
         for (int x = 0; x < 3; ++x) {
             const QRect cell = at(x, 4, FirstFloor + 1);
-            history.openStep(EditKind::Paint, cell,
-                             [&] { return DragPaint(m, f.canvas, MouseButton::Left, false); });
+            history.openStep(EditKind::Paint, cell, [&] {
+                return DragPaintLine(m, f.canvas, cell.topLeft(), MouseButton::Left, false);
+            });
         }
         click(3, 4, FirstFloor + 1);
         break;

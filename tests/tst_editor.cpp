@@ -21,6 +21,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,6 +29,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 #include <QUndoStack>
 
 using namespace orvane;
@@ -45,10 +47,19 @@ void type(QWidget* target, const QString& text)
 }
 
 void mouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons held,
-           Qt::MouseButton button = Qt::NoButton)
+           Qt::MouseButton button = Qt::NoButton, Qt::KeyboardModifiers keys = Qt::NoModifier)
 {
-    QMouseEvent event(type, at, target->mapToGlobal(at), button, held, Qt::NoModifier);
+    QMouseEvent event(type, at, target->mapToGlobal(at), button, held, keys);
     QApplication::sendEvent(target, &event);
+}
+
+// A click with `keys` held on cell (x, y) of a map, from a move there.
+void clickWith(QWidget* map, QPoint cell, Qt::KeyboardModifiers keys)
+{
+    const QPoint at = cell * ChipSize + QPoint(1, 1);
+    mouse(map, QEvent::MouseMove, at, {}, Qt::NoButton, keys);
+    mouse(map, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton, keys);
+    mouse(map, QEvent::MouseButtonRelease, at, {}, Qt::LeftButton, keys);
 }
 
 // Presses keys on a control: l r u d the arrows, capitals with Shift held
@@ -94,6 +105,8 @@ private slots:
     void headerBoxesAreSteps();
     void checkOnMap_data();
     void checkOnMap();
+    void toolsCopyPasteDelete();
+    void toolsRefuseVisibly();
 
 private:
     QString write(const MazeData& m);
@@ -143,14 +156,13 @@ void TestEditor::pointerEvents()
     QCOMPARE(w->lblZahyou->text(), "2,4");
     QCOMPARE(w->shpWaku->pos(), QPoint(32, 64));
 
-    // A left drag paints the cells it passes over.
+    // A left drag paints every cell it passes over, the pressed one
+    // included, however quick: here from cell 2 straight to cell 6.
     mouse(w->picMap, QEvent::MouseButtonPress, {40, 70}, Qt::LeftButton, Qt::LeftButton);
-    mouse(w->picMap, QEvent::MouseMove, {56, 70}, Qt::LeftButton);
-    mouse(w->picMap, QEvent::MouseMove, {72, 70}, Qt::LeftButton);
-    mouse(w->picMap, QEvent::MouseButtonRelease, {72, 70}, {}, Qt::LeftButton);
-    QCOMPARE(
-        QList<int>({maze->grid.at(2, 4).Chip, maze->grid.at(3, 4).Chip, maze->grid.at(4, 4).Chip}),
-        QList<int>({1, 9, 9}));
+    mouse(w->picMap, QEvent::MouseMove, {104, 70}, Qt::LeftButton);
+    mouse(w->picMap, QEvent::MouseButtonRelease, {104, 70}, {}, Qt::LeftButton);
+    for (int x = 1; x <= 7; ++x)
+        QCOMPARE(maze->grid.at(x, 4).Chip, x >= 2 && x <= 6 ? 9 : 1);
     // The right button drags nothing; the label follows out of the picture.
     mouse(w->picMap, QEvent::MouseButtonPress, {100, 70}, Qt::RightButton, Qt::RightButton);
     mouse(w->picMap, QEvent::MouseMove, {120, 70}, Qt::RightButton);
@@ -541,5 +553,80 @@ void TestEditor::checkOnMap()
 }
 
 // A run killed after an edit; the next one brings the maze back with Ctrl+Z.
+// A selection by Ctrl+drag, copied and pasted elsewhere by a click, the
+// region on the clipboard as maze text, and Delete: each one step.
+void TestEditor::toolsCopyPasteDelete()
+{
+    w->show();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    maze->grid.at(1, 1) = {FirstFloor, ArrowUp};
+    maze->grid.at(3, 2).Chip = FirstFloor + 2;
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    mouse(w->picMap, QEvent::MouseMove, {17, 17}, {}, Qt::NoButton, ctrl);
+    mouse(w->picMap, QEvent::MouseButtonPress, {17, 17}, Qt::LeftButton, Qt::LeftButton, ctrl);
+    mouse(w->picMap, QEvent::MouseMove, {49, 33}, Qt::LeftButton, Qt::NoButton, ctrl);
+    mouse(w->picMap, QEvent::MouseButtonRelease, {49, 33}, {}, Qt::LeftButton, ctrl);
+    QCOMPARE(w->selection(), QRect(1, 1, 3, 2));
+    QVERIFY(w->picMap->accessibleValue().endsWith("選択 3×2"));
+    QCOMPARE(w->session().history.stack().count(), 0); // a selection is no step
+    w->picMap->setFocus();
+    QTest::keyClick(w->picMap, Qt::Key_C, ctrl);
+    QVERIFY(QApplication::clipboard()->text().startsWith("ORVANE maze text 1"));
+
+    clickWith(w->picMap, {10, 5}, Qt::NoModifier); // a plain click drops the selection
+    QVERIFY(!w->selection());
+    QTest::keyClick(w->picMap, Qt::Key_V, ctrl);
+    QVERIFY(w->isPasting());
+    clickWith(w->picMap, {20, 10}, Qt::NoModifier); // placed where the paste floats
+    QVERIFY(!w->isPasting());
+    QCOMPARE(maze->grid.at(20, 10), (MazeCell{FirstFloor, ArrowUp}));
+    QCOMPARE(maze->grid.at(22, 11).Chip, FirstFloor + 2);
+    QCOMPARE(w->session().history.stack().count(), 1);
+
+    QTest::keyClick(w->picMap, Qt::Key_Delete); // nothing selected: nothing
+    QCOMPARE(w->session().history.stack().count(), 1);
+    QTest::keyClick(w->picMap, Qt::Key_A, ctrl);
+    QTest::keyClick(w->picMap, Qt::Key_Delete); // the chosen chip, wall 1, everywhere
+    QCOMPARE(maze->grid.at(20, 10), (MazeCell{FirstWall, NoItem}));
+    QCOMPARE(w->session().history.stack().count(), 2);
+    QTest::keyClick(w->picMap, Qt::Key_Z, ctrl);
+    QCOMPARE(maze->grid.at(20, 10), (MazeCell{FirstFloor, ArrowUp}));
+}
+
+// What the tools and the title box cannot take is said, and nothing changes.
+void TestEditor::toolsRefuseVisibly()
+{
+    w->show();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    w->picMap->setFocus();
+    QApplication::clipboard()->setText(QStringLiteral("no maze here"));
+    QTest::keyClick(w->picMap, Qt::Key_V, Qt::ControlModifier);
+    QVERIFY(!w->isPasting());
+    QCOMPARE(w->stb1->panelText(),
+             frmEdit::notMazeTextText("1 行目: ORVANE の迷路テキストではありません: 1行目は "
+                                      "\"ORVANE maze text 1\" でなければなりません"));
+    w->Option[1]->click(); // 32 x 64: a 3 x 40 selection turned would be 40 wide
+    w->setFocus();
+    w->picMap->setFocus();
+    clickWith(w->picMap, {0, 0}, Qt::ControlModifier);
+    for (int i = 0; i < 39; ++i)
+        QTest::keyClick(w->picMap, Qt::Key_Down, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(w->picMap, Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(w->picMap, Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(w->selection(), QRect(0, 0, 3, 40));
+    const int steps = w->session().history.stack().count();
+    QTest::keyClick(w->picMap, Qt::Key_R);
+    QCOMPARE(w->stb1->panelText(), frmEdit::turnRefusedText());
+    QCOMPARE(w->session().history.stack().count(), steps);
+
+    w->txtTitle->setFocus();
+    type(w->txtTitle, QStringLiteral("aé"));
+    QCOMPARE(w->txtTitle->text(), "a");
+    QCOMPARE(fakes->beep.count, 1);
+    QCOMPARE(QToolTip::text(), frmEdit::unstorableTitleText("é"));
+}
+
 QTEST_MAIN(TestEditor)
 #include "tst_editor.moc"

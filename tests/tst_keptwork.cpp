@@ -10,6 +10,7 @@
 #include "PlayRecords.h"
 #include "TestMazes.h"
 #include "WorkKeeper.h"
+#include "edit/Region.h"
 #include "frmEdit.h"
 #include "support/FakeServices.h"
 
@@ -66,9 +67,9 @@ void pickChip(frmEdit* e, int code)
 }
 
 void mouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons held,
-           Qt::MouseButton button = Qt::NoButton)
+           Qt::MouseButton button = Qt::NoButton, Qt::KeyboardModifiers keys = Qt::NoModifier)
 {
-    QMouseEvent event(type, at, target->mapToGlobal(at), button, held, Qt::NoModifier);
+    QMouseEvent event(type, at, target->mapToGlobal(at), button, held, keys);
     QApplication::sendEvent(target, &event);
 }
 
@@ -149,8 +150,9 @@ void TestKeptWork::randomFlowsComeBack_data()
         QTest::addRow("seed %d", seed) << seed;
 }
 
-// Random sequences of every editor action, the work read back at random
-// moments (open steps, the player, a test play included) and after a quit.
+// Random sequences of every editor action, the construction tools among
+// them, the work read back at random moments (open steps, the player, a test
+// play included) and after a quit.
 void TestKeptWork::randomFlowsComeBack()
 {
     QFETCH(int, seed);
@@ -173,7 +175,7 @@ void TestKeptWork::randomFlowsComeBack()
         if (below(16) == 0) // at any moment: a box or a drag open, the player up
             readBack(*p);
         p->fakes.fileDialog.answers.clear(); // an answer no dialog asked for
-        const int kind = below(17);
+        const int kind = below(20);
         if (kind == 16) { // the player (a test play's, if one runs), and back at the next action
             p->main.mnuPlay_Click();
             p->fakes.fileDialog.answer(mazes[below(2)]);
@@ -237,6 +239,45 @@ void TestKeptWork::randomFlowsComeBack()
             break;
         case 14:
             e->redo();
+            break;
+        case 17: { // a selection by Ctrl+drag, and a tool on it
+            const QPoint at = cell * ChipSize;
+            const QPoint to = at + QPoint(below(6), below(6)) * ChipSize * (below(2) ? 1 : -1);
+            mouse(e->picMap, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton,
+                  Qt::ControlModifier);
+            mouse(e->picMap, QEvent::MouseMove, to, Qt::LeftButton, {}, Qt::ControlModifier);
+            mouse(e->picMap, QEvent::MouseButtonRelease, to, {}, Qt::LeftButton,
+                  Qt::ControlModifier);
+            switch (below(5)) {
+            case 0:
+                e->cutSelection();
+                break;
+            case 1:
+                e->outlineSelection();
+                break;
+            case 2:
+                e->turn(Turn(below(3)));
+                break;
+            default: // copied, and placed elsewhere, turned or not
+                e->copySelection();
+                e->paste();
+                e->picMap_MouseMove(0, 0, below(h.MapWidth) * ChipSize,
+                                    below(h.MapHeight) * ChipSize);
+                if (below(2))
+                    e->turn(Turn::Clockwise);
+                e->placePaste();
+                break;
+            }
+            break;
+        }
+        case 18: // a line by Shift+click
+            mouse(e->picMap, QEvent::MouseButtonPress, cell * ChipSize, Qt::LeftButton,
+                  Qt::LeftButton, Qt::ShiftModifier);
+            mouse(e->picMap, QEvent::MouseButtonRelease, cell * ChipSize, {}, Qt::LeftButton,
+                  Qt::ShiftModifier);
+            break;
+        case 19:
+            e->floodFill(cell);
             break;
         default: // a test play, stopped or left for the next action
             e->requestTestPlay();

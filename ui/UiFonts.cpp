@@ -1,7 +1,10 @@
 #include "UiFonts.h"
 
+#include <QFontMetrics>
+
 #include <fontconfig/fontconfig.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvane::UiFonts {
@@ -99,6 +102,19 @@ QFont gothicFont(double points, bool bold)
 QFont uiFont()
 {
     return gothicFont(UiPointSize);
+}
+
+QFont fittedFont(const QFont& font, const QString& text, int width)
+{
+    constexpr int NarrowestStretch = 50; // half as wide: still readable
+    QFont fitted = font;
+    for (int stretch = QFont::Unstretched;
+         QFontMetrics(fitted).horizontalAdvance(text) > width && stretch > NarrowestStretch;) {
+        stretch = std::max(NarrowestStretch,
+                           stretch * width / QFontMetrics(fitted).horizontalAdvance(text) - 1);
+        fitted.setStretch(stretch);
+    }
+    return fitted;
 }
 
 bool needsSyntheticBold(const QFont& font)

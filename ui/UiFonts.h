@@ -24,6 +24,10 @@ QFont uiFont();
 // The Japanese gothic at a point size, measured at 96 dots per inch.
 QFont gothicFont(double points, bool bold = false);
 
+// `font` drawn narrower, stretched sideways as little as makes `text` fit
+// in `width` pixels at its height; `font` itself where the text fits.
+QFont fittedFont(const QFont& font, const QString& text, int width);
+
 // Whether a bold request for the font's family gets only a regular face, so
 // that bold text has to be thickened by hand.
 bool needsSyntheticBold(const QFont& font);

@@ -37,7 +37,7 @@ std::vector<QPoint> lineCells(QPoint from, QPoint to)
 
 QRect lineBounds(const MazeState& maze, QPoint from, QPoint to)
 {
-    return shownPart(maze, QRect(from, to));
+    return shownPart(maze, cellsBetween(from, to));
 }
 
 bool PaintLine(MazeState& maze, MapCanvas& canvas, QPoint from, QPoint to)

@@ -110,15 +110,6 @@ void MapPointerMoved(MazeState& maze, int x, int y)
     CellFromMouse(maze);
 }
 
-bool DragPaint(MazeState& maze, MapCanvas& canvas, int buttons, bool busy)
-{
-    if (buttons != MouseButton::Left || !PaintingAllowed(maze, canvas, busy))
-        return false;
-    // The cell painted by the step before shows now; this one at the next.
-    canvas.refreshMap();
-    return PaintCell(maze, canvas, maze.CursorX, maze.CursorY);
-}
-
 bool MapClicked(MazeState& maze, MapCanvas& canvas, bool busy)
 {
     if (!PaintingAllowed(maze, canvas, busy))

@@ -49,11 +49,6 @@ bool PlaceMarker(MazeState& maze, MapCanvas& canvas, int x, int y);
 // sets the cursor cell from it.
 void MapPointerMoved(MazeState& maze, int x, int y);
 
-// A drag step at the cursor cell with `buttons` held: when painting is allowed
-// and the left button alone is held, refreshes the map, then paints the cell
-// (the start and goal tools do not drag). Returns whether it painted.
-bool DragPaint(MazeState& maze, MapCanvas& canvas, int buttons, bool busy);
-
 // A click on the map, at the cursor cell of the last pointer move: the paint
 // rule or the start or goal tool, then a refresh when something was drawn.
 bool MapClicked(MazeState& maze, MapCanvas& canvas, bool busy);

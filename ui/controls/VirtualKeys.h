@@ -29,5 +29,6 @@ int virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers);
 // The Shift argument of a key handler: 1 Shift, 2 Ctrl, 4 Alt, added up.
 int shiftState(Qt::KeyboardModifiers modifiers);
 inline constexpr int ShiftDown = 1;
+inline constexpr int CtrlDown = 2;
 
 } // namespace orvane

@@ -8,15 +8,17 @@
 namespace orvane {
 namespace {
 
-// Room for the window manager's frame round the help window.
+// Room for the window manager's frame round the help window, and for its
+// title bar above it: the place is the window's inside.
 constexpr int FrameAllowance = 8;
+constexpr int TitleBarAllowance = 32;
 
 } // namespace
 
 QRect helpWindowPlace(const QRect& screen, const QRect& beside, QSize wanted)
 {
     const QRect free =
-        screen.adjusted(FrameAllowance, FrameAllowance, -FrameAllowance, -FrameAllowance);
+        screen.adjusted(FrameAllowance, TitleBarAllowance, -FrameAllowance, -FrameAllowance);
     int width = std::min(wanted.width(), free.width());
     int top = free.top();
     if (!beside.isEmpty()) {

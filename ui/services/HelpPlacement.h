@@ -12,7 +12,8 @@ namespace orvane {
 // in screen coordinates; empty when there is none) and no wider than the
 // room to its right, so that it covers none of it; but never narrower than
 // MinHelpWidth, which on a small screen may cover part of it. Size at most
-// `wanted`. Frame edges are left room for.
+// `wanted`. The place is the window's inside: its frame and its title bar
+// are left room for, so that the whole window lies on the screen.
 inline constexpr int MinHelpWidth = 400;
 QRect helpWindowPlace(const QRect& screen, const QRect& beside, QSize wanted);
 

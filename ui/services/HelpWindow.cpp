@@ -29,6 +29,11 @@ HelpWindow::HelpWindow(QWidget* parent, Qt::WindowFlags flags)
     backAction->setEnabled(false);
     forwardAction->setEnabled(false);
 
+    auto* closeAction = new QAction(this);
+    closeAction->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(closeAction, &QAction::triggered, this, &QWidget::close);
+    addAction(closeAction);
+
     auto* toolBar = new QToolBar(this);
     toolBar->addAction(contentsAction_);
     toolBar->addAction(backAction);

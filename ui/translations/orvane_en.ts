@@ -210,11 +210,11 @@ dead ends walked into %4, traps met %5
     <name>MazeTextMessages</name>
     <message>
         <source>&quot;Forest&quot; のような、二重引用符で囲んだテキスト</source>
-        <translation>a text in double quotes, such as "Forest"</translation>
+        <translation>a text in double quotes, such as &quot;Forest&quot;</translation>
     </message>
     <message>
         <source>&quot;C:\\midi\\a.mid&quot; のような、二重引用符で囲んだテキスト</source>
-        <translation>a text in double quotes, such as "C:\\midi\\a.mid"</translation>
+        <translation>a text in double quotes, such as &quot;C:\\midi\\a.mid&quot;</translation>
     </message>
     <message>
         <source>秒数 (整数)、または none</source>
@@ -254,7 +254,7 @@ dead ends walked into %4, traps met %5
     </message>
     <message>
         <source>&quot;key: value&quot; のような行が必要です</source>
-        <translation>expected a line such as "key: value"</translation>
+        <translation>expected a line such as &quot;key: value&quot;</translation>
     </message>
     <message>
         <source>%1 というキーはありません</source>
@@ -278,7 +278,7 @@ dead ends walked into %4, traps met %5
     </message>
     <message>
         <source>%1 はエスケープではありません: \\、\&quot;、\xHH のどれかを書きます</source>
-        <translation>%1 is no escape: write \\, \" or \xHH</translation>
+        <translation>%1 is no escape: write \\, \&quot; or \xHH</translation>
     </message>
     <message>
         <source>%1 はシフトJIS (コードページ 932) にない文字です。バイトを \xHH で書きます</source>
@@ -318,7 +318,7 @@ dead ends walked into %4, traps met %5
     </message>
     <message>
         <source>マス (%1, %2) は地図の中です: 地図の行で書きます</source>
-        <translation>cell (%1, %2) lies in the map: give it in the map's rows</translation>
+        <translation>cell (%1, %2) lies in the map: give it in the map&apos;s rows</translation>
     </message>
     <message>
         <source>マス (%1, %2) は前の cells: の行で書かれています</source>
@@ -633,6 +633,22 @@ So as not to lose your maze, save it to a maze file with “Save”.</translatio
     <message>
         <source>テストプレイ: ゴールしました (%1秒、%2キー、最少 %3)</source>
         <translation>Test play: goal reached (%1 s, %2 keys, fewest %3)</translation>
+    </message>
+    <message>
+        <source>「%1」はタイトルに使えません。迷路ファイルに保存できる文字 (シフトJIS の文字) だけが使えます。</source>
+        <translation>“%1” cannot be used in the title: only characters a maze file can hold (Shift-JIS characters) can.</translation>
+    </message>
+    <message>
+        <source>回すと選択範囲がマップからはみ出すため、回せません。</source>
+        <translation>The selection cannot be turned: turned, it would not fit on the map.</translation>
+    </message>
+    <message>
+        <source>貼り付けられません。クリップボードの内容は迷路テキストではありません (%1)。</source>
+        <translation>Nothing pasted: the clipboard holds no maze text (%1).</translation>
+    </message>
+    <message>
+        <source>選択 %1×%2</source>
+        <translation>Selection %1×%2</translation>
     </message>
 </context>
 <context>

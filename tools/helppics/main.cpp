@@ -1,0 +1,148 @@
+// Draws the pictures of the help's page of the editing tools: each tool on a
+// small maze, before and after, with the editor's own rules and drawing.
+// usage: orvane-helppics FOLDER
+
+#include "ChipSheet.h"
+#include "ImageCanvas.h"
+#include "MapRedraw.h"
+#include "MazeState.h"
+#include "SelectionFrame.h"
+#include "edit/FloodFill.h"
+#include "edit/Line.h"
+#include "edit/RectanglePaint.h"
+#include "edit/RegionPlace.h"
+#include "edit/SelectionTurn.h"
+#include "generate/Generator.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QStringList>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace {
+
+using namespace orvane;
+
+// The small maze every picture starts from: '#' wall, '.' floor, 'r' red
+// floor, arrows on floor.
+const QStringList Base{
+    "##########", "#..r.....#", "#.^r.>...#", "#..r.....#", "#.....####", "#.....#..#", "##########",
+};
+constexpr int Gap = 24; // between the two maps, where the arrow goes
+
+std::unique_ptr<MazeState> baseMaze()
+{
+    auto maze = std::make_unique<MazeState>();
+    for (int y = 0; y < Base.size(); ++y)
+        for (int x = 0; x < Base[y].size(); ++x) {
+            const char c = Base[y][x].toLatin1();
+            MazeCell& cell = maze->cell(x, y);
+            cell.Chip = c == '#' ? FirstWall : c == 'r' ? FirstFloor + 1 : FirstFloor;
+            cell.Item = c == '^' ? ArrowUp : c == '>' ? ArrowRight : NoItem;
+        }
+    maze->header.MapWidth = int16_t(Base[0].size());
+    maze->header.MapHeight = int16_t(Base.size());
+    maze->header.StartX = maze->header.StartY = 1;
+    maze->header.GoalX = 8;
+    maze->header.GoalY = 5;
+    return maze;
+}
+
+QImage drawn(MazeState& maze, std::optional<QRect> selection)
+{
+    ImageCanvas canvas(ChipSheet::standard());
+    RedrawMap(maze, canvas, maze.header.MapWidth, maze.header.MapHeight);
+    QImage picture = canvas.image();
+    if (selection) {
+        QPainter p(&picture);
+        drawSelectionFrame(p, QRect(selection->topLeft() * ChipSize, selection->size() * ChipSize));
+    }
+    return picture;
+}
+
+// Before, an arrow, after.
+QImage beforeAndAfter(const QImage& before, const QImage& after)
+{
+    QImage picture(before.width() + Gap + after.width(), before.height(), QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter p(&picture);
+    p.drawImage(0, 0, before);
+    p.drawImage(before.width() + Gap, 0, after);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 2));
+    const int y = before.height() / 2;
+    const int x0 = before.width() + 5;
+    const int x1 = before.width() + Gap - 5;
+    p.drawLine(x0, y, x1, y);
+    p.drawLine(x1 - 5, y - 5, x1, y);
+    p.drawLine(x1 - 5, y + 5, x1, y);
+    return picture;
+}
+
+struct Picture {
+    const char* name;
+    std::optional<QRect> selection; // shown before the tool
+    int chip;                       // SelectedChip
+    std::function<void(MazeState&, MapCanvas&)> tool;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    const QRect room(1, 1, 3, 3);
+    const std::vector<Picture> pictures{
+        {"paste", room, FirstWall,
+         [&](MazeState& m, MapCanvas& c) { PlaceRegion(m, c, copyRegion(m, room), {6, 1}, false); }},
+        {"delete", room, FirstFloor + 4, [&](MazeState& m, MapCanvas& c) { PaintRectangle(m, c, room); }},
+        {"turn", room, FirstFloor,
+         [&](MazeState& m, MapCanvas& c) { TurnSelection(m, c, room, Turn::Clockwise); }},
+        {"mirror", room, FirstFloor,
+         [&](MazeState& m, MapCanvas& c) { TurnSelection(m, c, room, Turn::LeftRight); }},
+        {"outline", QRect(5, 1, 4, 3), FirstWall + 2,
+         [](MazeState& m, MapCanvas& c) { PaintOutline(m, c, QRect(5, 1, 4, 3)); }},
+        {"line", std::nullopt, FirstWall + 3,
+         [](MazeState& m, MapCanvas& c) { PaintLine(m, c, {1, 5}, {8, 1}); }},
+        {"flood", std::nullopt, FirstFloor + 5,
+         [](MazeState& m, MapCanvas& c) { FloodFill(m, c, floodArea(m, {1, 4})); }},
+        {"generate", QRect(1, 1, 7, 5), FirstWall,
+         [](MazeState& m, MapCanvas& c) {
+             generate::Request r;
+             r.size = {7, 5};
+             r.grade = 1;
+             r.seed = 7;
+             if (const generate::Outcome o = generate::generateMaze(r); o.maze)
+                 PlaceRegion(m, c, copyRegion(*o.maze, QRect(0, 0, 7, 5)), {1, 1}, false);
+         }},
+    };
+    for (const Picture& p : pictures) {
+        const std::unique_ptr<MazeState> maze = baseMaze();
+        maze->SelectedChip = int16_t(p.chip);
+        const QImage before = drawn(*maze, p.selection);
+        ImageCanvas canvas(ChipSheet::standard(), before);
+        p.tool(*maze, canvas);
+        const QString file = folder.filePath(QStringLiteral("%1.png").arg(QLatin1String(p.name)));
+        if (!beforeAndAfter(before, drawn(*maze, std::nullopt)).save(file)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            return 1;
+        }
+    }
+    return 0;
+}
