@@ -4,12 +4,19 @@
 // most 1.1. And the same step on 128 x 128 with the editor's work kept on the
 // disk against not kept, the events (the keeping's timer among them) handled
 // after every step: the writes happen outside the step, so again at most 1.1.
+// And a floating paste of 64 x 64 cells moved one cell over a 128 x 128 map in
+// the editor's view, shown, against redrawing one cell row of it (64 cells),
+// and all of it, and showing that: a move draws nothing anew but the strips
+// it uncovers, and copies what the view shows of the region.
 
+#include "ChipDraw.h"
 #include "EditorSession.h"
+#include "FloatingRegion.h"
 #include "MazeState.h"
 #include "MedianReporter.h"
 #include "PictureBox.h"
 #include "edit/Paint.h"
+#include "edit/Region.h"
 #include "frmEdit.h"
 #include "support/FakeServices.h"
 
@@ -101,6 +108,77 @@ BENCHMARK(BM_DragStepKept)
     ->MinTime(3) // the keeping writes at most once a second
     ->Unit(benchmark::kMicrosecond);
 
+constexpr int PasteCells = 64;
+
+// A 128 x 128 map picture in a view of the editor's size, with a region of
+// PasteCells x PasteCells floating over it, shown.
+class Pasting {
+public:
+    Pasting()
+    {
+        view_.resize(frmEdit::ViewportCells * ChipSize, frmEdit::ViewportCells * ChipSize);
+        map_->resize(MapSizeMax * ChipSize, MapSizeMax * ChipSize);
+        Region region = blankRegion(PasteCells, PasteCells);
+        for (size_t i = 0; i < region.cells.size(); ++i)
+            region.cells[i] = {int16_t(FirstWall + i % 12), int16_t(i % 5)};
+        floating_->setRegion(std::move(region));
+        floating_->show();
+        view_.show();
+        for (int i = 0; i < 50; ++i)
+            QApplication::processEvents();
+    }
+
+    // The paste one cell right, then back, shown.
+    void move()
+    {
+        floating_->moveToCell(QPoint(step_++ % 2, 0));
+        QApplication::processEvents();
+    }
+
+    // `rows` rows of the region's cells drawn into the map picture, shown.
+    void redraw(int rows)
+    {
+        {
+            ChipPainter painter(map_->image(), ChipSheet::standard());
+            for (int y = 0; y < rows; ++y)
+                for (int x = 0; x < PasteCells; ++x)
+                    painter.draw(x, y, (x + step_) % 6, step_ % 2);
+        }
+        ++step_;
+        map_->markDirty(QRect(0, 0, PasteCells * ChipSize, rows * ChipSize));
+        map_->Refresh();
+        QApplication::processEvents();
+    }
+
+private:
+    QWidget view_;
+    PictureBox* map_ = new PictureBox(&view_, Qt::black);
+    FloatingRegion* floating_ = new FloatingRegion(map_, ChipSheet::standard());
+    int step_ = 0;
+};
+
+void BM_PasteMove(benchmark::State& state)
+{
+    Pasting pasting;
+    for (auto _ : state)
+        pasting.move();
+}
+BENCHMARK(BM_PasteMove)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+
+// One cell row of the region, or all of it, redrawn and shown.
+void BM_PasteRedraw(benchmark::State& state)
+{
+    Pasting pasting;
+    for (auto _ : state)
+        pasting.redraw(int(state.range(0)));
+}
+BENCHMARK(BM_PasteRedraw)
+    ->Arg(1)
+    ->Arg(PasteCells)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -116,6 +194,10 @@ int main(int argc, char** argv)
                 reporter.ratio("BM_DragStep/" + large, "BM_DragStep/0"));
     reporter.show("drag step with the work kept against not kept", "BM_DragStepKept/1",
                   "BM_DragStepKept/0", "1.1");
+    reporter.show("a floating paste moved one cell against one cell row of it redrawn",
+                  "BM_PasteMove", "BM_PasteRedraw/1", "1");
+    reporter.show("a floating paste moved one cell against all of it redrawn", "BM_PasteMove",
+                  "BM_PasteRedraw/" + std::to_string(PasteCells));
     benchmark::Shutdown();
     return 0;
 }

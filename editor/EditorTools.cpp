@@ -152,6 +152,11 @@ void frmEdit::paste()
     floating_->setRegion(std::move(*region));
     floating_->moveToCell(frameCell());
     floating_->show();
+    // Its outline is the cursor now. With nothing over it and nothing drawn
+    // under it first, a move is a blit of what it shows, and only the strip
+    // it uncovers is drawn.
+    floating_->raise();
+    shpWaku->hide();
 }
 
 bool frmEdit::isPasting() const
@@ -168,13 +173,19 @@ void frmEdit::placePaste()
     // The markers it holds move the start and goal with it.
     session_.history.step(EditKind::Paste, placedCells(maze_, region, at),
                           [&] { return PlaceRegion(maze_, mapCanvas(), region, at, true); });
+    dropPaste();
+}
+
+void frmEdit::dropPaste()
+{
     floating_->hide();
+    shpWaku->show();
 }
 
 void frmEdit::escape()
 {
     if (isPasting())
-        floating_->hide();
+        dropPaste();
     else
         setSelection(std::nullopt);
 }

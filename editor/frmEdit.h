@@ -230,6 +230,7 @@ private:
     // when it is the map's own.
     bool toolKeyDown(int keyCode, int shift);
     void setSelection(std::optional<QRect> cells);
+    void dropPaste();
     void showCursorCell();
     // The cell the cursor frame shows.
     QPoint frameCell() const;

@@ -4,8 +4,9 @@
 # Each folder lists the folders whose headers it may include; a folder's own
 # headers are always allowed. Layers only point down:
 #   app -> editor, player -> ui -> mazefile -> maze
-# ui's platform interfaces sit below its services and music, and its wording
-# of file problems between ui and mazefile, where orvane-mdt uses it too.
+# ui's platform interfaces sit below its services and music (the generator's
+# request they pass comes from maze), and its wording of file problems and
+# generator requests between ui and mazefile, where orvane-mdt uses it too.
 
 set(layers
     maze
@@ -23,9 +24,9 @@ set(layers
 
 set(allowed_maze "")
 set(allowed_mazefile maze)
-set(allowed_ui/platform "")
+set(allowed_ui/platform maze)
 set(allowed_ui/wording maze mazefile)
-set(allowed_ui/services ui/platform)
+set(allowed_ui/services maze ui/platform ui/wording)
 set(allowed_ui/music ui/platform)
 set(allowed_ui maze mazefile ui/platform ui/wording)
 set(allowed_editor maze mazefile ui/platform ui/wording ui)

@@ -602,7 +602,8 @@ void TestMdtTool::generate_data()
     QTest::newRow("size 3 by 3") << QStringList{"--size", "3 3"} << 2 << "N or WxH";
     QTest::newRow("more keys than it holds")
         << QStringList{"--size", "16", "--keys", "200"} << 2 << "at most 96 keys";
-    QTest::newRow("slack zero") << QStringList{"--slack", "0"} << 2 << "--slack must be";
+    QTest::newRow("slack zero") << QStringList{"--slack", "0"} << 2
+                                << "--slack: the time limit must be 0.5 to 10";
     QTest::newRow("title beyond Shift-JIS") << QStringList{"--title", "😀"} << 2 << "--title";
     QTest::newRow("out of reach") << QStringList{"--size", "8", "--grade", "5"} << 2
                                   << "the closest had grade";

@@ -324,7 +324,8 @@ void TestPlayer::realMusicLoopsWithinGame()
         FluidEngine::Output::Offline,
         QStringList{QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2")});
     FluidMusicDeviceFactory real(engine);
-    PlatformServices services{fakes->fileDialog, fakes->messageBox, fakes->beep, fakes->help, real};
+    PlatformServices services{fakes->fileDialog, fakes->messageBox, fakes->beep,
+                              fakes->help,       /*music=*/real,    fakes->generateDialog};
     writeBytes(dir.filePath("tune.mid"), tuneFile());
     MazeData m = corridor();
     m.header.MusicFile = Cp932::fromUnicode(dir.filePath("tune.mid"));

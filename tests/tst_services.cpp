@@ -1,8 +1,11 @@
 #include "DialogFolders.h"
 #include "FileFilter.h"
+#include "GenerateDialog.h"
+#include "GenerateMessages.h"
 #include "HelpViewer.h"
 #include "HelpWindow.h"
 #include "QtFileDialogService.h"
+#include "QtGenerateDialogService.h"
 #include "QtHelpService.h"
 #include "QtMessageBoxService.h"
 #include "RealPlatformServices.h"
@@ -10,6 +13,7 @@
 #include "support/WindowTexts.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -22,10 +26,12 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSet>
 #include <QSettings>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -208,6 +214,9 @@ private slots:
 
     void messageBox_data();
     void messageBox();
+
+    void generateDialog_data();
+    void generateDialog();
 
     void helpResolvesDocumentName_data();
     void helpResolvesDocumentName();
@@ -556,6 +565,89 @@ void TestServices::messageBox()
     QCOMPARE(seen.format, Qt::PlainText);
     QCOMPARE(seen.text, text);
     QCOMPARE(seen.windowTitle, shownTitle);
+}
+
+// ---- generator dialog -----------------------------------------------------
+
+void TestServices::generateDialog_data()
+{
+    QTest::addColumn<QSize>("selection"); // invalid: none, the first size button's
+    QTest::addColumn<int>("keys");        // 0: aims at the grade
+    QTest::addColumn<int>("grade");
+    QTest::addColumn<int>("traps");
+    QTest::addColumn<QString>("seed"); // null: the one shown at first
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("a selection too small") << QSize(4, 9) << 0 << 3 << 0 << QString() << true;
+    QTest::newRow("more keys than the map holds") << QSize() << 5000 << 3 << 0 << QString() << true;
+    QTest::newRow("more traps than the map holds")
+        << QSize() << 0 << 3 << 5000 << QString() << true;
+    QTest::newRow("no seed") << QSize() << 0 << 3 << 0 << QString("") << true;
+    QTest::newRow("keys, traps and a seed typed")
+        << QSize() << 20 << 3 << 1 << QString("18446744073709551615") << false;
+    QTest::newRow("a grade in the selection, the seed shown")
+        << QSize(12, 7) << 0 << 2 << 0 << QString() << false;
+}
+
+// The reason shows in the words orvane-mdt uses and OK is disabled while the
+// fields make a refused request; OK returns the request with the seed shown.
+void TestServices::generateDialog()
+{
+    QFETCH(QSize, selection);
+    QFETCH(int, keys);
+    QFETCH(int, grade);
+    QFETCH(int, traps);
+    QFETCH(QString, seed);
+    QFETCH(bool, refused);
+
+    GenerateDefaults defaults;
+    defaults.request.seed = 99;
+    defaults.request.title = "t";
+    generate::Request expected = defaults.request;
+    if (selection.isValid())
+        defaults.selection =
+            expected.size = {int16_t(selection.width()), int16_t(selection.height())};
+    else
+        expected.size = MapSizes[0];
+    expected.keys = keys;
+    expected.grade = grade;
+    expected.traps = traps;
+    bool seedOk = seed.isNull();
+    if (!seed.isNull())
+        expected.seed = seed.toULongLong(&seedOk);
+
+    QString shown;
+    bool okEnabled = true;
+    whenModal<GenerateDialog>([&](GenerateDialog* dialog) {
+        (keys ? dialog->keysChoice : dialog->gradeChoice)->setChecked(true);
+        dialog->keysBox->setValue(keys);
+        dialog->gradeBox->setValue(grade);
+        dialog->trapsBox->setValue(traps);
+        if (!seed.isNull())
+            dialog->seedBox->setText(seed);
+        shown = dialog->problemLabel->text();
+        okEnabled = dialog->okButton->isEnabled();
+        dialog->accept();
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    const std::optional<generate::Request> answer =
+        QtGenerateDialogService().askForMaze(nullptr, defaults);
+
+    QCOMPARE(okEnabled, !refused);
+    QCOMPARE(answer.has_value(), !refused);
+    if (seedOk)
+        QCOMPARE(shown, requestProblemText(expected, generate::checkRequest(expected),
+                                           FieldNaming::Labels));
+    QCOMPARE(shown.isEmpty(), !refused);
+    if (!answer)
+        return;
+    QCOMPARE(answer->size, expected.size);
+    QCOMPARE(answer->keys, keys);
+    QCOMPARE(answer->grade, grade);
+    QCOMPARE(answer->traps, traps);
+    QCOMPARE(answer->slack, std::optional(generate::DefaultSlack));
+    QCOMPARE(answer->seed, expected.seed);
+    QCOMPARE(answer->title, expected.title);
 }
 
 // ---- help viewer --------------------------------------------------------

@@ -100,6 +100,33 @@ public:
     QList<Request> requests;
 };
 
+class FakeGenerateDialog : public GenerateDialogService {
+public:
+    struct Call {
+        QWidget* parent;
+        GenerateDefaults defaults;
+    };
+
+    // Scripts the next dialog: the user confirms `request`, or cancels.
+    void answer(const generate::Request& request) { answers.push_back(request); }
+    void cancel() { answers.push_back(std::nullopt); }
+
+    std::optional<generate::Request> askForMaze(QWidget* parent,
+                                                const GenerateDefaults& defaults) override
+    {
+        calls.append({parent, defaults});
+        if (answers.empty())
+            return std::nullopt;
+        const std::optional<generate::Request> request = answers.front();
+        answers.pop_front();
+        return request;
+    }
+
+    // A dialog with no answer left is cancelled.
+    std::deque<std::optional<generate::Request>> answers;
+    QList<Call> calls;
+};
+
 // Records "type sequencer", "file C:/a.mid", "open", ... in call order.
 class FakeMusicDevice : public MusicDevice {
 public:
@@ -142,7 +169,8 @@ struct FakeServices {
     FakeBeep beep;
     FakeHelp help;
     FakeMusicFactory music;
-    PlatformServices platform{fileDialog, messageBox, beep, help, music};
+    FakeGenerateDialog generateDialog;
+    PlatformServices platform{fileDialog, messageBox, beep, help, music, generateDialog};
 };
 
 } // namespace orvane::test

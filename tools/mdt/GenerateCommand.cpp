@@ -3,6 +3,7 @@
 #include "Arguments.h"
 #include "Cp932.h"
 #include "ExitStatus.h"
+#include "GenerateMessages.h"
 #include "MazeCodec.h"
 #include "MazeState.h"
 #include "MazeText.h"
@@ -20,14 +21,8 @@ namespace {
 
 using generate::Request;
 using generate::RequestProblem;
-using Kind = RequestProblem::Kind;
 
 constexpr int ProgressIntervalMs = 100;
-
-QString sizeText(MapSize size)
-{
-    return QStringLiteral("%1x%2").arg(size.width).arg(size.height);
-}
 
 // Reads the options into a request; an empty message when they are good.
 QString readRequest(const Arguments& args, Request& r, bool& seedGiven)
@@ -88,67 +83,6 @@ QString readRequest(const Arguments& args, Request& r, bool& seedGiven)
     return {};
 }
 
-QString requestProblemText(const Request& r, const RequestProblem& p)
-{
-    const QString map = QStringLiteral("a %1 map").arg(sizeText(r.size));
-    switch (p.kind) {
-    case Kind::None:
-        break;
-    case Kind::SizeOutOfRange:
-        return QStringLiteral("--size: each side must be %1 to %2").arg(p.limit).arg(MapSizeMax);
-    case Kind::KeysOutOfRange:
-        return QStringLiteral("--keys %1 is more than %2 can hold: a route there takes at most "
-                              "%3 keys")
-            .arg(r.keys)
-            .arg(map)
-            .arg(p.limit);
-    case Kind::GradeOutOfRange:
-        return QStringLiteral("--grade must be 1 to %1").arg(p.limit);
-    case Kind::TrapsOutOfRange:
-        return QStringLiteral("--traps %1 is more than %2 can hold (at most %3)")
-            .arg(r.traps)
-            .arg(map)
-            .arg(p.limit);
-    case Kind::ArrowsOutOfRange:
-        return QStringLiteral("--arrows %1 is more than %2 can hold (at most %3)")
-            .arg(r.arrows)
-            .arg(map)
-            .arg(p.limit);
-    case Kind::SlackOutOfRange:
-        return QStringLiteral("--slack must be a number from %1 to %2, or none")
-            .arg(generate::MinSlack)
-            .arg(generate::MaxSlack);
-    }
-    return {};
-}
-
-// What the closest try held, against what was asked.
-QString closestText(const Request& r, const generate::Outcome& o)
-{
-    const generate::Measures& m = o.measures;
-    QStringList parts;
-    if (!m.solvable)
-        parts << QStringLiteral("no maze that could be solved");
-    else if (r.aimsAtKeys())
-        parts << QStringLiteral("%1 keys (asked %2, %3 to %4 would do)")
-                     .arg(m.keys)
-                     .arg(r.keys)
-                     .arg(r.keys - generate::keysTolerance(r.keys))
-                     .arg(r.keys + generate::keysTolerance(r.keys));
-    else
-        parts << QStringLiteral("grade %1 (asked %2)").arg(m.grade).arg(r.grade);
-    if (m.solvable) {
-        parts << QStringLiteral("%1 traps (asked %2)").arg(m.traps).arg(r.traps);
-        parts << QStringLiteral("%1 arrows (asked about %2)").arg(m.arrows).arg(r.arrows);
-        if (m.cycles)
-            parts << QStringLiteral("an arrow cycle");
-    }
-    return QStringLiteral("orvane-mdt: no maze met the request within %1 analyses; the closest "
-                          "had %2")
-        .arg(o.budget)
-        .arg(parts.join(QStringLiteral(", ")));
-}
-
 // Shows how far a long search is, on a terminal only.
 class ProgressLine {
 public:
@@ -188,14 +122,15 @@ int runGenerate(const Arguments& args)
     if (const QString error = readRequest(args, request, seedGiven); !error.isEmpty())
         return fail(QStringLiteral("orvane-mdt: ") + error);
     if (const RequestProblem p = generate::checkRequest(request))
-        return fail(QStringLiteral("orvane-mdt: ") + requestProblemText(request, p));
+        return fail(QStringLiteral("orvane-mdt: ") +
+                    requestProblemText(request, p, FieldNaming::Options));
     generate::Outcome outcome;
     {
         ProgressLine progress;
         outcome = generate::generateMaze(request, std::ref(progress));
     }
     if (!outcome.maze)
-        return fail(closestText(request, outcome));
+        return fail(QStringLiteral("orvane-mdt: ") + closestTryText(request, outcome));
     const MazeHeader& h = outcome.maze->header;
     const QByteArray bytes = args.isSet(QStringLiteral("text"))
                                  ? MazeText::write(h, outcome.maze->grid)

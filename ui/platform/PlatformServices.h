@@ -2,6 +2,9 @@
 // The platform services the windows call, as small interfaces: the real
 // implementations wrap Qt and FluidSynth, tests pass fakes.
 
+#include "MazeConstants.h"
+#include "generate/Generator.h"
+
 #include <QString>
 
 #include <memory>
@@ -59,6 +62,26 @@ public:
     virtual void showHelp(QWidget* parent, const QString& helpFile, int command) = 0;
 };
 
+// What the generator dialog opens with.
+struct GenerateDefaults {
+    // The fields as shown: size, aim, traps, arrows, time limit and seed (title
+    // and music are passed through to the answer unchanged).
+    generate::Request request;
+    // The selection's size: the maze fills the selection, so its size is
+    // fixed. Nothing: the size is one of MapSizes, chosen in the dialog.
+    std::optional<MapSize> selection;
+};
+
+// The editor's dialog for a generated maze. Returns the request the user
+// confirmed (checkRequest finds no problem in it), or nothing when the user
+// cancelled.
+class GenerateDialogService {
+public:
+    virtual ~GenerateDialogService() = default;
+    virtual std::optional<generate::Request> askForMaze(QWidget* parent,
+                                                        const GenerateDefaults& defaults) = 0;
+};
+
 // Makes the music device of a player window (its MMC1).
 class MusicDeviceFactory {
 public:
@@ -75,6 +98,7 @@ struct PlatformServices {
     BeepService& beep;
     HelpService& help;
     MusicDeviceFactory& music;
+    GenerateDialogService& generateDialog;
 };
 
 } // namespace orvane

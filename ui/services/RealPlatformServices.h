@@ -4,6 +4,7 @@
 #include "PlatformServices.h"
 #include "QtBeepService.h"
 #include "QtFileDialogService.h"
+#include "QtGenerateDialogService.h"
 #include "QtHelpService.h"
 #include "QtMessageBoxService.h"
 
@@ -12,9 +13,9 @@
 
 namespace orvane {
 
-// The program's platform services: Qt's dialogs, bell and the help viewer
-// (its document in the given language), with the music devices of the given
-// factory. The file dialogs remember their folders in the program's settings,
+// The program's platform services: Qt's dialogs and the generator's, the bell
+// and the help viewer (its document in the given language), with the music
+// devices of the given factory. The file dialogs remember their folders in the program's settings,
 // an INI file in the user's configuration folder. Create it after
 // QApplication and keep it for as long as the windows it serves.
 class RealPlatformServices {
@@ -24,7 +25,8 @@ public:
                         QStringLiteral("/orvane.conf"),
                     QSettings::IniFormat),
           folders_(settings_, DialogPlaces::standard()), fileDialog_(folders_),
-          help_(messageBox_, language), services_{fileDialog_, messageBox_, beep_, help_, music}
+          help_(messageBox_, language), services_{fileDialog_, messageBox_, beep_,
+                                                  help_,       music,       generateDialog_}
     {
     }
     RealPlatformServices(const RealPlatformServices&) = delete;
@@ -39,6 +41,7 @@ private:
     QtMessageBoxService messageBox_;
     QtBeepService beep_;
     QtHelpService help_;
+    QtGenerateDialogService generateDialog_;
     PlatformServices services_;
 };
 

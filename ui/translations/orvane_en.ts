@@ -72,6 +72,97 @@ dead ends walked into %4, traps met %5
     </message>
 </context>
 <context>
+    <name>GenerateMessages</name>
+    <message>
+        <source>%1*%2</source>
+        <translation>%1x%2</translation>
+    </message>
+    <message>
+        <source>縦横とも %1〜%2 マスにしてください。</source>
+        <translation>each side must be %1 to %2</translation>
+    </message>
+    <message>
+        <source>%1 のマップでは道順のキーの数は %2 回までです (指定は %3 回)。</source>
+        <translation>a route on a %1 map takes at most %2 keys (asked %3)</translation>
+    </message>
+    <message>
+        <source>難しさは %1〜%2 にしてください。</source>
+        <translation>the grade must be %1 to %2</translation>
+    </message>
+    <message>
+        <source>%1 のマップに置ける罠は %2 個までです (指定は %3 個)。</source>
+        <translation>a %1 map holds at most %2 traps (asked %3)</translation>
+    </message>
+    <message>
+        <source>%1 のマップに置ける矢印は %2 個までです (指定は %3 個)。</source>
+        <translation>a %1 map holds at most %2 arrows (asked %3)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>解ける迷路なし</source>
+        <translation>no maze that could be solved</translation>
+    </message>
+    <message>
+        <source>キーの数 %1 回 (指定は %2 回、%3〜%4 回なら可)</source>
+        <translation>%1 keys (asked %2, %3 to %4 would do)</translation>
+    </message>
+    <message>
+        <source>難しさ %1 (指定は %2)</source>
+        <translation>grade %1 (asked %2)</translation>
+    </message>
+    <message>
+        <source>罠 %1 個 (指定は %2 個)</source>
+        <translation>%1 traps (asked %2)</translation>
+    </message>
+    <message>
+        <source>矢印 %1 個 (指定はおよそ %2 個)</source>
+        <translation>%1 arrows (asked about %2)</translation>
+    </message>
+    <message>
+        <source>矢印の輪あり</source>
+        <translation>an arrow cycle</translation>
+    </message>
+    <message>
+        <source>%1 回調べても条件に合う迷路ができませんでした。いちばん近かった迷路: %2</source>
+        <translation>no maze met the request within %1 analyses; the closest had %2</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>大きさ</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>キーの数</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>難しさ</source>
+        <translation>Grade</translation>
+    </message>
+    <message>
+        <source>罠の数</source>
+        <translation>Traps</translation>
+    </message>
+    <message>
+        <source>矢印の数</source>
+        <translation>Arrows</translation>
+    </message>
+    <message>
+        <source>制限時間</source>
+        <translation>Time limit</translation>
+    </message>
+    <message>
+        <source>制限時間は、はじめて遊ぶ人にかかる時間の %1〜%2 倍にしてください。</source>
+        <translation>the time limit must be %1 to %2 times the time a first-time player takes</translation>
+    </message>
+</context>
+<context>
     <name>MazeFileMessages</name>
     <message>
         <source>迷路ファイル「%1」を読み込めません。</source>
@@ -357,6 +448,93 @@ Check glibc&apos;s character set conversion modules (gconv).</translation>
     </message>
 </context>
 <context>
+    <name>orvane::GenerateDialog</name>
+    <message>
+        <source>難しさ(&amp;G)</source>
+        <translation>&amp;Grade</translation>
+    </message>
+    <message>
+        <source>キーの数(&amp;K)</source>
+        <translation>&amp;Keys</translation>
+    </message>
+    <message>
+        <source>制限時間なし(&amp;N)</source>
+        <translation>&amp;No time limit</translation>
+    </message>
+    <message>
+        <source>新しい種(&amp;R)</source>
+        <translation>&amp;Random seed</translation>
+    </message>
+    <message>
+        <source>迷路の生成</source>
+        <translation>Generate a maze</translation>
+    </message>
+    <message>
+        <source>%1 (選択範囲)</source>
+        <translation>%1 (the selection)</translation>
+    </message>
+    <message>
+        <source>目標</source>
+        <translation>Aim</translation>
+    </message>
+    <message>
+        <source>%1 (はじめての人向け) から %2 (難しい) まで</source>
+        <translation>%1 (for beginners) to %2 (hard)</translation>
+    </message>
+    <message>
+        <source>いちばん少ないキーの数。この数の1割以内になります</source>
+        <translation>The fewest key presses that solve the maze, within a tenth of this number</translation>
+    </message>
+    <message>
+        <source>矢印のおよその数 (1割以内)。罠の入口の矢印は別に数えます</source>
+        <translation>About this many arrow cells (within a tenth), besides the arrow closing each trap</translation>
+    </message>
+    <message>
+        <source>入ると抜け出せないマスの数</source>
+        <translation>Cells the ball can reach but never leave</translation>
+    </message>
+    <message>
+        <source> 倍</source>
+        <translation> times</translation>
+    </message>
+    <message>
+        <source>同じ指定と同じ種なら、まったく同じ迷路ができます</source>
+        <translation>The same settings and the same seed make exactly the same maze</translation>
+    </message>
+    <message>
+        <source>生成できない理由</source>
+        <translation>Why the maze cannot be generated</translation>
+    </message>
+    <message>
+        <source>大きさ(&amp;S):</source>
+        <translation>&amp;Size:</translation>
+    </message>
+    <message>
+        <source>罠の数(&amp;T):</source>
+        <translation>&amp;Traps:</translation>
+    </message>
+    <message>
+        <source>矢印の数(&amp;A):</source>
+        <translation>&amp;Arrows:</translation>
+    </message>
+    <message>
+        <source>制限時間(&amp;L):</source>
+        <translation>Time &amp;limit:</translation>
+    </message>
+    <message>
+        <source>乱数の種(&amp;E):</source>
+        <translation>S&amp;eed:</translation>
+    </message>
+    <message>
+        <source>乱数の種: 0〜%1 の整数にしてください。</source>
+        <translation>Seed: a whole number from 0 to %1</translation>
+    </message>
+    <message>
+        <source>はじめて遊ぶ人にかかる時間の何倍にするか (切り上げ、%1 秒以上)</source>
+        <translation>The time limit as a multiple of the time a first-time player takes, rounded up and never under %1 seconds</translation>
+    </message>
+</context>
+<context>
     <name>orvane::HelpViewer</name>
     <message>
         <source>ヘルプファイル「%1」が見つかりません。</source>
@@ -403,6 +581,17 @@ Check glibc&apos;s character set conversion modules (gconv).</translation>
     <message>
         <source>ヘルプ</source>
         <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::MapOverview</name>
+    <message>
+        <source>全体図</source>
+        <translation>Overview</translation>
+    </message>
+    <message>
+        <source>表示中のマス: %1,%2〜%3,%4</source>
+        <translation>Cells in view: %1,%2 to %3,%4</translation>
     </message>
 </context>
 <context>
