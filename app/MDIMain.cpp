@@ -1,13 +1,22 @@
 #include "MDIMain.h"
 
 #include "Appearance.h"
+#include "Cp932.h"
 #include "EditorSession.h"
+#include "MazeFile.h"
+#include "MazeFileMessages.h"
+#include "MazeFolder.h"
+#include "MazeState.h"
 #include "PictureBox.h"
 #include "PlatformServices.h"
+#include "PlayRecords.h"
+#include "ResultDialog.h"
 #include "frmEdit.h"
 #include "frmPlay.h"
+#include "play/Analysis.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -43,11 +52,19 @@ void offerOnlyMoveAndClose(QMdiSubWindow* sub)
     });
 }
 
+// The fewest keys of the maze the model holds; none when it cannot be solved.
+std::optional<int> fewestKeys(const MazeState& maze)
+{
+    const MazeAnalysis analysis = analyseMaze(maze);
+    return analysis.solvable ? std::optional<int>(int(analysis.route.size())) : std::nullopt;
+}
+
 } // namespace
 
 MDIMain::MDIMain(MazeState& maze, PlatformServices& services, EditorSession& editorSession,
-                 QWidget* parent)
-    : QMainWindow(parent), maze_(maze), services_(services), editorSession_(editorSession)
+                 PlayRecords& records, QWidget* parent)
+    : QMainWindow(parent), maze_(maze), services_(services), editorSession_(editorSession),
+      records_(records)
 {
     setObjectName(QStringLiteral("MDIMain"));
     setWindowTitle(Caption);
@@ -132,10 +149,18 @@ void MDIMain::mnuEdit_Click()
     closeChild(playSub_);
 }
 
+frmPlay* MDIMain::newPlayer()
+{
+    auto* player = new frmPlay(maze_, services_);
+    // Once the game's last handler has returned.
+    connect(player, &frmPlay::gameEnded, this, &MDIMain::showResult, Qt::QueuedConnection);
+    return player;
+}
+
 void MDIMain::mnuPlay_Click()
 {
     if (!openChild(playSub_))
-        showChild(playSub_, new frmPlay(maze_, services_));
+        showChild(playSub_, newPlayer());
     else
         mdiArea->setActiveSubWindow(playSub_);
     closeChild(editSub_);
@@ -147,23 +172,87 @@ void MDIMain::testPlay()
     // Once the game's last handler has returned.
     connect(player, &frmPlay::testPlayEnded, this, &MDIMain::returnFromTestPlay,
             Qt::QueuedConnection);
-    player->startTestPlay(editorSession_.history.mazePath()); // drawn before it shows: painted once
-    showChild(playSub_, player);
-    player->picMap->setFocus(); // the game's, as Play gives it
+    player->startTestPlay(editorSession_.history.mazePath());
+    showPlayer(player);
+}
+
+void MDIMain::showPlayer(frmPlay* player)
+{
+    closeChild(playSub_);
+    showChild(playSub_, player); // drawn before it shows: painted once
+    player->picMap->setFocus();  // the game's, as Play gives it
     closeChild(editSub_);
 }
 
-void MDIMain::returnFromTestPlay(frmPlay::TestPlayEnd how)
+void MDIMain::returnFromTestPlay(const GameOutcome& outcome)
 {
     closeChild(playSub_);
     if (closed_ || openChild(editSub_))
         return;
     frmEdit* editor = newEditor();
-    using End = frmPlay::TestPlayEnd;
-    editor->showAgain(how == End::Goal     ? frmEdit::testPlayGoalText()
-                      : how == End::TimeUp ? frmEdit::testPlayTimeUpText()
-                                           : frmEdit::testPlayStoppedText());
+    using End = GameOutcome::End;
+    editor->showAgain(outcome.end == End::Goal
+                          ? frmEdit::testPlayGoalText(outcome.secondsUsed, outcome.keysPressed,
+                                                      fewestKeys(maze_).value_or(0))
+                      : outcome.end == End::TimeUp ? frmEdit::testPlayTimeUpText()
+                                                   : frmEdit::testPlayStoppedText());
     showChild(editSub_, editor);
+}
+
+void MDIMain::showResult(const GameOutcome& outcome)
+{
+    if (outcome.end != GameOutcome::End::Goal || closed_)
+        return;
+    GameResult result;
+    result.title = Cp932::toUnicode(maze_.header.Title);
+    if (result.title.isEmpty())
+        result.title = QFileInfo(outcome.mazePath).completeBaseName();
+    result.secondsUsed = outcome.secondsUsed;
+    result.timeLimit = maze_.header.TimeLimit;
+    result.keysPressed = outcome.keysPressed;
+    result.fewestKeys = fewestKeys(maze_);
+    const PlayRecords::Recorded recorded =
+        records_.record(maze_, outcome.secondsUsed, outcome.keysPressed);
+    result.best = recorded.best;
+    result.newBests = recorded.news;
+    resultMaze_ = outcome.mazePath;
+    nextMaze_ = nextMazeFile(outcome.mazePath);
+    result.hasNext = !nextMaze_.isEmpty();
+
+    delete result_;
+    result_ = new ResultDialog(result, this);
+    result_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(result_, &ResultDialog::againChosen, this, &MDIMain::playAgain);
+    connect(result_, &ResultDialog::nextChosen, this, &MDIMain::playNext);
+    result_->open();
+    if (const std::optional<QString> aside = records_.takeSetAside())
+        services_.messageBox.show(result_, ResultDialog::recordsSetAsideMessage(*aside));
+    if (const std::optional<MazeFileProblem> failure = records_.takeSaveFailure())
+        services_.messageBox.show(result_,
+                                  ResultDialog::recordsNotSavedMessage(*failure, records_.file()));
+}
+
+void MDIMain::playAgain()
+{
+    // The model still holds the maze the game was played on.
+    result_->close();
+    frmPlay* player = newPlayer();
+    player->playMaze(resultMaze_);
+    showPlayer(player);
+}
+
+void MDIMain::playNext()
+{
+    // A file the reader refuses is told as the player's Load tells it; the
+    // result stays open and the model as it was.
+    if (const MazeFileError error = MazeFile::load(nextMaze_, maze_)) {
+        services_.messageBox.show(result_, mazeFileMessage(error));
+        return;
+    }
+    result_->close();
+    frmPlay* player = newPlayer();
+    player->playMaze(nextMaze_);
+    showPlayer(player);
 }
 
 void MDIMain::mnuEnd_Click()
@@ -188,9 +277,16 @@ frmPlay* MDIMain::player() const
     return sub ? qobject_cast<frmPlay*>(sub->widget()) : nullptr;
 }
 
+ResultDialog* MDIMain::result() const
+{
+    return result_;
+}
+
 void MDIMain::closeEvent(QCloseEvent* event)
 {
     closed_ = true;
+    if (result_)
+        result_->close();
     closeChild(playSub_);
     closeChild(editSub_);
     event->accept();

@@ -14,7 +14,9 @@ namespace orvane {
 
 struct MazeState;
 class EditorSession;
+class PlayRecords;
 struct PlatformServices;
+class ResultDialog;
 class frmEdit;
 
 // The main window: an MDI area holding at most one of the editor and the
@@ -25,10 +27,11 @@ public:
     static inline const QString Caption = QStringLiteral("ORVANE for Win95");
     static inline const QString HelpFile = QStringLiteral("Orvane.hlp");
 
-    // The editor's session belongs to the caller and must outlive this
-    // window: the editor windows inside it use it until they are deleted.
+    // The editor's session and the player's records belong to the caller
+    // and must outlive this window: the editor windows inside it use the
+    // session until they are deleted.
     MDIMain(MazeState& maze, PlatformServices& services, EditorSession& editorSession,
-            QWidget* parent = nullptr);
+            PlayRecords& records, QWidget* parent = nullptr);
 
     void mnuEdit_Click();
     void mnuPlay_Click();
@@ -38,6 +41,8 @@ public:
     // The open child windows, or null.
     frmEdit* editor() const;
     frmPlay* player() const;
+    // The result of the last game from the menu that reached the goal, while it is open.
+    ResultDialog* result() const;
 
     // The test play the editor asks for (F5): the editor closes as for the
     // menu, the player plays its maze at once; when the game ends the editor
@@ -66,14 +71,26 @@ private:
     bool showChild(QPointer<QMdiSubWindow>& slot, QWidget* form);
     static void closeChild(QPointer<QMdiSubWindow>& slot);
     frmEdit* newEditor();
-    void returnFromTestPlay(frmPlay::TestPlayEnd how);
+    frmPlay* newPlayer();
+    // Shows a player that is ready (its maze shown, its game started) in
+    // place of the editor, the game's keys on its map.
+    void showPlayer(frmPlay* player);
+    void returnFromTestPlay(const GameOutcome& outcome);
+    // The result of a game from the menu that reached the goal; it is recorded.
+    void showResult(const GameOutcome& outcome);
+    void playAgain();
+    void playNext();
 
     MazeState& maze_;
     PlatformServices& services_;
     EditorSession& editorSession_;
+    PlayRecords& records_;
     QPointer<QMdiSubWindow> editSub_;
     QPointer<QMdiSubWindow> playSub_;
     bool closed_ = false;
+    QPointer<ResultDialog> result_;
+    QString resultMaze_; // the maze file of the result shown, and the one after it
+    QString nextMaze_;
 };
 
 } // namespace orvane

@@ -3,6 +3,7 @@
 #include "EditorSession.h"
 #include "MDIMain.h"
 #include "PlatformServices.h"
+#include "PlayRecords.h"
 #include "frmPlay.h"
 #include "frmSplash.h"
 
@@ -12,9 +13,11 @@
 
 namespace orvane {
 
-Shell::Shell(MazeState& maze, PlatformServices& services, const QString& workFolder)
+Shell::Shell(MazeState& maze, PlatformServices& services, const QString& workFolder,
+             const QString& recordsFile)
     : maze_(maze), services_(services),
-      editorSession_(std::make_unique<EditorSession>(maze, workFolder))
+      editorSession_(std::make_unique<EditorSession>(maze, workFolder)),
+      records_(std::make_unique<PlayRecords>(recordsFile))
 {
 }
 
@@ -64,7 +67,7 @@ void Shell::leaveSplash()
 
 void Shell::showMain()
 {
-    main_ = new MDIMain(maze_, services_, *editorSession_);
+    main_ = new MDIMain(maze_, services_, *editorSession_, *records_);
     main_->setAttribute(Qt::WA_DeleteOnClose);
     connect(main_, &MDIMain::endRequested, this, &Shell::end);
     main_->showMaximized();

@@ -10,6 +10,7 @@ namespace orvane {
 
 class EditorSession;
 struct MazeState;
+class PlayRecords;
 struct PlatformServices;
 class MDIMain;
 class frmSplash;
@@ -20,9 +21,10 @@ class frmSplash;
 class Shell : public QObject {
     Q_OBJECT
 public:
-    // The editor's work is kept in `workFolder` across runs; without one,
-    // only while the program runs.
-    Shell(MazeState& maze, PlatformServices& services, const QString& workFolder = {});
+    // The editor's work is kept in `workFolder` and the player's records in
+    // `recordsFile` across runs; without them, only while the program runs.
+    Shell(MazeState& maze, PlatformServices& services, const QString& workFolder = {},
+          const QString& recordsFile = {});
     ~Shell() override;
 
     // Shows the splash window, centred on the screen. Given a maze file, goes
@@ -43,6 +45,7 @@ private:
     MazeState& maze_;
     PlatformServices& services_;
     const std::unique_ptr<EditorSession> editorSession_;
+    const std::unique_ptr<PlayRecords> records_;
     QPointer<frmSplash> splash_;
     QPointer<MDIMain> main_;
 };

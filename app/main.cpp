@@ -70,10 +70,10 @@ int main(int argc, char** argv)
         services.services().messageBox.show(nullptr, message);
         return CannotStartStatus;
     }
-    // The editor's work is kept in the user's data folder.
-    const QString workFolder =
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/work");
-    orvane::Shell shell(*maze, services.services(), workFolder);
+    // The editor's work and the player's records are kept in the user's data folder.
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    orvane::Shell shell(*maze, services.services(), dataFolder + QStringLiteral("/work"),
+                        dataFolder + QStringLiteral("/records.json"));
     shell.start(commandLine.mazeFile);
     return QApplication::exec();
 }

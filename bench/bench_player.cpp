@@ -12,6 +12,7 @@
 #include "FluidMusicDeviceFactory.h"
 #include "MDIMain.h"
 #include "MazeState.h"
+#include "PlayRecords.h"
 #include "MedianReporter.h"
 #include "PictureBox.h"
 #include "RealPlatformServices.h"
@@ -82,7 +83,8 @@ void openChild(benchmark::State& state, bool player)
 {
     Program program;
     EditorSession session(program.maze);
-    MDIMain main(program.maze, program.services.services(), session);
+    PlayRecords records;
+    MDIMain main(program.maze, program.services.services(), session, records);
     main.showMaximized();
     program.music.preload(); // as the program does once the main window shows
     QApplication::processEvents();
@@ -114,7 +116,8 @@ BENCHMARK(BM_OpenEditor)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(bench
 struct EditorOpen {
     Program program;
     EditorSession session{program.maze};
-    MDIMain main{program.maze, program.services.services(), session};
+    PlayRecords records;
+    MDIMain main{program.maze, program.services.services(), session, records};
 
     explicit EditorOpen(int16_t size)
     {

@@ -13,6 +13,7 @@
 #include "MDIMain.h"
 #include "MazeFile.h"
 #include "MazeState.h"
+#include "PlayRecords.h"
 #include "RealPlatformServices.h"
 #include "frmEdit.h"
 #include "frmPlay.h"
@@ -143,7 +144,8 @@ int main(int argc, char** argv)
     RealPlatformServices services(music, UiLanguage::Japanese);
     auto maze = std::make_unique<MazeState>();
     EditorSession session(*maze);
-    MDIMain main(*maze, services.services(), session);
+    PlayRecords records;
+    MDIMain main(*maze, services.services(), session, records);
     main.showMaximized();
     music.preload();
     settle();

@@ -1,8 +1,13 @@
 #include "CheckStatus.h"
 
 #include "MazeConstants.h"
+#include "MazeState.h"
+#include "play/Difficulty.h"
 
 #include <QCoreApplication>
+#include <QStringList>
+
+#include <cmath>
 
 namespace orvane {
 namespace {
@@ -12,33 +17,70 @@ struct Wording {
     Q_DECLARE_TR_FUNCTIONS(CheckStatus)
 };
 
+// A mean of the walks: whole where it is whole.
+QString meanText(double mean)
+{
+    return QString::number(mean, 'f', mean == std::round(mean) ? 0 : 2);
+}
+
+QString routeText(const MazeAnalysis& analysis, int16_t timeLimit)
+{
+    if (!analysis.solvable)
+        return Wording::tr("解けません");
+    const int keys = int(analysis.route.size());
+    const RouteTiming timing = timeRoute(keys, DefaultKeysPerSecond, timeLimit);
+    QString text =
+        Wording::tr("解けます: %n手、約%1秒", nullptr, keys).arg(timing.seconds, 0, 'f', 1);
+    switch (timing.fit) {
+    case RouteFit::NoLimit:
+        return text + Wording::tr(" (制限時間無し)");
+    case RouteFit::Fits:
+    case RouteFit::Tight:
+        return text + Wording::tr(" (制限%1秒)").arg(timeLimit);
+    case RouteFit::TooSlow:
+        return text + Wording::tr("、制限%1秒に間に合いません").arg(timeLimit);
+    }
+    return text;
+}
+
+// The grade's measures, line by line as `check` prints them.
+QString measuresText(const Difficulty& d)
+{
+    QStringList walks;
+    for (const NewcomerWalk& w : d.walks)
+        walks << (w.finished ? QString::number(w.keys)
+                             : Wording::tr("%1 (あきらめ)", "a walk that gave up").arg(w.keys));
+    return Wording::tr("初めての人: %1キー、最少の%2倍 (歩き: %3)\n"
+                       "行き止まりに%4回、わなに%5回\n"
+                       "約%6秒 (毎秒%7キー、最初に見る%8秒)、ほどよい制限 %9秒")
+               .arg(meanText(d.newcomerKeys))
+               .arg(d.keysRatio(), 0, 'f', 2)
+               .arg(walks.join(Wording::tr("、", "between the walks' keys")))
+               .arg(meanText(d.deadEnds), meanText(d.trapsMet))
+               .arg(newcomerSeconds(d), 0, 'f', 1)
+               .arg(newcomerKeysPerSecond(*d.grade))
+               .arg(LookSeconds)
+               .arg(newcomerTimeLimit(d, DefaultLimitSlack)) +
+           u'\n' +
+           Wording::tr("難しさ %1/%2 (労力 %3)")
+               .arg(*d.grade)
+               .arg(HardestGrade)
+               .arg(meanText(std::round(d.effort * 100) / 100));
+}
+
 } // namespace
 
-QString checkStatusText(const MazeAnalysis& analysis, int16_t timeLimit)
+CheckStatus checkStatus(const MazeState& maze, const MazeAnalysis& analysis)
 {
-    QString text;
-    if (analysis.solvable) {
-        const int keys = int(analysis.route.size());
-        const RouteTiming timing = timeRoute(keys, DefaultKeysPerSecond, timeLimit);
-        text = Wording::tr("解けます: %n手、約%1秒", nullptr, keys).arg(timing.seconds, 0, 'f', 1);
-        switch (timing.fit) {
-        case RouteFit::NoLimit:
-            text += Wording::tr(" (制限時間無し)");
-            break;
-        case RouteFit::Fits:
-        case RouteFit::Tight:
-            text += Wording::tr(" (制限%1秒)").arg(timeLimit);
-            break;
-        case RouteFit::TooSlow:
-            text += Wording::tr("、制限%1秒に間に合いません").arg(timeLimit);
-            break;
-        }
-    } else {
-        text = Wording::tr("解けません");
-    }
+    CheckStatus status{routeText(analysis, maze.header.TimeLimit), {}};
     if (!analysis.traps.empty())
-        text += Wording::tr("、わな%nか所", nullptr, int(analysis.traps.size()));
-    return text;
+        status.text += Wording::tr("、わな%nか所", nullptr, int(analysis.traps.size()));
+    const Difficulty difficulty = measureDifficulty(maze, analysis);
+    if (difficulty.grade) {
+        status.text += Wording::tr("、難しさ %1/%2").arg(*difficulty.grade).arg(HardestGrade);
+        status.toolTip = measuresText(difficulty);
+    }
+    return status;
 }
 
 } // namespace orvane

@@ -6,9 +6,16 @@
 
 namespace orvane {
 
-// The status line of the check on the map for a maze whose start and goal
+struct MazeState;
+
+// The check on the map in the status bar, for a maze whose start and goal
 // are valid: solvable or not, in how many keys and seconds against the time
-// limit, and the traps the ball can reach.
-QString checkStatusText(const MazeAnalysis& analysis, int16_t timeLimit);
+// limit, the traps the ball can reach and the grade; the tooltip gives the
+// grade's measures as `orvane-mdt check` does.
+struct CheckStatus {
+    QString text;
+    QString toolTip;
+};
+CheckStatus checkStatus(const MazeState& maze, const MazeAnalysis& analysis);
 
 } // namespace orvane

@@ -83,7 +83,8 @@ void frmEdit::toggleCheck()
         stb1->setPanelText(invalidStartGoalMessage());
         return;
     }
-    stb1->setPanelText(checkStatusText(analysis, maze_.header.TimeLimit));
+    const CheckStatus status = checkStatus(maze_, analysis);
+    stb1->setPanelText(status.text, status.toolTip);
     routeOverlay_->showAnalysis(std::move(analysis), maze_.header);
 }
 

@@ -43,9 +43,12 @@ QString frmEdit::savingText()
     return tr("保存中です");
 }
 
-QString frmEdit::testPlayGoalText()
+QString frmEdit::testPlayGoalText(int secondsUsed, int keysPressed, int fewestKeys)
 {
-    return tr("テストプレイ: ゴールしました");
+    return tr("テストプレイ: ゴールしました (%1秒、%2キー、最少 %3)")
+        .arg(secondsUsed)
+        .arg(keysPressed)
+        .arg(fewestKeys);
 }
 
 QString frmEdit::testPlayTimeUpText()

@@ -51,7 +51,7 @@ public:
     static QString invalidStartGoalMessage();
     static QString savingText();
     // How a test play ended, shown when the editor is back.
-    static QString testPlayGoalText();
+    static QString testPlayGoalText(int secondsUsed, int keysPressed, int fewestKeys);
     static QString testPlayTimeUpText();
     static QString testPlayStoppedText();
     // A music path the maze file cannot hold.

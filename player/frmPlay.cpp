@@ -15,9 +15,11 @@
 #include "play/KeyStep.h"
 #include "play/PlayClock.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 
 namespace orvane {
 namespace {
@@ -37,6 +39,13 @@ std::optional<Direction> directionOfKey(int keyCode)
     default:
         return std::nullopt;
     }
+}
+
+// Shift, Ctrl or Alt alone is no key the player chose to press.
+bool isModifierKey(int keyCode)
+{
+    return keyCode == VirtualKey::Shift || keyCode == VirtualKey::Control ||
+           keyCode == VirtualKey::Alt;
 }
 
 } // namespace
@@ -73,6 +82,7 @@ frmPlay::frmPlay(MazeState& maze, PlatformServices& services, QWidget* parent)
     setTabOrder();
     attachMap(*picMap, *STB1);
     board_ = PlayBoard(&mapCanvas());
+    demoTimer_ = new QTimer(this);
     setOpeningFocus(picBack);
     connectHandlers();
 }
@@ -81,12 +91,19 @@ frmPlay::~frmPlay() = default;
 
 bool frmPlay::event(QEvent* event)
 {
-    if (event->type() == QEvent::ShortcutOverride &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
-        event->accept();
-        return true;
+    if (event->type() == QEvent::ShortcutOverride) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_F1 || (key == Qt::Key_F6 && gameRuns())) {
+            event->accept();
+            return true;
+        }
     }
     return MazeWindow::event(event);
+}
+
+bool frmPlay::gameRuns() const
+{
+    return comStop->isEnabled();
 }
 
 void frmPlay::connectHandlers()
@@ -107,10 +124,16 @@ void frmPlay::connectHandlers()
         connect(key, &QShortcut::activated, this, &frmPlay::comStop_Click);
         testPlayKeys_ << key;
     }
+    // F6 shows the demonstration; while a game runs it is a key of the game.
+    auto* demoKey = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    demoKey->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(demoKey, &QShortcut::activated, this, &frmPlay::demonstrate);
+    connect(demoTimer_, &QTimer::timeout, this, &frmPlay::demonstrationStep);
 }
 
 void frmPlay::comLoad_Click()
 {
+    stopDemonstration();
     if (const std::optional<QString> path =
             services_.fileDialog.showOpen(this, mazeFileFilter(), {FileDialogUse::LoadMaze}))
         loadMaze(*path);
@@ -118,6 +141,7 @@ void frmPlay::comLoad_Click()
 
 bool frmPlay::loadMaze(const QString& path)
 {
+    stopDemonstration();
     if (!loadMazeFile(path))
         return false;
     showLoadedMaze(path);
@@ -134,24 +158,37 @@ void frmPlay::showLoadedMaze(const QString& path)
     comPlay->setEnabled(true);
 }
 
-void frmPlay::startTestPlay(const QString& mazePath)
+void frmPlay::playMaze(const QString& mazePath)
 {
+    stopDemonstration();
     showLoadedMaze(mazePath);
-    testPlay_ = true;
-    for (QShortcut* key : testPlayKeys_)
-        key->setEnabled(true);
     comPlay_Click();
 }
 
-void frmPlay::endTestPlay(TestPlayEnd how)
+void frmPlay::startTestPlay(const QString& mazePath)
 {
-    testPlay_ = false;
-    close();
-    emit testPlayEnded(how);
+    testPlay_ = true;
+    for (QShortcut* key : testPlayKeys_)
+        key->setEnabled(true);
+    playMaze(mazePath);
+}
+
+void frmPlay::endGame(GameOutcome::End end)
+{
+    const GameOutcome outcome{end, secondsUsed_, keysPressed_, mazePath_};
+    if (std::exchange(testPlay_, false)) {
+        close();
+        emit testPlayEnded(outcome);
+        return;
+    }
+    if (end == GameOutcome::End::Goal)
+        close();
+    emit gameEnded(outcome);
 }
 
 void frmPlay::comPlay_Click()
 {
+    stopDemonstration();
     const QString title = Cp932::toUnicode(maze_.header.Title);
     // Japanese joins the two as they are; a translation may put a separator between.
     const QString caption =
@@ -168,6 +205,8 @@ void frmPlay::comPlay_Click()
     picMap->Refresh();
     picMap->setFocus();
     showClock(StartClock(maze_));
+    secondsUsed_ = 0;
+    keysPressed_ = 0;
     tim1->setInterval(ClockIntervalMs);
     if (!maze_.header.MusicFile.isEmpty()) {
         MMC1->setDeviceType(MusicDevice::Sequencer);
@@ -179,8 +218,7 @@ void frmPlay::comPlay_Click()
 void frmPlay::comStop_Click()
 {
     stopGame();
-    if (testPlay_)
-        endTestPlay(TestPlayEnd::Stopped);
+    endGame(GameOutcome::End::Stopped);
 }
 
 void frmPlay::stopGame()
@@ -215,12 +253,17 @@ void frmPlay::picMap_KeyDown(int KeyCode, int /*Shift*/)
     // the goal test on whatever the model holds and close the window.
     if (!ballOnMap_)
         return;
+    const bool inGame = gameRuns();
+    if (inGame && !isModifierKey(KeyCode))
+        ++keysPressed_;
     const KeyOutcome outcome = KeyStep(maze_, board_, directionOfKey(KeyCode));
     if (!outcome.viewShift.isNull())
         picMap->Move(picMap->Left() + outcome.viewShift.x(), picMap->Top() + outcome.viewShift.y());
     if (outcome.reachedGoal) {
-        if (testPlay_)
-            endTestPlay(TestPlayEnd::Goal);
+        // A goal reached after the game ended (the rules stay on) closes
+        // the window as well, but finishes no game.
+        if (inGame)
+            endGame(GameOutcome::End::Goal);
         else
             close();
         return;
@@ -230,6 +273,7 @@ void frmPlay::picMap_KeyDown(int KeyCode, int /*Shift*/)
 
 void frmPlay::tim1_Timer()
 {
+    ++secondsUsed_;
     const ClockTickOutcome tick = ClockTick(maze_);
     if (!tick.counted)
         return;
@@ -242,8 +286,7 @@ void frmPlay::tim1_Timer()
     if (isClosed())
         return;
     stopGame();
-    if (testPlay_)
-        endTestPlay(TestPlayEnd::TimeUp);
+    endGame(GameOutcome::End::TimeUp);
 }
 
 void frmPlay::showClock(const ClockReading& reading)
@@ -267,7 +310,9 @@ void frmPlay::sendMusic(std::initializer_list<QString> commands)
 void frmPlay::windowClosing()
 {
     if (std::exchange(testPlay_, false))
-        emit testPlayEnded(TestPlayEnd::Stopped);
+        emit testPlayEnded({GameOutcome::End::Stopped, secondsUsed_, keysPressed_, mazePath_});
+    demoTimer_->stop();
+    qApp->removeEventFilter(this);
     tim1->setInterval(0);
     if (MMC1) {
         MMC1->disconnect(this);

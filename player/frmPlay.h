@@ -3,10 +3,15 @@
 #include "MazeWindow.h"
 #include "play/PlayBoard.h"
 
+#include <QImage>
+#include <QMetaType>
+
 #include <memory>
+#include <string>
 
 class QPushButton;
 class QShortcut;
+class QTimer;
 
 namespace orvane {
 
@@ -15,6 +20,15 @@ class MusicDevice;
 class PictureBox;
 class StatusBar;
 struct ClockReading;
+
+// How a game ended, and what it took.
+struct GameOutcome {
+    enum class End { Goal, TimeUp, Stopped };
+    End end = End::Stopped;
+    int secondsUsed = 0; // the clock's ticks
+    int keysPressed = 0; // the keys the game took, a modifier key alone aside
+    QString mazePath;    // the file the maze was loaded from, if any
+};
 
 // The maze player window: the map view, Load, Play and Stop, the play clock
 // and the music device. The handlers carry out what the rules in maze/play
@@ -32,6 +46,11 @@ public:
 
     // "残り" n "秒": n seconds left.
     static QString timeLeftText(int seconds);
+    // The demonstration's status text, and the one for a maze without a route.
+    static QString demonstrationText();
+    static QString noRouteText();
+    // The demonstration walks the route at the pace `check` times routes at.
+    static constexpr int DemonstrationIntervalMs = 250;
 
     frmPlay(MazeState& maze, PlatformServices& services, QWidget* parent = nullptr);
     ~frmPlay() override;
@@ -48,16 +67,27 @@ public:
     // reported and changes nothing; returns whether the maze was loaded.
     bool loadMaze(const QString& path);
 
-    // How a test play ended.
-    enum class TestPlayEnd { Goal, TimeUp, Stopped };
-    Q_ENUM(TestPlayEnd)
-    // A test play from the editor: the maze the model holds is shown as if
-    // just loaded from mazePath (empty when it comes from no file) and played
-    // at once. The end of its game, whichever way it comes (the goal, the
-    // time-up message closed, Stop, Esc or F5, closing the window), ends the
-    // test play: the window closes and testPlayEnded() says how.
+    // Shows the maze the model holds as if just loaded from mazePath (empty
+    // when it comes from no file) and starts a game on it.
+    void playMaze(const QString& mazePath);
+    // A test play from the editor: the maze the model holds, played as
+    // playMaze() plays it. The end of its game, whichever way it comes (the
+    // goal, the time-up message closed, Stop, Esc or F5, closing the
+    // window), ends the test play: the window closes and testPlayEnded()
+    // says how.
     void startTestPlay(const QString& mazePath);
     bool isTestPlay() const { return testPlay_; }
+    bool gameRuns() const;
+
+    // F6 with a maze loaded and no game running: the ball walks the route of
+    // the fewest keys, a key each DemonstrationIntervalMs, by the game's
+    // rules and drawn as a game draws, the view following it. No clock, no
+    // music. Any key ends it, and the map, the view and the status text are
+    // back as they were.
+    void demonstrate();
+    void demonstrationStep();
+    void stopDemonstration();
+    bool isDemonstrating() const { return demo_ != nullptr; }
 
     // Draws sheet chip (column, row) at cell (x, y) of the map picture.
     void DrawChipPlay(int x, int y, int column, int row) { drawChip(x, y, column, row); }
@@ -77,12 +107,17 @@ public:
     StatusBar* STB1;
 
 signals:
-    void testPlayEnded(orvane::frmPlay::TestPlayEnd how);
+    void testPlayEnded(const orvane::GameOutcome& outcome);
+    // A game that is no test play ended; at the goal the window has closed.
+    void gameEnded(const orvane::GameOutcome& outcome);
 
 protected:
     void windowClosing() override;
-    // Keeps F1, the main window's help key, for the game.
+    // Keeps F1, the main window's help key, for the game, and F6 while a
+    // game runs.
     bool event(QEvent* event) override;
+    // While a demonstration is shown: any key pressed in the window ends it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();
@@ -96,13 +131,32 @@ private:
     QString musicPath() const;
     void sendMusic(std::initializer_list<QString> commands);
     void showLoadedMaze(const QString& path);
-    void endTestPlay(TestPlayEnd how);
+    // Tells how the game ended: a test play ends with it, the goal closes the window.
+    void endGame(GameOutcome::End end);
+
+    // A demonstration shown: the route, the keys of it pressed so far, and
+    // what to put back when it ends.
+    struct Demonstration {
+        std::string route;
+        size_t pressed = 0;
+        PlayBoard board;
+        QImage picture;
+        QPoint mapAt;
+        QPoint ball;
+        QString status;
+    };
 
     PlayBoard board_;
     bool ballOnMap_ = false; // a game started on the maze shown: keys move the ball
     QString mazePath_;       // the maze file loaded last
     bool testPlay_ = false;
     QList<QShortcut*> testPlayKeys_; // Esc and F5, on during a test play only
+    int secondsUsed_ = 0;            // of the game running or the last one
+    int keysPressed_ = 0;
+    std::unique_ptr<Demonstration> demo_;
+    QTimer* demoTimer_;
 };
 
 } // namespace orvane
+
+Q_DECLARE_METATYPE(orvane::GameOutcome)

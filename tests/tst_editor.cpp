@@ -513,16 +513,28 @@ void TestEditor::checkOnMap_data()
     QTest::addColumn<QStringList>("rows"); // at (0, 0); the start at (0, 0), the goal at (4, 0)
     QTest::addColumn<int>("limit");
     QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("measures"); // the tooltip
     const QStringList corridor{".....", "#v###", "#.###"};
-    QTest::newRow("fits") << QStringList{"....."} << 30 << "解けます: 4手、約1.0秒 (制限30秒)";
+    // The goal in view from the start: every walk goes straight to it.
+    const QString straight =
+        QStringLiteral("初めての人: 4キー、最少の1.00倍 (歩き: 4、4、4、4)\n"
+                       "行き止まりに0回、わなに0回\n"
+                       "約7.0秒 (毎秒2キー、最初に見る5秒)、ほどよい制限 20秒\n"
+                       "難しさ 1/5 (労力 4)");
+    QTest::newRow("fits") << QStringList{"....."} << 30
+                          << "解けます: 4手、約1.0秒 (制限30秒)、難しさ 1/5" << straight;
     QTest::newRow("too slow") << QStringList{"....."} << 1
-                              << "解けます: 4手、約1.0秒、制限1秒に間に合いません";
+                              << "解けます: 4手、約1.0秒、制限1秒に間に合いません、難しさ 1/5"
+                              << straight;
     QTest::newRow("no limit") << QStringList{"....."} << 1000
-                              << "解けます: 4手、約1.0秒 (制限時間無し)";
-    QTest::newRow("a trap") << corridor << 30 << "解けます: 4手、約1.0秒 (制限30秒)、わな1か所";
-    QTest::newRow("unsolvable") << QStringList{"..#.."} << 30 << "解けません、わな2か所";
+                              << "解けます: 4手、約1.0秒 (制限時間無し)、難しさ 1/5" << straight;
+    QTest::newRow("a trap") << corridor << 30
+                            << "解けます: 4手、約1.0秒 (制限30秒)、わな1か所、難しさ 1/5"
+                            << straight;
+    QTest::newRow("unsolvable") << QStringList{"..#.."} << 30 << "解けません、わな2か所"
+                                << QString();
     QTest::newRow("start on a wall")
-        << QStringList{"#...."} << 30 << "スタート位置、またはゴール位置が不正です。";
+        << QStringList{"#...."} << 30 << "スタート位置、またはゴール位置が不正です。" << QString();
 }
 
 void TestEditor::checkOnMap()
@@ -530,15 +542,18 @@ void TestEditor::checkOnMap()
     QFETCH(QStringList, rows);
     QFETCH(int, limit);
     QFETCH(QString, status);
+    QFETCH(QString, measures);
     *maze = *mazeOf({rows, {0, 0}}, {0, 0}, {4, 0});
     maze->header.TimeLimit = int16_t(limit);
     w->RedrawMapEdit(32, 32);
     w->toggleCheck();
     QCOMPARE(w->stb1->panelText(), status);
+    QCOMPARE(w->stb1->panel()->toolTip(), measures);
     QCOMPARE(w->showsCheck(), status.startsWith(QStringLiteral("解")));
     w->toggleCheck(); // a second F6 takes it away
     QVERIFY(!w->showsCheck());
     QCOMPARE(w->stb1->panelText(), QString());
+    QCOMPARE(w->stb1->panel()->toolTip(), QString());
 }
 
 // A run killed after an edit; the next one brings the maze back with Ctrl+Z.

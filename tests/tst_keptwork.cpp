@@ -7,6 +7,7 @@
 #include "MDIMain.h"
 #include "MazeFile.h"
 #include "PictureBox.h"
+#include "PlayRecords.h"
 #include "TestMazes.h"
 #include "WorkKeeper.h"
 #include "edit/Region.h"
@@ -49,7 +50,8 @@ struct Program {
     MazeState maze;
     FakeServices fakes;
     EditorSession session;
-    MDIMain main{maze, fakes.services(), session};
+    PlayRecords records;
+    MDIMain main{maze, fakes.services(), session, records};
 };
 
 void clickCell(frmEdit* e, QPoint cell)

@@ -19,6 +19,7 @@
 #include "support/FakeServices.h"
 #include "support/MidiFiles.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -73,6 +74,8 @@ private slots:
     void musicCommands();
     void musicFoundBesideMaze();
     void realMusicLoopsWithinGame();
+    void demonstration_data();
+    void demonstration();
 
 private:
     QString save(const MazeData& m, const QString& name = QStringLiteral("m.mdt"));
@@ -345,6 +348,67 @@ void TestPlayer::realMusicLoopsWithinGame()
     QCOMPARE(done.size(), 1);         // the end, handled by MMC1_Done
     QVERIFY(render(0.5) >= LoudPeak); // playing again
     w.comStop_Click();
+}
+
+void TestPlayer::demonstration_data()
+{
+    QTest::addColumn<bool>("played"); // a game played and stopped first
+    QTest::addColumn<bool>("walled"); // the goal walled in: no route
+    QTest::newRow("before a game") << false << false;
+    QTest::newRow("after a game") << true << false;
+    QTest::newRow("no route") << false << true;
+}
+
+// F6 walks the route (R R, the goal two cells right of the start) by the
+// game's rules; a key ends it with the map, the view and the status as they were.
+void TestPlayer::demonstration()
+{
+    QFETCH(bool, played);
+    QFETCH(bool, walled);
+    MazeData m = corridor();
+    if (walled)
+        for (QPoint wall : {QPoint(11, 3), QPoint(12, 2), QPoint(13, 3), QPoint(12, 4)})
+            m.grid.at(wall.x(), wall.y()).Chip = FirstWall;
+    auto w = loadedPlayer(m);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    if (played) {
+        w->comPlay_Click();
+        QSignalSpy gameKeys(w->picMap, &PictureBox::keyDown);
+        QTest::keyClick(w->picMap, Qt::Key_F6); // a key of the running game
+        QCOMPARE(gameKeys.size(), 1);
+        QVERIFY(!w->isDemonstrating());
+        QTest::keyClick(w->picMap, Qt::Key_Down);
+        w->comStop_Click();
+    }
+    const QImage picture = w->picMap->image();
+    const QPoint mapAt = w->picMap->pos();
+    const QPoint ball(maze->CursorX, maze->CursorY);
+    const QString status = w->STB1->panelText();
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    if (walled) {
+        QVERIFY(!w->isDemonstrating());
+        QCOMPARE(w->STB1->panelText(), "見本: この迷路にはゴールまでの道がありません");
+        return;
+    }
+    QVERIFY(w->isDemonstrating());
+    QCOMPARE(w->STB1->panelText(), "見本: Escで止める");
+    QCOMPARE(w->picMap->pos(), QPoint(96, 208)); // the start in the middle, as a game starts
+    w->demonstrationStep();
+    w->demonstrationStep(); // the goal: the window stays
+    QCOMPARE(QPoint(maze->CursorX, maze->CursorY), QPoint(12, 3));
+    QCOMPARE(w->picMap->pos(), QPoint(96 - 32, 208));
+    QVERIFY(!w->isClosed());
+    QCOMPARE(w->tim1->Interval(), 0);
+    QCOMPARE(fakes->beep.count, 0);
+
+    QTest::keyClick(w->picMap, Qt::Key_Tab); // any key, one that moves the focus too
+    QVERIFY(!w->isDemonstrating());
+    QCOMPARE(w->picMap->image(), picture);
+    QCOMPARE(w->picMap->pos(), mapAt);
+    QCOMPARE(QPoint(maze->CursorX, maze->CursorY), ball);
+    QCOMPARE(w->STB1->panelText(), status);
 }
 
 QTEST_MAIN(TestPlayer)

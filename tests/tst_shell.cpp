@@ -11,6 +11,7 @@
 #include "MazeFileMessages.h"
 #include "MazeState.h"
 #include "PictureBox.h"
+#include "ResultDialog.h"
 #include "Shell.h"
 #include "StatusBar.h"
 #include "TestMazes.h"
@@ -22,6 +23,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,6 +75,8 @@ private slots:
     void mazeGivenAtStart();
     void testPlayThereAndBack_data();
     void testPlayThereAndBack();
+    void resultAtGoal_data();
+    void resultAtGoal();
     void inEnglish();
 
 private:
@@ -532,7 +536,7 @@ void TestShell::testPlayThereAndBack_data()
 {
     QTest::addColumn<TestPlayEnding>("ending");
     QTest::addColumn<QString>("status");
-    const QString goal = QStringLiteral("テストプレイ: ゴールしました");
+    const QString goal = QStringLiteral("テストプレイ: ゴールしました (0秒、4キー、最少 4)");
     const QString stopped = QStringLiteral("テストプレイ: 中止");
     QTest::newRow("the goal") << TestPlayEnding::Goal << goal;
     QTest::newRow("time up") << TestPlayEnding::TimeUp << QStringLiteral("テストプレイ: 時間切れ");
@@ -630,6 +634,100 @@ void TestShell::testPlayThereAndBack()
     QCOMPARE(state(editor), before);
     QCOMPARE(editor->picMap->image(), pictureBefore);
     QCOMPARE(editor->stb1->panelText(), status);
+}
+
+void TestShell::resultAtGoal_data()
+{
+    QTest::addColumn<QString>("next"); // b.mdt: "good", "refused" or "" for none
+    QTest::addColumn<int>("key");      // pressed on the result
+    QTest::newRow("Enter: the next maze") << "good" << int(Qt::Key_Return);
+    QTest::newRow("Enter at the last: again") << "" << int(Qt::Key_Return);
+    QTest::newRow("a refused next maze") << "refused" << int(Qt::Key_Return);
+    QTest::newRow("Esc closes") << "good" << int(Qt::Key_Escape);
+}
+
+// A game from the menu to the goal: the result with its figures, recorded,
+// and what its keys lead to.
+void TestShell::resultAtGoal()
+{
+    QFETCH(QString, next);
+    QFETCH(int, key);
+    QTemporaryDir dir;
+    MazeData m = abcMaze(); // a corridor from the start (1, 2) to the goal (5, 2)
+    m.header.Title = "A";
+    m.header.GoalX = 5;
+    m.header.GoalY = 2;
+    for (int x = 1; x <= 5; ++x)
+        m.grid.at(x, 2).Chip = FirstFloor;
+    QVERIFY(MazeFile::write(dir.filePath("a.mdt"), m.header, m.grid).ok());
+    m.header.Title = "B";
+    if (next == "good") // after a.mdt in name order, letter case aside
+        QVERIFY(MazeFile::write(dir.filePath("B.mdt"), m.header, m.grid).ok());
+    else if (next == "refused")
+        writeBytes(dir.filePath("b.mdt"), hex("03 00 61 62"));
+    const QString records = dir.filePath("records.json");
+    writeBytes(records, "{damaged"); // set aside, and said once
+
+    shell = std::make_unique<Shell>(*maze, fakes->services(), QString(), records);
+    shell->start();
+    MDIMain* main = enterMain();
+    main->show();
+    auto play = [&](int ticks, const QList<int>& keys) {
+        for (int i = 0; i < ticks; ++i)
+            main->player()->tim1_Timer();
+        for (int k : keys)
+            main->player()->picMap_KeyDown(k, 0);
+    };
+    main->mnuPlay_Click();
+    fakes->fileDialog.answer(dir.filePath("a.mdt"));
+    main->player()->comLoad_Click();
+    main->player()->comPlay_Click();
+    // Shift alone is no key pressed; a refused step is.
+    play(2, {16, 37, 39, 39, 39, 39});
+    QTRY_VERIFY(main->result());
+    ResultDialog* result = main->result();
+    QVERIFY(!main->player());
+    QCOMPARE(result->windowTitle(), "ゴール！");
+    QCOMPARE(result->lblTitle->text(), "A");
+    QCOMPARE(result->lblTime->text(), "2秒 (制限60秒)");
+    QCOMPARE(result->lblKeys->text(), "5 (最少 4)");
+    QCOMPARE(result->lblBestTime->text(), "2秒");
+    QCOMPARE(result->lblBestKeys->text(), "5");
+    QVERIFY(!result->lblNewBestTime->isHidden() && !result->lblNewBestKeys->isHidden());
+    QCOMPARE(result->comNext->isEnabled(), !next.isEmpty());
+    QCOMPARE(fakes->messageBox.messages.size(), 1);
+    QCOMPARE(fakes->messageBox.messages[0].text,
+             ResultDialog::recordsSetAsideMessage(
+                 dir.filePath(QDir(dir.path()).entryList({"records.json.damaged-*"}).value(0))));
+
+    QVERIFY(QTest::qWaitForWindowActive(result));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    if (next == "refused") {
+        QCOMPARE(fakes->messageBox.messages.size(), 2);
+        QCOMPARE(fakes->messageBox.messages[1].text,
+                 mazeFileMessage(MazeFile::read(dir.filePath("b.mdt")).error));
+        QCOMPARE(main->result(), result); // nothing else changes
+        QCOMPARE(maze->header.Title, QByteArray("A"));
+        return;
+    }
+    QTRY_VERIFY(!main->result());
+    if (key == Qt::Key_Escape) {
+        QVERIFY(!main->player());
+        return;
+    }
+    frmPlay* player = main->player();
+    QVERIFY(player && player->gameRuns());
+    QCOMPARE(maze->header.Title, next.isEmpty() ? QByteArray("A") : QByteArray("B"));
+    // Slower, in fewer keys: on A again only the keys are a new best; B (its
+    // title differs) is a maze of its own.
+    play(3, {39, 39, 39, 39});
+    QTRY_VERIFY(main->result());
+    result = main->result();
+    QCOMPARE(result->lblBestTime->text(), next.isEmpty() ? "2秒" : "3秒");
+    QCOMPARE(result->lblBestKeys->text(), "4");
+    QCOMPARE(result->lblNewBestTime->isHidden(), next.isEmpty());
+    QVERIFY(!result->lblNewBestKeys->isHidden());
+    QCOMPARE(fakes->messageBox.messages.size(), 1);
 }
 
 QTEST_MAIN(TestShell)

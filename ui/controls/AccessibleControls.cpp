@@ -5,6 +5,7 @@
 #include "StatusBar.h"
 
 #include <QAccessibleWidget>
+#include <QLabel>
 
 namespace orvane {
 namespace {
@@ -26,15 +27,19 @@ public:
     }
 };
 
-// One panel of text: the bar is named by it and has no children of its own.
+// One panel of text: the bar is named by it, described by the panel's
+// tooltip, and has no children of its own.
 class StatusBarAccessible : public QAccessibleWidget {
 public:
     explicit StatusBarAccessible(StatusBar* bar) : QAccessibleWidget(bar, QAccessible::StatusBar) {}
 
     QString text(QAccessible::Text t) const override
     {
+        const auto* bar = static_cast<const StatusBar*>(widget());
         if (t == QAccessible::Name)
-            return static_cast<const StatusBar*>(widget())->panelText();
+            return bar->panelText();
+        if (t == QAccessible::Description)
+            return bar->panel()->toolTip();
         return QAccessibleWidget::text(t);
     }
     int childCount() const override { return 0; }

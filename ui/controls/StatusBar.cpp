@@ -17,8 +17,13 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent), panel_(new QLabel(this)
     panel_->setContentsMargins(2, 0, 2, 0);
 }
 
-void StatusBar::setPanelText(const QString& text)
+void StatusBar::setPanelText(const QString& text, const QString& toolTip)
 {
+    if (toolTip != panel_->toolTip()) {
+        panel_->setToolTip(toolTip);
+        QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
     if (text == panel_->text())
         return;
     panel_->setText(text);

@@ -9,6 +9,9 @@ namespace orvane {
 // digits as their upper-case ASCII codes, Enter 13, Escape 27, ...).
 namespace VirtualKey {
 inline constexpr int Return = 13;
+inline constexpr int Shift = 16;
+inline constexpr int Control = 17;
+inline constexpr int Alt = 18;
 inline constexpr int Space = 32;
 inline constexpr int Left = 37;
 inline constexpr int Up = 38;

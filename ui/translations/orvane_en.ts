@@ -33,6 +33,32 @@
             <numerusform>, %n traps</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 (あきらめ)</source>
+        <comment>a walk that gave up</comment>
+        <translation>%1 (gave up)</translation>
+    </message>
+    <message>
+        <source>初めての人: %1キー、最少の%2倍 (歩き: %3)
+行き止まりに%4回、わなに%5回
+約%6秒 (毎秒%7キー、最初に見る%8秒)、ほどよい制限 %9秒</source>
+        <translation>newcomer: %1 keys, %2 times the fewest (walks: %3)
+dead ends walked into %4, traps met %5
+%6 s at %7 keys/s with %8 s to look; fair limit %9 s</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <comment>between the walks&apos; keys</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>難しさ %1/%2 (労力 %3)</source>
+        <translation>grade %1 of %2 (effort %3)</translation>
+    </message>
+    <message>
+        <source>、難しさ %1/%2</source>
+        <translation>, grade %1 of %2</translation>
+    </message>
 </context>
 <context>
     <name>FileFilters</name>
@@ -576,6 +602,82 @@ Check glibc&apos;s character set conversion modules (gconv).</translation>
     </message>
 </context>
 <context>
+    <name>orvane::ResultDialog</name>
+    <message>
+        <source>ゴール！</source>
+        <translation>Goal!</translation>
+    </message>
+    <message>
+        <source>自己ベスト更新！</source>
+        <translation>New best!</translation>
+    </message>
+    <message>
+        <source>記録のファイルが壊れていたため、記録を新しく始めます。そのファイルは消さずに、次の場所に移してあります:
+%1</source>
+        <translation>The records file was damaged, so your records start afresh. The file was not deleted; it was moved here:
+%1</translation>
+    </message>
+    <message>
+        <source>記録を「%1」に保存できません。
+%2
+記録はこのプログラムを終えるまで残ります。ゲームはそのまま続けられます。</source>
+        <translation>Your records cannot be saved to “%1”.
+%2
+They are kept until the program ends; you can go on playing.</translation>
+    </message>
+    <message>
+        <source>制限%1秒</source>
+        <translation>limit %1 s</translation>
+    </message>
+    <message>
+        <source>%1秒 (%2)</source>
+        <comment>the seconds used, then the limit</comment>
+        <translation>%1 s (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (最少 %2)</source>
+        <comment>the keys pressed, then the fewest</comment>
+        <translation>%1 (fewest %2)</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <comment>no best kept</comment>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>%1秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>今回</source>
+        <translation>This game</translation>
+    </message>
+    <message>
+        <source>自己ベスト</source>
+        <translation>Your best</translation>
+    </message>
+    <message>
+        <source>時間</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>キー</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>もう一度</source>
+        <translation>Play again</translation>
+    </message>
+    <message>
+        <source>次の迷路</source>
+        <translation>Next maze</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>orvane::frmEdit</name>
     <message>
         <source>このステージのタイトル</source>
@@ -650,10 +752,6 @@ Check glibc&apos;s character set conversion modules (gconv).</translation>
         <translation>Saving</translation>
     </message>
     <message>
-        <source>テストプレイ: ゴールしました</source>
-        <translation>Test play: goal reached</translation>
-    </message>
-    <message>
         <source>テストプレイ: 時間切れ</source>
         <translation>Test play: time up</translation>
     </message>
@@ -722,6 +820,10 @@ Its location has characters a maze file cannot store (characters outside Shift J
 So as not to lose your maze, save it to a maze file with “Save”.</translation>
     </message>
     <message>
+        <source>テストプレイ: ゴールしました (%1秒、%2キー、最少 %3)</source>
+        <translation>Test play: goal reached (%1 s, %2 keys, fewest %3)</translation>
+    </message>
+    <message>
         <source>「%1」はタイトルに使えません。迷路ファイルに保存できる文字 (シフトJIS の文字) だけが使えます。</source>
         <translation>“%1” cannot be used in the title: only characters a maze file can hold (Shift-JIS characters) can.</translation>
     </message>
@@ -788,6 +890,14 @@ So as not to lose your maze, save it to a maze file with “Save”.</translatio
     <message>
         <source> (テストプレイ: Escで戻る)</source>
         <translation> (test play: Esc returns)</translation>
+    </message>
+    <message>
+        <source>見本: Escで止める</source>
+        <translation>Demonstration: Esc stops</translation>
+    </message>
+    <message>
+        <source>見本: この迷路にはゴールまでの道がありません</source>
+        <translation>Demonstration: this maze has no way to the goal</translation>
     </message>
 </context>
 <context>

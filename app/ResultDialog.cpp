@@ -1,0 +1,123 @@
+#include "ResultDialog.h"
+
+#include "Appearance.h"
+#include "BoldLabel.h"
+#include "MazeFileMessages.h"
+#include "UiFonts.h"
+#include "frmPlay.h"
+
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace orvane {
+namespace {
+
+constexpr double HeadingPoints = 14;
+
+QLabel* plainText(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText); // a title is the file's text, never markup
+    return label;
+}
+
+} // namespace
+
+QString ResultDialog::caption()
+{
+    return tr("ゴール！");
+}
+
+QString ResultDialog::newBestText()
+{
+    return tr("自己ベスト更新！");
+}
+
+QString ResultDialog::recordsSetAsideMessage(const QString& setAsideAs)
+{
+    return tr("記録のファイルが壊れていたため、記録を新しく始めます。"
+              "そのファイルは消さずに、次の場所に移してあります:\n%1")
+        .arg(QDir::toNativeSeparators(setAsideAs));
+}
+
+QString ResultDialog::recordsNotSavedMessage(const MazeFileProblem& problem, const QString& file)
+{
+    return tr("記録を「%1」に保存できません。\n%2\n"
+              "記録はこのプログラムを終えるまで残ります。ゲームはそのまま続けられます。")
+        .arg(QDir::toNativeSeparators(file), fileProblemText(problem, file));
+}
+
+ResultDialog::ResultDialog(const GameResult& r, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("ResultDialog"));
+    setWindowTitle(caption());
+    holdProgramFont(this);
+
+    auto* heading = new BoldLabel(caption(), this);
+    heading->setFont(UiFonts::gothicFont(HeadingPoints, true));
+    lblTitle = plainText(r.title, this);
+
+    const QString limit =
+        r.timeLimit == NoTimeLimit ? frmPlay::noLimitText() : tr("制限%1秒").arg(r.timeLimit);
+    lblTime = plainText(
+        tr("%1秒 (%2)", "the seconds used, then the limit").arg(r.secondsUsed).arg(limit), this);
+    lblKeys = plainText(r.fewestKeys ? tr("%1 (最少 %2)", "the keys pressed, then the fewest")
+                                           .arg(r.keysPressed)
+                                           .arg(*r.fewestKeys)
+                                     : QString::number(r.keysPressed),
+                        this);
+    const QString none = tr("なし", "no best kept");
+    lblBestTime = plainText(r.best ? tr("%1秒").arg(r.best->time.value) : none, this);
+    lblBestKeys = plainText(r.best ? QString::number(r.best->keys.value) : none, this);
+    lblNewBestTime = plainText(newBestText(), this);
+    lblNewBestKeys = plainText(newBestText(), this);
+    lblNewBestTime->setVisible(r.newBests.time);
+    lblNewBestKeys->setVisible(r.newBests.keys);
+
+    auto* figures = new QGridLayout;
+    figures->addWidget(plainText(tr("今回"), this), 0, 1);
+    figures->addWidget(plainText(tr("自己ベスト"), this), 0, 2);
+    figures->addWidget(plainText(tr("時間"), this), 1, 0);
+    figures->addWidget(lblTime, 1, 1);
+    figures->addWidget(lblBestTime, 1, 2);
+    figures->addWidget(lblNewBestTime, 1, 3);
+    figures->addWidget(plainText(tr("キー"), this), 2, 0);
+    figures->addWidget(lblKeys, 2, 1);
+    figures->addWidget(lblBestKeys, 2, 2);
+    figures->addWidget(lblNewBestKeys, 2, 3);
+    figures->setHorizontalSpacing(12);
+
+    comAgain = new QPushButton(tr("もう一度"), this);
+    comNext = new QPushButton(tr("次の迷路"), this);
+    comClose = new QPushButton(tr("閉じる"), this);
+    comAgain->setObjectName(QStringLiteral("comAgain"));
+    comNext->setObjectName(QStringLiteral("comNext"));
+    comClose->setObjectName(QStringLiteral("comClose"));
+    comNext->setEnabled(r.hasNext);
+    // Enter chooses the default whichever button has the focus.
+    for (QPushButton* b : {comAgain, comNext, comClose})
+        b->setAutoDefault(false);
+    QPushButton* chosen = r.hasNext ? comNext : comAgain;
+    chosen->setDefault(true);
+    chosen->setFocus();
+    connect(comAgain, &QPushButton::clicked, this, &ResultDialog::againChosen);
+    connect(comNext, &QPushButton::clicked, this, &ResultDialog::nextChosen);
+    connect(comClose, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* b : {comAgain, comNext, comClose})
+        buttons->addWidget(b);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addWidget(lblTitle);
+    layout->addLayout(figures);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+} // namespace orvane

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "MazeConstants.h"
+#include "Records.h"
+
+#include <QDialog>
+
+#include <optional>
+
+class QLabel;
+class QPushButton;
+
+namespace orvane {
+
+// What the result of a game shows.
+struct GameResult {
+    QString title; // the maze's title, else its file's name
+    int secondsUsed = 0;
+    int16_t timeLimit = NoTimeLimit;
+    int keysPressed = 0;
+    std::optional<int> fewestKeys;
+    std::optional<MazeRecord> best; // the bests with this game counted
+    NewBests newBests;
+    bool hasNext = false; // a next maze in the folder
+};
+
+// The result of a game from the menu that reached the goal, over the main
+// window: the time and keys against the limit and the fewest keys, the
+// player's bests, and what to play next. Enter plays the next maze where
+// there is one, else the same again; Esc closes.
+class ResultDialog : public QDialog {
+    Q_OBJECT
+public:
+    static QString caption();
+    static QString newBestText();
+    // The records' file was damaged and went to `setAsideAs`; the records
+    // cannot be written to `file`, for `problem`.
+    static QString recordsSetAsideMessage(const QString& setAsideAs);
+    static QString recordsNotSavedMessage(const MazeFileProblem& problem, const QString& file);
+
+    ResultDialog(const GameResult& result, QWidget* parent);
+
+    QLabel* lblTitle;
+    QLabel* lblTime;
+    QLabel* lblKeys;
+    QLabel* lblBestTime;
+    QLabel* lblBestKeys;
+    QLabel* lblNewBestTime; // shown for a new best only
+    QLabel* lblNewBestKeys;
+    QPushButton* comAgain;
+    QPushButton* comNext;
+    QPushButton* comClose;
+
+signals:
+    void againChosen();
+    void nextChosen();
+};
+
+} // namespace orvane
