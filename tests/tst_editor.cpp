@@ -18,6 +18,7 @@
 #include "edit/Paint.h"
 #include "frmEdit.h"
 #include "support/FakeServices.h"
+#include "support/InputEvents.h"
 #include "support/TextMazes.h"
 
 #include <QAccessible>
@@ -38,31 +39,6 @@ using namespace orvane;
 using namespace orvane::test;
 
 namespace {
-
-// Types text as the keyboard or an input method delivers it.
-void type(QWidget* target, const QString& text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(target, &press);
-    }
-}
-
-void mouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons held,
-           Qt::MouseButton button = Qt::NoButton, Qt::KeyboardModifiers keys = Qt::NoModifier)
-{
-    QMouseEvent event(type, at, target->mapToGlobal(at), button, held, keys);
-    QApplication::sendEvent(target, &event);
-}
-
-// A click with `keys` held on cell (x, y) of a map, from a move there.
-void clickWith(QWidget* map, QPoint cell, Qt::KeyboardModifiers keys)
-{
-    const QPoint at = cell * ChipSize + QPoint(1, 1);
-    mouse(map, QEvent::MouseMove, at, {}, Qt::NoButton, keys);
-    mouse(map, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton, keys);
-    mouse(map, QEvent::MouseButtonRelease, at, {}, Qt::LeftButton, keys);
-}
 
 // Presses keys on a control: l r u d the arrows, capitals with Shift held
 // (a run of them under one press of Shift), a blank Space, | Return.
@@ -114,6 +90,13 @@ private slots:
 
 private:
     QString write(const MazeData& m);
+    // Shows the window with the keyboard's focus, for its keys.
+    bool showActive()
+    {
+        w->show();
+        w->activateWindow();
+        return QTest::qWaitForWindowActive(w.get());
+    }
 
     std::unique_ptr<MazeState> maze;
     std::unique_ptr<FakeServices> fakes;
@@ -444,9 +427,7 @@ void TestEditor::refusedLoadChangesNothing()
 
 void TestEditor::undoKeys()
 {
-    w->show();
-    w->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QVERIFY(showActive());
     const MazeGrid fresh = maze->grid;
     maze->SelectedChip = FirstFloor;
     w->picMap_MouseMove(0, 0, 40, 40);
@@ -484,9 +465,7 @@ void TestEditor::undoKeys()
 
 void TestEditor::headerBoxesAreSteps()
 {
-    w->show();
-    w->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QVERIFY(showActive());
     maze->SelectedChip = FirstFloor;
     press(w->picMap, QStringLiteral("RR")); // a drag, left open
     const MazeGrid painted = maze->grid;
@@ -561,9 +540,7 @@ void TestEditor::checkOnMap()
 // region on the clipboard as maze text, and Delete: each one step.
 void TestEditor::toolsCopyPasteDelete()
 {
-    w->show();
-    w->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QVERIFY(showActive());
     maze->grid.at(1, 1) = {FirstFloor, ArrowUp};
     maze->grid.at(3, 2).Chip = FirstFloor + 2;
     const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
@@ -601,9 +578,7 @@ void TestEditor::toolsCopyPasteDelete()
 // What the tools and the title box cannot take is said, and nothing changes.
 void TestEditor::toolsRefuseVisibly()
 {
-    w->show();
-    w->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QVERIFY(showActive());
     w->picMap->setFocus();
     QApplication::clipboard()->setText(QStringLiteral("no maze here"));
     QTest::keyClick(w->picMap, Qt::Key_V, Qt::ControlModifier);
@@ -636,9 +611,7 @@ void TestEditor::toolsRefuseVisibly()
 // request and seed; with a selection, only the selection, as one step.
 void TestEditor::generateAsTheToolDoes()
 {
-    w->show();
-    w->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QVERIFY(showActive());
     w->picMap->setFocus();
     generate::Request r;
     r.size = {64, 32};
@@ -681,9 +654,7 @@ void TestEditor::generateAsTheToolDoes()
 // M shows the overview; it follows a paint, and moving its view scrolls the map.
 void TestEditor::overviewFollowsAndMoves()
 {
-    w->show();
-    w->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QVERIFY(showActive());
     w->Option[7]->click(); // 128 x 128
     w->picMap->setFocus();
     QTest::keyClick(w->picMap, Qt::Key_M);

@@ -13,9 +13,9 @@
 #include "edit/Region.h"
 #include "frmEdit.h"
 #include "support/FakeServices.h"
+#include "support/InputEvents.h"
 
 #include <QCheckBox>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QLineEdit>
 #include <QProcess>
@@ -64,21 +64,6 @@ void pickChip(frmEdit* e, int code)
 {
     e->picChrSet_MouseMove(0, 0, (code - 1) % 6 * ChipSize, (code - 1) / 6 * ChipSize);
     e->picChrSet_Click();
-}
-
-void mouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons held,
-           Qt::MouseButton button = Qt::NoButton, Qt::KeyboardModifiers keys = Qt::NoModifier)
-{
-    QMouseEvent event(type, at, target->mapToGlobal(at), button, held, keys);
-    QApplication::sendEvent(target, &event);
-}
-
-void typeInto(QLineEdit* box, const QString& text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(box, &press);
-    }
 }
 
 void leave(QWidget* box)
@@ -214,7 +199,7 @@ void TestKeptWork::randomFlowsComeBack()
             break;
         case 7:
         case 8: // a box typed in, left or not
-            typeInto(kind == 7 ? e->txtTitle : e->txtTime, QString::number(below(10)));
+            type(kind == 7 ? e->txtTitle : e->txtTime, QString::number(below(10)));
             if (below(2))
                 leave(kind == 7 ? e->txtTitle : e->txtTime);
             break;
