@@ -52,8 +52,8 @@ ArgumentSyntax syntax()
                  .arg(MapSizeMax),
              {"generate"}},
             {"slack", "F", QString::number(generate::DefaultSlack),
-             "time limit F times the route's time at 4 keys a second, rounded up, or none "
-             "(default 1.5)"},
+             "time limit F times a newcomer's time, rounded up, never under 20 seconds, "
+             "or none (default 1.5)"},
             {"text", {}, {}, "write the maze's text form"},
             {"title", "T", {}, "the maze's title"},
             {"traps", "K", "0", "exactly K reachable trap cells (default 0)"},
