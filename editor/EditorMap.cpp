@@ -48,8 +48,10 @@ std::optional<QPoint> arrowStep(int keyCode)
 // Shows a label's whole text, in a narrower font where it is too small.
 void fitLabelText(QLabel* label)
 {
-    label->setFont(UiFonts::fittedFont(label->parentWidget()->font(), label->text(),
-                                       label->contentsRect().width()));
+    const QFont fitted = UiFonts::fittedFont(label->parentWidget()->font(), label->text(),
+                                             label->contentsRect().width());
+    if (label->font() != fitted)
+        label->setFont(fitted);
 }
 
 // The cell of a grid of `columns` x `rows` cells nearest to `cell`.

@@ -34,6 +34,7 @@
 #include <QTest>
 #include <QToolTip>
 #include <QUndoStack>
+#include <QWheelEvent>
 
 using namespace orvane;
 using namespace orvane::test;
@@ -265,6 +266,18 @@ void TestEditor::scrolling()
     w->scrYoko->setValue(108);
     const QImage shown = w->picBack->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shown, w->picMap->image().copy(1728, 1728, 320, 320)); // cells 108 to 127
+    w->picMap_MouseMove(0, 0, 127 * ChipSize, 127 * ChipSize);      // the widest cell shows whole
+    QVERIFY(w->lblZahyou->fontMetrics().horizontalAdvance("127,127") <=
+            w->lblZahyou->contentsRect().width());
+    // The wheel scrolls a notch's lines, sideways with Shift.
+    for (const Qt::KeyboardModifiers keys : {Qt::NoModifier, Qt::ShiftModifier}) {
+        QWheelEvent wheel({8, 8}, w->picMap->mapToGlobal(QPoint(8, 8)), {}, {0, 120}, Qt::NoButton,
+                          keys, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w->picMap, &wheel);
+    }
+    QCOMPARE(QPoint(w->scrYoko->value(), w->scrTate->value()),
+             QPoint(108, 108) - QPoint(1, 1) * QApplication::wheelScrollLines());
+    w->scrTate->setValue(108);
 
     // Dragging the thumb moves the map before the value changes.
     w->scrYoko->setTracking(false);
