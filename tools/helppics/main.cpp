@@ -33,7 +33,8 @@ using namespace orvane;
 // The small maze every picture starts from: '#' wall, '.' floor, 'r' red
 // floor, arrows on floor.
 const QStringList Base{
-    "##########", "#..r.....#", "#.^r.>...#", "#..r.....#", "#.....####", "#.....#..#", "##########",
+    "##########", "#..r.....#", "#.^r.>...#", "#..r.....#",
+    "#.....####", "#.....#..#", "##########",
 };
 constexpr int Gap = 24; // between the two maps, where the arrow goes
 
@@ -110,8 +111,11 @@ int main(int argc, char** argv)
     const QRect room(1, 1, 3, 3);
     const std::vector<Picture> pictures{
         {"paste", room, FirstWall,
-         [&](MazeState& m, MapCanvas& c) { PlaceRegion(m, c, copyRegion(m, room), {6, 1}, false); }},
-        {"delete", room, FirstFloor + 4, [&](MazeState& m, MapCanvas& c) { PaintRectangle(m, c, room); }},
+         [&](MazeState& m, MapCanvas& c) {
+             PlaceRegion(m, c, copyRegion(m, room), {6, 1}, false);
+         }},
+        {"delete", room, FirstFloor + 4,
+         [&](MazeState& m, MapCanvas& c) { PaintRectangle(m, c, room); }},
         {"turn", room, FirstFloor,
          [&](MazeState& m, MapCanvas& c) { TurnSelection(m, c, room, Turn::Clockwise); }},
         {"mirror", room, FirstFloor,
@@ -119,9 +123,13 @@ int main(int argc, char** argv)
         {"outline", QRect(5, 1, 4, 3), FirstWall + 2,
          [](MazeState& m, MapCanvas& c) { PaintOutline(m, c, QRect(5, 1, 4, 3)); }},
         {"line", std::nullopt, FirstWall + 3,
-         [](MazeState& m, MapCanvas& c) { PaintLine(m, c, {1, 5}, {8, 1}); }},
+         [](MazeState& m, MapCanvas& c) {
+             PaintLine(m, c, {1, 5}, {8, 1});
+         }},
         {"flood", std::nullopt, FirstFloor + 5,
-         [](MazeState& m, MapCanvas& c) { FloodFill(m, c, floodArea(m, {1, 4})); }},
+         [](MazeState& m, MapCanvas& c) {
+             FloodFill(m, c, floodArea(m, {1, 4}));
+         }},
         {"generate", QRect(1, 1, 7, 5), FirstWall,
          [](MazeState& m, MapCanvas& c) {
              generate::Request r;

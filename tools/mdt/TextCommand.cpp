@@ -5,10 +5,10 @@
 #include "MazeCodec.h"
 #include "MazeInput.h"
 #include "MazeText.h"
+#include "MazeTextMessages.h"
 #include "Output.h"
 #include "ProblemText.h"
 #include "TextInput.h"
-#include "MazeTextMessages.h"
 
 namespace orvane {
 
