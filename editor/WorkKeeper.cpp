@@ -3,6 +3,7 @@
 #include "Abandon.h"
 #include "FileReplace.h"
 #include "PrivateFiles.h"
+#include "SetAside.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -121,13 +122,6 @@ void WorkKeeper::lockOwnFile()
         folderError_ = EBUSY; // a file for every program, all held
 }
 
-QString WorkKeeper::setAside(const QString& file)
-{
-    const QString aside =
-        file + QDateTime::currentDateTime().toString(QStringLiteral("'.unread-'yyyyMMdd-HHmmss"));
-    return QFile::rename(file, aside) ? aside : QString();
-}
-
 WorkKeeper::TakenBack WorkKeeper::takeBack()
 {
     struct Found {
@@ -161,7 +155,8 @@ WorkKeeper::TakenBack WorkKeeper::takeBack()
         const QString why =
             in.error() != QFileDevice::NoError ? in.errorString() : refusalText(read.refusal);
         in.close();
-        const QString aside = setAside(file);
+        int asideError = 0;
+        const QString aside = setAsideBeside(file, QStringLiteral("unread"), asideError);
         warn(QStringLiteral("the editor's work kept in %1 is not used: %2; %3")
                  .arg(QDir::toNativeSeparators(file), why,
                       aside.isEmpty() ? QStringLiteral("it could not be moved aside")

@@ -79,7 +79,6 @@ private:
     static MazeFileProblem write(const QString& file, const KeptWork& work, quint64 generation,
                                  Writes& writes);
     void lockOwnFile();
-    QString setAside(const QString& file);
 
     const QString folder_;
     QString file_;

@@ -4,6 +4,7 @@
 #include "FileReplace.h"
 #include "MazeCodec.h"
 #include "PrivateFiles.h"
+#include "SetAside.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -26,8 +27,6 @@ namespace {
 const QString FormatName = QStringLiteral("orvane-records");
 constexpr int FormatVersion = 1;
 constexpr qsizetype KeyLength = 64; // SHA-256 in hex
-const QString AsideStamp = QStringLiteral("yyyyMMdd-HHmmss");
-constexpr int AsideAttempts = 100;
 
 using Problem = Records::Load::Problem;
 
@@ -88,26 +87,6 @@ std::optional<MazeRecord> recordOf(const QJsonValue& v)
 QJsonObject bestJson(const Best& best, const QString& name)
 {
     return QJsonObject{{name, best.value}, {"date", dateText(best.date)}};
-}
-
-// Moves a damaged file aside, beside itself; returns where, or errno.
-QString setAside(const QString& path, int& error)
-{
-    const QString stamp = QDateTime::currentDateTime().toString(AsideStamp);
-    for (int attempt = 1; attempt <= AsideAttempts; ++attempt) {
-        QString aside = path + QStringLiteral(".damaged-") + stamp;
-        if (attempt > 1)
-            aside += u'-' + QString::number(attempt);
-        if (QFileInfo::exists(aside))
-            continue;
-        if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) ==
-            0)
-            return aside;
-        error = errno;
-        return {};
-    }
-    error = EEXIST;
-    return {};
 }
 
 } // namespace
@@ -178,7 +157,7 @@ Records::Load Records::load()
         }
     }
     if (result.problem != Problem::None) {
-        result.setAsideAs = setAside(path_, result.systemError);
+        result.setAsideAs = setAsideBeside(path_, QStringLiteral("damaged"), result.systemError);
         if (result.setAsideAs.isEmpty())
             readError_ = result.systemError;
         return result;
