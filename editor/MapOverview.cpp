@@ -12,24 +12,6 @@
 #include <cstring>
 
 namespace orvane {
-namespace {
-
-// A sheet chip alone, transparent where its mask leaves the cell below.
-QImage markerPicture(const ChipSheet& chips, SheetCell chip, int side)
-{
-    QImage picture(ChipSize, ChipSize, QImage::Format_ARGB32);
-    for (int y = 0; y < ChipSize; ++y) {
-        for (int x = 0; x < ChipSize; ++x) {
-            const QPoint at(chip.column * ChipSize + x, chip.row * ChipSize + y);
-            const bool drawn = qGray(chips.mask().pixel(at)) > 127;
-            picture.setPixel(x, y, drawn ? chips.sheet().pixel(at) : qRgba(0, 0, 0, 0));
-        }
-    }
-    return picture.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
-} // namespace
-
 MapOverview::MapOverview(const MazeState& maze, const ChipSheet& chips, QWidget* parent)
     : QWidget(parent, Qt::Tool), maze_(maze), chips_(chips)
 {
@@ -57,8 +39,10 @@ void MapOverview::mapChanged()
         scale_ = scale;
         tiles_.clear();
         const int side = std::clamp(scale_, MarkerMinSide, ChipSize);
-        startMarker_ = markerPicture(chips_, StartMarker, side);
-        goalMarker_ = markerPicture(chips_, GoalMarker, side);
+        startMarker_ = chips_.maskedChip(StartMarker)
+                           .scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        goalMarker_ = chips_.maskedChip(GoalMarker)
+                          .scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     picture_ = QImage(size_ * scale_, QImage::Format_RGB32);
     setFixedSize(picture_.size());

@@ -46,4 +46,16 @@ const ChipSheet& ChipSheet::standard()
     return sheet;
 }
 
+QImage ChipSheet::maskedChip(SheetCell chip) const
+{
+    const QRect square(chip.column * ChipSize, chip.row * ChipSize, ChipSize, ChipSize);
+    QImage picture = sheet_.copy(square).convertToFormat(QImage::Format_ARGB32);
+    const QImage mask = mask_.copy(square);
+    for (int y = 0; y < ChipSize; ++y)
+        for (int x = 0; x < ChipSize; ++x)
+            if (qRed(mask.pixel(x, y)) == 0)
+                picture.setPixel(x, y, qRgba(0, 0, 0, 0));
+    return picture;
+}
+
 } // namespace orvane

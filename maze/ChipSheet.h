@@ -37,6 +37,8 @@ public:
     {
         return contains(column, row) && opaque_[row * SheetColumns + column];
     }
+    // One chip alone, ARGB32, transparent where its mask is black.
+    QImage maskedChip(SheetCell chip) const;
 
 private:
     QImage sheet_;

@@ -56,19 +56,6 @@ void drawTraps(QPainter& p, const std::vector<QPoint>& traps, int scale)
     }
 }
 
-// A sheet chip with its transparent pixels (mask black) left out.
-QImage maskedChip(const ChipSheet& chips, SheetCell at)
-{
-    const QRect square(at.column * ChipSize, at.row * ChipSize, ChipSize, ChipSize);
-    QImage chip = chips.sheet().copy(square).convertToFormat(QImage::Format_ARGB32);
-    const QImage mask = chips.mask().copy(square);
-    for (int y = 0; y < ChipSize; ++y)
-        for (int x = 0; x < ChipSize; ++x)
-            if (qRed(mask.pixel(x, y)) == 0)
-                chip.setPixel(x, y, qRgba(0, 0, 0, 0));
-    return chip;
-}
-
 } // namespace
 
 void drawRoute(QImage& picture, const MazeAnalysis& analysis, const MazeHeader& header,
@@ -95,7 +82,7 @@ void drawRoute(QPainter& p, const MazeAnalysis& analysis, const MazeHeader& head
         const int size = ChipSize * scale;
         for (const auto& [x, y, marker] : {std::tuple{header.StartX, header.StartY, StartMarker},
                                            std::tuple{header.GoalX, header.GoalY, GoalMarker}})
-            p.drawImage(QRect(x * size, y * size, size, size), maskedChip(chips, marker));
+            p.drawImage(QRect(x * size, y * size, size, size), chips.maskedChip(marker));
     }
     p.restore();
 }
