@@ -1,22 +1,15 @@
 #include "MDIMain.h"
 
 #include "Appearance.h"
-#include "Cp932.h"
 #include "EditorSession.h"
-#include "MazeFile.h"
-#include "MazeFileMessages.h"
-#include "MazeFolder.h"
 #include "MazeState.h"
 #include "PictureBox.h"
 #include "PlatformServices.h"
-#include "PlayRecords.h"
-#include "ResultDialog.h"
 #include "frmEdit.h"
 #include "frmPlay.h"
 #include "play/Analysis.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -52,19 +45,11 @@ void offerOnlyMoveAndClose(QMdiSubWindow* sub)
     });
 }
 
-// The fewest keys of the maze the model holds; none when it cannot be solved.
-std::optional<int> fewestKeys(const MazeState& maze)
-{
-    const MazeAnalysis analysis = analyseMaze(maze);
-    return analysis.solvable ? std::optional<int>(int(analysis.route.size())) : std::nullopt;
-}
-
 } // namespace
 
 MDIMain::MDIMain(MazeState& maze, PlatformServices& services, EditorSession& editorSession,
-                 PlayRecords& records, QWidget* parent)
-    : QMainWindow(parent), maze_(maze), services_(services), editorSession_(editorSession),
-      records_(records)
+                 QWidget* parent)
+    : QMainWindow(parent), maze_(maze), services_(services), editorSession_(editorSession)
 {
     setObjectName(QStringLiteral("MDIMain"));
     setWindowTitle(Caption);
@@ -153,7 +138,7 @@ frmPlay* MDIMain::newPlayer()
 {
     auto* player = new frmPlay(maze_, services_);
     // Once the game's last handler has returned.
-    connect(player, &frmPlay::gameEnded, this, &MDIMain::showResult, Qt::QueuedConnection);
+    connect(player, &frmPlay::gameEnded, this, &MDIMain::gameEnded, Qt::QueuedConnection);
     return player;
 }
 
@@ -199,59 +184,10 @@ void MDIMain::returnFromTestPlay(const GameOutcome& outcome)
     showChild(editSub_, editor);
 }
 
-void MDIMain::showResult(const GameOutcome& outcome)
+void MDIMain::playLoaded(const QString& mazeFile)
 {
-    if (outcome.end != GameOutcome::End::Goal || closed_)
-        return;
-    GameResult result;
-    result.title = Cp932::toUnicode(maze_.header.Title);
-    if (result.title.isEmpty())
-        result.title = QFileInfo(outcome.mazePath).completeBaseName();
-    result.secondsUsed = outcome.secondsUsed;
-    result.timeLimit = maze_.header.TimeLimit;
-    result.keysPressed = outcome.keysPressed;
-    result.fewestKeys = fewestKeys(maze_);
-    const PlayRecords::Recorded recorded =
-        records_.record(maze_, outcome.secondsUsed, outcome.keysPressed);
-    result.best = recorded.best;
-    result.newBests = recorded.news;
-    resultMaze_ = outcome.mazePath;
-    nextMaze_ = nextMazeFile(outcome.mazePath);
-    result.hasNext = !nextMaze_.isEmpty();
-
-    delete result_;
-    result_ = new ResultDialog(result, this);
-    result_->setAttribute(Qt::WA_DeleteOnClose);
-    connect(result_, &ResultDialog::againChosen, this, &MDIMain::playAgain);
-    connect(result_, &ResultDialog::nextChosen, this, &MDIMain::playNext);
-    result_->open();
-    if (const std::optional<QString> aside = records_.takeSetAside())
-        services_.messageBox.show(result_, ResultDialog::recordsSetAsideMessage(*aside));
-    if (const std::optional<MazeFileProblem> failure = records_.takeSaveFailure())
-        services_.messageBox.show(result_,
-                                  ResultDialog::recordsNotSavedMessage(*failure, records_.file()));
-}
-
-void MDIMain::playAgain()
-{
-    // The model still holds the maze the game was played on.
-    result_->close();
     frmPlay* player = newPlayer();
-    player->playMaze(resultMaze_);
-    showPlayer(player);
-}
-
-void MDIMain::playNext()
-{
-    // A file the reader refuses is told as the player's Load tells it; the
-    // result stays open and the model as it was.
-    if (const MazeFileError error = MazeFile::load(nextMaze_, maze_)) {
-        services_.messageBox.show(result_, mazeFileMessage(error));
-        return;
-    }
-    result_->close();
-    frmPlay* player = newPlayer();
-    player->playMaze(nextMaze_);
+    player->playMaze(mazeFile);
     showPlayer(player);
 }
 
@@ -277,16 +213,10 @@ frmPlay* MDIMain::player() const
     return sub ? qobject_cast<frmPlay*>(sub->widget()) : nullptr;
 }
 
-ResultDialog* MDIMain::result() const
-{
-    return result_;
-}
-
 void MDIMain::closeEvent(QCloseEvent* event)
 {
     closed_ = true;
-    if (result_)
-        result_->close();
+    emit closing();
     closeChild(playSub_);
     closeChild(editSub_);
     event->accept();

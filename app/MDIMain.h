@@ -14,9 +14,7 @@ namespace orvane {
 
 struct MazeState;
 class EditorSession;
-class PlayRecords;
 struct PlatformServices;
-class ResultDialog;
 class frmEdit;
 
 // The main window: an MDI area holding at most one of the editor and the
@@ -27,11 +25,10 @@ public:
     static inline const QString Caption = QStringLiteral("ORVANE for Win95");
     static inline const QString HelpFile = QStringLiteral("Orvane.hlp");
 
-    // The editor's session and the player's records belong to the caller
-    // and must outlive this window: the editor windows inside it use the
-    // session until they are deleted.
+    // The editor's session belongs to the caller and must outlive this
+    // window: the editor windows inside it use it until they are deleted.
     MDIMain(MazeState& maze, PlatformServices& services, EditorSession& editorSession,
-            PlayRecords& records, QWidget* parent = nullptr);
+            QWidget* parent = nullptr);
 
     void mnuEdit_Click();
     void mnuPlay_Click();
@@ -41,8 +38,11 @@ public:
     // The open child windows, or null.
     frmEdit* editor() const;
     frmPlay* player() const;
-    // The result of the last game from the menu that reached the goal, while it is open.
-    ResultDialog* result() const;
+    // Plays the maze the model holds, loaded from `mazeFile`, in a new player
+    // in place of any open child.
+    void playLoaded(const QString& mazeFile);
+    // Whether the window is closing or closed: no child window opens again.
+    bool isClosing() const { return closed_; }
 
     // The test play the editor asks for (F5): the editor closes as for the
     // menu, the player plays its maze at once; when the game ends the editor
@@ -60,6 +60,10 @@ public:
 signals:
     // The user chose to end the program.
     void endRequested();
+    // A game from the menu ended (at the goal the player has closed).
+    void gameEnded(const orvane::GameOutcome& outcome);
+    // The window closes: whatever shows over it closes too.
+    void closing();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -76,21 +80,13 @@ private:
     // place of the editor, the game's keys on its map.
     void showPlayer(frmPlay* player);
     void returnFromTestPlay(const GameOutcome& outcome);
-    // The result of a game from the menu that reached the goal; it is recorded.
-    void showResult(const GameOutcome& outcome);
-    void playAgain();
-    void playNext();
 
     MazeState& maze_;
     PlatformServices& services_;
     EditorSession& editorSession_;
-    PlayRecords& records_;
     QPointer<QMdiSubWindow> editSub_;
     QPointer<QMdiSubWindow> playSub_;
     bool closed_ = false;
-    QPointer<ResultDialog> result_;
-    QString resultMaze_; // the maze file of the result shown, and the one after it
-    QString nextMaze_;
 };
 
 } // namespace orvane

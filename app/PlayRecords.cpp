@@ -6,23 +6,36 @@ namespace orvane {
 
 PlayRecords::PlayRecords(QString file) : file_(std::move(file)), records_(file_) {}
 
+PlayRecords::~PlayRecords()
+{
+    flush();
+}
+
 PlayRecords::Recorded PlayRecords::record(const MazeState& maze, int secondsUsed, int keysPressed)
 {
-    if (!file_.isEmpty() && !std::exchange(loaded_, true)) {
-        const Records::Load load = records_.load();
-        if (!load.setAsideAs.isEmpty())
-            setAside_ = load.setAsideAs;
-    }
     const QByteArray key = recordKey(maze.header, maze.grid);
     Recorded recorded;
-    recorded.news = records_.record(key, secondsUsed, keysPressed, QDateTime::currentDateTimeUtc());
+    const Records::Recorded game =
+        records_.record(key, secondsUsed, keysPressed, QDateTime::currentDateTimeUtc());
+    note(game.sync);
+    recorded.news = game.news;
     recorded.best = records_.lookup(key);
-    if (file_.isEmpty())
-        return recorded;
-    if (const MazeFileProblem problem = records_.save(); !problem.written())
-        if (!std::exchange(saveFailureTold_, true))
-            saveFailure_ = problem;
     return recorded;
+}
+
+void PlayRecords::flush()
+{
+    note(records_.flush());
+}
+
+void PlayRecords::note(const Records::Sync& sync)
+{
+    if (!sync.load.setAsideAs.isEmpty())
+        setAside_ = sync.load.setAsideAs;
+    if (sync.load.problem == Records::Load::Problem::NewerVersion && !newerVersionTold_)
+        newerVersion_ = newerVersionTold_ = true;
+    if (!sync.write.written() && !std::exchange(saveFailureTold_, true))
+        saveFailure_ = sync.write;
 }
 
 } // namespace orvane

@@ -11,12 +11,15 @@ namespace orvane {
 
 struct MazeState;
 
-// The player's records as the program keeps them: read from their file at
-// the first game that reaches the goal, written whole after each such game.
-// Without a file they last while the program runs.
+// The player's records as the program keeps them: each game that reaches
+// the goal is written at once, shared with every other running program;
+// a game another program kept from the file waits and is written with the
+// next, or at the end. Without a file they last while the program runs.
 class PlayRecords {
 public:
     explicit PlayRecords(QString file = {});
+    // Writes what still waits.
+    ~PlayRecords();
 
     struct Recorded {
         NewBests news;
@@ -24,10 +27,14 @@ public:
     };
     // Records a game on the maze the model holds that reached the goal.
     Recorded record(const MazeState& maze, int secondsUsed, int keysPressed);
+    // Writes the games that wait, if any.
+    void flush();
 
     // What the user is to be told, each once: where a damaged file was set
-    // aside; that the records cannot be written, and why (the first time only).
+    // aside; that a newer version's file is left as it is and not written;
+    // that the records cannot be written, and why (the first time only).
     std::optional<QString> takeSetAside() { return std::exchange(setAside_, std::nullopt); }
+    bool takeNewerVersion() { return std::exchange(newerVersion_, false); }
     std::optional<MazeFileProblem> takeSaveFailure()
     {
         return std::exchange(saveFailure_, std::nullopt);
@@ -35,11 +42,14 @@ public:
     const QString& file() const { return file_; }
 
 private:
+    void note(const Records::Sync& sync);
+
     QString file_;
     Records records_;
-    bool loaded_ = false;
     bool saveFailureTold_ = false;
+    bool newerVersionTold_ = false;
     std::optional<QString> setAside_;
+    bool newerVersion_ = false;
     std::optional<MazeFileProblem> saveFailure_;
 };
 

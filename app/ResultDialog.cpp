@@ -51,6 +51,18 @@ QString ResultDialog::recordsNotSavedMessage(const MazeFileProblem& problem, con
         .arg(QDir::toNativeSeparators(file), fileProblemText(problem, file));
 }
 
+QString ResultDialog::recordsOfNewerVersionMessage(const QString& file)
+{
+    return tr("記録のファイル「%1」は、新しい版の ORVANE が書いたものです。"
+              "ファイルはそのままにして、このプログラムを終えるまで記録を書き込みません。")
+        .arg(QDir::toNativeSeparators(file));
+}
+
+QString ResultDialog::skippedText(const QStringList& names)
+{
+    return tr("読めないファイルを飛ばしました: %1").arg(names.join(QStringLiteral(", ")));
+}
+
 ResultDialog::ResultDialog(const GameResult& r, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("ResultDialog"));
@@ -97,13 +109,12 @@ ResultDialog::ResultDialog(const GameResult& r, QWidget* parent) : QDialog(paren
     comAgain->setObjectName(QStringLiteral("comAgain"));
     comNext->setObjectName(QStringLiteral("comNext"));
     comClose->setObjectName(QStringLiteral("comClose"));
-    comNext->setEnabled(r.hasNext);
     // Enter chooses the default whichever button has the focus.
     for (QPushButton* b : {comAgain, comNext, comClose})
         b->setAutoDefault(false);
-    QPushButton* chosen = r.hasNext ? comNext : comAgain;
-    chosen->setDefault(true);
-    chosen->setFocus();
+    lblSkipped = plainText({}, this);
+    lblSkipped->setWordWrap(true);
+    showNext(false, {});
     connect(comAgain, &QPushButton::clicked, this, &ResultDialog::againChosen);
     connect(comNext, &QPushButton::clicked, this, &ResultDialog::nextChosen);
     connect(comClose, &QPushButton::clicked, this, &QDialog::reject);
@@ -116,8 +127,20 @@ ResultDialog::ResultDialog(const GameResult& r, QWidget* parent) : QDialog(paren
     layout->addWidget(heading);
     layout->addWidget(lblTitle);
     layout->addLayout(figures);
+    layout->addWidget(lblSkipped);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void ResultDialog::showNext(bool hasNext, const QStringList& skipped)
+{
+    comNext->setEnabled(hasNext);
+    QPushButton* chosen = hasNext ? comNext : comAgain;
+    (hasNext ? comAgain : comNext)->setDefault(false);
+    chosen->setDefault(true);
+    chosen->setFocus();
+    lblSkipped->setText(skipped.isEmpty() ? QString() : skippedText(skipped));
+    lblSkipped->setVisible(!skipped.isEmpty());
 }
 
 } // namespace orvane

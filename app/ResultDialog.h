@@ -21,13 +21,12 @@ struct GameResult {
     std::optional<int> fewestKeys;
     std::optional<MazeRecord> best; // the bests with this game counted
     NewBests newBests;
-    bool hasNext = false; // a next maze in the folder
 };
 
 // The result of a game from the menu that reached the goal, over the main
 // window: the time and keys against the limit and the fewest keys, the
 // player's bests, and what to play next. Enter plays the next maze where
-// there is one, else the same again; Esc closes.
+// there is one (showNext), else the same again; Esc closes.
 class ResultDialog : public QDialog {
     Q_OBJECT
 public:
@@ -37,8 +36,15 @@ public:
     // cannot be written to `file`, for `problem`.
     static QString recordsSetAsideMessage(const QString& setAsideAs);
     static QString recordsNotSavedMessage(const MazeFileProblem& problem, const QString& file);
+    // A later version of the program wrote the records' `file`.
+    static QString recordsOfNewerVersionMessage(const QString& file);
+    // Maze files passed over on the way to the next, by name.
+    static QString skippedText(const QStringList& names);
 
     ResultDialog(const GameResult& result, QWidget* parent);
+
+    // Whether there is a next maze to play, and the files passed over to it.
+    void showNext(bool hasNext, const QStringList& skipped);
 
     QLabel* lblTitle;
     QLabel* lblTime;
@@ -47,6 +53,7 @@ public:
     QLabel* lblBestKeys;
     QLabel* lblNewBestTime; // shown for a new best only
     QLabel* lblNewBestKeys;
+    QLabel* lblSkipped; // shown when files were passed over
     QPushButton* comAgain;
     QPushButton* comNext;
     QPushButton* comClose;

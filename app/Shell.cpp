@@ -4,6 +4,8 @@
 #include "MDIMain.h"
 #include "PlatformServices.h"
 #include "PlayRecords.h"
+#include "ResultDialog.h"
+#include "ResultFlow.h"
 #include "frmPlay.h"
 #include "frmSplash.h"
 
@@ -17,7 +19,8 @@ Shell::Shell(MazeState& maze, PlatformServices& services, const QString& workFol
              const QString& recordsFile)
     : maze_(maze), services_(services),
       editorSession_(std::make_unique<EditorSession>(maze, workFolder)),
-      records_(std::make_unique<PlayRecords>(recordsFile))
+      records_(std::make_unique<PlayRecords>(recordsFile)),
+      resultFlow_(std::make_unique<ResultFlow>(maze, services, *records_))
 {
 }
 
@@ -67,8 +70,9 @@ void Shell::leaveSplash()
 
 void Shell::showMain()
 {
-    main_ = new MDIMain(maze_, services_, *editorSession_, *records_);
+    main_ = new MDIMain(maze_, services_, *editorSession_);
     main_->setAttribute(Qt::WA_DeleteOnClose);
+    resultFlow_->follow(main_);
     connect(main_, &MDIMain::endRequested, this, &Shell::end);
     main_->showMaximized();
     // The music's SoundFont loads in the background from now on, so that
@@ -85,9 +89,9 @@ void Shell::playMaze(const QString& mazeFile)
 
 void Shell::end()
 {
-    // At once: no question, nothing saved, no closing step of any window.
-    // The event loop ends without QCoreApplication::quit()'s attempt to
-    // close every window first.
+    // At once: no question, nothing saved, no closing step of any window;
+    // the records that wait are written as the shell goes. The event loop ends without
+    // QCoreApplication::quit()'s attempt to close every window first.
     QCoreApplication::exit(0);
 }
 

@@ -11,13 +11,15 @@ namespace orvane {
 class EditorSession;
 struct MazeState;
 class PlayRecords;
+class ResultFlow;
 struct PlatformServices;
 class MDIMain;
 class frmSplash;
 
 // The program's frame: the splash first, then the main window. Owns neither
 // the maze nor the services, but owns the editor's session, which outlives
-// every window (the editor windows use it until they are deleted).
+// every window (the editor windows use it until they are deleted), and the
+// player's records with what follows a game.
 class Shell : public QObject {
     Q_OBJECT
 public:
@@ -35,6 +37,7 @@ public:
     frmSplash* splash() const;
     MDIMain* mainWindow() const;
     EditorSession& editorSession() { return *editorSession_; }
+    ResultFlow& resultFlow() { return *resultFlow_; }
 
 private:
     void leaveSplash();
@@ -46,6 +49,7 @@ private:
     PlatformServices& services_;
     const std::unique_ptr<EditorSession> editorSession_;
     const std::unique_ptr<PlayRecords> records_;
+    const std::unique_ptr<ResultFlow> resultFlow_;
     QPointer<frmSplash> splash_;
     QPointer<MDIMain> main_;
 };

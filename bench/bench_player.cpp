@@ -14,7 +14,6 @@
 #include "MazeState.h"
 #include "MedianReporter.h"
 #include "PictureBox.h"
-#include "PlayRecords.h"
 #include "RealPlatformServices.h"
 #include "frmEdit.h"
 #include "frmPlay.h"
@@ -83,8 +82,7 @@ void openChild(benchmark::State& state, bool player)
 {
     Program program;
     EditorSession session(program.maze);
-    PlayRecords records;
-    MDIMain main(program.maze, program.services.services(), session, records);
+    MDIMain main(program.maze, program.services.services(), session);
     main.showMaximized();
     program.music.preload(); // as the program does once the main window shows
     QApplication::processEvents();
@@ -116,8 +114,7 @@ BENCHMARK(BM_OpenEditor)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(bench
 struct EditorOpen {
     Program program;
     EditorSession session{program.maze};
-    PlayRecords records;
-    MDIMain main{program.maze, program.services.services(), session, records};
+    MDIMain main{program.maze, program.services.services(), session};
 
     explicit EditorOpen(int16_t size)
     {

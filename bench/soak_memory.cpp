@@ -13,7 +13,6 @@
 #include "MDIMain.h"
 #include "MazeFile.h"
 #include "MazeState.h"
-#include "PlayRecords.h"
 #include "RealPlatformServices.h"
 #include "frmEdit.h"
 #include "frmPlay.h"
@@ -144,8 +143,7 @@ int main(int argc, char** argv)
     RealPlatformServices services(music, UiLanguage::Japanese);
     auto maze = std::make_unique<MazeState>();
     EditorSession session(*maze);
-    PlayRecords records;
-    MDIMain main(*maze, services.services(), session, records);
+    MDIMain main(*maze, services.services(), session);
     main.showMaximized();
     music.preload();
     settle();

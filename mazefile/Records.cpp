@@ -9,84 +9,35 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <QLockFile>
 
 #include <algorithm>
 #include <cerrno>
-#include <cmath>
 #include <fcntl.h>
 #include <sys/stat.h>
 
 namespace orvane {
 namespace {
 
-// {"format": "orvane-records", "version": 1, "mazes": {KEY: ENTRY, ...}}
-// ENTRY: {"played": DATE, "time": {"seconds": N, "date": DATE},
-//         "keys": {"count": N, "date": DATE}}, DATE in ISO 8601, UTC.
-const QString FormatName = QStringLiteral("orvane-records");
-constexpr int FormatVersion = 1;
-constexpr qsizetype KeyLength = 64; // SHA-256 in hex
-
 using Problem = Records::Load::Problem;
 
-bool isKey(const QByteArray& key)
+Problem problemOf(RecordsCodec::Problem p)
 {
-    return key.size() == KeyLength && std::all_of(key.begin(), key.end(), [](char c) {
-               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
-           });
-}
-
-bool inRange(int value)
-{
-    return value >= 0 && value <= Records::MaxValue;
-}
-
-QString dateText(const QDateTime& date)
-{
-    return date.toUTC().toString(Qt::ISODate);
-}
-
-std::optional<QDateTime> dateOf(const QJsonValue& v)
-{
-    const QDateTime date = QDateTime::fromString(v.toString(), Qt::ISODate);
-    if (!v.isString() || !date.isValid())
-        return std::nullopt;
-    return date;
-}
-
-std::optional<int> valueOf(const QJsonValue& v)
-{
-    const double d = v.toDouble(-1);
-    if (!v.isDouble() || d != std::floor(d) || d < 0 || d > Records::MaxValue)
-        return std::nullopt;
-    return int(d);
-}
-
-std::optional<Best> bestOf(const QJsonValue& v, const QString& name)
-{
-    const QJsonObject o = v.toObject();
-    const std::optional<int> value = valueOf(o[name]);
-    const std::optional<QDateTime> date = dateOf(o["date"]);
-    if (!v.isObject() || !value || !date)
-        return std::nullopt;
-    return Best{*value, *date};
-}
-
-std::optional<MazeRecord> recordOf(const QJsonValue& v)
-{
-    const QJsonObject o = v.toObject();
-    const std::optional<Best> time = bestOf(o["time"], QStringLiteral("seconds"));
-    const std::optional<Best> keys = bestOf(o["keys"], QStringLiteral("count"));
-    const std::optional<QDateTime> played = dateOf(o["played"]);
-    if (!v.isObject() || !time || !keys || !played)
-        return std::nullopt;
-    return MazeRecord{*time, *keys, *played};
-}
-
-QJsonObject bestJson(const Best& best, const QString& name)
-{
-    return QJsonObject{{name, best.value}, {"date", dateText(best.date)}};
+    switch (p) {
+    case RecordsCodec::Problem::None:
+        break;
+    case RecordsCodec::Problem::NewerVersion:
+        return Problem::NewerVersion;
+    case RecordsCodec::Problem::TooLarge:
+        return Problem::TooLarge;
+    case RecordsCodec::Problem::NotJson:
+        return Problem::NotJson;
+    case RecordsCodec::Problem::NotRecords:
+        return Problem::NotRecords;
+    case RecordsCodec::Problem::BadEntry:
+        return Problem::BadEntry;
+    }
+    return Problem::None;
 }
 
 } // namespace
@@ -103,89 +54,129 @@ QByteArray recordKey(const MazeHeader& header, const MazeGrid& grid)
 
 Records::Records(QString path) : path_(std::move(path)) {}
 
+Records::~Records() = default;
+
 Records::Load Records::load()
 {
+    Sync sync;
+    const std::unique_ptr<QLockFile> held = lock(sync);
+    return read(held != nullptr);
+}
+
+Records::Load Records::read(bool locked)
+{
     Load result;
-    entries_.clear();
+    if (path_.isEmpty() || newer_)
+        return result;
     readError_ = 0;
     // Opened without waiting, should a FIFO have the file's name.
     const FileHandle file(
         ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat st {};
+    RecordsCodec::Decoded read;
     if (!file) {
         if (errno != ENOENT)
             result = {Problem::ReadFailed, {}, readError_ = errno};
-        return result;
-    }
-    if (::fstat(file.fd(), &st) != 0) {
+    } else if (::fstat(file.fd(), &st) != 0) {
         result = {Problem::ReadFailed, {}, readError_ = errno};
-        return result;
-    }
-    if (!S_ISREG(st.st_mode)) {
+    } else if (!S_ISREG(st.st_mode)) {
         result.problem = Problem::NotAFile;
-        return result;
-    }
-    QByteArray bytes;
-    if (st.st_size <= MaxFileSize) {
-        if (const int error = readStart(file.fd(), bytes, qsizetype(st.st_size))) {
-            result = {Problem::ReadFailed, {}, readError_ = error};
-            return result;
-        }
-    }
-
-    std::map<QByteArray, MazeRecord> read;
-    const QJsonDocument document = QJsonDocument::fromJson(bytes);
-    const QJsonObject top = document.object();
-    const QJsonValue mazes = top["mazes"];
-    if (st.st_size > MaxFileSize) {
+    } else if (st.st_size > RecordsCodec::MaxFileSize) {
         result.problem = Problem::TooLarge;
-    } else if (!document.isObject()) {
-        result.problem = Problem::NotJson;
-    } else if (top["format"] != FormatName || top["version"] != FormatVersion ||
-               !mazes.isObject()) {
-        result.problem = Problem::NotRecords;
     } else {
-        const QJsonObject entries = mazes.toObject();
-        for (auto it = entries.begin(); it != entries.end(); ++it) {
-            const QByteArray key = it.key().toLatin1();
-            const std::optional<MazeRecord> record = recordOf(it.value());
-            if (!isKey(key) || !record) {
-                result.problem = Problem::BadEntry;
-                break;
-            }
-            read.emplace(key, *record);
-        }
+        QByteArray bytes;
+        if (const int error = readStart(file.fd(), bytes, qsizetype(st.st_size)))
+            result = {Problem::ReadFailed, {}, readError_ = error};
+        else
+            read = RecordsCodec::decode(bytes);
+        result.problem = std::max(result.problem, problemOf(read.problem));
     }
-    if (result.problem != Problem::None) {
+    if (result.problem == Problem::NewerVersion) {
+        newer_ = true; // left as it is
+    } else if (result.damaged()) {
+        // Only under the lock: a file another program has just written in
+        // its place is never moved aside.
+        if (!locked)
+            return result;
         result.setAsideAs = setAsideBeside(path_, QStringLiteral("damaged"), result.systemError);
         if (result.setAsideAs.isEmpty())
             readError_ = result.systemError;
-        return result;
     }
-    entries_ = std::move(read);
+    if (!readError_ && !newer_) {
+        // The file holds every game written: it replaces what was known.
+        entries_ = std::move(read.entries);
+        joinRecords(entries_, unwritten_);
+    }
     while (int(entries_.size()) > MaxEntries)
         dropOldest();
     return result;
 }
 
-NewBests Records::record(const QByteArray& key, int secondsUsed, int keysPressed,
-                         const QDateTime& date)
+std::unique_ptr<QLockFile> Records::lock(Sync& sync) const
 {
-    NewBests news;
-    if (key.isEmpty() || !inRange(secondsUsed) || !inRange(keysPressed))
-        return news;
-    const auto [it, added] = entries_.try_emplace(key);
-    MazeRecord& r = it->second;
-    news.time = added || secondsUsed < r.time.value;
-    news.keys = added || keysPressed < r.keys.value;
-    if (news.time)
-        r.time = {secondsUsed, date};
-    if (news.keys)
-        r.keys = {keysPressed, date};
-    r.played = date;
-    if (int(entries_.size()) > MaxEntries)
+    if (path_.isEmpty() || newer_)
+        return nullptr;
+    const QString folder = QFileInfo(path_).absolutePath();
+    if (const int error = makePrivateFolders(folder)) {
+        sync.write = systemProblem(MazeFileProblem::Kind::NoFolder, error, folder);
+        return nullptr;
+    }
+    auto held = std::make_unique<QLockFile>(path_ + QStringLiteral(".lock"));
+    if (held->tryLock(int(LockWait.count())))
+        return held;
+    if (held->error() == QLockFile::LockFailedError)
+        sync.lockBusy = true;
+    else
+        sync.write = systemProblem(MazeFileProblem::Kind::CreateFailed, EACCES);
+    return nullptr;
+}
+
+Records::Recorded Records::record(const QByteArray& key, int secondsUsed, int keysPressed,
+                                  const QDateTime& date)
+{
+    Recorded recorded;
+    if (key.isEmpty() || !RecordsCodec::inRange(secondsUsed) || !RecordsCodec::inRange(keysPressed))
+        return recorded;
+    // Every write replaces the file whole: it is read afresh with or without the lock.
+    const std::unique_ptr<QLockFile> held = lock(recorded.sync);
+    recorded.sync.load = read(held != nullptr);
+    const std::optional<MazeRecord> known = lookup(key);
+    recorded.news.time = !known || secondsUsed < known->time.value;
+    recorded.news.keys = !known || keysPressed < known->keys.value;
+    const RecordEntries game{{key, {{secondsUsed, date}, {keysPressed, date}, date}}};
+    joinRecords(entries_, game);
+    if (!path_.isEmpty())
+        joinRecords(unwritten_, game);
+    while (int(entries_.size()) > MaxEntries)
         dropOldest();
-    return news;
+    if (held)
+        recorded.sync.write = write();
+    return recorded;
+}
+
+Records::Sync Records::flush()
+{
+    Sync sync;
+    if (unwritten_.empty())
+        return sync;
+    if (const std::unique_ptr<QLockFile> held = lock(sync)) {
+        sync.load = read(true);
+        sync.write = write();
+    }
+    return sync;
+}
+
+MazeFileProblem Records::write()
+{
+    if (newer_ || unwritten_.empty())
+        return {};  // kept for this run only
+    if (readError_) // never over a file that could not be read or moved aside
+        return systemProblem(MazeFileProblem::Kind::ReadFailed, readError_);
+    const MazeFileProblem problem =
+        replaceFileContents(path_, RecordsCodec::encode(entries_), FileAccess::Private);
+    if (problem.written())
+        unwritten_.clear();
+    return problem;
 }
 
 std::optional<MazeRecord> Records::lookup(const QByteArray& key) const
@@ -196,23 +187,6 @@ std::optional<MazeRecord> Records::lookup(const QByteArray& key) const
     return it->second;
 }
 
-MazeFileProblem Records::save() const
-{
-    if (readError_) // never over a file that could not be read or moved aside
-        return systemProblem(MazeFileProblem::Kind::ReadFailed, readError_);
-    QJsonObject mazes;
-    for (const auto& [key, r] : entries_)
-        mazes.insert(QString::fromLatin1(key),
-                     QJsonObject{{"played", dateText(r.played)},
-                                 {"time", bestJson(r.time, QStringLiteral("seconds"))},
-                                 {"keys", bestJson(r.keys, QStringLiteral("count"))}});
-    const QJsonObject top{{"format", FormatName}, {"version", FormatVersion}, {"mazes", mazes}};
-    const QString folder = QFileInfo(path_).absolutePath();
-    if (const int error = makePrivateFolders(folder))
-        return systemProblem(MazeFileProblem::Kind::NoFolder, error, folder);
-    return replaceFileContents(path_, QJsonDocument(top).toJson(), FileAccess::Private);
-}
-
 void Records::dropOldest()
 {
     // The least recently played; among equals the least key, so that the
@@ -221,6 +195,7 @@ void Records::dropOldest()
         std::min_element(entries_.begin(), entries_.end(), [](const auto& a, const auto& b) {
             return a.second.played < b.second.played;
         });
+    unwritten_.erase(oldest->first);
     entries_.erase(oldest);
 }
 

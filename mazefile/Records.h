@@ -1,16 +1,21 @@
 #pragma once
 // The player's bests, per maze: the least time used and, apart from it, the
 // fewest keys pressed, each with when it was set. Kept in one JSON file
-// (records.json in the user's data folder), read whole and written whole.
+// (records.json in the user's data folder) that every running program
+// shares: each write holds the file's lock, reads the file afresh, joins
+// its own games in and writes the whole file.
 
 #include "MazeFileError.h"
+#include "RecordsCodec.h"
 
 #include <QByteArray>
-#include <QDateTime>
 #include <QString>
 
-#include <map>
+#include <chrono>
+#include <memory>
 #include <optional>
+
+class QLockFile;
 
 namespace orvane {
 
@@ -22,47 +27,29 @@ struct MazeHeader;
 // records. Empty for a maze no file can hold.
 QByteArray recordKey(const MazeHeader& header, const MazeGrid& grid);
 
-struct Best {
-    int value = 0; // seconds used, or keys pressed
-    QDateTime date;
-    friend bool operator==(const Best&, const Best&) = default;
-};
-
-struct MazeRecord {
-    Best time;
-    Best keys;
-    QDateTime played; // the last game recorded
-    friend bool operator==(const MazeRecord&, const MazeRecord&) = default;
-};
-
-// Which bests a game set.
-struct NewBests {
-    bool time = false;
-    bool keys = false;
-};
-
 class Records {
 public:
-    // Bounds: a file past MaxFileSize bytes is not read; past MaxEntries
-    // mazes the one played longest ago is dropped; a value (seconds, keys)
-    // lies in 0..MaxValue.
-    static constexpr qsizetype MaxFileSize = qsizetype(1) << 20;
+    // Past MaxEntries mazes the one played longest ago is dropped.
     static constexpr int MaxEntries = 2000;
-    static constexpr int MaxValue = 999'999'999;
+    static constexpr int MaxValue = RecordsCodec::MaxValue;
+    // How long a write waits for another program to finish its own.
+    static constexpr std::chrono::milliseconds LockWait{500};
 
-    // What loading found. A damaged file is moved aside, beside itself with
-    // a suffix such as ".damaged-20260101-093000", and the records start
-    // empty; a file that cannot be read (or moved aside) is left as it is,
-    // and save() refuses to write over it (ReadFailed).
+    // What a read of the file found. A damaged file is moved aside, beside
+    // itself with a suffix such as ".damaged-20260101-093000", and its
+    // records are gone; a file that cannot be read (or moved aside) is left
+    // as it is and not written over; nor is a newer version's file, which
+    // is neither read nor written again while this object lives.
     struct Load {
         enum class Problem {
-            None,       // read, or no file yet
-            ReadFailed, // systemError: the system's reason
-            NotAFile,   // a folder or a device has the file's name
-            TooLarge,   // over MaxFileSize bytes
-            NotJson,    // not a JSON object
-            NotRecords, // another format, or another version of it
-            BadEntry,   // a maze's entry with a wrong type or a value out of range
+            None,         // read, or no file yet
+            ReadFailed,   // systemError: the system's reason
+            NotAFile,     // a folder or a device has the file's name
+            NewerVersion, // written by a later version of the program
+            TooLarge,     // over RecordsCodec::MaxFileSize bytes
+            NotJson,      // not a JSON object
+            NotRecords,   // another format
+            BadEntry,     // a maze's entry with a wrong type or a value out of range
         };
         Problem problem = Problem::None;
         QString setAsideAs;  // where a damaged file went
@@ -71,25 +58,52 @@ public:
         bool damaged() const { return problem >= Problem::TooLarge; }
     };
 
+    // What a write found: the read before it, and the write itself. Games
+    // that could not be written wait in memory for the next write.
+    struct Sync {
+        Load load;
+        bool lockBusy = false; // another program held the file past LockWait
+        MazeFileProblem write; // None also when nothing was to be written, or not
+                               // into a newer version's file
+    };
+
+    struct Recorded {
+        NewBests news;
+        Sync sync;
+    };
+
+    // Without a path the records last only as long as the object.
     explicit Records(QString path);
+    ~Records();
 
+    // Reads the file: the bests known become its own joined with the games
+    // recorded here that wait to be written. A damaged file is moved aside
+    // only under the file's lock.
     Load load();
-    // Records a game that reached the goal; a key that is empty, or values
-    // outside 0..MaxValue, record nothing.
-    NewBests record(const QByteArray& key, int secondsUsed, int keysPressed, const QDateTime& date);
-    std::optional<MazeRecord> lookup(const QByteArray& key) const;
-    // Writes the whole file with the one writer (replaceFileContents), its
-    // folders made 0700 when they are new and the file 0600.
-    MazeFileProblem save() const;
+    // Records a game that reached the goal, its new bests measured against
+    // the file as it is now, and writes. Nothing is recorded for an empty
+    // key or values outside 0..MaxValue.
+    Recorded record(const QByteArray& key, int secondsUsed, int keysPressed, const QDateTime& date);
+    // Writes the games that wait, if any.
+    Sync flush();
 
+    std::optional<MazeRecord> lookup(const QByteArray& key) const;
     int size() const { return int(entries_.size()); }
+    bool hasUnwritten() const { return !unwritten_.empty(); }
 
 private:
+    // The file's lock, held; null when it could not be had (`busy` when
+    // another program holds it), or there is no file.
+    std::unique_ptr<QLockFile> lock(Sync& sync) const;
+    Load read(bool locked);
+    MazeFileProblem write();
     void dropOldest();
 
     QString path_;
-    std::map<QByteArray, MazeRecord> entries_;
-    int readError_ = 0; // why a file that is there could not be read or moved aside
+    RecordEntries entries_;   // the file's as last read, joined with ours
+    RecordEntries unwritten_; // games recorded here that the file lacks
+    int readError_ = 0;       // why a file that is there could not be read or moved aside
+    bool newer_ = false;      // a newer version's file is there
 };
 
 } // namespace orvane

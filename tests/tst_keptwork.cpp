@@ -7,7 +7,6 @@
 #include "MDIMain.h"
 #include "MazeFile.h"
 #include "PictureBox.h"
-#include "PlayRecords.h"
 #include "TestMazes.h"
 #include "WorkKeeper.h"
 #include "edit/Region.h"
@@ -50,8 +49,7 @@ struct Program {
     MazeState maze;
     FakeServices fakes;
     EditorSession session;
-    PlayRecords records;
-    MDIMain main{maze, fakes.services(), session, records};
+    MDIMain main{maze, fakes.services(), session};
 };
 
 void clickCell(frmEdit* e, QPoint cell)

@@ -1,11 +1,13 @@
 #include "FileCalls.h"
 #include "MazeCodec.h"
 #include "MazeFile.h"
+#include "MazeFolder.h"
 #include "MusicFileLookup.h"
 #include "Records.h"
 #include "TestMazes.h"
 
 #include <QDir>
+#include <QLockFile>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -180,6 +182,8 @@ private slots:
     void musicFileLookup();
 
     void recordsRoundTrip();
+    void recordsShared();
+    void mazeFolderOrder();
     void recordsDamaged_data();
     void recordsDamaged();
 
@@ -707,15 +711,16 @@ void TestMazeFile::recordsRoundTrip()
     QCOMPARE(records.load().problem, RecordsProblem::None); // no file yet
     const QDateTime day(QDate(2026, 1, 2), QTime(9, 30), Qt::UTC);
     const auto news = [&](int seconds, int keys, int days, const QByteArray& k) {
-        const NewBests n = records.record(k, seconds, keys, day.addDays(days));
-        return QString("%1%2").arg(n.time ? "time" : "").arg(n.keys ? "keys" : "");
+        const Records::Recorded r = records.record(k, seconds, keys, day.addDays(days));
+        if (!r.sync.write.written())
+            return QString("not written");
+        return QString("%1%2").arg(r.news.time ? "time" : "").arg(r.news.keys ? "keys" : "");
     };
     QCOMPARE(news(40, 120, 0, key), "timekeys");
     QCOMPARE(news(35, 130, 1, key), "time");
     QCOMPARE(news(35, 110, 2, key), "keys"); // as fast is no new best
     QCOMPARE(news(50, 60, 3, other), "timekeys");
     QCOMPARE(news(-1, 60, 4, other), ""); // out of range: nothing recorded
-    QVERIFY(records.save().written());
     for (const auto& [made, mode] :
          {std::pair{path("data"), 0700u}, {path("data/orvane"), 0700u}, {file, 0600u}}) {
         struct stat st {};
@@ -731,11 +736,79 @@ void TestMazeFile::recordsRoundTrip()
     QVERIFY(!again.lookup(QByteArray(64, 'f')));
 
     // Past MaxEntries the maze played longest ago goes.
+    RecordEntries full;
     for (int i = 0; i < Records::MaxEntries - 1; ++i)
-        again.record(QByteArray::number(i).rightJustified(64, '0'), 1, 1, day.addDays(10));
+        full[QByteArray::number(i).rightJustified(64, '0')] = {{1, day}, {1, day}, day.addDays(10)};
+    full[key] = first;
+    writeBytes(file, RecordsCodec::encode(full));
+    QVERIFY(again.record(other, 1, 1, day.addDays(11)).sync.write.written());
     QCOMPARE(again.size(), Records::MaxEntries);
-    QVERIFY(!again.lookup(key)); // played on day 2, the other maze on day 3
+    QVERIFY(!again.lookup(key)); // played on day 2, the others later
     QVERIFY(again.lookup(other));
+    QCOMPARE(RecordsCodec::decode(readBytes(file)).entries.size(), size_t(Records::MaxEntries));
+}
+
+// Programs that share the file: each write reads it afresh under its lock
+// and keeps the better of each best; a program that cannot have the lock
+// keeps its game until the next write; a newer version's file is neither
+// read nor written.
+void TestMazeFile::recordsShared()
+{
+    const QString file = path("records.json");
+    const QDateTime day(QDate(2026, 3, 4), QTime(8, 0), Qt::UTC);
+    const QByteArray a(64, 'a'), b(64, 'b');
+    Records first(file), second(file);
+    QCOMPARE(first.load().problem, RecordsProblem::None);
+    QCOMPARE(second.load().problem, RecordsProblem::None);
+    QVERIFY(first.record(a, 30, 90, day).sync.write.written());
+    QVERIFY(second.record(b, 20, 50, day.addDays(1)).sync.write.written());
+    // The second program's game on a: better keys, worse time.
+    const Records::Recorded onA = second.record(a, 40, 80, day.addDays(2));
+    QVERIFY(!onA.news.time && onA.news.keys);
+    const MazeRecord bestA{{30, day}, {80, day.addDays(2)}, day.addDays(2)};
+    QCOMPARE(second.lookup(a), bestA);
+
+    // Another program holds the lock: the game waits, and nothing is lost.
+    QLockFile other(file + ".lock");
+    QVERIFY(other.tryLock(0));
+    const Records::Recorded waiting = first.record(b, 10, 70, day.addDays(3));
+    QVERIFY(waiting.sync.lockBusy && waiting.news.time && !waiting.news.keys);
+    QVERIFY(first.hasUnwritten());
+    other.unlock();
+    QVERIFY(first.flush().write.written());
+    QVERIFY(!first.hasUnwritten());
+    Records reader(file);
+    reader.load();
+    QCOMPARE(reader.lookup(a), bestA);
+    QCOMPARE(reader.lookup(b),
+             (MazeRecord{{10, day.addDays(3)}, {50, day.addDays(1)}, day.addDays(3)}));
+
+    // A later version's file stays as it is, byte for byte.
+    const QByteArray newer = R"({"format": "orvane-records", "version": 2, "mazes": []})";
+    writeBytes(file, newer);
+    Records older(file);
+    QCOMPARE(older.load().problem, RecordsProblem::NewerVersion);
+    const Records::Recorded kept = older.record(a, 5, 5, day.addDays(4));
+    QVERIFY(kept.news.time && kept.sync.write.written());
+    QCOMPARE(older.lookup(a)->time.value, 5); // for this run
+    older.flush();
+    QCOMPARE(readBytes(file), newer);
+    QCOMPARE(QDir(dir->path()).entryList({"records.json.*"}), QStringList());
+}
+
+// The maze files of a folder as people count, and the next one readable.
+void TestMazeFile::mazeFolderOrder()
+{
+    for (const char* name : {"10-c.mdt", "2-a.mdt", "2-B.mdt", "3-x.mdt", "1-z.txt"})
+        writeBytes(path(name), "");
+    QCOMPARE(mazeFilesOf(dir->path()), QStringList({"2-a.mdt", "2-B.mdt", "3-x.mdt", "10-c.mdt"}));
+    const auto readable = [](const QString& file) { return !file.endsWith("3-x.mdt"); };
+    const NextMaze next = nextMaze(path("2-B.mdt"), readable);
+    QCOMPARE(next.file, path("10-c.mdt"));
+    QCOMPARE(next.skipped, QStringList{"3-x.mdt"});
+    QCOMPARE(nextMaze(path("10-c.mdt"), readable).file, QString());
+    QCOMPARE(nextMaze(path("2-aa.mdt"), readable).file,
+             path("2-B.mdt")); // not listed: after where it would be
 }
 
 void TestMazeFile::recordsDamaged_data()
@@ -759,9 +832,8 @@ void TestMazeFile::recordsDamaged_data()
     QTest::newRow("another format")
         << QByteArray(R"({"format": "other", "version": 1, "mazes": {}})")
         << RecordsProblem::NotRecords;
-    QTest::newRow("another version")
-        << QByteArray(R"({"format": "orvane-records", "version": 2, "mazes": {}})")
-        << RecordsProblem::NotRecords;
+    QTest::newRow("no version") << QByteArray(R"({"format": "orvane-records", "mazes": {}})")
+                                << RecordsProblem::NotRecords;
     QTest::newRow("seconds as text")
         << file(entry(R"("40")", "120", date)) << RecordsProblem::BadEntry;
     QTest::newRow("keys below 0") << file(entry("40", "-1", date)) << RecordsProblem::BadEntry;
@@ -794,10 +866,11 @@ void TestMazeFile::recordsDamaged()
     const Records::Load load = records.load();
     QCOMPARE(load.problem, problem);
     QCOMPARE(records.size(), 0);
-    records.record(QByteArray(64, 'b'), 10, 20, QDateTime::currentDateTimeUtc());
+    const Records::Recorded recorded =
+        records.record(QByteArray(64, 'b'), 10, 20, QDateTime::currentDateTimeUtc());
     if (problem == RecordsProblem::ReadFailed) {
         QVERIFY(load.setAsideAs.isEmpty());
-        QCOMPARE(records.save().kind, Kind::ReadFailed);
+        QCOMPARE(recorded.sync.write.kind, Kind::ReadFailed);
         bind.reset();
         QCOMPARE(readBytes(file), contents);
         return;
@@ -807,7 +880,7 @@ void TestMazeFile::recordsDamaged()
                  .hasMatch(),
              qPrintable(load.setAsideAs));
     QCOMPARE(readBytes(load.setAsideAs), contents);
-    QVERIFY(records.save().written());
+    QVERIFY(recorded.sync.write.written());
     Records again(file);
     QCOMPARE(again.load().problem, RecordsProblem::None);
     QCOMPARE(again.size(), 1);

@@ -12,6 +12,7 @@
 #include "MazeState.h"
 #include "PictureBox.h"
 #include "ResultDialog.h"
+#include "ResultFlow.h"
 #include "Shell.h"
 #include "StatusBar.h"
 #include "TestMazes.h"
@@ -638,12 +639,17 @@ void TestShell::testPlayThereAndBack()
 
 void TestShell::resultAtGoal_data()
 {
-    QTest::addColumn<QString>("next"); // b.mdt: "good", "refused" or "" for none
+    QTest::addColumn<QString>("next"); // after 2-a.mdt: "good", "refused" first, or "" for none
     QTest::addColumn<int>("key");      // pressed on the result
-    QTest::newRow("Enter: the next maze") << "good" << int(Qt::Key_Return);
-    QTest::newRow("Enter at the last: again") << "" << int(Qt::Key_Return);
-    QTest::newRow("a refused next maze") << "refused" << int(Qt::Key_Return);
-    QTest::newRow("Esc closes") << "good" << int(Qt::Key_Escape);
+    QTest::addColumn<QByteArray>("records"); // what records.json holds: told once
+    const QByteArray damaged = "{damaged";
+    QTest::newRow("Enter: the next maze") << "good" << int(Qt::Key_Return) << damaged;
+    QTest::newRow("Enter at the last: again") << "" << int(Qt::Key_Return) << damaged;
+    QTest::newRow("a refused maze passed over") << "refused" << int(Qt::Key_Return) << damaged;
+    QTest::newRow("Esc closes") << "good" << int(Qt::Key_Escape) << damaged;
+    QTest::newRow("a newer version's records")
+        << "good" << int(Qt::Key_Return)
+        << QByteArray(R"({"format": "orvane-records", "version": 9})");
 }
 
 // A game from the menu to the goal: the result with its figures, recorded,
@@ -652,6 +658,7 @@ void TestShell::resultAtGoal()
 {
     QFETCH(QString, next);
     QFETCH(int, key);
+    QFETCH(QByteArray, records);
     QTemporaryDir dir;
     MazeData m = abcMaze(); // a corridor from the start (1, 2) to the goal (5, 2)
     m.header.Title = "A";
@@ -659,16 +666,17 @@ void TestShell::resultAtGoal()
     m.header.GoalY = 2;
     for (int x = 1; x <= 5; ++x)
         m.grid.at(x, 2).Chip = FirstFloor;
-    QVERIFY(MazeFile::write(dir.filePath("a.mdt"), m.header, m.grid).ok());
+    QVERIFY(MazeFile::write(dir.filePath("2-a.mdt"), m.header, m.grid).ok());
     m.header.Title = "B";
-    if (next == "good") // after a.mdt in name order, letter case aside
-        QVERIFY(MazeFile::write(dir.filePath("B.mdt"), m.header, m.grid).ok());
-    else if (next == "refused")
-        writeBytes(dir.filePath("b.mdt"), hex("03 00 61 62"));
-    const QString records = dir.filePath("records.json");
-    writeBytes(records, "{damaged"); // set aside, and said once
+    // After 2-a.mdt as people count, letter case aside.
+    if (!next.isEmpty())
+        QVERIFY(MazeFile::write(dir.filePath("10-B.mdt"), m.header, m.grid).ok());
+    if (next == "refused")
+        writeBytes(dir.filePath("3-b.mdt"), hex("03 00 61 62"));
+    const QString recordsFile = dir.filePath("records.json");
+    writeBytes(recordsFile, records);
 
-    shell = std::make_unique<Shell>(*maze, fakes->services(), QString(), records);
+    shell = std::make_unique<Shell>(*maze, fakes->services(), QString(), recordsFile);
     shell->start();
     MDIMain* main = enterMain();
     main->show();
@@ -679,13 +687,13 @@ void TestShell::resultAtGoal()
             main->player()->picMap_KeyDown(k, 0);
     };
     main->mnuPlay_Click();
-    fakes->fileDialog.answer(dir.filePath("a.mdt"));
+    fakes->fileDialog.answer(dir.filePath("2-a.mdt"));
     main->player()->comLoad_Click();
     main->player()->comPlay_Click();
     // Shift alone is no key pressed; a refused step is.
     play(2, {16, 37, 39, 39, 39, 39});
-    QTRY_VERIFY(main->result());
-    ResultDialog* result = main->result();
+    QTRY_VERIFY(shell->resultFlow().dialog());
+    ResultDialog* result = shell->resultFlow().dialog();
     QVERIFY(!main->player());
     QCOMPARE(result->windowTitle(), "ゴール！");
     QCOMPARE(result->lblTitle->text(), "A");
@@ -695,22 +703,18 @@ void TestShell::resultAtGoal()
     QCOMPARE(result->lblBestKeys->text(), "5");
     QVERIFY(!result->lblNewBestTime->isHidden() && !result->lblNewBestKeys->isHidden());
     QCOMPARE(result->comNext->isEnabled(), !next.isEmpty());
+    QCOMPARE(result->lblSkipped->isHidden(), next != "refused");
+    if (next == "refused")
+        QCOMPARE(result->lblSkipped->text(), "読めないファイルを飛ばしました: 3-b.mdt");
     QCOMPARE(fakes->messageBox.messages.size(), 1);
+    const QString aside = QDir(dir.path()).entryList({"records.json.damaged-*"}).value(0);
     QCOMPARE(fakes->messageBox.messages[0].text,
-             ResultDialog::recordsSetAsideMessage(
-                 dir.filePath(QDir(dir.path()).entryList({"records.json.damaged-*"}).value(0))));
+             aside.isEmpty() ? ResultDialog::recordsOfNewerVersionMessage(recordsFile)
+                             : ResultDialog::recordsSetAsideMessage(dir.filePath(aside)));
 
     QVERIFY(QTest::qWaitForWindowActive(result));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-    if (next == "refused") {
-        QCOMPARE(fakes->messageBox.messages.size(), 2);
-        QCOMPARE(fakes->messageBox.messages[1].text,
-                 mazeFileMessage(MazeFile::read(dir.filePath("b.mdt")).error));
-        QCOMPARE(main->result(), result); // nothing else changes
-        QCOMPARE(maze->header.Title, QByteArray("A"));
-        return;
-    }
-    QTRY_VERIFY(!main->result());
+    QTRY_VERIFY(!shell->resultFlow().dialog());
     if (key == Qt::Key_Escape) {
         QVERIFY(!main->player());
         return;
@@ -721,13 +725,14 @@ void TestShell::resultAtGoal()
     // Slower, in fewer keys: on A again only the keys are a new best; B (its
     // title differs) is a maze of its own.
     play(3, {39, 39, 39, 39});
-    QTRY_VERIFY(main->result());
-    result = main->result();
+    QTRY_VERIFY(shell->resultFlow().dialog());
+    result = shell->resultFlow().dialog();
     QCOMPARE(result->lblBestTime->text(), next.isEmpty() ? "2秒" : "3秒");
     QCOMPARE(result->lblBestKeys->text(), "4");
     QCOMPARE(result->lblNewBestTime->isHidden(), next.isEmpty());
     QVERIFY(!result->lblNewBestKeys->isHidden());
     QCOMPARE(fakes->messageBox.messages.size(), 1);
+    QCOMPARE(readBytes(recordsFile) == records, aside.isEmpty()); // a newer version's stays
 }
 
 QTEST_MAIN(TestShell)

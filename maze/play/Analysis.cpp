@@ -176,6 +176,12 @@ std::optional<Direction> directionOfRouteKey(char key)
     }
 }
 
+std::optional<int> fewestKeys(const MazeState& maze)
+{
+    const MazeAnalysis a = analyseMaze(maze);
+    return a.solvable ? std::optional<int>(int(a.route.size())) : std::nullopt;
+}
+
 MazeAnalysis analyseMaze(const MazeState& original)
 {
     MazeAnalysis a;

@@ -49,6 +49,8 @@ struct MazeAnalysis {
 std::optional<Direction> directionOfRouteKey(char key);
 
 MazeAnalysis analyseMaze(const MazeState& maze);
+// The fewest keys to the goal; nothing when the maze cannot be solved.
+std::optional<int> fewestKeys(const MazeState& maze);
 
 // The pace a route's time is measured at unless told otherwise: a player's
 // steady four keys a second.

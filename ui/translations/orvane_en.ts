@@ -676,6 +676,14 @@ They are kept until the program ends; you can go on playing.</translation>
         <source>閉じる</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>記録のファイル「%1」は、新しい版の ORVANE が書いたものです。ファイルはそのままにして、このプログラムを終えるまで記録を書き込みません。</source>
+        <translation>The records file “%1” was written by a newer version of ORVANE. It is left as it is, and no records are written to it until this program ends.</translation>
+    </message>
+    <message>
+        <source>読めないファイルを飛ばしました: %1</source>
+        <translation>Files that could not be read were skipped: %1</translation>
+    </message>
 </context>
 <context>
     <name>orvane::frmEdit</name>

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+namespace orvane {
+
+struct GameOutcome;
+class MDIMain;
+struct MazeState;
+class PlayRecords;
+struct PlatformServices;
+class ResultDialog;
+
+// What follows a game from the menu that reached the goal: the game is
+// recorded, its result shown over the main window, and from there the same
+// maze is played again or the next one of its folder.
+class ResultFlow : public QObject {
+    Q_OBJECT
+public:
+    ResultFlow(MazeState& maze, PlatformServices& services, PlayRecords& records,
+               QObject* parent = nullptr);
+
+    // The window the result shows over and the next games start in; its
+    // games' ends come here.
+    void follow(MDIMain* main);
+    // The result shown, while it is open.
+    ResultDialog* dialog() const { return dialog_; }
+
+private:
+    void gameEnded(const GameOutcome& outcome);
+    void playAgain();
+    void playNext();
+    // Offers the first readable maze after `after`, telling the files passed over.
+    void showNext(const QString& after, QStringList skipped = {});
+    void tellRecords();
+
+    MazeState& maze_;
+    PlatformServices& services_;
+    PlayRecords& records_;
+    QPointer<MDIMain> main_;
+    QPointer<ResultDialog> dialog_;
+    QString mazeFile_; // the maze file of the result shown, and the one after it
+    QString nextFile_;
+};
+
+} // namespace orvane
