@@ -5,6 +5,7 @@
 #include "MazeText.h"
 #include "RegionClipboard.h"
 #include "TestMazes.h"
+#include "support/GuardedBytes.h"
 
 #include <QTest>
 
@@ -87,7 +88,30 @@ QByteArray changed(int line, const QByteArray& replacement)
     return lines.join('\n') + '\n';
 }
 
+// The longest text the writer makes: a 1 x 1 map, every other cell of the
+// grid a value of its own with both numbers six characters long, both texts
+// at their longest in escapes.
+QByteArray longestText()
+{
+    const auto m = std::make_unique<MazeData>();
+    m->header.Title = m->header.MusicFile = QByteArray(MazeCodec::MaxTextLength, '\x80');
+    m->header.TimeLimit = INT16_MIN;
+    m->header.StartX = m->header.StartY = m->header.GoalX = m->header.GoalY = GridMin;
+    m->header.MapWidth = m->header.MapHeight = 1;
+    constexpr int Items = 1000;
+    int i = 0;
+    for (MazeCell& c : m->grid.cells()) {
+        c = {int16_t(INT16_MIN + i / Items), int16_t(INT16_MIN + i % Items)};
+        ++i;
+    }
+    return MazeText::write(m->header, m->grid);
+}
+
+enum class Form { Text, ClipboardText, PrivateForm };
+
 } // namespace
+
+Q_DECLARE_METATYPE(Form)
 
 class TestMazeText : public QObject {
     Q_OBJECT
@@ -103,6 +127,8 @@ private slots:
     void mazeTextAsRegion();
     void regionBytes_data();
     void regionBytes();
+    void hugeInputs_data();
+    void hugeInputs();
 };
 
 // The text of a small maze, line by line: spare characters for the chips the
@@ -294,6 +320,59 @@ void TestMazeText::regionBytes()
     const std::optional<Region> read = RegionClipboard::fromBytes(bytes);
     QCOMPARE(bool(read), valid);
     QVERIFY(!read || *read == want);
+}
+
+void TestMazeText::hugeInputs_data()
+{
+    QTest::addColumn<Form>("form");
+    QTest::addColumn<QByteArray>("start"); // what can be read
+    QTest::addColumn<qsizetype>("size");   // in bytes, or characters for a clipboard text
+    QTest::addColumn<Kind>("kind");        // None: accepted
+    QTest::addColumn<int>("line");
+    const QByteArray longest = longestText();
+    const QByteArray signature = QByteArray(MazeText::Signature) + "\n\n\n";
+    const QByteArray largestRegion = hex("4f525652 0100 8000 8000 00 0000 0000 0000 0000");
+    constexpr qsizetype Huge = 50 * 1024 * 1024;
+    QTest::newRow("the longest text") << Form::Text << longest << longest.size() << Kind::None << 0;
+    QTest::newRow("the longest text, on the clipboard")
+        << Form::ClipboardText << longest << QString::fromUtf8(longest).size() << Kind::None << 0;
+    QTest::newRow("the signature, then 50 MiB")
+        << Form::Text << signature << Huge << Kind::TooLong << 0;
+    QTest::newRow("50 MiB of another text")
+        << Form::Text << QByteArray("hello\n") << Huge << Kind::NotMazeText << 1;
+    QTest::newRow("the signature, then 50 MiB, on the clipboard")
+        << Form::ClipboardText << signature << Huge << Kind::TooLong << 0;
+    QTest::newRow("a private form of 50 MiB")
+        << Form::PrivateForm << largestRegion << Huge << Kind::TooLong << 0;
+}
+
+// Another program's input is refused on its signature or its size before
+// the rest is read or copied (past `start` it cannot be read); the longest
+// text a maze makes is within the bound.
+void TestMazeText::hugeInputs()
+{
+    QFETCH(Form, form);
+    QFETCH(QByteArray, start);
+    QFETCH(qsizetype, size);
+    QFETCH(Kind, kind);
+    QFETCH(int, line);
+    if (form == Form::PrivateForm) {
+        const GuardedBytes input(start, size);
+        QVERIFY(!RegionClipboard::fromBytes(input.bytes()));
+        return;
+    }
+    MazeText::Problem problem;
+    if (form == Form::Text) {
+        const GuardedBytes input(start, size);
+        problem = MazeText::read(input.bytes()).problem;
+    } else {
+        const GuardedBytes input = GuardedBytes::text(QString::fromUtf8(start), size);
+        const RegionClipboard::TextRead read = RegionClipboard::fromClipboardText(input.text());
+        QCOMPARE(bool(read.region), kind == Kind::None);
+        problem = read.problem;
+    }
+    QCOMPARE(problem.kind, kind);
+    QCOMPARE(problem.line, line);
 }
 
 QTEST_GUILESS_MAIN(TestMazeText)
