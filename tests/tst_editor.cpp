@@ -603,7 +603,7 @@ void TestEditor::toolsRefuseVisibly()
                                       "\"ORVANE maze text 1\" でなければなりません"));
     {
         // Another program's 50 MiB: refused unread, the map as it was.
-        const GuardedBytes huge = GuardedBytes::text("ORVANE maze text 1\n\n", 50 << 20);
+        const GuardedBytes huge(QStringLiteral("ORVANE maze text 1\n\n"), 50 << 20);
         const auto cleared = qScopeGuard([] { QApplication::clipboard()->clear(); });
         const MazeGrid grid = maze->grid;
         QApplication::clipboard()->setText(huge.text());

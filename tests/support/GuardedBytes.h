@@ -1,12 +1,9 @@
 #pragma once
-// A long input of which only the start can be read: the pages after it are
-// mapped with no access, so code that reads or copies the whole input
-// crashes the test, while code that refuses it on its size never looks.
+// A long input of which only the start can be read: the pages after it allow
+// no access, so code that reads or copies the whole input crashes the test.
 
-#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
-#include <QtGlobal>
 
 #include <cstring>
 
@@ -15,42 +12,36 @@
 
 namespace orvane::test {
 
-class GuardedBytes {
-public:
-    // `size` bytes that begin with `start`; only the pages `start` takes can
-    // be read.
-    GuardedBytes(QByteArrayView start, qsizetype size) : size_(size_t(size))
+struct GuardedBytes {
+    // `size` bytes that begin with `start`.
+    GuardedBytes(QByteArrayView start, qsizetype size) : size(size_t(size))
     {
-        base_ = mmap(nullptr, size_, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
         const auto page = size_t(sysconf(_SC_PAGESIZE));
         const size_t open = (size_t(start.size()) + page - 1) / page * page;
-        if (base_ == MAP_FAILED || mprotect(base_, open, PROT_READ | PROT_WRITE) != 0)
-            qFatal("cannot map %zu bytes", size_);
-        std::memcpy(base_, start.data(), size_t(start.size()));
+        base = mmap(nullptr, this->size, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1,
+                    0);
+        if (base == MAP_FAILED || mprotect(base, open, PROT_READ | PROT_WRITE) != 0)
+            qFatal("cannot map %zu bytes", this->size);
+        std::memcpy(base, start.data(), size_t(start.size()));
     }
-    ~GuardedBytes() { munmap(base_, size_); }
-    GuardedBytes(const GuardedBytes&) = delete;
-    GuardedBytes& operator=(const GuardedBytes&) = delete;
-
-    // A text of `characters` UTF-16 units that begins with `start`.
-    static GuardedBytes text(const QString& start, qsizetype characters)
+    // A UTF-16 text of `characters` that begins with `start`.
+    GuardedBytes(QStringView start, qsizetype characters)
+        : GuardedBytes(
+              QByteArrayView(reinterpret_cast<const char*>(start.utf16()), 2 * start.size()),
+              2 * characters)
     {
-        return {QByteArrayView(reinterpret_cast<const char*>(start.utf16()),
-                               start.size() * qsizetype(sizeof(char16_t))),
-                characters * qsizetype(sizeof(char16_t))};
     }
+    ~GuardedBytes() { munmap(base, size); }
+    Q_DISABLE_COPY_MOVE(GuardedBytes)
 
-    QByteArrayView bytes() const { return {static_cast<const char*>(base_), qsizetype(size_)}; }
-    // The bytes as UTF-16 text, not copied.
-    QString text() const
+    QByteArrayView bytes() const { return {static_cast<const char*>(base), qsizetype(size)}; }
+    QString text() const // not copied
     {
-        return QString::fromRawData(static_cast<const QChar*>(base_),
-                                    qsizetype(size_ / sizeof(char16_t)));
+        return QString::fromRawData(static_cast<const QChar*>(base), qsizetype(size / 2));
     }
 
-private:
-    size_t size_;
-    void* base_ = nullptr;
+    size_t size;
+    void* base;
 };
 
 } // namespace orvane::test
