@@ -601,9 +601,9 @@ void TestEditor::toolsRefuseVisibly()
     QCOMPARE(w->stb1->panelText(),
              frmEdit::notMazeTextText("1 行目: ORVANE の迷路テキストではありません: 1行目は "
                                       "\"ORVANE maze text 1\" でなければなりません"));
-    {
-        // Another program's 50 MiB: refused unread, the map as it was.
-        const GuardedBytes huge(QStringLiteral("ORVANE maze text 1\n\n"), 50 << 20);
+    { // Another program's 50 MiB: refused unread, the map as it was.
+        const char16_t start[] = u"ORVANE maze text 1\n\n";
+        const GuardedBytes huge({reinterpret_cast<const char*>(start), sizeof start}, 100 << 20);
         const auto cleared = qScopeGuard([] { QApplication::clipboard()->clear(); });
         const MazeGrid grid = maze->grid;
         QApplication::clipboard()->setText(huge.text());

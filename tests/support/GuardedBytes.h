@@ -4,9 +4,7 @@
 
 #include <QByteArrayView>
 #include <QString>
-
 #include <cstring>
-
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -18,30 +16,16 @@ struct GuardedBytes {
     {
         const auto page = size_t(sysconf(_SC_PAGESIZE));
         const size_t open = (size_t(start.size()) + page - 1) / page * page;
-        base = mmap(nullptr, this->size, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1,
-                    0);
         if (base == MAP_FAILED || mprotect(base, open, PROT_READ | PROT_WRITE) != 0)
             qFatal("cannot map %zu bytes", this->size);
         std::memcpy(base, start.data(), size_t(start.size()));
     }
-    // A UTF-16 text of `characters` that begins with `start`.
-    GuardedBytes(QStringView start, qsizetype characters)
-        : GuardedBytes(
-              QByteArrayView(reinterpret_cast<const char*>(start.utf16()), 2 * start.size()),
-              2 * characters)
-    {
-    }
     ~GuardedBytes() { munmap(base, size); }
     Q_DISABLE_COPY_MOVE(GuardedBytes)
-
     QByteArrayView bytes() const { return {static_cast<const char*>(base), qsizetype(size)}; }
-    QString text() const // not copied
-    {
-        return QString::fromRawData(static_cast<const QChar*>(base), qsizetype(size / 2));
-    }
-
+    QString text() const { return QString::fromRawData(static_cast<QChar*>(base), size / 2); }
     size_t size;
-    void* base;
+    void* base = mmap(nullptr, size, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
 };
 
 } // namespace orvane::test
