@@ -141,8 +141,9 @@ void frmEdit::paste()
     if (data && data->hasFormat(ownForm))
         region = RegionClipboard::fromBytes(data->data(ownForm));
     if (!region) {
+        // Another program's text, however long: bounded before it is converted.
         RegionClipboard::TextRead read =
-            RegionClipboard::fromText(data ? data->text().toUtf8() : QByteArray());
+            RegionClipboard::fromClipboardText(data ? data->text() : QString());
         if (!read.region) {
             stb1->setPanelText(notMazeTextText(textProblemText(read.problem)));
             return;

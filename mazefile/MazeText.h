@@ -25,6 +25,15 @@ namespace orvane::MazeText {
 // Every maze the reader accepts comes back byte for byte.
 inline constexpr char Signature[] = "ORVANE maze text 1";
 
+// The most a maze text may hold; a longer text is refused after its first
+// line, before the rest is read. The longest text the writer makes is
+// 1,038,981 bytes (a 1 x 1 map with every other cell of the grid a value of
+// its own: a legend: and a cells: line each, numbers six characters long;
+// both texts at their longest, every byte a \xHH escape), so four times
+// that leaves room for any hand-written spacing and CRLF line ends.
+inline constexpr int MaxTextMiB = 4;
+inline constexpr qsizetype MaxTextBytes = qsizetype(MaxTextMiB) * 1024 * 1024;
+
 QByteArray write(const MazeHeader& header, const MazeGrid& grid);
 
 // Why a text is not a maze, and where.
@@ -33,6 +42,7 @@ struct Problem {
         None,
         NotUtf8,          // the line is not UTF-8
         NotMazeText,      // line 1 is not the signature; detail: what it says
+        TooLong,          // the text is over MaxTextBytes; line: 0, the whole text
         NotKeyLine,       // the line is not `key: value`
         UnknownKey,       // detail: the key
         RepeatedKey,      // detail: the key

@@ -97,31 +97,31 @@ private:
 
 ReadResult Parser::read(QByteArrayView text)
 {
-    QList<QByteArrayView> lines;
-    for (qsizetype from = 0; from < text.size();) {
+    // Line by line as it goes, each a view of the text: the signature first,
+    // then the bound, so that no other program's text is read past either.
+    int last = 0;
+    for (qsizetype from = 0; from < text.size() && !problem_;) {
         const qsizetype newline = text.indexOf('\n', from);
         const qsizetype end = newline < 0 ? text.size() : newline;
-        lines << text.sliced(from, end - from);
+        QByteArrayView bytes = text.sliced(from, end - from);
         from = end + 1;
-    }
-    for (int i = 0; i < lines.size() && !problem_; ++i) {
-        const int number = i + 1;
-        QByteArrayView bytes = lines[i];
+        const int number = ++last;
         if (bytes.endsWith('\r'))
             bytes.chop(1);
-        if (i == 0 && bytes.startsWith(Utf8Bom))
+        if (number == 1 && bytes.startsWith(Utf8Bom))
             bytes = bytes.sliced(qsizetype(sizeof Utf8Bom) - 1);
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
         const QString decoded = utf8.decode(bytes);
         if (utf8.hasError())
             refuse(Kind::NotUtf8, number);
-        else if (i == 0 && decoded != QLatin1String(Signature))
+        else if (number == 1 && decoded != QLatin1String(Signature))
             refuse(Kind::NotMazeText, number);
-        else if (i > 0)
+        else if (number == 1 && text.size() > MaxTextBytes)
+            refuse(Kind::TooLong, 0);
+        else if (number > 1)
             line(number, decoded);
     }
-    const int last = int(lines.size());
-    if (!problem_ && lines.isEmpty())
+    if (!problem_ && last == 0)
         refuse(Kind::NotMazeText, 1);
     if (!problem_ && rowsLeft_ > 0)
         refuse(Kind::MapCut, last, {}, int(rows_.size()), maze_->header.MapHeight);

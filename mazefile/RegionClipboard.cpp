@@ -16,6 +16,7 @@ constexpr quint8 HasGoal = 2;
 // their four numbers; then four bytes a cell.
 constexpr qsizetype HeaderBytes = 4 + 2 + 2 + 2 + 1 + 4 * 2;
 constexpr qsizetype CellBytes = 4;
+static_assert(MaxBytes == HeaderBytes + MapSizeMax * MapSizeMax * CellBytes);
 
 void writeMarker(QDataStream& out, const std::optional<QPoint>& marker)
 {
@@ -58,7 +59,9 @@ QByteArray toBytes(const Region& region)
 
 std::optional<Region> fromBytes(QByteArrayView bytes)
 {
-    const QByteArray data = bytes.toByteArray();
+    if (bytes.size() < HeaderBytes || bytes.size() > MaxBytes)
+        return std::nullopt;
+    const QByteArray data = QByteArray::fromRawData(bytes.data(), bytes.size()); // no copy
     QDataStream in(data);
     in.setByteOrder(QDataStream::LittleEndian);
     char magic[sizeof Magic - 1] = {};
@@ -120,6 +123,13 @@ TextRead fromText(QByteArrayView text)
     if (const QPoint goal(h.GoalX, h.GoalY); region.contains(goal))
         region.goal = goal;
     return {std::move(region), {}};
+}
+
+TextRead fromClipboardText(QStringView text)
+{
+    if (text.size() > MazeText::MaxTextBytes)
+        return {std::nullopt, {MazeText::Problem::Kind::TooLong, 0, {}, 0, 0}};
+    return fromText(text.toUtf8());
 }
 
 } // namespace orvane::RegionClipboard

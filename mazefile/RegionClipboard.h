@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QPoint>
+#include <QStringView>
 
 #include <optional>
 
@@ -26,11 +27,14 @@ inline constexpr char MimeType[] = "application/x-orvane-region";
 // and nothing after. Chips and items take any 16-bit value, as in a file.
 inline constexpr char Magic[] = "ORVR";
 inline constexpr quint16 Version = 1;
+// The most the private form takes: 19 bytes before the cells, then four a
+// cell of a 128 x 128 region.
+inline constexpr qsizetype MaxBytes = 19 + 4 * MapSizeMax * MapSizeMax;
 
 // The private bytes of a region of 1..MapSizeMax cells a side.
 QByteArray toBytes(const Region& region);
 // The region of private bytes; nothing when any value is out of its range,
-// the bytes are cut short or run on.
+// the bytes are cut short or run on. Bytes past MaxBytes are refused unread.
 std::optional<Region> fromBytes(QByteArrayView bytes);
 
 // A marker the region lacks is written at this cell in its text: off the
@@ -52,5 +56,10 @@ struct TextRead {
 // 0..MapHeight-1), with the markers that lie on it; refused with the text
 // reader's problem.
 TextRead fromText(QByteArrayView text);
+
+// The same for the text another program put on the clipboard: refused with
+// the problem TooLong before it is converted when it cannot be a maze text
+// (each UTF-16 unit is at least one byte of UTF-8).
+TextRead fromClipboardText(QStringView text);
 
 } // namespace orvane::RegionClipboard

@@ -2,8 +2,8 @@
 # Builds the libFuzzer targets with clang, ASan and UBSan into build-fuzz/ and
 # runs them side by side for SECONDS seconds each (default 60): the maze file
 # reader's, the maze text reader's, the kept editor work's reader, the
-# player's records reader and the music device's (our MIDI rebuild, then
-# FluidSynth's player).
+# player's records reader, the editor's private clipboard form's and the
+# music device's (our MIDI rebuild, then FluidSynth's player).
 # Exits non-zero when a fuzzer finds a crash, a leak or a hang.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -21,7 +21,8 @@ CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja \
   -DORVANE_FUZZ=ON -DORVANE_BUILD_UI=OFF -DORVANE_BUILD_TESTS=OFF -DORVANE_BUILD_BENCH=OFF
 cmake --build "$build" --parallel "$(nproc)" \
   --target fuzz_mazefile fuzz_mazefile_seeds fuzz_mazetext fuzz_mazetext_seeds \
-  fuzz_keptwork fuzz_keptwork_seeds fuzz_records fuzz_records_seeds fuzz_music fuzz_music_seeds
+  fuzz_keptwork fuzz_keptwork_seeds fuzz_records fuzz_records_seeds fuzz_region fuzz_region_seeds \
+  fuzz_music fuzz_music_seeds
 
 # Where TARGET keeps its seeds, corpus, crashes and log.
 workdir() {
@@ -74,6 +75,9 @@ work=$!
 # Records of a few dozen mazes: the reader's checks do not depend on their count.
 start fuzz_records fuzz_records_seeds 65536 10
 records=$!
+# The largest region's private form is 65,555 bytes; one more is refused.
+start fuzz_region fuzz_region_seeds 65556 10
+region=$!
 start fuzz_music fuzz_music_seeds 16384 5
 music=$!
 
@@ -82,5 +86,6 @@ finish fuzz_mazefile "$maze" || rc=$?
 finish fuzz_mazetext "$text" || rc=$?
 finish fuzz_keptwork "$work" || rc=$?
 finish fuzz_records "$records" || rc=$?
+finish fuzz_region "$region" || rc=$?
 finish fuzz_music "$music" || rc=$?
 exit "$rc"

@@ -18,6 +18,7 @@
 #include "edit/Paint.h"
 #include "frmEdit.h"
 #include "support/FakeServices.h"
+#include "support/GuardedBytes.h"
 #include "support/InputEvents.h"
 #include "support/TextMazes.h"
 
@@ -29,6 +30,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -599,6 +601,18 @@ void TestEditor::toolsRefuseVisibly()
     QCOMPARE(w->stb1->panelText(),
              frmEdit::notMazeTextText("1 行目: ORVANE の迷路テキストではありません: 1行目は "
                                       "\"ORVANE maze text 1\" でなければなりません"));
+    { // Another program's 50 MiB: refused unread, the map as it was.
+        const char16_t start[] = u"ORVANE maze text 1\n\n";
+        const GuardedBytes huge({reinterpret_cast<const char*>(start), sizeof start}, 100 << 20);
+        const auto cleared = qScopeGuard([] { QApplication::clipboard()->clear(); });
+        const MazeGrid grid = maze->grid;
+        QApplication::clipboard()->setText(huge.text());
+        QTest::keyClick(w->picMap, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(!w->isPasting());
+        QCOMPARE(w->stb1->panelText(),
+                 frmEdit::notMazeTextText("長すぎます: 迷路テキストは 4 MiB までです"));
+        QVERIFY(maze->grid == grid);
+    }
     w->Option[1]->click(); // 32 x 64: a 3 x 40 selection turned would be 40 wide
     w->setFocus();
     w->picMap->setFocus();

@@ -5,6 +5,7 @@
 #include "MazeText.h"
 #include "RegionClipboard.h"
 #include "TestMazes.h"
+#include "support/GuardedBytes.h"
 
 #include <QTest>
 
@@ -87,6 +88,20 @@ QByteArray changed(int line, const QByteArray& replacement)
     return lines.join('\n') + '\n';
 }
 
+// The longest text the writer makes: a 1 x 1 map, every other cell of the
+// grid a value of its own, numbers six characters long, texts in escapes.
+QByteArray longestText()
+{
+    const auto m = std::make_unique<MazeData>();
+    m->header.Title = m->header.MusicFile = QByteArray(MazeCodec::MaxTextLength, '\x80');
+    m->header.TimeLimit = INT16_MIN;
+    m->header.StartX = m->header.StartY = m->header.GoalX = m->header.GoalY = GridMin;
+    m->header.MapWidth = m->header.MapHeight = 1;
+    for (int i = 0; i < GridCellCount; ++i)
+        m->grid.cells()[size_t(i)] = {int16_t(INT16_MIN + i / 1000), int16_t(INT16_MIN + i % 1000)};
+    return MazeText::write(m->header, m->grid);
+}
+
 } // namespace
 
 class TestMazeText : public QObject {
@@ -103,6 +118,8 @@ private slots:
     void mazeTextAsRegion();
     void regionBytes_data();
     void regionBytes();
+    void hugeInputs_data();
+    void hugeInputs();
 };
 
 // The text of a small maze, line by line: spare characters for the chips the
@@ -294,6 +311,32 @@ void TestMazeText::regionBytes()
     const std::optional<Region> read = RegionClipboard::fromBytes(bytes);
     QCOMPARE(bool(read), valid);
     QVERIFY(!read || *read == want);
+}
+
+void TestMazeText::hugeInputs_data()
+{
+    QTest::addColumn<QByteArray>("start"); // what can be read
+    QTest::addColumn<qsizetype>("size");
+    QTest::addColumn<Kind>("kind"); // None: accepted
+    const QByteArray longest = longestText();
+    constexpr qsizetype Huge = 50 << 20;
+    QTest::newRow("the longest text") << longest << longest.size() << Kind::None;
+    QTest::newRow("the signature, then 50 MiB") << QByteArray(MazeText::Signature) + "\n\n"
+                                                << Huge << Kind::TooLong;
+    QTest::newRow("50 MiB of another text") << QByteArray("hi\n") << Huge << Kind::NotMazeText;
+}
+
+// Another program's text is refused on its signature or size before the rest
+// is read (past `start` it cannot be); the private form likewise on its size.
+void TestMazeText::hugeInputs()
+{
+    QFETCH(QByteArray, start);
+    QFETCH(qsizetype, size);
+    QFETCH(Kind, kind);
+    const GuardedBytes text(start, size);
+    QCOMPARE(MazeText::read(text.bytes()).problem.kind, kind);
+    const GuardedBytes region(hex("4f525652 0100 8000 8000 00 0000 0000 0000 0000"), size);
+    QCOMPARE(bool(RegionClipboard::fromBytes(region.bytes())), false);
 }
 
 QTEST_GUILESS_MAIN(TestMazeText)

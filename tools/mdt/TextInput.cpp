@@ -1,5 +1,6 @@
 #include "TextInput.h"
 
+#include "MazeText.h"
 #include "Output.h"
 
 #include <QFile>
@@ -29,6 +30,7 @@ TextInput readTextInput(const QString& operand)
                         : file.open(QIODevice::ReadOnly)))
         return refuse(QStringLiteral("cannot open it (%1)").arg(file.errorString()));
     // One byte past the limit tells a text that is too long.
+    using MazeText::MaxTextBytes;
     while (in.bytes.size() <= MaxTextBytes) {
         const QByteArray chunk = file.read(MaxTextBytes + 1 - in.bytes.size());
         if (chunk.isEmpty())
@@ -39,7 +41,7 @@ TextInput readTextInput(const QString& operand)
         return refuse(QStringLiteral("reading failed (%1)").arg(file.errorString()));
     if (in.bytes.size() > MaxTextBytes)
         return refuse(QStringLiteral("it is over %1 MiB, too long for a maze text")
-                          .arg(MaxTextBytes / 1024 / 1024));
+                          .arg(MazeText::MaxTextMiB));
     return in;
 }
 

@@ -344,6 +344,10 @@ dead ends walked into %4, traps met %5
         <translation>not an ORVANE maze text: the first line must be %1</translation>
     </message>
     <message>
+        <source>長すぎます: 迷路テキストは %1 MiB までです</source>
+        <translation>too long: a maze text holds at most %1 MiB</translation>
+    </message>
+    <message>
         <source>&quot;key: value&quot; のような行が必要です</source>
         <translation>expected a line such as &quot;key: value&quot;</translation>
     </message>

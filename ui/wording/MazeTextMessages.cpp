@@ -48,6 +48,8 @@ public:
         case Kind::NotMazeText:
             return tr("ORVANE の迷路テキストではありません: 1行目は %1 でなければなりません")
                 .arg(quoted(QString::fromLatin1(MazeText::Signature)));
+        case Kind::TooLong:
+            return tr("長すぎます: 迷路テキストは %1 MiB までです").arg(MazeText::MaxTextMiB);
         case Kind::NotKeyLine:
             return tr("\"key: value\" のような行が必要です");
         case Kind::UnknownKey:
@@ -100,8 +102,11 @@ public:
         return {};
     }
 
+    // Problems of the whole text have no line.
     static QString withLine(const MazeText::Problem& p)
     {
+        if (p.line == 0)
+            return reason(p);
         return tr("%1 行目: %2").arg(p.line).arg(reason(p));
     }
 
