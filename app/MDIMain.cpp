@@ -177,7 +177,7 @@ void MDIMain::returnFromTestPlay(const GameOutcome& outcome)
     frmEdit* editor = newEditor();
     using End = GameOutcome::End;
     editor->showAgain(outcome.end == End::Goal
-                          ? frmEdit::testPlayGoalText(outcome.secondsUsed, outcome.keysPressed,
+                          ? frmEdit::testPlayGoalText(outcome.clockTicks, outcome.keysPressed,
                                                       fewestKeys(maze_).value_or(0))
                       : outcome.end == End::TimeUp ? frmEdit::testPlayTimeUpText()
                                                    : frmEdit::testPlayStoppedText());

@@ -51,12 +51,12 @@ void ResultFlow::gameEnded(const GameOutcome& outcome)
     result.title = Cp932::toUnicode(maze_.header.Title);
     if (result.title.isEmpty())
         result.title = QFileInfo(outcome.mazePath).completeBaseName();
-    result.secondsUsed = outcome.secondsUsed;
+    result.secondsUsed = outcome.clockTicks;
     result.timeLimit = maze_.header.TimeLimit;
     result.keysPressed = outcome.keysPressed;
     result.fewestKeys = fewestKeys(maze_);
     const PlayRecords::Recorded recorded =
-        records_.record(maze_, outcome.secondsUsed, outcome.keysPressed);
+        records_.record(maze_, outcome.clockTicks, outcome.keysPressed);
     result.best = recorded.best;
     result.newBests = recorded.news;
     mazeFile_ = outcome.mazePath;

@@ -175,7 +175,7 @@ void frmPlay::startTestPlay(const QString& mazePath)
 
 void frmPlay::endGame(GameOutcome::End end)
 {
-    const GameOutcome outcome{end, secondsUsed_, keysPressed_, mazePath_};
+    const GameOutcome outcome{end, clockTicks_, keysPressed_, mazePath_};
     if (std::exchange(testPlay_, false)) {
         close();
         emit testPlayEnded(outcome);
@@ -205,7 +205,7 @@ void frmPlay::comPlay_Click()
     picMap->Refresh();
     picMap->setFocus();
     showClock(StartClock(maze_));
-    secondsUsed_ = 0;
+    clockTicks_ = 0;
     keysPressed_ = 0;
     tim1->setInterval(ClockIntervalMs);
     if (!maze_.header.MusicFile.isEmpty()) {
@@ -273,7 +273,7 @@ void frmPlay::picMap_KeyDown(int KeyCode, int /*Shift*/)
 
 void frmPlay::tim1_Timer()
 {
-    ++secondsUsed_;
+    ++clockTicks_;
     const ClockTickOutcome tick = ClockTick(maze_);
     if (!tick.counted)
         return;
@@ -310,7 +310,7 @@ void frmPlay::sendMusic(std::initializer_list<QString> commands)
 void frmPlay::windowClosing()
 {
     if (std::exchange(testPlay_, false))
-        emit testPlayEnded({GameOutcome::End::Stopped, secondsUsed_, keysPressed_, mazePath_});
+        emit testPlayEnded({GameOutcome::End::Stopped, clockTicks_, keysPressed_, mazePath_});
     demoTimer_->stop();
     qApp->removeEventFilter(this);
     tim1->setInterval(0);

@@ -25,7 +25,7 @@ struct ClockReading;
 struct GameOutcome {
     enum class End { Goal, TimeUp, Stopped };
     End end = End::Stopped;
-    int secondsUsed = 0; // the clock's ticks
+    int clockTicks = 0;  // the play clock's ticks, one a second
     int keysPressed = 0; // the keys the game took, a modifier key alone aside
     QString mazePath;    // the file the maze was loaded from, if any
 };
@@ -151,7 +151,7 @@ private:
     QString mazePath_;       // the maze file loaded last
     bool testPlay_ = false;
     QList<QShortcut*> testPlayKeys_; // Esc and F5, on during a test play only
-    int secondsUsed_ = 0;            // of the game running or the last one
+    int clockTicks_ = 0;             // of the game running or the last one
     int keysPressed_ = 0;
     std::unique_ptr<Demonstration> demo_;
     QTimer* demoTimer_;
