@@ -68,7 +68,8 @@ struct Encoded {
 // The whole file: a tag and format version, the work's id and those it took
 // in, the maze as a maze file holds it, the path and place, the newest steps
 // within budget, and a SHA-256 of all of it, so that damage is found rather
-// than loaded. At most MaxTakenIn ids are written.
+// than loaded. At most MaxTakenIn ids are written; the work's own is never
+// null (a file naming none is not read).
 Encoded encode(const KeptWork& work, qsizetype stepBudget = StepBudget);
 
 // Whether the first HeadSize bytes of a file (or fewer) are those of kept
@@ -93,6 +94,8 @@ struct DecodeResult {
     int stepsDropped = 0;
 };
 
+// A file of the first format names no ids: its id is the start of its
+// SHA-256, the same at every reading; it took in none.
 DecodeResult decode(QByteArrayView bytes);
 // decode() of what the checksum covers: the file without its last 32 bytes.
 DecodeResult decodeContents(QByteArrayView contents);
