@@ -1,19 +1,19 @@
 #include "EditorSession.h"
 
 #include "MazeState.h"
-#include "WorkKeeper.h"
 
 namespace orvane {
 
-EditorSession::EditorSession(MazeState& maze, const QString& workFolder)
+EditorSession::EditorSession(MazeState& maze, const QString& workFolder, const FileCalls& calls)
     : history(maze), maze_(maze)
 {
     if (workFolder.isEmpty())
         return;
-    keeper_ = std::make_unique<WorkKeeper>(workFolder, [this] { return work(); });
+    keeper_ = std::make_unique<WorkKeeper>(
+        workFolder, [this] { return work(); }, calls);
     connect(keeper_.get(), &WorkKeeper::keepFailed, this, &EditorSession::keepFailed);
     WorkKeeper::TakenBack taken = keeper_->takeBack();
-    setAside_ = taken.setAside;
+    takeBackNotes_ = taken.notes;
     if (taken.work) {
         history.restore(taken.work->steps);
         history.setMazePath(taken.work->mazePath);
@@ -80,13 +80,17 @@ std::optional<KeptWork> EditorSession::work() const
         kept.steps = history.undoableSteps();
         return kept;
     }
-    return KeptWork{
-        {maze_.header, maze_.grid}, history.mazePath(), place_(), history.undoableSteps()};
+    KeptWork kept;
+    kept.maze = {maze_.header, maze_.grid};
+    kept.mazePath = history.mazePath();
+    kept.place = place_();
+    kept.steps = history.undoableSteps();
+    return kept;
 }
 
-QStringList EditorSession::takeSetAside()
+WorkKeeper::Notes EditorSession::takeTakeBackNotes()
 {
-    return std::exchange(setAside_, {});
+    return std::exchange(takeBackNotes_, {});
 }
 
 std::optional<MazeFileProblem> EditorSession::takeKeepFailure()

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "FileCalls.h"
 #include "KeptWork.h"
+#include "WorkKeeper.h"
 #include "edit/EditHistory.h"
 
 #include <QObject>
@@ -15,7 +17,6 @@
 namespace orvane {
 
 class MapCanvas;
-class WorkKeeper;
 struct MazeState;
 
 // What the editor window showed beyond the maze itself, to show it again
@@ -45,9 +46,10 @@ struct EditorView {
 class EditorSession : public QObject {
     Q_OBJECT
 public:
-    // Kept in `workFolder` and read back from it, or (empty) only while the
-    // program runs.
-    explicit EditorSession(MazeState& maze, const QString& workFolder = {});
+    // Kept in `workFolder` (written with `calls`) and read back from it, or
+    // (empty) only while the program runs.
+    explicit EditorSession(MazeState& maze, const QString& workFolder = {},
+                           const FileCalls& calls = FileCalls::system());
     ~EditorSession() override; // waits, within a bound, for the last write
 
     // An editor window shows the maze: undo and redo draw on its canvas, and
@@ -69,17 +71,17 @@ public:
     // Null without a work folder.
     WorkKeeper* keeper() const { return keeper_.get(); }
 
-    // What the user is to be told, each once: the kept files that could not
-    // be read and where they went, and the first failure of this run to keep
-    // the work. The editor that shows them takes them.
-    QStringList takeSetAside();
+    // What the user is to be told, each once: what the start could not take
+    // back as it was, and the first failure of this run to keep the work.
+    // The editor that shows them takes them.
+    WorkKeeper::Notes takeTakeBackNotes();
     std::optional<MazeFileProblem> takeKeepFailure();
 
     EditHistory history;
     std::optional<EditorView> view;
 
 signals:
-    // Something is to be told (takeSetAside, takeKeepFailure).
+    // Something is to be told (takeTakeBackNotes, takeKeepFailure).
     void noticePending();
 
 private:
@@ -90,7 +92,7 @@ private:
     std::function<EditorPlace()> place_;
     std::optional<KeptWork> left_; // its steps unused: they are the history's
     std::unique_ptr<WorkKeeper> keeper_;
-    QStringList setAside_;
+    WorkKeeper::Notes takeBackNotes_;
     std::optional<MazeFileProblem> keepFailure_;
     bool keepFailureTold_ = false;
 };

@@ -12,12 +12,12 @@
 #include <QFuture>
 #include <QLockFile>
 #include <QPromise>
-#include <QRegularExpression>
 #include <QTextStream>
 #include <QThreadPool>
 
 #include <algorithm>
 #include <cerrno>
+#include <numeric>
 
 namespace orvane {
 namespace {
@@ -26,7 +26,7 @@ using Refusal = KeptWorkCodec::Refusal;
 using Kind = MazeFileProblem::Kind;
 
 // Programs that may keep their work in one folder at once.
-constexpr int MaxPrograms = 64;
+constexpr int MaxPrograms = KeptWorkCodec::MaxWorkFiles;
 
 QString refusalText(Refusal refusal)
 {
@@ -56,10 +56,53 @@ QString fileName(int program)
                         : QStringLiteral("editor-%1.work").arg(program);
 }
 
-bool isKeptWorkName(const QString& name)
+// Whether the file starts as kept work of a newer version.
+bool isNewerWork(const QString& file)
 {
-    static const QRegularExpression pattern(QStringLiteral("^editor(-[0-9]+)?\\.work$"));
-    return pattern.match(name).hasMatch();
+    QFile in(file);
+    return in.open(QIODevice::ReadOnly) &&
+           KeptWorkCodec::isNewerFormat(in.read(KeptWorkCodec::HeadSize));
+}
+
+// A kept-work file read back, no more of it than the writer ever makes; on
+// a failure to read, `in` tells why.
+KeptWorkCodec::DecodeResult readKept(QFile& in)
+{
+    KeptWorkCodec::DecodeResult read;
+    read.refusal = Refusal::Damaged;
+    if (in.open(QIODevice::ReadOnly))
+        read = KeptWorkCodec::decode(in.read(KeptWorkCodec::MaxFileSize + 1));
+    return read;
+}
+
+// Which of the works another one holds, as the works they were taken in
+// by name them: those reached from a work that no other names. A work named
+// only within a ring (no program writes one) is held by none of it.
+std::vector<bool> heldByOthers(const std::vector<const KeptWork*>& works)
+{
+    const auto holds = [&](size_t holder, size_t held) {
+        const std::vector<QUuid>& ids = works[holder]->takenIn;
+        return holder != held && std::find(ids.begin(), ids.end(), works[held]->id) != ids.end();
+    };
+    std::vector<bool> held(works.size(), false);
+    std::vector<size_t> from;
+    for (size_t work = 0; work < works.size(); ++work) {
+        bool named = false;
+        for (size_t other = 0; other < works.size() && !named; ++other)
+            named = holds(other, work);
+        if (!named)
+            from.push_back(work);
+    }
+    while (!from.empty()) {
+        const size_t holder = from.back();
+        from.pop_back();
+        for (size_t work = 0; work < works.size(); ++work)
+            if (!held[work] && holds(holder, work)) {
+                held[work] = true;
+                from.push_back(work);
+            }
+    }
+    return held;
 }
 
 // The lock a running program holds on its kept work.
@@ -81,9 +124,9 @@ MazeFileProblem cannotKeep(int error)
 } // namespace
 
 WorkKeeper::WorkKeeper(const QString& folder, std::function<std::optional<KeptWork>()> work,
-                       QObject* parent)
-    : QObject(parent), folder_(folder), work_(std::move(work)), writes_(std::make_shared<Writes>()),
-      writer_(std::make_unique<QThreadPool>())
+                       const FileCalls& calls, QObject* parent)
+    : QObject(parent), folder_(folder), work_(std::move(work)),
+      writes_(std::make_shared<Writes>(calls)), writer_(std::make_unique<QThreadPool>())
 {
     writer_->setMaxThreadCount(1); // one write at a time, in the order asked
     timer_.setSingleShot(true);
@@ -110,6 +153,8 @@ void WorkKeeper::lockOwnFile()
         const QString file = QDir(folder_).filePath(fileName(program));
         std::unique_ptr<QLockFile> lock = lockOf(file);
         if (lock->tryLock(0)) {
+            if (isNewerWork(file))
+                continue; // a newer version's, never written over
             QFile::setPermissions(lock->fileName(), QFile::ReadOwner | QFile::WriteOwner);
             file_ = file;
             locks_.push_back(std::move(lock));
@@ -128,28 +173,34 @@ WorkKeeper::TakenBack WorkKeeper::takeBack()
         KeptWork work;
         QDateTime time;
         QString file;
+        int stepsDropped = 0;
     };
     std::vector<Found> found;
     TakenBack taken;
-    const QFileInfoList files = QDir(folder_).entryInfoList(QDir::Files, QDir::Name);
-    for (const QFileInfo& info : files) {
+    const QString own = QFileInfo(file_).absoluteFilePath();
+    for (int program = 1; program <= MaxPrograms; ++program) {
+        const QFileInfo info(QDir(folder_).filePath(fileName(program)));
         const QString file = info.absoluteFilePath();
-        if (!isKeptWorkName(info.fileName()))
+        if (!info.isFile())
             continue;
-        if (file != QFileInfo(file_).absoluteFilePath()) {
-            std::unique_ptr<QLockFile> lock = lockOf(file);
+        std::unique_ptr<QLockFile> lock;
+        if (file != own) {
+            lock = lockOf(file);
             if (!lock->tryLock(0))
                 continue; // a running program's
-            locks_.push_back(std::move(lock));
         }
-        KeptWorkCodec::DecodeResult read;
-        read.refusal = Refusal::TooLarge;
         QFile in(file);
-        if (info.size() <= KeptWorkCodec::MaxFileSize && in.open(QIODevice::ReadOnly))
-            read = KeptWorkCodec::decode(in.readAll());
-        if (read.work) {
-            taken.stepsDropped += read.stepsDropped;
-            found.push_back({std::move(*read.work), info.lastModified(), file});
+        KeptWorkCodec::DecodeResult read = readKept(in);
+        if (read.work && in.error() == QFileDevice::NoError) {
+            found.push_back({std::move(*read.work), info.lastModified(), file, read.stepsDropped});
+            if (lock)
+                locks_.push_back(std::move(lock));
+            continue;
+        }
+        if (read.refusal == Refusal::NewerFormat) {
+            warn(QStringLiteral("the editor's work kept in %1 is left as it is: %2")
+                     .arg(QDir::toNativeSeparators(file), refusalText(read.refusal)));
+            taken.notes.newer << file;
             continue;
         }
         const QString why =
@@ -162,19 +213,30 @@ WorkKeeper::TakenBack WorkKeeper::takeBack()
                       aside.isEmpty() ? QStringLiteral("it could not be moved aside")
                                       : QStringLiteral("it was moved to %1")
                                             .arg(QDir::toNativeSeparators(aside))));
-        taken.setAside << (aside.isEmpty() ? file : aside);
+        taken.notes.setAside << (aside.isEmpty() ? file : aside);
+        if (lock)
+            locks_.push_back(std::move(lock));
     }
     if (found.empty())
         return taken;
-    std::stable_sort(found.begin(), found.end(),
-                     [](const Found& a, const Found& b) { return a.time < b.time; });
+    std::vector<const KeptWork*> all;
+    for (const Found& f : found)
+        all.push_back(&f.work);
+    const std::vector<bool> held = heldByOthers(all);
+    std::vector<size_t> order(found.size());
+    std::iota(order.begin(), order.end(), size_t(0));
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return found[a].time < found[b].time; });
     std::vector<KeptWork> works;
     {
         const std::lock_guard guard(writes_->mutex);
-        for (Found& f : found) {
-            if (f.file != QFileInfo(file_).absoluteFilePath())
-                writes_->toRemove << f.file;
-            works.push_back(std::move(f.work));
+        for (const size_t i : order) {
+            if (found[i].file != own)
+                writes_->toRemove.push_back({found[i].file, found[i].work.id});
+            if (held[i])
+                continue; // in another of them already
+            taken.notes.stepsDropped += found[i].stepsDropped;
+            works.push_back(std::move(found[i].work));
         }
     }
     taken.work = joinKeptWork(std::move(works));
@@ -200,6 +262,7 @@ void WorkKeeper::keepNow()
         emit keepFailed(cannotKeep(folderError_));
         return;
     }
+    work->id = id_;
     const quint64 generation = ++writes_->newest;
     auto promise = std::make_shared<QPromise<MazeFileProblem>>();
     promise->start();
@@ -207,8 +270,8 @@ void WorkKeeper::keepNow()
         if (!problem.written())
             emit keepFailed(problem);
     });
-    writer_->start([file = file_, kept = std::make_shared<const KeptWork>(std::move(*work)),
-                    generation, writes = writes_, promise] {
+    writer_->start([file = file_, kept = std::make_shared<KeptWork>(std::move(*work)), generation,
+                    writes = writes_, promise] {
         promise->addResult(write(file, *kept, generation, *writes));
         promise->finish();
     });
@@ -219,33 +282,46 @@ bool WorkKeeper::waitForWrites(std::chrono::milliseconds limit)
     return writer_->waitForDone(int(limit.count()));
 }
 
-MazeFileProblem WorkKeeper::write(const QString& file, const KeptWork& work, quint64 generation,
+MazeFileProblem WorkKeeper::write(const QString& file, KeptWork& work, quint64 generation,
                                   Writes& writes)
 {
     if (generation != writes.newest)
         return {}; // a newer state is on its way
+    {
+        // Named until their files are gone, so that no start takes them in again.
+        const std::lock_guard guard(writes.mutex);
+        work.takenIn.clear();
+        for (const Taken& taken : writes.toRemove)
+            work.takenIn.push_back(taken.id);
+    }
     MazeFileProblem problem;
     const KeptWorkCodec::Encoded encoded = KeptWorkCodec::encode(work);
-    if (const int error = makePrivateFolders(QFileInfo(file).path()))
+    const QString folder = QFileInfo(file).path();
+    if (const int error = makePrivateFolders(folder))
         problem = cannotKeep(error);
     else
-        problem = replaceFileContents(file, encoded.bytes, FileAccess::Private);
-    if (!problem.written()) {
-        if (!writes.warned.exchange(true))
-            warn(QStringLiteral("the editor's work cannot be kept in %1: %2")
-                     .arg(QDir::toNativeSeparators(file), problem.systemError
-                                                              ? qt_error_string(problem.systemError)
-                                                              : problem.detail));
-        return problem;
-    }
-    if (encoded.allSteps) {
-        // What the files taken back held is in ours now.
-        const std::lock_guard guard(writes.mutex);
-        for (const QString& taken : std::as_const(writes.toRemove))
-            QFile::remove(taken);
-        writes.toRemove.clear();
-    }
+        problem = replaceFileContents(file, encoded.bytes, writes.calls, FileAccess::Private);
+    if (!problem.written() && !writes.warned.exchange(true))
+        warn(QStringLiteral("the editor's work cannot be kept in %1: %2")
+                 .arg(QDir::toNativeSeparators(file),
+                      problem.systemError ? qt_error_string(problem.systemError) : problem.detail));
+    // Only a file surely on the disk holds what the files taken back held.
+    if (!problem)
+        removeTakenBack(folder, writes);
     return problem;
+}
+
+void WorkKeeper::removeTakenBack(const QString& folder, Writes& writes)
+{
+    const std::lock_guard guard(writes.mutex);
+    const auto gone = [](const Taken& taken) {
+        return QFile::remove(taken.file) || !QFileInfo::exists(taken.file);
+    };
+    const auto kept = std::remove_if(writes.toRemove.begin(), writes.toRemove.end(), gone);
+    if (kept == writes.toRemove.end())
+        return;
+    writes.toRemove.erase(kept, writes.toRemove.end());
+    syncFolder(writes.calls, QFile::encodeName(folder));
 }
 
 } // namespace orvane

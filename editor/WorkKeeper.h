@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileCalls.h"
 #include "KeptWork.h"
 #include "MazeFileError.h"
 
@@ -7,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <QUuid>
 
 #include <atomic>
 #include <chrono>
@@ -28,7 +30,8 @@ namespace orvane {
 //
 // Each running program keeps its work in a file of its own, held under a
 // lock (editor.work, else editor-2.work, ...): no other program overwrites it
-// or takes it back while it runs.
+// or takes it back while it runs. A file a newer version of the program wrote
+// is never written over: its slot is passed by.
 class WorkKeeper : public QObject {
     Q_OBJECT
 public:
@@ -37,24 +40,31 @@ public:
     static constexpr std::chrono::milliseconds ExitWaitLimit{5000};
 
     // `work` tells the work as it stands, or nothing when there is none; it
-    // is asked on this object's thread.
+    // is asked on this object's thread. `calls` write the file.
     WorkKeeper(const QString& folder, std::function<std::optional<KeptWork>()> work,
-               QObject* parent = nullptr);
+               const FileCalls& calls = FileCalls::system(), QObject* parent = nullptr);
     ~WorkKeeper() override;
 
     // This program's file.
     const QString& file() const { return file_; }
 
+    // What a start could not take back as it was.
+    struct Notes {
+        QStringList setAside; // files that could not be read, where they went
+        QStringList newer;    // files a newer version wrote, left as they are
+        int stepsDropped = 0; // steps refused at reading, or that did not lead to their maze
+    };
     struct TakenBack {
         std::optional<KeptWork> work; // every kept work, joined oldest first
-        QStringList setAside;         // files that could not be read, where they went
-        int stepsDropped = 0;         // steps that did not lead to their maze
+        Notes notes;
     };
     // Takes back the work kept in every file of the folder that no running
-    // program holds, this program's own among them. A file that cannot be
-    // read (too large, damaged, from a newer version) is moved aside, unread.
-    // The other files are removed once their work is kept in this program's
-    // file with all its steps; until then they stay.
+    // program holds, this program's own among them, each once: a work that
+    // another file names as taken in is in that file already. A file that
+    // cannot be read (too large, damaged) is moved aside, unread; one a newer
+    // version wrote stays as it is. The other files are removed once this
+    // program's file holds their work (their newest steps within the budget)
+    // and its folder is synced; until then this program's file names them.
     TakenBack takeBack();
 
     // The work changed: it is kept within KeepDelay.
@@ -69,18 +79,27 @@ signals:
     void keepFailed(const MazeFileProblem& problem);
 
 private:
+    // A file taken back, and the id of the work it holds.
+    struct Taken {
+        QString file;
+        QUuid id;
+    };
     // What the writing thread shares with this object; it may outlive it.
     struct Writes {
+        explicit Writes(const FileCalls& calls) : calls(calls) {}
+        const FileCalls calls;
         std::atomic<quint64> newest{0}; // the latest state asked to be kept
         std::atomic<bool> warned{false};
         std::mutex mutex;
-        QStringList toRemove; // taken back, removed once kept whole
+        std::vector<Taken> toRemove; // taken back, removed once ours holds them
     };
-    static MazeFileProblem write(const QString& file, const KeptWork& work, quint64 generation,
+    static MazeFileProblem write(const QString& file, KeptWork& work, quint64 generation,
                                  Writes& writes);
+    static void removeTakenBack(const QString& folder, Writes& writes);
     void lockOwnFile();
 
     const QString folder_;
+    const QUuid id_ = QUuid::createUuid(); // this run's work
     QString file_;
     int folderError_ = 0; // errno of making the folder, or 0
     const std::function<std::optional<KeptWork>()> work_;

@@ -56,9 +56,12 @@ public:
     static QString testPlayStoppedText();
     // A music path the maze file cannot hold.
     static QString unstorableMusicPathMessage(const QString& path);
-    // Kept work: files that could not be read, and where they went; work
-    // that cannot be kept, and why.
+    // Kept work: files that could not be read, and where they went; files a
+    // newer version wrote, left as they are; steps of the kept history that
+    // could not be taken back; work that cannot be kept, and why.
     static QString keptWorkSetAsideMessage(const QStringList& files);
+    static QString keptWorkNewerMessage(const QStringList& files);
+    static QString keptStepsDroppedMessage(int steps);
     static QString workNotKeptMessage(const MazeFileProblem& problem, const QString& file);
     // The name of a palette chip (SelectedChip 1..18): its tooltip.
     static QString chipName(int code);

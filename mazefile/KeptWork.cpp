@@ -15,12 +15,17 @@
 namespace orvane {
 namespace {
 
+using KeptWorkCodec::HashSize;
+using KeptWorkCodec::IdSize;
+
 constexpr char Tag[] = "ORVANE work\n";
 constexpr qsizetype TagSize = sizeof(Tag) - 1;
-constexpr quint16 FormatVersion = 1;
+// Version 1 named no ids.
+constexpr quint16 FirstFormatVersion = 1;
+constexpr quint16 FormatVersion = 2;
 constexpr qsizetype VersionSize = sizeof(FormatVersion);
+static_assert(TagSize + VersionSize == KeptWorkCodec::HeadSize);
 constexpr auto HashKind = QCryptographicHash::Sha256;
-constexpr qsizetype HashSize = 32;
 constexpr quint8 LastKind = quint8(EditKind::Generate);
 
 // A stream in one fixed form, whatever the machine.
@@ -44,6 +49,40 @@ bool readText(QDataStream& in, QByteArray& bytes)
         return false;
     bytes.resize(qsizetype(size));
     return in.readRawData(bytes.data(), int(size)) == int(size);
+}
+
+void writeId(QDataStream& out, const QUuid& id)
+{
+    out.writeRawData(id.toRfc4122().constData(), int(IdSize));
+}
+
+// A work's id, never the null one.
+bool readId(QDataStream& in, QUuid& id)
+{
+    char bytes[IdSize];
+    if (in.readRawData(bytes, int(IdSize)) != IdSize)
+        return false;
+    id = QUuid::fromRfc4122(QByteArrayView(bytes, IdSize));
+    return !id.isNull();
+}
+
+// The ids of a version 2 file; a version 1 file's id is the start of its
+// SHA-256, the same at every reading.
+bool readIds(QDataStream& in, quint16 version, QByteArrayView contents, KeptWork& work)
+{
+    if (version == FirstFormatVersion) {
+        work.id = QUuid::fromRfc4122(QCryptographicHash::hash(contents, HashKind).first(IdSize));
+        return true;
+    }
+    quint32 count = 0;
+    if (!readId(in, work.id))
+        return false;
+    in >> count;
+    if (in.status() != QDataStream::Ok || count > quint32(KeptWorkCodec::MaxTakenIn))
+        return false;
+    work.takenIn.resize(count);
+    return std::all_of(work.takenIn.begin(), work.takenIn.end(),
+                       [&](QUuid& id) { return readId(in, id); });
 }
 
 void writePlace(QDataStream& out, const EditorPlace& p)
@@ -161,7 +200,10 @@ std::optional<ReadStep> readStep(QDataStream& in)
     if (kind > LastKind || !readDocument(in, before) || !readDocument(in, after) ||
         !readCells(in, cells))
         return std::nullopt;
-    const bool sound = isSound(before) && isSound(after) &&
+    const bool changes =
+        before != after || std::any_of(cells.begin(), cells.end(),
+                                       [](const CellChange& c) { return c.before != c.after; });
+    const bool sound = changes && isSound(before) && isSound(after) &&
                        std::all_of(cells.begin(), cells.end(), [](const CellChange& c) {
                            return MazeGrid::contains(c.x, c.y);
                        });
@@ -184,8 +226,9 @@ struct Scratch {
 };
 
 // How many of the oldest steps must go so that the rest, undone newest first
-// from the maze, each find it as they left it: a step out of range, or one
-// that does not lead to the maze, goes with every step before it.
+// from the maze, each find it as they left it: a step out of range or that
+// changes nothing, or one that does not lead to the maze, goes with every
+// step before it.
 size_t stepsNotLeading(const KeptWork& work, const std::vector<bool>& sound)
 {
     Scratch scratch(work);
@@ -202,10 +245,16 @@ bool hasTag(QByteArrayView bytes)
     return bytes.startsWith(QByteArrayView(Tag, TagSize));
 }
 
+quint16 versionOf(QByteArrayView bytes)
+{
+    return bytes.size() >= TagSize + VersionSize
+               ? qFromLittleEndian<quint16>(bytes.data() + TagSize)
+               : 0;
+}
+
 bool isNewer(QByteArrayView bytes)
 {
-    return bytes.size() >= TagSize + VersionSize &&
-           qFromLittleEndian<quint16>(bytes.data() + TagSize) > FormatVersion;
+    return versionOf(bytes) > FormatVersion;
 }
 
 } // namespace
@@ -265,8 +314,14 @@ Encoded encode(const KeptWork& work, qsizetype stepBudget)
     fixForm(out);
     out.writeRawData(Tag, int(TagSize));
     out << FormatVersion;
+    writeId(out, work.id);
+    const qsizetype takenIn = std::min<qsizetype>(qsizetype(work.takenIn.size()), MaxTakenIn);
+    out << quint32(takenIn);
+    for (qsizetype i = 0; i < takenIn; ++i)
+        writeId(out, work.takenIn[size_t(i)]);
     writeText(out, MazeCodec::encode(work.maze.header, work.maze.grid).bytes);
-    writeText(out, work.mazePath.toUtf8());
+    const QByteArray path = work.mazePath.toUtf8();
+    writeText(out, path.size() <= MaxPathSize ? path : QByteArray());
     writePlace(out, work.place);
     out << quint32(steps.size());
     for (auto step = steps.rbegin(); step != steps.rend(); ++step)
@@ -275,16 +330,21 @@ Encoded encode(const KeptWork& work, qsizetype stepBudget)
     return encoded;
 }
 
+bool isNewerFormat(QByteArrayView head)
+{
+    return hasTag(head) && isNewer(head);
+}
+
 DecodeResult decode(QByteArrayView bytes)
 {
+    // Another file, or one of a newer format (of any size), is told as such.
+    if (!hasTag(bytes) || isNewer(bytes))
+        return decodeContents(bytes);
     DecodeResult result;
     if (bytes.size() > MaxFileSize) {
         result.refusal = Refusal::TooLarge;
         return result;
     }
-    // Another file, or one of a newer format, is told as such.
-    if (!hasTag(bytes) || isNewer(bytes))
-        return decodeContents(bytes);
     if (bytes.size() < TagSize + VersionSize + HashSize ||
         QCryptographicHash::hash(bytes.chopped(HashSize), HashKind) != bytes.last(HashSize)) {
         result.refusal = Refusal::Damaged;
@@ -305,6 +365,9 @@ DecodeResult decodeContents(QByteArrayView contents)
         return result;
     }
     result.refusal = Refusal::Damaged;
+    const quint16 version = versionOf(contents);
+    if (version < FirstFormatVersion)
+        return result;
     QByteArray body = contents.toByteArray();
     QDataStream in(&body, QIODevice::ReadOnly);
     fixForm(in);
@@ -313,7 +376,7 @@ DecodeResult decodeContents(QByteArrayView contents)
     KeptWork work;
     QByteArray maze, path;
     quint32 count = 0;
-    if (!readText(in, maze) || !readText(in, path))
+    if (!readIds(in, version, contents, work) || !readText(in, maze) || !readText(in, path))
         return result;
     MazeCodec::DecodeResult decoded = MazeCodec::decode(maze);
     if (!decoded.maze)

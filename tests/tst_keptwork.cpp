@@ -3,6 +3,7 @@
 
 #include "Appearance.h"
 #include "EditorSession.h"
+#include "FileCalls.h"
 #include "KeptWork.h"
 #include "MDIMain.h"
 #include "MazeFile.h"
@@ -24,8 +25,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <array>
 #include <random>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace orvane;
 using namespace orvane::test;
@@ -34,7 +37,11 @@ namespace {
 
 // One running program: its maze, services, editor's work and main window.
 struct Program {
-    explicit Program(const QString& workFolder) : session(maze, workFolder) { main.show(); }
+    explicit Program(const QString& workFolder, const FileCalls& calls = FileCalls::system())
+        : session(maze, workFolder, calls)
+    {
+        main.show();
+    }
 
     // The editor, opened from the menu when it is not (a test play ends first).
     frmEdit* editor()
@@ -76,6 +83,52 @@ int modeOf(const QString& path)
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 0777) : -1;
 }
 
+// The system's calls, but a folder's sync fails: a write is not confirmed.
+const FileCalls UnconfirmedCalls{::pwrite, ::ftruncate, [](int fd) {
+                                     struct stat st {};
+                                     if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode))
+                                         return errno = EIO, -1;
+                                     return ::fsync(fd);
+                                 }};
+
+// Title steps after the work's own, each but the first 65,536 bytes as
+// written, so that 64 fill the step budget; titles of `fill` and a number.
+void addTitleSteps(KeptWork& w, int count, char fill)
+{
+    MazeHeader h = w.maze.header;
+    for (int i = 0; i < count; ++i) {
+        const MazeDocument before{h, {}, {}};
+        h.Title = QByteArray::number(i).leftJustified(i % 2 ? 32710 : 32767, fill);
+        w.steps.push_back(
+            {EditKind::Title, std::make_shared<const MazeChange>(std::vector<CellChange>{}, before,
+                                                                 MazeDocument{h, {}, {}})});
+    }
+    w.maze.header.Title = h.Title;
+}
+
+// A start that takes in the files `left` and is killed between its write and
+// their removal: its file and theirs stay as they were then. Its steps.
+int startKilled(const QString& folder, const QStringList& left)
+{
+    QByteArrayList leftBytes;
+    for (const QString& file : left)
+        leftBytes << readBytes(file);
+    auto p = std::make_unique<Program>(folder);
+    p->session.keeper()->waitForWrites(WorkKeeper::ExitWaitLimit);
+    const QString own = p->session.keeper()->file();
+    const QByteArray kept = readBytes(own);
+    const int steps = p->session.history.stack().count();
+    p.reset();
+    writeBytes(own, kept);
+    for (int i = 0; i < left.size(); ++i)
+        writeBytes(left[i], leftBytes[i]);
+    return steps;
+}
+
+// What a start does with a kept file: sets it aside and says where, leaves
+// it and says so, takes it back whole, or with steps dropped and says so.
+enum Fate { Aside, Left, Used, Dropped };
+
 void compareWork(const KeptWork& back, const KeptWork& kept)
 {
     QVERIFY(back.maze.header == kept.maze.header);
@@ -96,6 +149,8 @@ private slots:
     void secondProgramKeepsItsOwn();
     void readStrictly_data();
     void readStrictly();
+    void leftoversAreTakenOnce_data();
+    void leftoversAreTakenOnce();
     void failureIsShownOnce();
     void outlivesAKill();
 
@@ -110,9 +165,10 @@ private:
 
 void TestKeptWork::readBack(const Program& p)
 {
-    const std::optional<KeptWork> kept = p.session.work();
+    std::optional<KeptWork> kept = p.session.work();
     if (!kept)
         return;
+    kept->id = QUuid::createUuid();
     const KeptWorkCodec::Encoded encoded = KeptWorkCodec::encode(*kept);
     const KeptWorkCodec::DecodeResult decoded = KeptWorkCodec::decode(encoded.bytes);
     QVERIFY(decoded.work);
@@ -158,11 +214,24 @@ void TestKeptWork::randomFlowsComeBack()
         if (below(16) == 0) // at any moment: a box or a drag open, the player up
             readBack(*p);
         p->fakes.fileDialog.answers.clear(); // an answer no dialog asked for
-        const int kind = below(20);
+        const int kind = below(21);
         if (kind == 16) { // the player (a test play's, if one runs), and back at the next action
             p->main.mnuPlay_Click();
             p->fakes.fileDialog.answer(mazes[below(2)]);
             p->main.player()->comLoad->click();
+            continue;
+        }
+        if (kind == 20) { // a quit, a start killed before it removed the file it took in, a start
+            const std::optional<KeptWork> before = p->session.work();
+            p.reset();
+            const QString left = work.filePath("editor-2.work");
+            const int steps = before && QFile::rename(work.filePath("editor.work"), left)
+                                  ? startKilled(work.path(), {left})
+                                  : 0;
+            p = std::make_unique<Program>(work.path());
+            QCOMPARE(p->session.history.stack().count(), steps);
+            if (before)
+                compareWork(*p->session.work(), *before);
             continue;
         }
         frmEdit* e = p->editor();
@@ -322,22 +391,28 @@ void TestKeptWork::secondProgramKeepsItsOwn()
 void TestKeptWork::readStrictly_data()
 {
     QTest::addColumn<QString>("change");
-    QTest::addColumn<bool>("setAside");
-    QTest::newRow("another file") << "tag" << true;
-    QTest::newRow("a newer format") << "version" << true;
-    QTest::newRow("damaged") << "byte" << true;
-    QTest::newRow("over 64 MB") << "size" << true;
-    QTest::newRow("a width of 0") << "width" << true;
-    QTest::newRow("a place off the palette") << "place" << true;
-    QTest::newRow("the older step's start at 30000: it goes, the newer stays") << "step" << false;
+    QTest::addColumn<int>("fate");
+    QTest::newRow("another file") << "tag" << int(Aside);
+    QTest::newRow("a newer format: left as it is") << "version" << int(Left);
+    QTest::newRow("damaged") << "byte" << int(Aside);
+    QTest::newRow("past the largest file") << "size" << int(Aside);
+    QTest::newRow("steps past the budget") << "past" << int(Aside);
+    QTest::newRow("the largest file the writer makes") << "largest" << int(Used);
+    QTest::newRow("a width of 0") << "width" << int(Aside);
+    QTest::newRow("a place off the palette") << "place" << int(Aside);
+    QTest::newRow("the older step's start at 30000: it goes, the newer stays")
+        << "step" << int(Dropped);
+    QTest::newRow("the older step changes nothing: it goes") << "noop" << int(Dropped);
 }
 
 // A file that is not whole is set aside unread, and the first editor says
-// where it went; a bad step goes, the maze stays.
+// where it went; a newer version's is left alone; a bad step goes, the maze
+// stays, and the editor says so.
 void TestKeptWork::readStrictly()
 {
     QFETCH(QString, change);
-    QFETCH(bool, setAside);
+    QFETCH(int, fate);
+    const char* const told = std::array{"移してあります", "新しい版", "", "1 回分"}[size_t(fate)];
     QTemporaryDir work;
     QString file;
     MazeGrid painted;
@@ -366,35 +441,98 @@ void TestKeptWork::readStrictly()
         kept.maze.header.MapWidth = 0, reencode();
     if (change == "place")
         kept.place.chipRow = 3, reencode();
-    if (change == "step") {
+    if (change == "step" || change == "noop") {
         const MazeChange& c = *kept.steps[0].change;
         MazeDocument before = c.document(false);
         before.header.StartX = 30000;
         kept.steps[0].change = std::make_shared<const MazeChange>(
-            std::vector<CellChange>(c.cells()), before, c.document(true));
+            std::vector<CellChange>(change == "step" ? c.cells() : std::vector<CellChange>{}),
+            change == "step" ? before : c.document(true), c.document(true));
         reencode();
+    }
+    if (change == "past" || change == "largest") { // every part at its largest
+        addTitleSteps(kept, 65, 'a');
+        kept.maze.header.MusicFile = QByteArray(MazeCodec::MaxTextLength, 'm');
+        kept.mazePath = '/' + QString(KeptWorkCodec::MaxPathSize - 1, u'p');
+        kept.takenIn.assign(KeptWorkCodec::MaxTakenIn, QUuid::createUuid());
+        bytes = KeptWorkCodec::encode(kept, KeptWorkCodec::StepBudget * (change == "past" ? 2 : 1))
+                    .bytes;
+        QVERIFY(change == "past" || bytes.size() == KeptWorkCodec::MaxFileSize);
     }
     writeBytes(file, bytes);
 
     Program next(work.path());
-    QCOMPARE(!QFile::exists(file), setAside);
+    QCOMPARE(QFile::exists(file), fate != Aside);
     const QStringList aside =
         QDir(work.path()).entryList({QFileInfo(file).fileName() + ".unread-*"});
-    QCOMPARE(aside.size(), setAside ? 1 : 0);
-    QCOMPARE(bool(next.session.work()), !setAside);
+    QCOMPARE(aside.size(), fate == Aside ? 1 : 0);
+    QCOMPARE(bool(next.session.work()), fate >= Used);
     next.editor();
     QCoreApplication::processEvents(); // the editor tells once it shows
-    QCOMPARE(next.fakes.messageBox.messages.size(), setAside ? 1 : 0);
-    if (setAside) {
-        QVERIFY(next.fakes.messageBox.messages[0].text.contains(
-            QDir::toNativeSeparators(work.filePath(aside.value(0)))));
-        return;
+    const auto& messages = next.fakes.messageBox.messages;
+    QCOMPARE(messages.size(), fate == Used ? 0 : 1);
+    QVERIFY(fate == Used || messages[0].text.contains(told));
+    if (fate == Aside)
+        QVERIFY(messages[0].text.contains(QDir::toNativeSeparators(work.filePath(aside.value(0)))));
+    if (fate == Left) { // named, and never written over: our work goes elsewhere
+        QVERIFY(messages[0].text.contains(QDir::toNativeSeparators(file)));
+        next.session.keeper()->keepNow();
+        QVERIFY(next.session.keeper()->waitForWrites(WorkKeeper::ExitWaitLimit));
+        QVERIFY(QFile::exists(next.session.keeper()->file()));
+        QCOMPARE(readBytes(file), bytes);
     }
+    if (fate != Dropped)
+        return;
     next.editor()->undo(); // the maze, then the one step that still leads to it
     QVERIFY(next.maze.grid.at(6, 7).Chip == FirstFloor + 1);
     next.editor()->undo();
     QVERIFY(next.maze.grid == painted);
     QCOMPARE(next.session.history.stack().index(), 0);
+}
+
+void TestKeptWork::leftoversAreTakenOnce_data()
+{
+    QTest::addColumn<bool>("unconfirmed");
+    QTest::newRow("over the step budget, three starts") << false;
+    QTest::newRow("its write not confirmed") << true;
+}
+
+// Two files of 4 MB of steps each that no program holds: each start after
+// has every step once, and the files go once a write of ours is confirmed.
+// (A start killed before their removal is among the random flows.)
+void TestKeptWork::leftoversAreTakenOnce()
+{
+    QFETCH(bool, unconfirmed);
+    QTemporaryDir work;
+    QStringList left;
+    for (const char fill : {'a', 'b'}) {
+        KeptWork w;
+        w.maze = abcMaze();
+        w.place = {FirstFloor, 0, 1, 0, 0};
+        w.id = QUuid::createUuid();
+        addTitleSteps(w, 64, fill);
+        left << work.filePath(QStringLiteral("editor-%1.work").arg(left.size() + 2));
+        writeBytes(left.last(), KeptWorkCodec::encode(w).bytes);
+    }
+    {
+        Program first(work.path(), unconfirmed ? UnconfirmedCalls : FileCalls::system());
+        QVERIFY(first.session.keeper()->waitForWrites(WorkKeeper::ExitWaitLimit));
+        for (const QString& file : left)
+            QCOMPARE(QFile::exists(file), unconfirmed);
+    }
+    for (int again = 0; again < 2; ++again) {
+        Program next(work.path());
+        QSet<QByteArray> titles;
+        qsizetype steps = 0;
+        for (const RecordedStep& step : next.session.history.undoableSteps())
+            if (step.kind == EditKind::Title)
+                titles.insert(step.change->header(true).Title), ++steps;
+        QVERIFY(steps > 0);
+        QCOMPARE(titles.size(), steps);
+        QVERIFY(next.session.keeper()->waitForWrites(WorkKeeper::ExitWaitLimit));
+        for (const QString& file : left)
+            QVERIFY(!QFile::exists(file));
+    }
 }
 
 // Work that cannot be kept is told once a run, with the advice to save.

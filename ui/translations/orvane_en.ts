@@ -824,6 +824,19 @@ Its location has characters a maze file cannot store (characters outside Shift J
 %1</translation>
     </message>
     <message>
+        <source>次のファイルの編集中の作業は、新しい版の ORVANE が残したものです。この版では読み込まず、ファイルはそのままにしてあります:
+%1</source>
+        <translation>The editor&apos;s work in these files was kept by a newer version of ORVANE. This version does not read it; the files were left as they are:
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>前回までの作業の記録のうち、古い方の %n 回分は元に戻せなくなりました。迷路そのものは元のままです。</source>
+        <translation>
+            <numerusform>The oldest step of the work kept from before can no longer be undone. The maze itself is as it was.</numerusform>
+            <numerusform>The %n oldest steps of the work kept from before can no longer be undone. The maze itself is as it was.</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>編集中の作業を「%1」に保管できません。
 %2
 迷路を失わないように、「保存」で迷路ファイルに保存してください。</source>
