@@ -301,10 +301,8 @@ Encoded encode(const KeptWork& work, qsizetype stepBudget)
         QDataStream out(&bytes, QIODevice::WriteOnly);
         fixForm(out);
         writeStep(out, *step);
-        if (stepBytes + bytes.size() > stepBudget) {
-            encoded.allSteps = false;
+        if (stepBytes + bytes.size() > stepBudget)
             break;
-        }
         stepBytes += bytes.size();
         steps.push_back(std::move(bytes));
     }

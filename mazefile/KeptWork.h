@@ -62,7 +62,6 @@ inline constexpr qsizetype MaxFileSize =
 
 struct Encoded {
     QByteArray bytes;
-    bool allSteps = true; // false when the budget left the oldest steps out
 };
 
 // The whole file: a tag and format version, the work's id and those it took
