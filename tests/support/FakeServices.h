@@ -5,6 +5,7 @@
 #include "MusicDevice.h"
 #include "PlatformServices.h"
 
+#include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QStringList>
@@ -127,6 +128,18 @@ public:
     QList<Call> calls;
 };
 
+// Keeps the places in memory, for one test.
+class FakeWindowPlaces : public WindowPlaceService {
+public:
+    std::optional<QRect> place(const QString& window) const override
+    {
+        return places.contains(window) ? std::optional(places.value(window)) : std::nullopt;
+    }
+    void remember(const QString& window, const QRect& place) override { places[window] = place; }
+
+    QHash<QString, QRect> places;
+};
+
 // Records "type sequencer", "file C:/a.mid", "open", ... in call order.
 class FakeMusicDevice : public MusicDevice {
 public:
@@ -170,7 +183,9 @@ struct FakeServices {
     FakeHelp help;
     FakeMusicFactory music;
     FakeGenerateDialog generateDialog;
-    PlatformServices platform{fileDialog, messageBox, beep, help, music, generateDialog};
+    FakeWindowPlaces windowPlaces;
+    PlatformServices platform{fileDialog, messageBox,     beep,        help,
+                              music,      generateDialog, windowPlaces};
 };
 
 } // namespace orvane::test
