@@ -23,6 +23,8 @@
 #include <QMenuBar>
 #include <QShortcut>
 
+#include <utility>
+
 namespace orvane {
 namespace {
 
@@ -168,6 +170,8 @@ void MDIMain::mnuPlay_Click()
 
 void MDIMain::testPlay()
 {
+    const frmEdit* editor = this->editor();
+    overviewAfterTestPlay_ = editor && editor->showsOverview();
     auto* player = new frmPlay(maze_, services_);
     // Once the game's last handler has returned.
     connect(player, &frmPlay::testPlayEnded, this, &MDIMain::returnFromTestPlay,
@@ -187,6 +191,7 @@ void MDIMain::showPlayer(frmPlay* player)
 void MDIMain::returnFromTestPlay(const GameOutcome& outcome)
 {
     closeChild(playSub_);
+    const bool overview = std::exchange(overviewAfterTestPlay_, false);
     if (closed_ || openChild(editSub_))
         return;
     frmEdit* editor = newEditor();
@@ -197,6 +202,8 @@ void MDIMain::returnFromTestPlay(const GameOutcome& outcome)
                       : outcome.end == End::TimeUp ? frmEdit::testPlayTimeUpText()
                                                    : frmEdit::testPlayStoppedText());
     showChild(editSub_, editor);
+    if (overview)
+        editor->showOverview();
 }
 
 void MDIMain::showResult(const GameOutcome& outcome)

@@ -88,6 +88,7 @@ private:
     QPointer<QMdiSubWindow> editSub_;
     QPointer<QMdiSubWindow> playSub_;
     bool closed_ = false;
+    bool overviewAfterTestPlay_ = false; // it was open when the test play began
     QPointer<ResultDialog> result_;
     QString resultMaze_; // the maze file of the result shown, and the one after it
     QString nextMaze_;
