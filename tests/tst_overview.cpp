@@ -13,7 +13,6 @@
 
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -138,23 +137,15 @@ void TestOverview::clickMovesView()
 void TestOverview::wheel_data()
 {
     QTest::addColumn<Qt::KeyboardModifiers>("keys");
-    QTest::addColumn<QList<QPoint>>("angles");  // eighths of a degree, in turn
-    QTest::addColumn<QList<QPoint>>("scrolls"); // cells
-    QTest::addColumn<QList<int>>("zooms");
+    QTest::addColumn<QPoint>("angle");  // eighths of a degree, given in two halves
+    QTest::addColumn<QPoint>("scroll"); // cells
+    QTest::addColumn<int>("zoom");
     const int lines = QApplication::wheelScrollLines();
-    const QList<QPoint> down{QPoint(0, -120)};
-    QTest::newRow("down") << Qt::KeyboardModifiers() << down << QList{QPoint(0, lines)}
-                          << QList<int>();
-    QTest::newRow("Shift: sideways") << Qt::KeyboardModifiers(Qt::ShiftModifier) << down
-                                     << QList{QPoint(lines, 0)} << QList<int>();
-    QTest::newRow("a tilt: sideways") << Qt::KeyboardModifiers() << QList{QPoint(120, 0)}
-                                      << QList{QPoint(-lines, 0)} << QList<int>();
-    QTest::newRow("half notches add up")
-        << Qt::KeyboardModifiers() << QList{QPoint(0, 60), QPoint(0, 60)}
-        << QList{QPoint(0, -lines)} << QList<int>();
-    QTest::newRow("Ctrl: zoom, in and out")
-        << Qt::KeyboardModifiers(Qt::ControlModifier) << QList{QPoint(0, 120), QPoint(0, -240)}
-        << QList<QPoint>() << QList{1, -2};
+    QTest::newRow("down") << Qt::KeyboardModifiers() << QPoint(0, -120) << QPoint(0, lines) << 0;
+    QTest::newRow("Shift: sideways")
+        << Qt::KeyboardModifiers(Qt::ShiftModifier) << QPoint(0, -120) << QPoint(lines, 0) << 0;
+    QTest::newRow("Ctrl: zoom") << Qt::KeyboardModifiers(Qt::ControlModifier) << QPoint(0, 120)
+                                << QPoint() << 1;
 }
 
 // The wheel asks the editor to scroll its view, or with Ctrl to zoom about
@@ -162,25 +153,21 @@ void TestOverview::wheel_data()
 void TestOverview::wheel()
 {
     QFETCH(Qt::KeyboardModifiers, keys);
-    QFETCH(QList<QPoint>, angles);
-    QFETCH(QList<QPoint>, scrolls);
-    QFETCH(QList<int>, zooms);
+    QFETCH(QPoint, angle);
+    QFETCH(QPoint, scroll);
+    QFETCH(int, zoom);
     const auto maze = plainMap(64, 64, FirstFloor);
     MapOverview overview(*maze, ChipSheet::standard());
     QSignalSpy scrolled(&overview, &MapOverview::scrollRequested);
     QSignalSpy zoomed(&overview, &MapOverview::zoomRequested);
     const QPoint cell(40, 9);
-    for (QPoint angle : angles)
-        ::wheel(&overview, overview.origin() + cell * overview.scale(), angle, keys);
-    QList<QPoint> scrolledBy;
-    for (const QList<QVariant>& s : scrolled)
-        scrolledBy << s.at(0).toPoint();
-    QCOMPARE(scrolledBy, scrolls);
-    QCOMPARE(zoomed.size(), zooms.size());
-    for (int i = 0; i < zooms.size(); ++i) {
-        QCOMPARE(zoomed[i].at(0).toInt(), zooms[i]);
-        QCOMPARE(zoomed[i].at(1).toPoint(), cell);
-    }
+    for (int half = 0; half < 2; ++half)
+        ::wheel(&overview, overview.origin() + cell * overview.scale(), angle / 2, keys);
+    QCOMPARE(scrolled.size(), scroll.isNull() ? 0 : 1);
+    QCOMPARE(scrolled.value(0).value(0).toPoint(), scroll);
+    QCOMPARE(zoomed.size(), zoom == 0 ? 0 : 1);
+    QCOMPARE(zoomed.value(0).value(0).toInt(), zoom);
+    QCOMPARE(zoomed.value(0).value(1).toPoint(), zoom == 0 ? QPoint() : cell);
 }
 
 void TestOverview::scaleFits_data()
@@ -189,7 +176,6 @@ void TestOverview::scaleFits_data()
     QTest::addColumn<QSize>("area");
     QTest::addColumn<int>("scale");
     QTest::newRow("128 in 256") << QSize(128, 128) << QSize(256, 256) << 2;
-    QTest::newRow("32 in 256") << QSize(32, 32) << QSize(256, 256) << 8;
     QTest::newRow("the narrower side decides") << QSize(64, 32) << QSize(300, 100) << 3;
     QTest::newRow("no more than the map's own") << QSize(20, 20) << QSize(800, 800) << 16;
     QTest::newRow("at least a pixel") << QSize(128, 128) << QSize(100, 100) << 1;
@@ -209,7 +195,6 @@ void TestOverview::drawnPixelsToCells_data()
     QTest::addColumn<QRect>("pixels");
     QTest::addColumn<QRect>("cells");
     QTest::newRow("one cell") << QRect(80, 48, 16, 16) << QRect(5, 3, 1, 1);
-    QTest::newRow("the whole map") << QRect(0, 0, 2048, 2048) << QRect(0, 0, 128, 128);
     QTest::newRow("parts of four cells") << QRect(8, 8, 16, 16) << QRect(0, 0, 2, 2);
     QTest::newRow("one pixel") << QRect(31, 31, 1, 1) << QRect(1, 1, 1, 1);
 }
@@ -265,15 +250,10 @@ void TestOverview::placement()
     QFETCH(QRect, remembered);
     QFETCH(QMargins, frame);
     QFETCH(QRect, place);
-    OverviewPlaceRequest request{
-        screens,     editor,          QRect(editor.topLeft() + QPoint(10, 60), QSize(320, 320)),
-        frame,       QSize(256, 256), QSize(128, 128),
-        std::nullopt};
-    if (!remembered.isNull()) {
-        request.remembered = remembered;
-        request.size = remembered.size();
-    }
-    QCOMPARE(overviewPlace(request), place);
+    const QRect map(editor.topLeft() + QPoint(10, 60), QSize(320, 320));
+    const QSize size = remembered.isNull() ? QSize(256, 256) : remembered.size();
+    const auto kept = remembered.isNull() ? std::nullopt : std::optional(remembered);
+    QCOMPARE(overviewPlace({screens, editor, map, frame, size, QSize(128, 128), kept}), place);
 }
 
 // Open on the editor, the overview follows a size change and the undo of a
@@ -299,9 +279,8 @@ void TestOverview::followsTheEditor()
     QVERIFY(showsWhole(128));
 
     auto loaded = plainMap(64, 64, FirstFloor);
-    loaded->header.StartX = loaded->header.StartY = 1;
+    loaded->header.StartX = loaded->header.StartY = loaded->header.GoalY = 1;
     loaded->header.GoalX = 9;
-    loaded->header.GoalY = 1;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("m.mdt"));
     QVERIFY(MazeFile::write(path, loaded->header, loaded->grid).ok());
@@ -316,8 +295,7 @@ void TestOverview::followsTheEditor()
     QVERIFY(showsWhole(128));
 
     ::wheel(overview, overview->rect().center(), QPoint(0, -120), Qt::NoModifier);
-    QCOMPARE(w.scrTate->value(), QApplication::wheelScrollLines());
-    QCOMPARE(overview->view(), QRect(0, w.scrTate->value(), 20, 20));
+    QCOMPARE(overview->view(), QRect(0, QApplication::wheelScrollLines(), 20, 20));
 }
 
 // An overview open when a test play begins opens again where the user put
@@ -333,17 +311,14 @@ void TestOverview::openAgainAfterTestPlay()
     MDIMain* main = shell.mainWindow();
     main->mnuEdit_Click();
     frmEdit* editor = main->editor();
-    for (auto [code, x] : {std::pair{StartCode, 2}, std::pair{GoalCode, 3}}) {
-        maze.cell(x, 3).Chip = FirstFloor;
-        maze.SelectedChip = code;
-        editor->picMap_MouseMove(0, 0, x * ChipSize, 3 * ChipSize);
-        editor->picMap_Click();
-    }
+    maze.cell(2, 3).Chip = maze.cell(3, 3).Chip = FirstFloor;
+    maze.header.StartX = maze.header.StartY = maze.header.GoalY = 3;
+    maze.header.GoalX = 2;
     editor->toggleOverview();
     QVERIFY(QTest::qWaitForWindowExposed(editor->overview()));
     const QRect moved = editor->overview()->geometry().translated(8, 16);
     editor->overview()->setGeometry(moved);
-    QTRY_COMPARE(fakes.windowPlaces.places.value(EditorOverview::PlaceName), moved);
+    QTRY_COMPARE(fakes.windowPlaces.places.value(EditorOverview::PlaceName), std::optional(moved));
 
     editor->requestTestPlay();
     QVERIFY(main->player());

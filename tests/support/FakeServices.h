@@ -129,15 +129,11 @@ public:
 };
 
 // Keeps the places in memory, for one test.
-class FakeWindowPlaces : public WindowPlaceService {
-public:
-    std::optional<QRect> place(const QString& window) const override
-    {
-        return places.contains(window) ? std::optional(places.value(window)) : std::nullopt;
-    }
-    void remember(const QString& window, const QRect& place) override { places[window] = place; }
+struct FakeWindowPlaces : WindowPlaceService {
+    std::optional<QRect> place(const QString& name) const override { return places.value(name); }
+    void remember(const QString& name, const QRect& place) override { places[name] = place; }
 
-    QHash<QString, QRect> places;
+    QHash<QString, std::optional<QRect>> places;
 };
 
 // Records "type sequencer", "file C:/a.mid", "open", ... in call order.
