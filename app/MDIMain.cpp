@@ -16,6 +16,8 @@
 #include <QMenuBar>
 #include <QShortcut>
 
+#include <utility>
+
 namespace orvane {
 namespace {
 
@@ -153,6 +155,8 @@ void MDIMain::mnuPlay_Click()
 
 void MDIMain::testPlay()
 {
+    const frmEdit* editor = this->editor();
+    overviewAfterTestPlay_ = editor && editor->showsOverview();
     auto* player = new frmPlay(maze_, services_);
     // Once the game's last handler has returned.
     connect(player, &frmPlay::testPlayEnded, this, &MDIMain::returnFromTestPlay,
@@ -172,6 +176,7 @@ void MDIMain::showPlayer(frmPlay* player)
 void MDIMain::returnFromTestPlay(const GameOutcome& outcome)
 {
     closeChild(playSub_);
+    const bool overview = std::exchange(overviewAfterTestPlay_, false);
     if (closed_ || openChild(editSub_))
         return;
     frmEdit* editor = newEditor();
@@ -182,6 +187,8 @@ void MDIMain::returnFromTestPlay(const GameOutcome& outcome)
                       : outcome.end == End::TimeUp ? frmEdit::testPlayTimeUpText()
                                                    : frmEdit::testPlayStoppedText());
     showChild(editSub_, editor);
+    if (overview)
+        editor->showOverview();
 }
 
 void MDIMain::playLoaded(const QString& mazeFile)

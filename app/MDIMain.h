@@ -87,6 +87,7 @@ private:
     QPointer<QMdiSubWindow> editSub_;
     QPointer<QMdiSubWindow> playSub_;
     bool closed_ = false;
+    bool overviewAfterTestPlay_ = false; // it was open when the test play began
 };
 
 } // namespace orvane

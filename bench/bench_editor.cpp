@@ -8,10 +8,14 @@
 // the editor's view, shown, against redrawing one cell row of it (64 cells),
 // and all of it, and showing that: a move draws nothing anew but the strips
 // it uncovers, and copies what the view shows of the region.
+// And the overview of a 128 x 128 map, shown: one cell painted and reported
+// as the editor reports it, against the whole overview drawn again.
 
 #include "ChipDraw.h"
+#include "EditorOverview.h"
 #include "EditorSession.h"
 #include "FloatingRegion.h"
+#include "MapOverview.h"
 #include "MazeState.h"
 #include "MedianReporter.h"
 #include "PictureBox.h"
@@ -179,6 +183,62 @@ BENCHMARK(BM_PasteRedraw)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMicrosecond);
 
+// The overview of a 128 x 128 map of mixed chips, shown.
+class Overviewing {
+public:
+    Overviewing()
+    {
+        maze_->header.MapWidth = maze_->header.MapHeight = MapSizeMax;
+        for (int y = 0; y < MapSizeMax; ++y)
+            for (int x = 0; x < MapSizeMax; ++x)
+                maze_->cell(x, y).Chip = int16_t(FirstWall + (x * 7 + y) % 12);
+        overview_.mapChanged();
+        overview_.show();
+        for (int i = 0; i < 50; ++i)
+            QApplication::processEvents();
+    }
+
+    // A cell painted with the other of two floors, reported in the map
+    // picture's pixels, shown.
+    void paintOne()
+    {
+        const QPoint cell(step_ * 37 % MapSizeMax, step_ * 11 % MapSizeMax);
+        maze_->cell(cell.x(), cell.y()).Chip = int16_t(FirstFloor + step_ % 2);
+        ++step_;
+        overview_.cellsChanged(cellsOfPixels(QRect(cell * ChipSize, QSize(ChipSize, ChipSize))));
+        QApplication::processEvents();
+    }
+
+    void redrawAll()
+    {
+        overview_.mapChanged();
+        QApplication::processEvents();
+    }
+
+private:
+    std::unique_ptr<MazeState> maze_ = std::make_unique<MazeState>();
+    MapOverview overview_{*maze_, ChipSheet::standard()};
+    int step_ = 0;
+};
+
+// One cell (0) or the whole map (1).
+void BM_OverviewRedraw(benchmark::State& state)
+{
+    Overviewing overview;
+    for (auto _ : state) {
+        if (state.range(0) == 0)
+            overview.paintOne();
+        else
+            overview.redrawAll();
+    }
+}
+BENCHMARK(BM_OverviewRedraw)
+    ->Arg(0)
+    ->Arg(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -198,6 +258,8 @@ int main(int argc, char** argv)
                   "BM_PasteMove", "BM_PasteRedraw/1", "1");
     reporter.show("a floating paste moved one cell against all of it redrawn", "BM_PasteMove",
                   "BM_PasteRedraw/" + std::to_string(PasteCells));
+    reporter.show("the overview on 128 x 128: one painted cell against the whole map",
+                  "BM_OverviewRedraw/0", "BM_OverviewRedraw/1");
     benchmark::Shutdown();
     return 0;
 }

@@ -1,13 +1,12 @@
 // The pointer on the editor's map beyond the specified painting: what a
 // press with Ctrl or Shift starts, the floating paste following the pointer;
 // and moving around a large map: scrolling at the view's edge and by the
-// wheel, the overview.
+// wheel.
 
 #include "frmEdit.h"
 
 #include "EditorSession.h"
 #include "FloatingRegion.h"
-#include "MapOverview.h"
 #include "MazeState.h"
 #include "PictureBox.h"
 #include "VirtualKeys.h"
@@ -166,36 +165,6 @@ void frmEdit::scrollByWheel(const QWheelEvent& wheel)
     wheelAngle_ -= notches * WheelNotch;
     QScrollBar* bar = sideways ? scrYoko : scrTate;
     bar->setValue(bar->value() - notches * QApplication::wheelScrollLines());
-}
-
-void frmEdit::toggleOverview()
-{
-    if (!overview_) {
-        overview_ = new MapOverview(maze_, chips(), this);
-        connect(overview_, &MapOverview::viewMoved, this, [this](QPoint topLeft) {
-            scrYoko->setValue(topLeft.x());
-            scrTate->setValue(topLeft.y());
-        });
-        const auto follow = [this] {
-            overview_->setView(
-                QRect(scrYoko->value(), scrTate->value(), ViewportCells, ViewportCells));
-        };
-        connect(scrYoko, &QScrollBar::valueChanged, overview_, follow);
-        connect(scrTate, &QScrollBar::valueChanged, overview_, follow);
-        follow();
-        // Every cell the map draws, as it draws it: edits, undo, loads.
-        onMapDrawn([this](const QRect& pixels) {
-            if (overview_->isVisible())
-                overview_->cellsChanged(
-                    QRect(pixels.topLeft() / ChipSize, (pixels.bottomRight() / ChipSize)));
-        });
-    }
-    if (overview_->isVisible()) {
-        overview_->close();
-        return;
-    }
-    overview_->mapChanged();
-    overview_->show();
 }
 
 void frmEdit::connectGestures()

@@ -20,6 +20,7 @@ public:
     void showAnalysis(MazeAnalysis analysis, const MazeHeader& header);
     // Whether an answer is shown.
     bool isShowing() const { return !isHidden(); }
+    const MazeAnalysis& analysis() const { return analysis_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

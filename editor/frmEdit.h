@@ -22,6 +22,7 @@ class QWheelEvent;
 
 namespace orvane {
 
+class EditorOverview;
 class FloatingRegion;
 class MapOverview;
 class MazeChange;
@@ -147,7 +148,9 @@ public:
     void pickChip();             // I
     void generateMaze();         // Ctrl+G: into the selection, or the whole map
     void toggleOverview();       // M
-    MapOverview* overview() const { return overview_; }
+    void showOverview();
+    bool showsOverview() const;
+    MapOverview* overview() const; // none before the overview first opens
     // What a tool refuses, in the status bar.
     static QString turnRefusedText();
     static QString notMazeTextText(const QString& reason);
@@ -267,7 +270,8 @@ private:
     Qt::MouseButtons edgeButtons_;
     Qt::KeyboardModifiers edgeKeys_;
     int wheelAngle_ = 0; // a part of a wheel notch not scrolled yet
-    MapOverview* overview_ = nullptr;
+    EditorOverview& overviewWiring();
+    EditorOverview* overview_ = nullptr;
     std::optional<generate::Request> lastRequest_; // what Ctrl+G offers again
 };
 

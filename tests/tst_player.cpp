@@ -324,8 +324,9 @@ void TestPlayer::realMusicLoopsWithinGame()
         FluidEngine::Output::Offline,
         QStringList{QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2")});
     FluidMusicDeviceFactory real(engine);
-    PlatformServices services{fakes->fileDialog, fakes->messageBox, fakes->beep,
-                              fakes->help,       /*music=*/real,    fakes->generateDialog};
+    PlatformServices services{fakes->fileDialog,  fakes->messageBox, fakes->beep,
+                              fakes->help,        /*music=*/real,    fakes->generateDialog,
+                              fakes->windowPlaces};
     writeBytes(dir.filePath("tune.mid"), tuneFile());
     MazeData m = corridor();
     m.header.MusicFile = Cp932::fromUnicode(dir.filePath("tune.mid"));

@@ -5,6 +5,7 @@
 #include "MusicDevice.h"
 #include "PlatformServices.h"
 
+#include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QStringList>
@@ -127,6 +128,14 @@ public:
     QList<Call> calls;
 };
 
+// Keeps the places in memory, for one test.
+struct FakeWindowPlaces : WindowPlaceService {
+    std::optional<QRect> place(const QString& name) const override { return places.value(name); }
+    void remember(const QString& name, const QRect& place) override { places[name] = place; }
+
+    QHash<QString, std::optional<QRect>> places;
+};
+
 // Records "type sequencer", "file C:/a.mid", "open", ... in call order.
 class FakeMusicDevice : public MusicDevice {
 public:
@@ -170,7 +179,9 @@ struct FakeServices {
     FakeHelp help;
     FakeMusicFactory music;
     FakeGenerateDialog generateDialog;
-    PlatformServices platform{fileDialog, messageBox, beep, help, music, generateDialog};
+    FakeWindowPlaces windowPlaces;
+    PlatformServices platform{fileDialog, messageBox,     beep,        help,
+                              music,      generateDialog, windowPlaces};
 };
 
 } // namespace orvane::test

@@ -5,6 +5,7 @@
 #include "MazeConstants.h"
 #include "generate/Generator.h"
 
+#include <QRect>
 #include <QString>
 
 #include <memory>
@@ -82,6 +83,16 @@ public:
                                                         const GenerateDefaults& defaults) = 0;
 };
 
+// Where the user last put a window of the program's own (its inside, in
+// screen coordinates) and its size, by the window's name, kept across runs.
+class WindowPlaceService {
+public:
+    virtual ~WindowPlaceService() = default;
+    // Nothing when none was kept.
+    virtual std::optional<QRect> place(const QString& window) const = 0;
+    virtual void remember(const QString& window, const QRect& place) = 0;
+};
+
 // Makes the music device of a player window (its MMC1).
 class MusicDeviceFactory {
 public:
@@ -99,6 +110,7 @@ struct PlatformServices {
     HelpService& help;
     MusicDeviceFactory& music;
     GenerateDialogService& generateDialog;
+    WindowPlaceService& windowPlaces;
 };
 
 } // namespace orvane

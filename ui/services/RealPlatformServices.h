@@ -7,6 +7,7 @@
 #include "QtGenerateDialogService.h"
 #include "QtHelpService.h"
 #include "QtMessageBoxService.h"
+#include "WindowPlaces.h"
 
 #include <QSettings>
 #include <QStandardPaths>
@@ -15,8 +16,9 @@ namespace orvane {
 
 // The program's platform services: Qt's dialogs and the generator's, the bell
 // and the help viewer (its document in the given language), with the music
-// devices of the given factory. The file dialogs remember their folders in the program's settings,
-// an INI file in the user's configuration folder. Create it after
+// devices of the given factory. The file dialogs remember their folders, and
+// our own windows their places, in the program's settings, an INI file in the
+// user's configuration folder. Create it after
 // QApplication and keep it for as long as the windows it serves.
 class RealPlatformServices {
 public:
@@ -25,8 +27,9 @@ public:
                         QStringLiteral("/orvane.conf"),
                     QSettings::IniFormat),
           folders_(settings_, DialogPlaces::standard()), fileDialog_(folders_),
-          help_(messageBox_, language), services_{fileDialog_, messageBox_, beep_,
-                                                  help_,       music,       generateDialog_}
+          help_(messageBox_, language),
+          places_(settings_), services_{fileDialog_, messageBox_,     beep_,  help_,
+                                        music,       generateDialog_, places_}
     {
     }
     RealPlatformServices(const RealPlatformServices&) = delete;
@@ -42,6 +45,7 @@ private:
     QtBeepService beep_;
     QtHelpService help_;
     QtGenerateDialogService generateDialog_;
+    SettingsWindowPlaces places_;
     PlatformServices services_;
 };
 
