@@ -3,6 +3,7 @@
 #include "Incoming.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <span>
 
@@ -53,61 +54,69 @@ Forks::Forks(const MazeAnalysis& a, const Incoming& incoming)
         }
     }
 
-    // The dominators of the reversed graph, in reverse postorder until none changes.
-    std::vector<int> dominator(size_t(nodes), None);
-    dominator[size_t(end_)] = end_;
+    // The dominators of the reversed graph, in reverse postorder until none
+    // changes, all by postorder number: a node's dominator has a higher one.
+    const int root = int(postorder.size()) - 1;
+    std::vector<std::array<int, RouteKeyCount>> after(postorder.size()); // the keys' targets
+    for (int n = 0; n < root; ++n) {
+        const int cell = postorder[size_t(n)];
+        for (int k = 0; k < RouteKeyCount; ++k) {
+            const int to = a.keyTargets[size_t(cell)][size_t(k)];
+            after[size_t(n)][size_t(k)] = to == EndsGame ? root
+                                          : to == cell   ? None
+                                                         : number[size_t(to)];
+        }
+    }
+    std::vector<int> dominator(postorder.size(), None);
+    dominator[size_t(root)] = root;
     auto meet = [&](int x, int y) {
         while (x != y) {
-            while (number[size_t(x)] < number[size_t(y)])
+            while (x < y)
                 x = dominator[size_t(x)];
-            while (number[size_t(y)] < number[size_t(x)])
+            while (y < x)
                 y = dominator[size_t(y)];
         }
         return x;
     };
     for (bool changed = true; changed;) {
         changed = false;
-        for (auto node = postorder.rbegin() + 1; node != postorder.rend(); ++node) {
+        for (int n = root - 1; n >= 0; --n) {
             int found = None;
-            for (int to : a.keyTargets[size_t(*node)]) {
-                const int after = to == EndsGame ? end_ : to;
-                if (after == *node || dominator[size_t(after)] == None)
-                    continue;
-                found = found == None ? after : meet(found, after);
-            }
-            if (dominator[size_t(*node)] != found) {
-                dominator[size_t(*node)] = found;
+            for (int to : after[size_t(n)])
+                if (to != None && dominator[size_t(to)] != None)
+                    found = found == None ? to : meet(found, to);
+            if (dominator[size_t(n)] != found) {
+                dominator[size_t(n)] = found;
                 changed = true;
             }
         }
     }
 
     // The tree's preorder: every subtree a run of entry numbers.
-    std::vector<int> first(size_t(nodes) + 1, 0);
-    for (int node : postorder)
-        if (node != end_)
-            ++first[size_t(dominator[size_t(node)]) + 1];
+    std::vector<int> first(postorder.size() + 1, 0);
+    for (int n = 0; n < root; ++n)
+        ++first[size_t(dominator[size_t(n)]) + 1];
     for (size_t n = 1; n < first.size(); ++n)
         first[n] += first[n - 1];
     std::vector<int> children(size_t(first.back()));
     std::vector<int> filled(first.begin(), first.end() - 1);
-    for (int node : postorder)
-        if (node != end_)
-            children[size_t(filled[size_t(dominator[size_t(node)])]++)] = node;
+    for (int n = 0; n < root; ++n)
+        children[size_t(filled[size_t(dominator[size_t(n)])]++)] = n;
     std::vector<int> preorder;
-    std::vector<int> open{end_};
+    std::vector<int> open{root};
     while (!open.empty()) {
-        const int node = open.back();
+        const int n = open.back();
         open.pop_back();
-        entry_[size_t(node)] = int(preorder.size());
-        preorder.push_back(node);
-        open.insert(open.end(), children.begin() + first[size_t(node)],
-                    children.begin() + first[size_t(node) + 1]);
+        entry_[size_t(postorder[size_t(n)])] = int(preorder.size());
+        preorder.push_back(n);
+        open.insert(open.end(), children.begin() + first[size_t(n)],
+                    children.begin() + first[size_t(n) + 1]);
     }
-    for (auto node = preorder.rbegin(); node != preorder.rend(); ++node) {
-        size_[size_t(*node)] += 1;
-        if (*node != end_)
-            size_[size_t(dominator[size_t(*node)])] += size_[size_t(*node)];
+    for (auto n = preorder.rbegin(); n != preorder.rend(); ++n) {
+        size_[size_t(postorder[size_t(*n)])] += 1;
+        if (*n != root)
+            size_[size_t(postorder[size_t(dominator[size_t(*n)])])] +=
+                size_[size_t(postorder[size_t(*n)])];
     }
 }
 
