@@ -24,7 +24,7 @@ struct MazeState;
 //            + min(log2(1 + fewest keys), 10)
 // The grade is 1 below 30, 2 below 45, 3 below 65, 4 below 130, else 5. A
 // perfect maze of 31 x 31 rooms of long winding corridors, crossed corner
-// to corner, is mostly a 4.
+// to corner, is mostly a 4 or a 5.
 inline constexpr double ChoiceWeight = 1;
 inline constexpr double WastedKeyWeight = 0.1;
 inline constexpr double PointsPerDeadEnd = 2;
