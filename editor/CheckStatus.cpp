@@ -51,14 +51,17 @@ QString measuresText(const Difficulty& d)
         walks << (w.finished ? QString::number(w.keys)
                              : Wording::tr("%1 (あきらめ)", "a walk that gave up").arg(w.keys));
     return Wording::tr("初めての人: %1キー、最少の%2倍 (歩き: %3)\n"
-                       "行き止まりに%4回、わなに%5回\n"
-                       "約%6秒 (毎秒%7キー、最初に見る%8秒)、ほどよい制限 %9秒")
+                       "分かれ道%4か所で迷い%5、行き止まりに%6回、わなに%7回")
                .arg(meanText(d.newcomerKeys))
                .arg(d.keysRatio(), 0, 'f', 2)
                .arg(walks.join(Wording::tr("、", "between the walks' keys")))
-               .arg(meanText(d.deadEnds), meanText(d.trapsMet))
+               .arg(meanText(d.forks), meanText(std::round(d.choices * 100) / 100),
+                    meanText(d.deadEnds), meanText(d.trapsMet)) +
+           u'\n' +
+           Wording::tr("約%1秒 (毎秒%2キー、分かれ道ごとに%3秒、最初に見る%4秒)、ほどよい制限 %5秒")
                .arg(newcomerSeconds(d), 0, 'f', 1)
-               .arg(newcomerKeysPerSecond(*d.grade))
+               .arg(NewcomerKeysPerSecond)
+               .arg(SecondsPerFork)
                .arg(LookSeconds)
                .arg(newcomerTimeLimit(d, DefaultLimitSlack)) +
            u'\n' +

@@ -15,8 +15,8 @@ type_icon=application-x-orvane-maze
 desktop=org.orvane.orvane.desktop
 
 # The sample mazes, each with its thumbnail in the help's gallery.
-samples=(01-first-steps 01-on-the-wind 01-sakura-lane 02-river-crossing 02-stepping-stones
-  03-forest-stream 03-mine-carts 04-climb-the-tower 04-golden-maze 04-ice-cave
+samples=(01-first-steps 01-on-the-wind 02-cherry-lane 02-mine-carts 03-stepping-stones
+  03-woodland-stream 04-crossing-the-river 04-ice-cave 05-climb-the-tower 05-golden-maze
   05-great-labyrinth 05-red-castle)
 mazes=("${samples[@]/%/.mdt}") thumbnails=("${samples[@]/%/.png}")
 installed=(

@@ -42,6 +42,10 @@ private slots:
     void newcomer();
     void harderNeverEasier_data();
     void harderNeverEasier();
+    void grades_data();
+    void grades();
+    void limitNeverFalls_data();
+    void limitNeverFalls();
     void timeLimit_data();
     void timeLimit();
 };
@@ -177,26 +181,30 @@ void TestAnalysis::newcomer_data()
     QTest::addColumn<int>("keys");
     QTest::addColumn<int>("deadEnds");
     QTest::addColumn<int>("trapsMet");
+    QTest::addColumn<double>("choices"); // at the start, the one fork
     const QString wall(72, u'#');
     // The dead end's unseen part (x 56 on) is one key nearer than the way
     // on (x 23 on): right to 56, where the end at 70 and its wall show;
-    // back left until the goal shows at 17, then 16 keys to it.
+    // back left until the goal shows at 17, then 16 keys to it. The start
+    // is a fork; the wrong way has the 30 cells of the dead end behind it.
     QTest::newRow("a corridor with one dead end")
         << QStringList{wall, "#" + QString(70, u'.') + "#", wall} << QPoint(40, 1) << QPoint(1, 1)
-        << 39 << 16 + 39 + 16 << 1 << 0;
+        << 39 << 16 + 39 + 16 << 1 << 0 << std::log2(1 + 30.0);
     // Right along the top until the far wall shows at (25, 1), down until
     // the goal shows at (25, 25), then straight to it: never a key wasted.
     QStringList room(42, QString(42, u'#'));
     for (int y = 1; y <= 40; ++y)
         room[y] = "#" + QString(40, u'.') + "#";
-    QTest::newRow("a room") << room << QPoint(1, 1) << QPoint(40, 40) << 78 << 78 << 0 << 0;
+    // Every way leads round: no fork has a wrong way.
+    QTest::newRow("a room") << room << QPoint(1, 1) << QPoint(40, 40) << 78 << 78 << 0 << 0 << 0.0;
     // The arrow at 41 lets the ball into the pocket on its right and never
     // out; the pocket's unseen part is nearer than the way to the goal. In
     // at 42 (1 key), on to 56, where the pocket's end shows (14 keys); no
-    // way on: again from the start, left to the goal (39 keys).
+    // way on: again from the start, left to the goal (39 keys). The wrong
+    // way at the start leads into the pocket's 29 cells.
     QTest::newRow("a one-way trap")
         << QStringList{wall, "#" + QString(40, u'.') + ">" + QString(29, u'.') + "#", wall}
-        << QPoint(40, 1) << QPoint(1, 1) << 39 << 1 + 14 + 39 << 0 << 1;
+        << QPoint(40, 1) << QPoint(1, 1) << 39 << 1 + 14 + 39 << 0 << 1 << std::log2(1 + 29.0);
 }
 
 void TestAnalysis::newcomer()
@@ -208,6 +216,7 @@ void TestAnalysis::newcomer()
     QFETCH(int, keys);
     QFETCH(int, deadEnds);
     QFETCH(int, trapsMet);
+    QFETCH(double, choices);
     const auto maze = mazeOf({rows, QPoint(0, 0)}, start, goal);
     const MazeAnalysis a = analyseMaze(*maze);
     QCOMPARE(int(a.route.size()), fewest);
@@ -215,6 +224,8 @@ void TestAnalysis::newcomer()
         QCOMPARE(walk.keys, keys);
         QCOMPARE(walk.deadEnds, deadEnds);
         QCOMPARE(walk.trapsMet, trapsMet);
+        QCOMPARE(walk.forks, choices > 0 ? 1 : 0);
+        QCOMPARE(walk.choices, choices);
         QVERIFY(walk.finished);
     }
 }
@@ -222,41 +233,20 @@ void TestAnalysis::newcomer()
 // Hand-made pairs of mazes, the second harder: more effort, a grade never lower.
 void TestAnalysis::harderNeverEasier_data()
 {
-    QTest::addColumn<int>("easier");
+    QTest::addColumn<int>("easier"); // the dead end's length
     QTest::addColumn<int>("harder");
-    QTest::addColumn<int>("harderGrade"); // 0: any
-    QTest::newRow("an open room, a perfect maze of long dead ends") << 0 << 1 << 4;
-    QTest::newRow("a dead end in view, one past it") << 2 << 3 << 0;
-    QTest::newRow("a dead end, a longer one") << 3 << 4 << 0;
+    QTest::newRow("a dead end in view, one past it") << 10 << 30;
+    QTest::newRow("a dead end, a longer one") << 30 << 60;
 }
 
 void TestAnalysis::harderNeverEasier()
 {
     QFETCH(int, easier);
     QFETCH(int, harder);
-    QFETCH(int, harderGrade);
-    auto measure = [](int which) {
-        constexpr int16_t Side = 64;
-        std::unique_ptr<MazeState> maze;
-        if (which <= 1) { // 64 x 64, corner to corner
-            maze = std::make_unique<MazeState>();
-            const generate::Lattice lattice = generate::Lattice::of({Side, Side});
-            generate::Random random(2);
-            const generate::Tree tree =
-                generate::carveTree(lattice, random, 8); // always the newest room
-            generate::layMaze(*maze, {Side, Side}, lattice, tree, random);
-            if (which == 0)
-                for (int y = 1; y < Side - 2; ++y)
-                    for (int x = 1; x < Side - 2; ++x)
-                        maze->cell(x, y).Chip = FirstFloor;
-            maze->header.StartX = maze->header.StartY = 1;
-            maze->header.GoalX = maze->header.GoalY = Side - 3;
-        } else { // a corridor, the goal 39 keys left of the start, a dead end right
-            const int deadEnd = QList{10, 30, 60}[which - 2];
-            const QString wall(41 + deadEnd + 1, u'#');
-            maze = mazeOf({{wall, "#" + QString(40 + deadEnd, u'.') + "#", wall}, QPoint(0, 0)},
-                          QPoint(40, 1), QPoint(1, 1));
-        }
+    auto measure = [](int deadEnd) { // a corridor, the goal 39 keys left of the start
+        const QString wall(41 + deadEnd + 1, u'#');
+        const auto maze = mazeOf({{wall, "#" + QString(40 + deadEnd, u'.') + "#", wall}, {}},
+                                 QPoint(40, 1), QPoint(1, 1));
         return measureDifficulty(*maze, analyseMaze(*maze));
     };
     const Difficulty a = measure(easier);
@@ -264,36 +254,132 @@ void TestAnalysis::harderNeverEasier()
     QVERIFY2(b.effort > a.effort,
              qPrintable(QStringLiteral("%1 then %2").arg(a.effort).arg(b.effort)));
     QVERIFY(b.grade >= a.grade);
-    if (harderGrade)
-        QVERIFY2(*b.grade >= harderGrade, qPrintable(QString::number(*b.grade)));
-    if (easier == 0)
-        QCOMPARE(a.grade, EasiestGrade);
 }
 
-// The time limit: the newcomer's keys at the grade's pace and 5 s to look,
-// times the slack, rounded up; never below 20 s, never 1000 (no limit).
+// The grade counts choices, not length.
+constexpr int Corridor = 0, Room = 1, Perfect = 2; // the shapes of maze
+
+void TestAnalysis::grades_data()
+{
+    QTest::addColumn<int>("shape");
+    QTest::addColumn<int>("size"); // keys along the corridor; cells a side
+    QTest::addColumn<int>("least");
+    QTest::addColumn<int>("most");
+    QTest::newRow("a corridor of 20 keys") << Corridor << 20 << 1 << 1;
+    QTest::newRow("a corridor of 1,000 keys") << Corridor << 1000 << 1 << 1;
+    QTest::newRow("a corridor of 7,999 keys on the largest map") << Corridor << 7999 << 1 << 1;
+    QTest::newRow("an open room") << Room << 126 << 1 << 1;
+    QTest::newRow("a perfect maze of 31 x 31 rooms, corner to corner") << Perfect << 63 << 4 << 5;
+}
+
+void TestAnalysis::grades()
+{
+    QFETCH(int, shape);
+    QFETCH(int, size);
+    QFETCH(int, least);
+    QFETCH(int, most);
+    auto maze = std::make_unique<MazeState>();
+    QPoint end(1, 1);
+    if (shape == Corridor) { // rows 1, 3, 5 ... of 126 cells, to and fro, joined at the ends
+        for (int key = 0; key < size; ++key) {
+            maze->cell(end.x(), end.y()).Chip = FirstFloor;
+            const bool rightward = (end.y() - 1) / 2 % 2 == 0;
+            const bool down = end.y() % 2 == 0 || end.x() == (rightward ? 126 : 1);
+            end += down ? QPoint(0, 1) : QPoint(rightward ? 1 : -1, 0);
+        }
+    } else if (shape == Room) {
+        for (int y = 1; y <= size; ++y)
+            for (int x = 1; x <= size; ++x)
+                maze->cell(x, y).Chip = FirstFloor;
+        end = {size, size};
+    } else { // the winding corridors of a recursive backtracker
+        const generate::Lattice lattice = generate::Lattice::of({int16_t(size), int16_t(size)});
+        generate::Random random(2);
+        const generate::Tree tree = generate::carveTree(lattice, random, 8);
+        generate::layMaze(*maze, {int16_t(size), int16_t(size)}, lattice, tree, random);
+        end = {size - 2, size - 2};
+    }
+    maze->cell(end.x(), end.y()).Chip = FirstFloor;
+    maze->header.StartX = maze->header.StartY = 1;
+    maze->header.GoalX = int16_t(end.x());
+    maze->header.GoalY = int16_t(end.y());
+    const MazeAnalysis a = analyseMaze(*maze);
+    if (shape == Corridor)
+        QCOMPARE(int(a.route.size()), size);
+    const Difficulty d = measureDifficulty(*maze, a);
+    QVERIFY2(*d.grade >= least && *d.grade <= most,
+             qPrintable(QStringLiteral("grade %1, effort %2").arg(*d.grade).arg(d.effort)));
+}
+
+// The same maze, harder in one part of the effort: its limit never falls,
+// least of all where the grade goes up a band.
+void TestAnalysis::limitNeverFalls_data()
+{
+    // fewest keys, newcomer keys, forks, choices, dead ends, traps met
+    QTest::addColumn<QList<double>>("easier");
+    QTest::addColumn<QList<double>>("harder");
+    QTest::newRow("a dead end more")
+        << QList<double>{60, 70, 0, 0, 2, 0} << QList<double>{60, 70, 0, 0, 3, 0};
+    QTest::newRow("a fork more") << QList<double>{60, 60, 3, 12, 0, 0}
+                                 << QList<double>{60, 60, 4, 20, 0, 0};
+    QTest::newRow("keys wasted") << QList<double>{60, 60, 0, 0, 0, 0}
+                                 << QList<double>{60, 200, 0, 0, 0, 0};
+    QTest::newRow("a trap met") << QList<double>{60, 200, 0, 0, 0, 0}
+                                << QList<double>{60, 200, 0, 0, 0, 1};
+    const double length = lengthPoints(100);
+    for (int band = 0; band < int(std::size(GradeSteps)); ++band) // choices across each band's edge
+        QTest::addRow("grade %d to %d", band + 1, band + 2)
+            << QList<double>{100, 100, 10, GradeSteps[band] - length - 0.5, 0, 0}
+            << QList<double>{100, 100, 10, GradeSteps[band] - length + 0.5, 0, 0};
+}
+
+void TestAnalysis::limitNeverFalls()
+{
+    QFETCH(QList<double>, easier);
+    QFETCH(QList<double>, harder);
+    auto difficulty = [](const QList<double>& parts) {
+        Difficulty d;
+        d.fewestKeys = int(parts[0]);
+        d.newcomerKeys = parts[1];
+        d.forks = parts[2];
+        d.choices = parts[3];
+        d.deadEnds = parts[4];
+        d.trapsMet = parts[5];
+        d.effort = effortOf(d);
+        d.grade = gradeOfEffort(d.effort);
+        return d;
+    };
+    const Difficulty a = difficulty(easier);
+    const Difficulty b = difficulty(harder);
+    QVERIFY(b.effort > a.effort);
+    QVERIFY(*b.grade >= *a.grade);
+    QVERIFY(newcomerTimeLimit(b, DefaultLimitSlack) >= newcomerTimeLimit(a, DefaultLimitSlack));
+}
+
+// The time limit: the newcomer's keys at 3 a second, a second a fork and
+// 5 s to look, times the slack, rounded up; never below 20 s, never 1000
+// (no limit).
 void TestAnalysis::timeLimit_data()
 {
     QTest::addColumn<double>("keys");
-    QTest::addColumn<int>("grade");
+    QTest::addColumn<double>("forks");
     QTest::addColumn<double>("slack");
     QTest::addColumn<int>("limit");
-    QTest::newRow("grade 1, 2 keys a second") << 122.0 << 1 << 1.5 << 99;  // (61 + 5) * 1.5
-    QTest::newRow("grade 3, 3 keys a second") << 301.0 << 3 << 1.0 << 106; // 100.3 + 5
-    QTest::newRow("grade 5, 4 keys a second") << 1000.0 << 5 << 2.0 << 510;
-    QTest::newRow("never below 20 s") << 10.0 << 1 << 1.5 << 20;
-    QTest::newRow("never the value of no limit") << 3980.0 << 5 << 1.0 << 1001;
+    QTest::newRow("3 keys a second") << 120.0 << 0.0 << 1.5 << 68;    // (40 + 5) * 1.5
+    QTest::newRow("a second a fork") << 301.0 << 10.25 << 1.0 << 116; // 100.3 + 10.25 + 5
+    QTest::newRow("never below 20 s") << 10.0 << 1.0 << 1.5 << 20;
+    QTest::newRow("never the value of no limit") << 2985.0 << 0.0 << 1.0 << 1001;
 }
 
 void TestAnalysis::timeLimit()
 {
     QFETCH(double, keys);
-    QFETCH(int, grade);
+    QFETCH(double, forks);
     QFETCH(double, slack);
     QFETCH(int, limit);
     Difficulty d;
     d.newcomerKeys = keys;
-    d.grade = grade;
+    d.forks = forks;
     QCOMPARE(newcomerTimeLimit(d, slack), limit);
 }
 

@@ -509,12 +509,18 @@ void TestEditor::checkOnMap_data()
     QTest::addColumn<QString>("status");
     QTest::addColumn<QString>("measures"); // the tooltip
     const QStringList corridor{".....", "#v###", "#.###"};
-    // The goal in view from the start: every walk goes straight to it.
+    // The goal in view from the start: every walk goes straight to it,
+    // past the trap's arrow where there is one, a fork with a wrong way.
     const QString straight =
         QStringLiteral("初めての人: 4キー、最少の1.00倍 (歩き: 4、4、4、4)\n"
-                       "行き止まりに0回、わなに0回\n"
-                       "約7.0秒 (毎秒2キー、最初に見る5秒)、ほどよい制限 20秒\n"
-                       "難しさ 1/5 (労力 4)");
+                       "分かれ道0か所で迷い0、行き止まりに0回、わなに0回\n"
+                       "約6.3秒 (毎秒3キー、分かれ道ごとに1秒、最初に見る5秒)、ほどよい制限 20秒\n"
+                       "難しさ 1/5 (労力 2.32)");
+    const QString pastTrap =
+        QStringLiteral("初めての人: 4キー、最少の1.00倍 (歩き: 4、4、4、4)\n"
+                       "分かれ道1か所で迷い1、行き止まりに0回、わなに0回\n"
+                       "約7.3秒 (毎秒3キー、分かれ道ごとに1秒、最初に見る5秒)、ほどよい制限 20秒\n"
+                       "難しさ 1/5 (労力 3.32)");
     QTest::newRow("fits") << QStringList{"....."} << 30
                           << "解けます: 4手、約1.0秒 (制限30秒)、難しさ 1/5" << straight;
     QTest::newRow("too slow") << QStringList{"....."} << 1
@@ -524,7 +530,7 @@ void TestEditor::checkOnMap_data()
                               << "解けます: 4手、約1.0秒 (制限時間無し)、難しさ 1/5" << straight;
     QTest::newRow("a trap") << corridor << 30
                             << "解けます: 4手、約1.0秒 (制限30秒)、わな1か所、難しさ 1/5"
-                            << straight;
+                            << pastTrap;
     QTest::newRow("unsolvable") << QStringList{"..#.."} << 30 << "解けません、わな2か所"
                                 << QString();
     QTest::newRow("start on a wall")

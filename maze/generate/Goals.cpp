@@ -1,6 +1,7 @@
 #include "Goals.h"
 
 #include "RequestLimits.h"
+#include "RouteChoices.h"
 #include "Search.h"
 #include "Traps.h"
 #include "play/Difficulty.h"
@@ -20,6 +21,7 @@ constexpr int MaxGradeProbes = 12;
 struct GoalCell {
     int keys; // from the start
     QPoint cell;
+    int rest; // its place in the analysis's reachable cells
 };
 
 // Where the goal may go: a reachable floor without an arrow. Dead ends
@@ -32,7 +34,8 @@ std::vector<GoalCell> goalCells(Search& s, const Verdict& v, bool deadEndsOnly)
     for (size_t i = 1; i < v.analysis.reachable.size(); ++i) {
         const QPoint cell = v.analysis.reachable[i];
         if (s.at(cell).Item == NoItem)
-            (s.floorWays(cell).size() == 1 ? ends : others).push_back({v.analysis.keysTo[i], cell});
+            (s.floorWays(cell).size() == 1 ? ends : others)
+                .push_back({v.analysis.keysTo[i], cell, int(i)});
     }
     s.random.shuffle(ends);
     s.random.shuffle(others);
@@ -101,36 +104,33 @@ void tryKeyGoals(Search& s, const Verdict& v, const MazeState& base)
     }
 }
 
-// A search over the distance of the goal for the grade asked: farther
-// goals give longer routes a newcomer takes longer to find. No goal is
-// nearer than leastGradeKeys.
+// A search over the goals for the grade asked, ordered by the choices
+// estimated on the way to them: the grade grows with the choices met. No
+// goal is nearer than leastGradeKeys.
 void tryGradeGoals(Search& s, const Verdict& v, const MazeState& base)
 {
     std::vector<GoalCell> goals = goalCells(s, v, true);
     std::erase_if(goals, [&](const GoalCell& g) { return g.keys < leastGradeKeys(s.request); });
-    std::stable_sort(goals.begin(), goals.end(),
-                     [](const GoalCell& a, const GoalCell& b) { return a.keys < b.keys; });
-    std::vector<std::vector<GoalCell>> byKeys; // the goals of each distance, nearest first
-    for (const GoalCell& g : goals) {
-        if (byKeys.empty() || byKeys.back().front().keys != g.keys)
-            byKeys.emplace_back();
-        byKeys.back().push_back(g);
-    }
+    const std::vector<double> choices = routeChoices(v.analysis);
+    std::stable_sort(goals.begin(), goals.end(), [&](const GoalCell& a, const GoalCell& b) {
+        return choices[size_t(a.rest)] < choices[size_t(b.rest)];
+    });
     int lo = 0;
-    int hi = int(byKeys.size()) - 1;
+    int hi = int(goals.size()) - 1;
     for (int probe = 0; probe < MaxGradeProbes && lo <= hi && s.roomForGoal(); ++probe) {
         const int mid = (lo + hi) / 2;
         *s.maze = base;
         int grade = 0;
-        const GoalCell& g = s.random.pick(byKeys[size_t(mid)]);
-        if (finish(s, g.cell, &grade))
+        if (finish(s, goals[size_t(mid)].cell, &grade))
             return;
-        if (grade == 0)
-            continue; // no grade to steer by: another cell at the same distance
-        if (grade < s.request.grade)
+        if (grade == 0) { // no grade to steer by: the next goal in its place
+            goals.erase(goals.begin() + mid);
+            --hi;
+        } else if (grade < s.request.grade) {
             lo = mid + 1;
-        else
+        } else {
             hi = mid - 1;
+        }
     }
 }
 

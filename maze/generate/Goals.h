@@ -1,6 +1,7 @@
 #pragma once
 // Where the goal goes once the carving and its arrows are laid: cells at the
-// distance the keys ask, or a search over the distance for the grade asked.
+// distance the keys ask, or a search over the choices on the way for the
+// grade asked.
 // Each goal tried gets its time limit and traps and is judged whole.
 
 namespace orvane {

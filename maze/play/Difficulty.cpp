@@ -14,10 +14,17 @@ constexpr double RoundingSlop = 1e-9;
 
 } // namespace
 
-double effortOf(int fewestKeys, double newcomerKeys, double deadEnds, double trapsMet)
+double lengthPoints(int fewestKeys)
 {
-    return newcomerKeys + WastedKeyWeight * std::max(0.0, newcomerKeys - fewestKeys) +
-           KeysPerDeadEnd * deadEnds + KeysPerTrapMet * trapsMet;
+    return std::min(LengthWeight * std::log2(1.0 + std::max(fewestKeys, 0)), MostLengthPoints);
+}
+
+double effortOf(const EffortParts& p)
+{
+    return ChoiceWeight * p.choices +
+           WastedKeyWeight * std::max(0.0, p.newcomerKeys - p.fewestKeys) +
+           PointsPerDeadEnd * p.deadEnds + PointsPerTrapMet * p.trapsMet +
+           lengthPoints(p.fewestKeys);
 }
 
 int gradeOfEffort(double effort)
@@ -35,26 +42,21 @@ Difficulty measureDifficulty(const MazeState& maze, const MazeAnalysis& a)
     d.walks = walkAsNewcomer(maze, a);
     for (const NewcomerWalk& w : d.walks) {
         d.newcomerKeys += w.keys;
+        d.choices += w.choices;
+        d.forks += w.forks;
         d.deadEnds += w.deadEnds;
         d.trapsMet += w.trapsMet;
     }
-    d.newcomerKeys /= NewcomerWalkCount;
-    d.deadEnds /= NewcomerWalkCount;
-    d.trapsMet /= NewcomerWalkCount;
-    d.effort = effortOf(d.fewestKeys, d.newcomerKeys, d.deadEnds, d.trapsMet);
+    for (double* mean : {&d.newcomerKeys, &d.choices, &d.forks, &d.deadEnds, &d.trapsMet})
+        *mean /= NewcomerWalkCount;
+    d.effort = effortOf(d);
     d.grade = gradeOfEffort(d.effort);
     return d;
 }
 
-double newcomerKeysPerSecond(int grade)
-{
-    return NewcomerPaceEasiest +
-           NewcomerPacePerGrade * (std::clamp(grade, EasiestGrade, HardestGrade) - EasiestGrade);
-}
-
 double newcomerSeconds(const Difficulty& d)
 {
-    return d.newcomerKeys / newcomerKeysPerSecond(d.grade.value_or(EasiestGrade)) + LookSeconds;
+    return LookSeconds + d.newcomerKeys / NewcomerKeysPerSecond + SecondsPerFork * d.forks;
 }
 
 int16_t newcomerTimeLimit(const Difficulty& d, double slack)

@@ -1,7 +1,8 @@
 #pragma once
 // How hard a maze is for someone who plays it for the first time, from the
-// walks of the simulated newcomer (Newcomer.h): the keys they need against
-// the fewest keys, the dead ends they walk into and the traps they meet.
+// walks of the simulated newcomer (Newcomer.h): the choices they meet, the
+// keys they waste, the dead ends they walk into and the traps they meet, and
+// only weakly the length of the way, which goes into the time limit instead.
 
 #include "Analysis.h"
 #include "Newcomer.h"
@@ -13,26 +14,38 @@ namespace orvane {
 
 struct MazeState;
 
-// The measure, an effort counted in keys: every key the newcomer presses,
-// each key beyond the fewest twice more, and a number of keys for each dead
-// end walked into and each trap met:
-//   effort = newcomer keys + 2 * (newcomer keys - fewest keys)
-//            + 20 * dead ends + 50 * traps met
-// The grade is 1 below 150, 2 below 300, 3 below 600, 4 below 1200, else 5:
-// each grade asks about twice the effort of the one before.
-inline constexpr double WastedKeyWeight = 2;
-inline constexpr double KeysPerDeadEnd = 20;
-inline constexpr double KeysPerTrapMet = 50;
-inline constexpr double GradeSteps[] = {150, 300, 600, 1200}; // the effort of grades 2 to 5
+// The measure, an effort in points: the choices met (the wrong ways of the
+// forks on the walk, each weighed by the cells behind it, Forks.h), the
+// keys beyond the fewest, the dead ends walked into and the traps met, and
+// the length of the way on a log scale, capped, so that no way without a
+// choice, however long, leaves the easiest grade:
+//   effort = choices + 0.1 * (newcomer keys - fewest keys)
+//            + 2 * dead ends + 10 * traps met
+//            + min(log2(1 + fewest keys), 10)
+// The grade is 1 below 30, 2 below 45, 3 below 65, 4 below 130, else 5. A
+// perfect maze of 31 x 31 rooms of long winding corridors, crossed corner
+// to corner, is mostly a 4 or a 5.
+inline constexpr double ChoiceWeight = 1;
+inline constexpr double WastedKeyWeight = 0.1;
+inline constexpr double PointsPerDeadEnd = 2;
+inline constexpr double PointsPerTrapMet = 10;
+inline constexpr double LengthWeight = 1;
+inline constexpr double MostLengthPoints = 10;
+inline constexpr double GradeSteps[] = {30, 45, 65, 130}; // the effort of grades 2 to 5
 inline constexpr int EasiestGrade = 1;
 inline constexpr int HardestGrade = 5;
 
-struct Difficulty {
+// The parts of the effort: the fewest keys, and the means of the walks.
+struct EffortParts {
     int fewestKeys = 0;
-    // The means of the walks.
     double newcomerKeys = 0;
+    double choices = 0;
     double deadEnds = 0;
     double trapsMet = 0;
+};
+
+struct Difficulty : EffortParts {
+    double forks = 0; // the mean of the walks' forks, shown beside the choices
     std::array<NewcomerWalk, NewcomerWalkCount> walks{};
     double effort = 0;
     std::optional<int> grade; // only for a maze that can be solved
@@ -41,20 +54,20 @@ struct Difficulty {
     double keysRatio() const { return fewestKeys > 0 ? newcomerKeys / fewestKeys : 0; }
 };
 
-double effortOf(int fewestKeys, double newcomerKeys, double deadEnds, double trapsMet);
+double lengthPoints(int fewestKeys);
+double effortOf(const EffortParts& parts);
 int gradeOfEffort(double effort);
 
 // The difficulty of a maze from its analysis; what `orvane-mdt check`
 // prints, the editor's check shows and the generator aims at.
 Difficulty measureDifficulty(const MazeState& maze, const MazeAnalysis& analysis);
 
-// The time a newcomer takes: their keys at a pace that grows with the grade,
-// 2 keys a second at grade 1 to 4 at grade 5, and a few seconds to look at
-// the start.
+// The time a newcomer takes: their keys at one steady pace, a few seconds
+// to look at the start, and a moment at each fork they decide at. It never
+// falls as any part of the effort rises.
 inline constexpr double LookSeconds = 5;
-inline constexpr double NewcomerPaceEasiest = 2;
-inline constexpr double NewcomerPacePerGrade = 0.5;
-double newcomerKeysPerSecond(int grade);
+inline constexpr double NewcomerKeysPerSecond = 3;
+inline constexpr double SecondsPerFork = 1;
 double newcomerSeconds(const Difficulty& difficulty);
 
 // A time limit people can meet: `slack` times the newcomer's time, rounded

@@ -1,5 +1,7 @@
 #include "Newcomer.h"
 
+#include "Forks.h"
+#include "Incoming.h"
 #include "KeyStep.h"
 #include "MazeState.h"
 #include "PlayBoard.h"
@@ -123,41 +125,12 @@ private:
     std::vector<QPoint> path_;
 };
 
-// The keys into each reachable cell, grouped by the cell:
-// into[first[c] .. first[c + 1]), each as from * KeyCount + key; the keys
-// that end the game likewise in `ends`.
-struct Incoming {
-    explicit Incoming(const MazeAnalysis& a) : first(a.reachable.size() + 1, 0)
-    {
-        const auto& targets = a.keyTargets;
-        for (const auto& keys : targets)
-            for (int to : keys)
-                if (to != EndsGame)
-                    ++first[size_t(to) + 1];
-        for (size_t c = 1; c < first.size(); ++c)
-            first[c] += first[c - 1];
-        into.resize(size_t(first.back()));
-        std::vector<int> filled(first.begin(), first.end() - 1);
-        for (size_t from = 0; from < targets.size(); ++from)
-            for (int k = 0; k < KeyCount; ++k) {
-                const int move = int(from) * KeyCount + k;
-                if (const int to = targets[from][size_t(k)]; to == EndsGame)
-                    ends.push_back(move);
-                else
-                    into[size_t(filled[size_t(to)]++)] = move;
-            }
-    }
-
-    std::vector<int> first;
-    std::vector<int> into;
-    std::vector<int> ends;
-};
-
 class Walk {
 public:
     Walk(const MazeState& maze, const MazeAnalysis& a, MoveCells& moves, const Incoming& incoming,
-         const KeyOrder& order)
-        : a_(a), moves_(moves), incoming_(incoming), order_(order), bound_(newcomerKeyBound(a)),
+         Forks& forks, const KeyOrder& order)
+        : a_(a), moves_(moves), incoming_(incoming), forks_(forks), order_(order),
+          bound_(newcomerKeyBound(a)), restedOn_(a.reachable.size(), false),
           goal_(gridIndex({maze.header.GoalX, maze.header.GoalY})), seen_(GridCellCount, false),
           knownKeys_(a.reachable.size(), 0), stamp_(a.reachable.size(), 0),
           parent_(a.reachable.size(), None), parentKey_(a.reachable.size(), 0)
@@ -189,6 +162,7 @@ private:
     {
         ball_ = Start;
         previous_ = None;
+        rest();
         const QPoint start = a_.reachable.front();
         for (int y = start.y() - ViewCellsBefore; y <= start.y() + ViewCellsAfter; ++y)
             for (int x = start.x() - ViewCellsBefore; x <= start.x() + ViewCellsAfter; ++x)
@@ -355,6 +329,17 @@ private:
         return false;
     }
 
+    // The choice the cell the ball rests on offers, the first time it does.
+    void rest()
+    {
+        if (restedOn_[size_t(ball_)])
+            return;
+        restedOn_[size_t(ball_)] = true;
+        const ForkChoice choice = forks_.at(ball_, previous_);
+        result_.forks += choice.wrongWays > 0;
+        result_.choices += choice.weight;
+    }
+
     bool press(int key)
     {
         ++result_.keys;
@@ -373,6 +358,7 @@ private:
             result_.deadEnds += to == previous_;
             previous_ = ball_;
             ball_ = to;
+            rest();
         }
         return false;
     }
@@ -380,9 +366,11 @@ private:
     const MazeAnalysis& a_;
     MoveCells& moves_;
     const Incoming& incoming_;
+    Forks& forks_;
     const KeyOrder& order_;
     const int bound_;
-    const int goal_; // grid index
+    std::vector<bool> restedOn_; // by reachable cell: its choice is counted
+    const int goal_;             // grid index
     std::vector<bool> seen_;
     bool goalSeen_ = false;
     std::vector<uint8_t> knownKeys_; // by reachable cell, a bit a key
@@ -418,8 +406,9 @@ std::array<NewcomerWalk, NewcomerWalkCount> walkAsNewcomer(const MazeState& maze
         return walks;
     MoveCells moves(maze, a);
     const Incoming incoming(a);
+    Forks forks(a, incoming);
     for (int w = 0; w < NewcomerWalkCount; ++w)
-        walks[size_t(w)] = Walk(maze, a, moves, incoming, KeyOrders[size_t(w)]).run();
+        walks[size_t(w)] = Walk(maze, a, moves, incoming, forks, KeyOrders[size_t(w)]).run();
     return walks;
 }
 

@@ -31,6 +31,8 @@ struct NewcomerWalk {
     int keys = 0;          // keys pressed, those of walks that ended in a trap included
     int deadEnds = 0;      // times the ball was taken back to the cell it had just left
     int trapsMet = 0;      // times the walk had no way on and started again
+    int forks = 0;         // cells rested on with a wrong way on (Forks.h), each once
+    double choices = 0;    // the wrong ways of those forks, weighed by the cells behind them
     bool finished = false; // the game ended within the bound on keys
 };
 

@@ -68,16 +68,21 @@ QJsonObject newcomerJson(const Difficulty& d)
     QJsonArray walks;
     for (const NewcomerWalk& w : d.walks)
         walks.append(QJsonObject{{"keys", w.keys},
+                                 {"forks", w.forks},
+                                 {"choices", rounded(w.choices)},
                                  {"deadEnds", w.deadEnds},
                                  {"trapsMet", w.trapsMet},
                                  {"finished", w.finished}});
     return QJsonObject{
         {"keys", d.newcomerKeys},
         {"ratio", rounded(d.keysRatio())},
+        {"forks", d.forks},
+        {"choices", rounded(d.choices)},
         {"deadEnds", d.deadEnds},
         {"trapsMet", d.trapsMet},
         {"walks", walks},
-        {"keysPerSecond", newcomerKeysPerSecond(*d.grade)},
+        {"keysPerSecond", NewcomerKeysPerSecond},
+        {"secondsPerFork", SecondsPerFork},
         {"seconds", rounded(newcomerSeconds(d))},
         {"fairLimit", newcomerTimeLimit(d, DefaultLimitSlack)},
     };
@@ -123,14 +128,18 @@ QString CheckReport::text() const
     QStringList walks;
     for (const NewcomerWalk& w : d.walks)
         walks << QString::number(w.keys) + (w.finished ? QString() : QStringLiteral(" (gave up)"));
-    out += QStringLiteral("newcomer:   %1 keys, %2 times the fewest (walks: %3); dead ends "
-                          "walked into %4, traps met %5\n"
-                          "            %6 s at %7 keys/s with %8 s to look; fair limit %9 s\n")
+    out += QStringLiteral("newcomer:   %1 keys, %2 times the fewest (walks: %3)\n"
+                          "            choices %4 at %5 forks; dead ends walked into %6, traps "
+                          "met %7\n")
                .arg(meanText(d.newcomerKeys))
                .arg(d.keysRatio(), 0, 'f', 2)
-               .arg(walks.join(QStringLiteral(", ")), meanText(d.deadEnds), meanText(d.trapsMet))
+               .arg(walks.join(QStringLiteral(", ")), meanText(rounded(d.choices)),
+                    meanText(d.forks), meanText(d.deadEnds), meanText(d.trapsMet));
+    out += QStringLiteral("            %1 s at %2 keys/s, %3 s a fork and %4 s to look; fair "
+                          "limit %5 s\n")
                .arg(newcomerSeconds(d), 0, 'f', 1)
-               .arg(newcomerKeysPerSecond(*d.grade))
+               .arg(NewcomerKeysPerSecond)
+               .arg(SecondsPerFork)
                .arg(LookSeconds)
                .arg(newcomerTimeLimit(d, DefaultLimitSlack));
     out += QStringLiteral("grade:      %1 of %2 (effort %3)\n")

@@ -32,11 +32,15 @@ ArgumentSyntax syntax()
         {
             {"arrows", "N", "0", "about N arrow cells besides one closing each trap (default 0)"},
             {"grade", "G", QString::number(generate::DefaultGrade),
-             "aim at grade G, 1 to 5 (the default, 3, unless --keys is given)"},
+             QStringLiteral("aim at grade G, %1 to %2 (the default, %3, unless --keys is given)")
+                 .arg(EasiestGrade)
+                 .arg(HardestGrade)
+                 .arg(generate::DefaultGrade)},
             {"json", {}, {}, "print one JSON object instead of text"},
             {"keys", "N", {}, "aim at a route of N keys (within a tenth)"},
             {"keys-per-second", "N", QString::number(DefaultKeysPerSecond),
-             "the pace the route's time is measured at (default 4)"},
+             QStringLiteral("the pace the route's time is measured at (default %1)")
+                 .arg(DefaultKeysPerSecond)},
             {"music", "FILE", {}, "the music file the maze names"},
             {"route", {}, {}, "draw the shortest route and mark the traps"},
             {"scale", "N", "1",
@@ -52,8 +56,10 @@ ArgumentSyntax syntax()
                  .arg(MapSizeMax),
              {"generate"}},
             {"slack", "F", QString::number(generate::DefaultSlack),
-             "time limit F times a newcomer's time, rounded up, never under 20 seconds, "
-             "or none (default 1.5)"},
+             QStringLiteral("time limit F times a newcomer's time, rounded up, never under %1 "
+                            "seconds, or none (default %2)")
+                 .arg(LeastTimeLimit)
+                 .arg(generate::DefaultSlack)},
             {"text", {}, {}, "write the maze's text form"},
             {"title", "T", {}, "the maze's title"},
             {"traps", "K", "0", "exactly K reachable trap cells (default 0)"},

@@ -40,16 +40,18 @@
     </message>
     <message>
         <source>初めての人: %1キー、最少の%2倍 (歩き: %3)
-行き止まりに%4回、わなに%5回
-約%6秒 (毎秒%7キー、最初に見る%8秒)、ほどよい制限 %9秒</source>
+分かれ道%4か所で迷い%5、行き止まりに%6回、わなに%7回</source>
         <translation>newcomer: %1 keys, %2 times the fewest (walks: %3)
-dead ends walked into %4, traps met %5
-%6 s at %7 keys/s with %8 s to look; fair limit %9 s</translation>
+choices %5 at %4 forks, dead ends walked into %6, traps met %7</translation>
     </message>
     <message>
         <source>、</source>
         <comment>between the walks&apos; keys</comment>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>約%1秒 (毎秒%2キー、分かれ道ごとに%3秒、最初に見る%4秒)、ほどよい制限 %5秒</source>
+        <translation>%1 s at %2 keys/s, %3 s a fork and %4 s to look; fair limit %5 s</translation>
     </message>
     <message>
         <source>難しさ %1/%2 (労力 %3)</source>
