@@ -24,7 +24,7 @@ fail() {
 # The help and version texts and the usage errors need no window system.
 no_display=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program")
 [[ $("${no_display[@]}" --version) == "ORVANE 1.00" ]] || fail "--version"
-[[ $("${no_display[@]}" --help) == *'[FILE.mdt]'* ]] || fail "--help"
+[[ $("${no_display[@]}" --help) == *'[FILE.mdt | DIR]'* ]] || fail "--help"
 for args in --bogus 'a.mdt b.mdt'; do
   status=0
   # shellcheck disable=SC2086 # the words are the arguments
