@@ -15,11 +15,11 @@
 namespace orvane {
 namespace {
 
-constexpr QSize InitialSize{600, 440};
+constexpr QSize InitialSize{600, 560};
 // The columns after the title, wide enough for what they show.
-constexpr int FigureColumnWidth = 64;
+constexpr int FigureColumnWidth = 56;
 constexpr int SolvedColumnWidth = 40;
-constexpr int NameColumnExtra = 140; // beside the thumbnail
+constexpr int NameColumnExtra = 112; // beside the thumbnail
 
 QLabel* plainText(QWidget* parent)
 {
