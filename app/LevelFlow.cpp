@@ -109,14 +109,18 @@ void LevelFlow::play(const QString& file)
     }
     // A file that became unreadable since it was listed is told as the
     // player's Load tells it, and its row says so; nothing else changes.
-    if (const MazeFileError error = MazeFile::load(file, maze_)) {
-        services_.messageBox.show(window_, mazeFileMessage(error));
+    MazeFile::ReadResult read = MazeFile::read(file);
+    if (!read.ok()) {
+        services_.messageBox.show(window_, mazeFileMessage(read.error));
         if (window_)
             window_->list().readAgain(file);
         return;
     }
     if (ResultDialog* result = results_.dialog())
         result->close();
+    // An open editor goes first, keeping its work: the model then takes the maze.
+    main_->mnuPlay_Click();
+    MazeFile::replaceMaze(maze_, std::move(*read.maze));
     main_->playLoaded(file);
     // The game's keys go to the player.
     main_->activateWindow();

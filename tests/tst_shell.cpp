@@ -741,7 +741,7 @@ void TestShell::resultAtGoal()
     QCOMPARE(readBytes(recordsFile) == records, aside.isEmpty()); // a newer version's stays
 }
 
-enum class ListOpening { CommandLine, BeforeGame, AfterGame, Result, DuringGame };
+enum class ListOpening { CommandLine, BeforeGame, AfterGame, Result, DuringGame, OverEditor };
 Q_DECLARE_METATYPE(ListOpening)
 
 void TestShell::levelList_data()
@@ -752,6 +752,7 @@ void TestShell::levelList_data()
     QTest::newRow("L after a game") << ListOpening::AfterGame;
     QTest::newRow("the result's 一覧") << ListOpening::Result;
     QTest::newRow("L in a game is the game's") << ListOpening::DuringGame;
+    QTest::newRow("over the editor: its work kept") << ListOpening::OverEditor;
 }
 
 // The list of a folder, by keys: an unreadable file does not start, Enter
@@ -782,6 +783,12 @@ void TestShell::levelList()
     if (opening == ListOpening::CommandLine) {
         shell->startWithList(dir.path());
         main = shell->mainWindow();
+    } else if (opening == ListOpening::OverEditor) {
+        shell->start();
+        main = enterMain();
+        main->mnuEdit_Click();
+        maze->header.Title = "the editor's";
+        shell->levelFlow().open(dir.path());
     } else {
         shell->start();
         main = enterMain();
@@ -826,6 +833,8 @@ void TestShell::levelList()
     QTest::keyClick(window->lstMazes, Qt::Key_Return);
     QVERIFY(main->player() && main->player()->gameRuns());
     QCOMPARE(maze->header.Title, "10-B");
+    if (opening == ListOpening::OverEditor)
+        QCOMPARE(shell->editorSession().work()->maze.header.Title, "the editor's");
     toGoal();
     QTRY_VERIFY(shell->resultFlow().dialog());
     QCOMPARE(list.data(list.index(2, LevelList::KeysColumn), Qt::DisplayRole).toString(), "4キー");
