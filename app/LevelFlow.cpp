@@ -12,21 +12,31 @@
 #include "frmPlay.h"
 
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QMdiArea>
 #include <QScreen>
+#include <QTimer>
 
 namespace orvane {
 namespace {
 
 // Between the player's window and the list.
 constexpr int PlaceGap = 16;
+// The records' folder changes in bursts (the lock, the file replaced).
+constexpr int RecordsSettleMs = 200;
 
 } // namespace
 
 LevelFlow::LevelFlow(MazeState& maze, PlatformServices& services, PlayRecords& records,
                      ResultFlow& results, QObject* parent)
-    : QObject(parent), maze_(maze), services_(services), records_(records), results_(results)
+    : QObject(parent), maze_(maze), services_(services), records_(records), results_(results),
+      recordsFolder_(new QFileSystemWatcher(this)), recordsSettle_(new QTimer(this))
 {
+    recordsSettle_->setSingleShot(true);
+    recordsSettle_->setInterval(RecordsSettleMs);
+    connect(recordsFolder_, &QFileSystemWatcher::directoryChanged, recordsSettle_,
+            qOverload<>(&QTimer::start));
+    connect(recordsSettle_, &QTimer::timeout, this, &LevelFlow::followRecords);
     connect(&results, &ResultFlow::gameRecorded, this, [this] {
         if (window_)
             window_->list().recordsChanged();
@@ -64,8 +74,12 @@ void LevelFlow::open(const QString& folder, const QString& current)
     if (!main_ || main_->isClosing())
         return;
     const QString shown = folder.isEmpty() ? samplePackFolder() : folder;
-    // What other programs recorded meanwhile is shown too.
+    // What other programs recorded meanwhile is shown too, and what they record from now on.
+    recordsRead_ = stampOf(records_.file());
     records_.reload();
+    if (const QString folder = QFileInfo(records_.file()).absolutePath();
+        !records_.file().isEmpty() && recordsFolder_->directories().isEmpty())
+        recordsFolder_->addPath(folder);
     if (!window_) {
         window_ = new LevelListWindow(
             [this](const QByteArray& key) { return records_.lookup(key); }, main_);
@@ -82,6 +96,16 @@ void LevelFlow::open(const QString& folder, const QString& current)
     window_->show();
     window_->raise();
     window_->activateWindow();
+    results_.tellRecords(window_);
+}
+
+void LevelFlow::followRecords()
+{
+    if (!window_ || stampOf(records_.file()) == recordsRead_)
+        return;
+    recordsRead_ = stampOf(records_.file());
+    records_.reload();
+    window_->list().recordsChanged();
     results_.tellRecords(window_);
 }
 

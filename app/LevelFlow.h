@@ -1,8 +1,13 @@
 #pragma once
 
+#include "LevelRow.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
+
+class QFileSystemWatcher;
+class QTimer;
 
 namespace orvane {
 
@@ -15,7 +20,8 @@ class ResultFlow;
 
 // The level list over the main window: opened on a folder by the player's
 // L, the result's 一覧 or the command line; a maze chosen there is played
-// in the main window's player; its rows follow the games recorded.
+// in the main window's player; its rows follow the games recorded, here
+// and by other programs.
 class LevelFlow : public QObject {
     Q_OBJECT
 public:
@@ -37,6 +43,8 @@ private:
     void play(const QString& file);
     // Beside the player, inside the main window where it fits.
     void place();
+    // Reads the records again when another program changed their file.
+    void followRecords();
 
     MazeState& maze_;
     PlatformServices& services_;
@@ -44,6 +52,9 @@ private:
     ResultFlow& results_;
     QPointer<MDIMain> main_;
     QPointer<LevelListWindow> window_;
+    QFileSystemWatcher* recordsFolder_;
+    QTimer* recordsSettle_;
+    FileStamp recordsRead_; // the records' file as last read
 };
 
 } // namespace orvane

@@ -839,6 +839,10 @@ void TestShell::levelList()
     QTRY_VERIFY(shell->resultFlow().dialog());
     QCOMPARE(list.data(list.index(2, LevelList::KeysColumn), Qt::DisplayRole).toString(), "4キー");
     QCOMPARE(list.countText(), "2 / 2 クリア");
+    // Another program records fewer keys.
+    Records(recordsFile).record(list.level(2).key, 9, 2, QDateTime::currentDateTimeUtc());
+    QTRY_COMPARE(list.data(list.index(2, LevelList::KeysColumn), Qt::DisplayRole).toString(),
+                 "2キー");
 }
 
 QTEST_MAIN(TestShell)
