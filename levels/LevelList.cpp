@@ -40,8 +40,8 @@ const QImage& noThumbnail()
 
 } // namespace
 
-LevelList::LevelList(RecordLookup records, QObject* parent)
-    : QAbstractTableModel(parent), records_(std::move(records)),
+LevelList::LevelList(RecordLookup records, int maxRows, QObject* parent)
+    : QAbstractTableModel(parent), records_(std::move(records)), maxRows_(maxRows),
       detail_(new QFutureWatcher<LevelDetail>(this)), watcher_(new QFileSystemWatcher(this)),
       settle_(new QTimer(this))
 {
@@ -63,6 +63,14 @@ LevelRow LevelList::readRow(const QString& file) const
     return row;
 }
 
+QStringList LevelList::namesListed()
+{
+    QStringList names = mazeFilesOf(folder_);
+    leftOut_ = int(std::max<qsizetype>(names.size() - maxRows_, 0));
+    names.resize(std::min<qsizetype>(names.size(), maxRows_));
+    return names;
+}
+
 void LevelList::open(const QString& folder)
 {
     beginResetModel();
@@ -70,12 +78,13 @@ void LevelList::open(const QString& folder)
         watcher_->removePaths(watcher_->directories());
     folder_ = folder;
     rows_.clear();
+    leftOut_ = 0;
     firstShown_ = 0;
     lastShown_ = -1;
     if (!folder.isEmpty()) {
         watcher_->addPath(folder);
         const QDir dir(folder);
-        for (const QString& name : mazeFilesOf(folder))
+        for (const QString& name : namesListed())
             rows_.push_back(readRow(dir.filePath(name)));
     }
     endResetModel();
@@ -95,7 +104,7 @@ void LevelList::refresh()
         endRemoveRows();
     };
     // Both lists are in the same order: one walk finds what came, went or changed.
-    for (const QString& name : mazeFilesOf(folder_)) {
+    for (const QString& name : namesListed()) {
         size_t gone = i;
         while (gone < rows_.size() && mazeNameBefore(QFileInfo(rows_[gone].file).fileName(), name))
             ++gone;

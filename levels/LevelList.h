@@ -33,13 +33,16 @@ public:
         ColumnCount
     };
     static constexpr int ThumbnailSize = 48;
+    // A folder holding more maze files lists the first ones only: each is
+    // read when the list opens.
+    static constexpr int MaxRows = 1000;
     // A folder that changes is read again once it has been still this long.
     static constexpr int SettleMs = 200;
 
     // The bests kept of the maze with a records' key.
     using RecordLookup = std::function<std::optional<MazeRecord>(const QByteArray& key)>;
 
-    explicit LevelList(RecordLookup records, QObject* parent = nullptr);
+    explicit LevelList(RecordLookup records, int maxRows = MaxRows, QObject* parent = nullptr);
     ~LevelList() override;
 
     // Lists the maze files of `folder`, replacing any list shown.
@@ -60,6 +63,8 @@ public:
     int solvedCount() const;
     // The mazes that can be played: the files that can be read.
     int mazeCount() const;
+    // The maze files of the folder past the ones listed.
+    int filesLeftOut() const { return leftOut_; }
     // "7 / 12 クリア"
     QString countText() const;
     // What a screen reader says of a row: its name, grade and bests.
@@ -87,13 +92,17 @@ private:
     void makeNextDetail();
     void detailMade();
     LevelRow readRow(const QString& file) const;
+    // The names of the files to list, in order; counts the ones left out.
+    QStringList namesListed();
     void changeRow(int row, LevelRow level);
     void rowChanged(int row);
     QString cellText(const LevelRow& row, int column) const;
 
     RecordLookup records_;
     QString folder_;
+    const int maxRows_;
     std::vector<LevelRow> rows_;
+    int leftOut_ = 0;
     int firstShown_ = 0;
     int lastShown_ = -1;
     bool running_ = false;

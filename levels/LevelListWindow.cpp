@@ -36,7 +36,7 @@ QString LevelListWindow::caption()
 }
 
 LevelListWindow::LevelListWindow(LevelList::RecordLookup records, QWidget* parent)
-    : QDialog(parent), list_(*new LevelList(std::move(records), this))
+    : QDialog(parent), list_(*new LevelList(std::move(records), LevelList::MaxRows, this))
 {
     setObjectName(QStringLiteral("LevelListWindow"));
     setWindowTitle(caption());
@@ -45,6 +45,9 @@ LevelListWindow::LevelListWindow(LevelList::RecordLookup records, QWidget* paren
     lblFolder = plainText(this);
     lblFolder->setWordWrap(true);
     lblCount = plainText(this);
+    lblLeftOut = plainText(this);
+    lblLeftOut->setWordWrap(true);
+    lblLeftOut->hide();
     lblProblem = plainText(this);
     lblProblem->setWordWrap(true);
     lblProblem->hide();
@@ -73,12 +76,12 @@ LevelListWindow::LevelListWindow(LevelList::RecordLookup records, QWidget* paren
     layout->addWidget(lblFolder);
     layout->addWidget(lblCount);
     layout->addWidget(lstMazes, 1);
+    layout->addWidget(lblLeftOut);
     layout->addWidget(lblProblem);
     resize(InitialSize);
 
     connect(lstMazes, &QAbstractItemView::activated, this, &LevelListWindow::choose);
-    connect(&list_, &LevelList::countChanged, this,
-            [this] { lblCount->setText(list_.countText()); });
+    connect(&list_, &LevelList::countChanged, this, &LevelListWindow::showCount);
     connect(&list_, &QAbstractItemModel::modelReset, this, &LevelListWindow::showFolder);
     connect(lstMazes->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &LevelListWindow::showCurrent);
@@ -88,8 +91,18 @@ LevelListWindow::LevelListWindow(LevelList::RecordLookup records, QWidget* paren
     connect(&list_, &QAbstractItemModel::rowsInserted, this, &LevelListWindow::tellRowsShown);
     connect(&list_, &QAbstractItemModel::rowsRemoved, this, &LevelListWindow::tellRowsShown);
     showFolder();
-    lblCount->setText(list_.countText());
+    showCount();
     lstMazes->setFocus();
+}
+
+void LevelListWindow::showCount()
+{
+    lblCount->setText(list_.countText());
+    lblLeftOut->setText(
+        tr("ほかに %1 個のファイルがあります。一覧には名前の順に %2 個までを出します。")
+            .arg(list_.filesLeftOut())
+            .arg(LevelList::MaxRows));
+    lblLeftOut->setVisible(list_.filesLeftOut() > 0);
 }
 
 void LevelListWindow::showFolder()

@@ -27,6 +27,7 @@ public:
 
     QLabel* lblFolder;
     QLabel* lblCount;
+    QLabel* lblLeftOut; // shown for a folder with more files than the list holds
     QTreeView* lstMazes;
     QLabel* lblProblem; // shown for a file that cannot be read
 
@@ -41,6 +42,7 @@ private:
     void choose(const QModelIndex& index);
     void showCurrent();
     void showFolder();
+    void showCount();
     // Tells the list which rows are in view.
     void tellRowsShown();
 

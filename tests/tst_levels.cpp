@@ -142,6 +142,10 @@ void TestLevels::progress()
                  isSolved ? "32キー" : "");
         QVERIFY(!list.level(i).thumbnail.isNull());
     }
+    LevelList firstTwo(lookupIn(kept), 2);
+    firstTwo.open(dir.path());
+    QCOMPARE(firstTwo.rowCount(), 2);
+    QCOMPARE(firstTwo.filesLeftOut(), 1);
 }
 
 void TestLevels::followsFolderAndRecords_data()

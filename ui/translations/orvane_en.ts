@@ -661,6 +661,10 @@ Check glibc&apos;s character set conversion modules (gconv).</translation>
         <source>迷路の一覧</source>
         <translation>Mazes</translation>
     </message>
+    <message>
+        <source>ほかに %1 個のファイルがあります。一覧には名前の順に %2 個までを出します。</source>
+        <translation>%1 more files are not listed: the list holds the first %2 by name.</translation>
+    </message>
 </context>
 <context>
     <name>orvane::MDIMain</name>
