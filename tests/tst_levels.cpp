@@ -130,7 +130,7 @@ void TestLevels::progress()
     names.insert(1, "3-x, 読めないファイル: " + reason);
     QCOMPARE(list.rowCount(), 3);
     for (int i = 0; i < 3; ++i)
-        QCOMPARE(list.accessibleName(i), names[i]);
+        QCOMPARE(list.data(list.index(i, 0), Qt::AccessibleTextRole).toString(), names[i]);
     QCOMPARE(list.countText(), count);
     QCOMPARE(list.data(list.index(1, LevelList::TitleColumn), Qt::DisplayRole).toString(),
              "読めません: " + reason);

@@ -843,6 +843,8 @@ void TestShell::levelList()
     Records(recordsFile).record(list.level(2).key, 9, 2, QDateTime::currentDateTimeUtc());
     QTRY_COMPARE(list.data(list.index(2, LevelList::KeysColumn), Qt::DisplayRole).toString(),
                  "2キー");
+    QTest::keyClick(window->lstMazes, Qt::Key_Escape);
+    QTRY_VERIFY(!shell->levelFlow().window());
 }
 
 QTEST_MAIN(TestShell)
