@@ -11,6 +11,7 @@
 #include <QThreadPool>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 namespace orvane {
@@ -98,7 +99,7 @@ void LevelList::refresh()
         return;
     const QDir dir(folder_);
     size_t i = 0;
-    auto removeRows = [this](size_t first, size_t end) {
+    auto dropRows = [this](size_t first, size_t end) {
         beginRemoveRows({}, int(first), int(end) - 1);
         rows_.erase(rows_.begin() + qsizetype(first), rows_.begin() + qsizetype(end));
         endRemoveRows();
@@ -109,7 +110,7 @@ void LevelList::refresh()
         while (gone < rows_.size() && mazeNameBefore(QFileInfo(rows_[gone].file).fileName(), name))
             ++gone;
         if (gone > i)
-            removeRows(i, gone);
+            dropRows(i, gone);
         const QString file = dir.filePath(name);
         if (i < rows_.size() && rows_[i].file == file) {
             if (fileChanged(rows_[i]))
@@ -122,7 +123,7 @@ void LevelList::refresh()
         ++i;
     }
     if (i < rows_.size())
-        removeRows(i, rows_.size());
+        dropRows(i, rows_.size());
     emit countChanged();
     makeNextDetail();
 }
