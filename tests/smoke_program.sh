@@ -100,4 +100,13 @@ start_program key
 menu e
 xdotool windowactivate --sync "$main" key --clearmodifiers alt+F4
 wait_end "when its main window closed"
-echo "smoke: splash by click and key, main window, editor and both ways to quit all worked"
+# A folder on the command line: the main window with the list of its mazes.
+mkdir "$work/mazes"
+"$program" "$work/mazes" >"$work/orvane.log" 2>&1 &
+app=$!
+pids+=("$app")
+main=$(find_window 'ORVANE for Win95') || fail "no main window for a folder"
+find_window '(迷路の一覧|Mazes)' >/dev/null || fail "no list of mazes for a folder"
+xdotool windowactivate --sync "$main" key --clearmodifiers alt+F4
+wait_end "when its main window closed beside the list"
+echo "smoke: splash by click and key, main window, editor, both ways to quit and a folder all worked"
