@@ -77,9 +77,8 @@ void LevelFlow::open(const QString& folder, const QString& current)
     // What other programs recorded meanwhile is shown too, and what they record from now on.
     recordsRead_ = stampOf(records_.file());
     records_.reload();
-    if (const QString folder = QFileInfo(records_.file()).absolutePath();
-        !records_.file().isEmpty() && recordsFolder_->directories().isEmpty())
-        recordsFolder_->addPath(folder);
+    if (!records_.file().isEmpty() && recordsFolder_->directories().isEmpty())
+        recordsFolder_->addPath(QFileInfo(records_.file()).absolutePath());
     if (!window_) {
         window_ = new LevelListWindow(
             [this](const QByteArray& key) { return records_.lookup(key); }, main_);
@@ -87,7 +86,7 @@ void LevelFlow::open(const QString& folder, const QString& current)
         connect(window_, &LevelListWindow::chosen, this, &LevelFlow::play);
         window_->list().open(shown);
         place();
-    } else if (window_->list().folder() != shown) {
+    } else if (QFileInfo(window_->list().folder()) != QFileInfo(shown)) {
         window_->list().open(shown);
     } else {
         window_->list().recordsChanged();

@@ -77,14 +77,14 @@ void LevelList::open(const QString& folder)
     beginResetModel();
     if (!watcher_->directories().isEmpty())
         watcher_->removePaths(watcher_->directories());
-    folder_ = folder;
+    folder_ = folder.isEmpty() ? folder : QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     rows_.clear();
     leftOut_ = 0;
     firstShown_ = 0;
     lastShown_ = -1;
-    if (!folder.isEmpty()) {
-        watcher_->addPath(folder);
-        const QDir dir(folder);
+    if (!folder_.isEmpty()) {
+        watcher_->addPath(folder_);
+        const QDir dir(folder_);
         for (const QString& name : namesListed())
             rows_.push_back(readRow(dir.filePath(name)));
     }

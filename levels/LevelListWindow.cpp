@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollBar>
@@ -116,7 +117,9 @@ void LevelListWindow::showFolder()
 
 void LevelListWindow::select(const QString& file)
 {
-    if (const int row = list_.rowOf(file); row >= 0) {
+    const QString path =
+        file.isEmpty() ? file : QDir::cleanPath(QFileInfo(file).absoluteFilePath());
+    if (const int row = list_.rowOf(path); row >= 0) {
         const QModelIndex index = list_.index(row, LevelList::NameColumn);
         lstMazes->setCurrentIndex(index);
         lstMazes->scrollTo(index);
