@@ -50,22 +50,27 @@ CommandLine CommandLine::parse(const QStringList& args)
         }
     }
     if (files.size() > 1)
-        return refuse(QStringLiteral("give at most one maze file, not %1").arg(files.size()));
-    if (!files.isEmpty())
-        line.mazeFile = QFileInfo(files.first()).absoluteFilePath();
+        return refuse(
+            QStringLiteral("give at most one maze file or folder, not %1").arg(files.size()));
+    if (!files.isEmpty()) {
+        const QFileInfo path(files.first());
+        (path.isDir() ? line.mazeFolder : line.mazeFile) = path.absoluteFilePath();
+    }
     return line;
 }
 
 QString CommandLine::helpText()
 {
     return QStringLiteral(
-        "usage: orvane [FILE.mdt]\n"
+        "usage: orvane [FILE.mdt | DIR]\n"
         "       orvane --help | --version\n"
         "\n"
         "ORVANE, the maze construction kit: build tile mazes in the editor and play\n"
         "them in the player. Without a file, the program starts with its splash window.\n"
         "Given a maze file, it opens the main window with the player and that maze\n"
-        "loaded, ready to play.\n"
+        "loaded, ready to play. Given a folder, it opens the main window with the\n"
+        "player and the list of the folder's mazes with your progress; Enter plays\n"
+        "the maze chosen.\n"
         "\n"
         "Options:\n"
         "  -h, --help     print this help and exit\n"

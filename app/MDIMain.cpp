@@ -141,6 +141,7 @@ frmPlay* MDIMain::newPlayer()
     auto* player = new frmPlay(maze_, services_);
     // Once the game's last handler has returned.
     connect(player, &frmPlay::gameEnded, this, &MDIMain::gameEnded, Qt::QueuedConnection);
+    connect(player, &frmPlay::levelListRequested, this, &MDIMain::levelListRequested);
     return player;
 }
 

@@ -64,6 +64,8 @@ signals:
     void gameEnded(const orvane::GameOutcome& outcome);
     // The window closes: whatever shows over it closes too.
     void closing();
+    // The player asked for the level list of the folder of `mazePath`.
+    void levelListRequested(const QString& mazePath);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -28,6 +28,13 @@ void PlayRecords::flush()
     note(records_.flush());
 }
 
+void PlayRecords::reload()
+{
+    Records::Sync sync;
+    sync.load = records_.load();
+    note(sync);
+}
+
 void PlayRecords::note(const Records::Sync& sync)
 {
     if (!sync.load.setAsideAs.isEmpty())

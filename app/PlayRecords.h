@@ -29,6 +29,10 @@ public:
     Recorded record(const MazeState& maze, int secondsUsed, int keysPressed);
     // Writes the games that wait, if any.
     void flush();
+    // Reads the file afresh: the games other programs recorded are known.
+    void reload();
+    // The bests known of the maze with this record key.
+    std::optional<MazeRecord> lookup(const QByteArray& key) const { return records_.lookup(key); }
 
     // What the user is to be told, each once: where a damaged file was set
     // aside; that a newer version's file is left as it is and not written;

@@ -123,6 +123,13 @@ ResultDialog::ResultDialog(const GameResult& r, QWidget* parent) : QDialog(paren
     for (QPushButton* b : {comAgain, comNext, comClose})
         buttons->addWidget(b);
 
+    comList = new QPushButton(tr("一覧"), this);
+    comList->setObjectName(QStringLiteral("comList"));
+    comList->setAutoDefault(false);
+    connect(comList, &QPushButton::clicked, this, &ResultDialog::listChosen);
+    buttons->insertWidget(0, comList);
+    setTabOrder(comList, comAgain);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     layout->addWidget(lblTitle);

@@ -26,7 +26,8 @@ struct GameResult {
 // The result of a game from the menu that reached the goal, over the main
 // window: the time and keys against the limit and the fewest keys, the
 // player's bests, and what to play next. Enter plays the next maze where
-// there is one (showNext), else the same again; Esc closes.
+// there is one (showNext), else the same again; Esc closes; 一覧 shows the
+// level list.
 class ResultDialog : public QDialog {
     Q_OBJECT
 public:
@@ -57,10 +58,12 @@ public:
     QPushButton* comAgain;
     QPushButton* comNext;
     QPushButton* comClose;
+    QPushButton* comList; // the level list of the maze's folder
 
 signals:
     void againChosen();
     void nextChosen();
+    void listChosen();
 };
 
 } // namespace orvane

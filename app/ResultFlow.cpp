@@ -60,15 +60,20 @@ void ResultFlow::gameEnded(const GameOutcome& outcome)
     result.best = recorded.best;
     result.newBests = recorded.news;
     mazeFile_ = outcome.mazePath;
+    emit gameRecorded();
 
     delete dialog_;
     dialog_ = new ResultDialog(result, main_);
     dialog_->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog_, &ResultDialog::againChosen, this, &ResultFlow::playAgain);
     connect(dialog_, &ResultDialog::nextChosen, this, &ResultFlow::playNext);
+    connect(dialog_, &ResultDialog::listChosen, this, [this] {
+        dialog_->close();
+        emit listRequested(mazeFile_);
+    });
     showNext(mazeFile_);
     dialog_->open();
-    tellRecords();
+    tellRecords(dialog_);
 }
 
 void ResultFlow::showNext(const QString& after, QStringList skipped)
@@ -78,15 +83,15 @@ void ResultFlow::showNext(const QString& after, QStringList skipped)
     dialog_->showNext(!nextFile_.isEmpty(), skipped << next.skipped);
 }
 
-void ResultFlow::tellRecords()
+void ResultFlow::tellRecords(QWidget* window)
 {
     if (const std::optional<QString> aside = records_.takeSetAside())
-        services_.messageBox.show(dialog_, ResultDialog::recordsSetAsideMessage(*aside));
+        services_.messageBox.show(window, ResultDialog::recordsSetAsideMessage(*aside));
     if (records_.takeNewerVersion())
-        services_.messageBox.show(dialog_,
+        services_.messageBox.show(window,
                                   ResultDialog::recordsOfNewerVersionMessage(records_.file()));
     if (const std::optional<MazeFileProblem> failure = records_.takeSaveFailure())
-        services_.messageBox.show(dialog_,
+        services_.messageBox.show(window,
                                   ResultDialog::recordsNotSavedMessage(*failure, records_.file()));
 }
 

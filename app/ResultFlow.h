@@ -28,6 +28,14 @@ public:
     void follow(MDIMain* main);
     // The result shown, while it is open.
     ResultDialog* dialog() const { return dialog_; }
+    // Tells over `window` what is to be told of the records' file, if anything.
+    void tellRecords(QWidget* window);
+
+signals:
+    // A game was recorded: the bests may have changed.
+    void gameRecorded();
+    // The result's 一覧 asks for the level list of the folder of `mazeFile`.
+    void listRequested(const QString& mazeFile);
 
 private:
     void gameEnded(const GameOutcome& outcome);
@@ -35,7 +43,6 @@ private:
     void playNext();
     // Offers the first readable maze after `after`, telling the files passed over.
     void showNext(const QString& after, QStringList skipped = {});
-    void tellRecords();
 
     MazeState& maze_;
     PlatformServices& services_;

@@ -1,6 +1,7 @@
 #include "Shell.h"
 
 #include "EditorSession.h"
+#include "LevelFlow.h"
 #include "MDIMain.h"
 #include "PlatformServices.h"
 #include "PlayRecords.h"
@@ -20,7 +21,8 @@ Shell::Shell(MazeState& maze, PlatformServices& services, const QString& workFol
     : maze_(maze), services_(services),
       editorSession_(std::make_unique<EditorSession>(maze, workFolder)),
       records_(std::make_unique<PlayRecords>(recordsFile)),
-      resultFlow_(std::make_unique<ResultFlow>(maze, services, *records_))
+      resultFlow_(std::make_unique<ResultFlow>(maze, services, *records_)),
+      levelFlow_(std::make_unique<LevelFlow>(maze, services, *records_, *resultFlow_))
 {
 }
 
@@ -60,6 +62,14 @@ void Shell::start(const QString& mazeFile)
     splash_->show();
 }
 
+void Shell::startWithList(const QString& folder)
+{
+    showMain();
+    main_->mnuPlay_Click();
+    // Once the main window is up, so that the list shows over it.
+    QTimer::singleShot(0, main_, [this, folder] { levelFlow_->open(folder); });
+}
+
 void Shell::leaveSplash()
 {
     if (splash_)
@@ -73,6 +83,7 @@ void Shell::showMain()
     main_ = new MDIMain(maze_, services_, *editorSession_);
     main_->setAttribute(Qt::WA_DeleteOnClose);
     resultFlow_->follow(main_);
+    levelFlow_->follow(main_);
     connect(main_, &MDIMain::endRequested, this, &Shell::end);
     main_->showMaximized();
     // The music's SoundFont loads in the background from now on, so that

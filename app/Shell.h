@@ -9,6 +9,7 @@
 namespace orvane {
 
 class EditorSession;
+class LevelFlow;
 struct MazeState;
 class PlayRecords;
 class ResultFlow;
@@ -33,11 +34,15 @@ public:
     // straight to the main window with the player, which loads the file as
     // its Load does: who opens a maze wants to play it.
     void start(const QString& mazeFile = {});
+    // Goes straight to the main window with the player and the level list
+    // of a folder of mazes.
+    void startWithList(const QString& folder);
 
     frmSplash* splash() const;
     MDIMain* mainWindow() const;
     EditorSession& editorSession() { return *editorSession_; }
     ResultFlow& resultFlow() { return *resultFlow_; }
+    LevelFlow& levelFlow() { return *levelFlow_; }
 
 private:
     void leaveSplash();
@@ -50,6 +55,7 @@ private:
     const std::unique_ptr<EditorSession> editorSession_;
     const std::unique_ptr<PlayRecords> records_;
     const std::unique_ptr<ResultFlow> resultFlow_;
+    const std::unique_ptr<LevelFlow> levelFlow_;
     QPointer<frmSplash> splash_;
     QPointer<MDIMain> main_;
 };

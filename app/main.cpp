@@ -74,6 +74,9 @@ int main(int argc, char** argv)
     const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     orvane::Shell shell(*maze, services.services(), dataFolder + QStringLiteral("/work"),
                         dataFolder + QStringLiteral("/records.json"));
-    shell.start(commandLine.mazeFile);
+    if (!commandLine.mazeFolder.isEmpty())
+        shell.startWithList(commandLine.mazeFolder);
+    else
+        shell.start(commandLine.mazeFile);
     return QApplication::exec();
 }

@@ -38,12 +38,7 @@ bool RedrawMap(MazeState& maze, MapCanvas& canvas, int16_t width, int16_t height
     else
         canvas.resizeMap(width * ChipSize, height * ChipSize);
     canvas.fitScrollBars(width, height);
-    for (int y = 0; y <= height; ++y) {
-        for (int x = 0; x <= width; ++x) {
-            if (MazeCell& cell = maze.grid.at(x, y); cell.Chip == UnsetChip)
-                cell.Chip = FirstWall;
-        }
-    }
+    WallUnsetChips(maze.grid, width, height);
     QImage& picture = canvas.mapPicture();
     tiles.draw(maze, picture);
     canvas.markDirty(picture.rect());
@@ -51,6 +46,16 @@ bool RedrawMap(MazeState& maze, MapCanvas& canvas, int16_t width, int16_t height
     maze.header.MapWidth = width;
     maze.header.MapHeight = height;
     return true;
+}
+
+void WallUnsetChips(MazeGrid& grid, int16_t width, int16_t height)
+{
+    for (int y = 0; y <= height; ++y) {
+        for (int x = 0; x <= width; ++x) {
+            if (MazeCell& cell = grid.at(x, y); cell.Chip == UnsetChip)
+                cell.Chip = FirstWall;
+        }
+    }
 }
 
 } // namespace orvane

@@ -6,6 +6,7 @@
 
 namespace orvane {
 
+class MazeGrid;
 struct MazeState;
 
 // The full redraw of a width x height map: resizes the picture to
@@ -14,5 +15,9 @@ struct MazeState;
 // The canvas shows the busy state meanwhile and is always left idle. A size
 // outside 1..128 is refused: nothing changes and false is returned.
 bool RedrawMap(MazeState& maze, MapCanvas& canvas, int16_t width, int16_t height);
+
+// What a full redraw does to the grid: a Chip of 0 in cells 0..width x
+// 0..height becomes 1. A maze played is the maze after it.
+void WallUnsetChips(MazeGrid& grid, int16_t width, int16_t height);
 
 } // namespace orvane

@@ -93,7 +93,7 @@ bool frmPlay::event(QEvent* event)
 {
     if (event->type() == QEvent::ShortcutOverride) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_F1 || (key == Qt::Key_F6 && gameRuns())) {
+        if (key == Qt::Key_F1 || ((key == Qt::Key_F6 || key == Qt::Key_L) && gameRuns())) {
             event->accept();
             return true;
         }
@@ -129,6 +129,10 @@ void frmPlay::connectHandlers()
     demoKey->setContext(Qt::WidgetWithChildrenShortcut);
     connect(demoKey, &QShortcut::activated, this, &frmPlay::demonstrate);
     connect(demoTimer_, &QTimer::timeout, this, &frmPlay::demonstrationStep);
+    // L asks for the level list; while a game runs it is a key of the game.
+    auto* listKey = new QShortcut(QKeySequence(Qt::Key_L), this);
+    listKey->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(listKey, &QShortcut::activated, this, [this] { emit levelListRequested(mazePath_); });
 }
 
 void frmPlay::comLoad_Click()

@@ -110,11 +110,14 @@ signals:
     void testPlayEnded(const orvane::GameOutcome& outcome);
     // A game that is no test play ended; at the goal the window has closed.
     void gameEnded(const orvane::GameOutcome& outcome);
+    // L with no game running: the level list of the maze's folder is asked
+    // for (`mazePath` is the maze file loaded, if any).
+    void levelListRequested(const QString& mazePath);
 
 protected:
     void windowClosing() override;
-    // Keeps F1, the main window's help key, for the game, and F6 while a
-    // game runs.
+    // Keeps F1, the main window's help key, for the game, and F6 and L while
+    // a game runs.
     bool event(QEvent* event) override;
     // While a demonstration is shown: any key pressed in the window ends it.
     bool eventFilter(QObject* watched, QEvent* event) override;

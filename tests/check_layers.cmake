@@ -3,7 +3,7 @@
 #
 # Each folder lists the folders whose headers it may include; a folder's own
 # headers are always allowed. Layers only point down:
-#   app -> editor, player -> ui -> mazefile -> maze
+#   app -> editor, player, levels -> ui -> mazefile -> maze
 # ui's platform interfaces sit below its services and music (the generator's
 # request they pass comes from maze), and its wording of file problems and
 # generator requests between ui and mazefile, where orvane-mdt uses it too.
@@ -18,6 +18,7 @@ set(layers
     ui
     editor
     player
+    levels
     app
     tools/mdt
     tools/chipgen)
@@ -31,7 +32,8 @@ set(allowed_ui/music ui/platform)
 set(allowed_ui maze mazefile ui/platform ui/wording)
 set(allowed_editor maze mazefile ui/platform ui/wording ui)
 set(allowed_player maze mazefile ui/platform ui/wording ui)
-set(allowed_app maze mazefile ui/platform ui/wording ui/services ui/music ui editor player)
+set(allowed_levels maze mazefile ui/platform ui/wording ui)
+set(allowed_app maze mazefile ui/platform ui/wording ui/services ui/music ui editor player levels)
 set(allowed_tools/mdt maze mazefile ui/platform ui/wording)
 set(allowed_tools/chipgen maze)
 

@@ -8,7 +8,7 @@ file(MAKE_DIRECTORY "${WORK}")
 file(COPY_FILE "${TS}" "${copy}")
 execute_process(
     COMMAND "${LUPDATE}" -silent -locations none
-        "${ROOT}/app" "${ROOT}/editor" "${ROOT}/player" "${ROOT}/ui" -ts "${copy}"
+        "${ROOT}/app" "${ROOT}/editor" "${ROOT}/levels" "${ROOT}/player" "${ROOT}/ui" -ts "${copy}"
     RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "lupdate failed (${result})")

@@ -24,7 +24,7 @@ fail() {
 # The help and version texts and the usage errors need no window system.
 no_display=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program")
 [[ $("${no_display[@]}" --version) == "ORVANE 1.00" ]] || fail "--version"
-[[ $("${no_display[@]}" --help) == *'[FILE.mdt]'* ]] || fail "--help"
+[[ $("${no_display[@]}" --help) == *'[FILE.mdt | DIR]'* ]] || fail "--help"
 for args in --bogus 'a.mdt b.mdt'; do
   status=0
   # shellcheck disable=SC2086 # the words are the arguments
@@ -100,4 +100,13 @@ start_program key
 menu e
 xdotool windowactivate --sync "$main" key --clearmodifiers alt+F4
 wait_end "when its main window closed"
-echo "smoke: splash by click and key, main window, editor and both ways to quit all worked"
+# A folder on the command line: the main window with the list of its mazes.
+mkdir "$work/mazes"
+"$program" "$work/mazes" >"$work/orvane.log" 2>&1 &
+app=$!
+pids+=("$app")
+main=$(find_window 'ORVANE for Win95') || fail "no main window for a folder"
+find_window '(迷路の一覧|Mazes)' >/dev/null || fail "no list of mazes for a folder"
+xdotool windowactivate --sync "$main" key --clearmodifiers alt+F4
+wait_end "when its main window closed beside the list"
+echo "smoke: splash by click and key, main window, editor, both ways to quit and a folder all worked"

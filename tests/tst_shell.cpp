@@ -5,12 +5,15 @@
 #include "EditorSession.h"
 #include "IntervalTimer.h"
 #include "Language.h"
+#include "LevelFlow.h"
+#include "LevelListWindow.h"
 #include "MDIMain.h"
 #include "MazeCodec.h"
 #include "MazeFile.h"
 #include "MazeFileMessages.h"
 #include "MazeState.h"
 #include "PictureBox.h"
+#include "Records.h"
 #include "ResultDialog.h"
 #include "ResultFlow.h"
 #include "Shell.h"
@@ -40,6 +43,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <QUndoStack>
 
 using namespace orvane;
@@ -78,6 +82,8 @@ private slots:
     void testPlayThereAndBack();
     void resultAtGoal_data();
     void resultAtGoal();
+    void levelList_data();
+    void levelList();
     void inEnglish();
 
 private:
@@ -733,6 +739,112 @@ void TestShell::resultAtGoal()
     QVERIFY(!result->lblNewBestKeys->isHidden());
     QCOMPARE(fakes->messageBox.messages.size(), 1);
     QCOMPARE(readBytes(recordsFile) == records, aside.isEmpty()); // a newer version's stays
+}
+
+enum class ListOpening { CommandLine, BeforeGame, AfterGame, Result, DuringGame, OverEditor };
+Q_DECLARE_METATYPE(ListOpening)
+
+void TestShell::levelList_data()
+{
+    QTest::addColumn<ListOpening>("opening");
+    QTest::newRow("orvane DIR") << ListOpening::CommandLine;
+    QTest::newRow("L before a game") << ListOpening::BeforeGame;
+    QTest::newRow("L after a game") << ListOpening::AfterGame;
+    QTest::newRow("the result's 一覧") << ListOpening::Result;
+    QTest::newRow("L in a game is the game's") << ListOpening::DuringGame;
+    QTest::newRow("over the editor: its work kept") << ListOpening::OverEditor;
+}
+
+// The list of a folder, by keys: an unreadable file does not start, Enter
+// starts the game on the maze chosen, and the game recorded shows on its row.
+void TestShell::levelList()
+{
+    QFETCH(ListOpening, opening);
+    QTemporaryDir dir;
+    MazeData m = abcMaze(); // a corridor from the start (1, 2) to the goal (5, 2)
+    m.header.GoalX = 5;
+    m.header.GoalY = 2;
+    for (int x = 1; x <= 5; ++x)
+        m.grid.at(x, 2).Chip = FirstFloor;
+    for (const char* name : {"10-B", "2-a"}) {
+        m.header.Title = name;
+        QVERIFY(MazeFile::write(dir.filePath(name + QString(".mdt")), m.header, m.grid).ok());
+    }
+    writeBytes(dir.filePath("3-b.mdt"), hex("03 00 61 62"));
+    const QString recordsFile = dir.filePath("records.json"); // 2-a solved before
+    Records(recordsFile).record(recordKey(m.header, m.grid), 9, 9, QDateTime::currentDateTimeUtc());
+
+    shell = std::make_unique<Shell>(*maze, fakes->services(), QString(), recordsFile);
+    MDIMain* main = nullptr;
+    auto toGoal = [&] {
+        for (int i = 0; i < 4; ++i)
+            main->player()->picMap_KeyDown(39, 0);
+    };
+    if (opening == ListOpening::CommandLine) {
+        shell->startWithList(dir.path());
+        main = shell->mainWindow();
+    } else if (opening == ListOpening::OverEditor) {
+        shell->start();
+        main = enterMain();
+        main->mnuEdit_Click();
+        maze->header.Title = "the editor's";
+        shell->levelFlow().open(dir.path());
+    } else {
+        shell->start();
+        main = enterMain();
+        main->show();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        main->mnuPlay_Click();
+        fakes->fileDialog.answer(dir.filePath("2-a.mdt"));
+        main->player()->comLoad_Click();
+        if (opening != ListOpening::BeforeGame)
+            main->player()->comPlay_Click();
+        if (opening == ListOpening::AfterGame)
+            main->player()->comStop_Click();
+        if (opening == ListOpening::Result) {
+            toGoal();
+            QTRY_VERIFY(shell->resultFlow().dialog());
+            shell->resultFlow().dialog()->comList->click();
+        } else {
+            main->player()->picMap->setFocus();
+            QTest::keyClick(main->player()->picMap, Qt::Key_L);
+        }
+    }
+    if (opening == ListOpening::DuringGame) {
+        QVERIFY(main->player()->gameRuns() && !shell->levelFlow().window());
+        return;
+    }
+    QTRY_VERIFY(shell->levelFlow().window());
+    LevelListWindow* window = shell->levelFlow().window();
+    QTRY_VERIFY(window->isVisible());
+    QTRY_VERIFY(!shell->resultFlow().dialog());
+    const LevelList& list = window->list();
+    QCOMPARE(list.folder(), dir.path());
+    QCOMPARE(list.rowCount(), 3);
+    QCOMPARE(list.level(2).name, "10-B");
+    QCOMPARE(list.countText(), "1 / 2 クリア");
+    QCOMPARE(window->lstMazes->currentIndex().row(), 0);
+    QTest::keyClick(window->lstMazes, Qt::Key_End);
+    QTest::keyClick(window->lstMazes, Qt::Key_Up);
+    QTest::keyClick(window->lstMazes, Qt::Key_Return); // 3-b cannot be read
+    QVERIFY(!window->lblProblem->isHidden());
+    QVERIFY(!main->player() || !main->player()->gameRuns());
+    QTest::keyClick(window->lstMazes, Qt::Key_Down);
+    QTest::keyClick(window->lstMazes, Qt::Key_Return);
+    QVERIFY(main->player() && main->player()->gameRuns());
+    QCOMPARE(maze->header.Title, "10-B");
+    if (opening == ListOpening::OverEditor)
+        QCOMPARE(shell->editorSession().work()->maze.header.Title, "the editor's");
+    toGoal();
+    QTRY_VERIFY(shell->resultFlow().dialog());
+    QCOMPARE(list.data(list.index(2, LevelList::KeysColumn), Qt::DisplayRole).toString(), "4キー");
+    QCOMPARE(list.countText(), "2 / 2 クリア");
+    // Another program records fewer keys.
+    Records(recordsFile).record(list.level(2).key, 9, 2, QDateTime::currentDateTimeUtc());
+    QTRY_COMPARE(list.data(list.index(2, LevelList::KeysColumn), Qt::DisplayRole).toString(),
+                 "2キー");
+    QTest::keyClick(window->lstMazes, Qt::Key_Escape);
+    QTRY_VERIFY(!shell->levelFlow().window());
 }
 
 QTEST_MAIN(TestShell)

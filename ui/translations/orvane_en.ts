@@ -567,6 +567,108 @@ Check glibc&apos;s character set conversion modules (gconv).</translation>
     </message>
 </context>
 <context>
+    <name>orvane::LevelList</name>
+    <message>
+        <source>%1 / %2 クリア</source>
+        <comment>mazes solved of the mazes listed</comment>
+        <translation>%1 / %2 solved</translation>
+    </message>
+    <message>
+        <source>読めません: %1</source>
+        <translation>cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>…</source>
+        <comment>a grade being measured</comment>
+        <translation>…</translation>
+    </message>
+    <message>
+        <source>解けない</source>
+        <translation>unsolvable</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <comment>no time limit</comment>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>%1秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>未クリア</source>
+        <translation>not solved</translation>
+    </message>
+    <message>
+        <source>%1キー</source>
+        <translation>%1 keys</translation>
+    </message>
+    <message>
+        <source>○</source>
+        <comment>the solved mark</comment>
+        <translation>✓</translation>
+    </message>
+    <message>
+        <source>%1, 読めないファイル: %2</source>
+        <translation>%1, a file that cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>難しさ 計算中</source>
+        <translation>grade being measured</translation>
+    </message>
+    <message>
+        <source>難しさ %1</source>
+        <translation>grade %1</translation>
+    </message>
+    <message>
+        <source>解けない迷路</source>
+        <translation>no way to the goal</translation>
+    </message>
+    <message>
+        <source>ベスト %1秒 %2キー</source>
+        <translation>best %1 s %2 keys</translation>
+    </message>
+    <message>
+        <source>迷路</source>
+        <translation>Maze</translation>
+    </message>
+    <message>
+        <source>題名</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>難しさ</source>
+        <translation>Grade</translation>
+    </message>
+    <message>
+        <source>制限時間</source>
+        <translation>Time limit</translation>
+    </message>
+    <message>
+        <source>ベスト</source>
+        <translation>Best</translation>
+    </message>
+    <message>
+        <source>最少キー</source>
+        <translation>Fewest keys</translation>
+    </message>
+    <message>
+        <source>クリア</source>
+        <translation>Solved</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::LevelListWindow</name>
+    <message>
+        <source>迷路の一覧</source>
+        <translation>Mazes</translation>
+    </message>
+    <message>
+        <source>ほかに %1 個のファイルがあります。一覧には名前の順に %2 個までを出します。</source>
+        <translation>%1 more files are not listed: the list holds the first %2 by name.</translation>
+    </message>
+</context>
+<context>
     <name>orvane::MDIMain</name>
     <message>
         <source>コントロール(&amp;C)</source>
@@ -689,6 +791,10 @@ They are kept until the program ends; you can go on playing.</translation>
     <message>
         <source>読めないファイルを飛ばしました: %1</source>
         <translation>Files that could not be read were skipped: %1</translation>
+    </message>
+    <message>
+        <source>一覧</source>
+        <translation>Mazes</translation>
     </message>
 </context>
 <context>
