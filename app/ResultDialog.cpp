@@ -105,22 +105,26 @@ ResultDialog::ResultDialog(const GameResult& r, QWidget* parent) : QDialog(paren
 
     comAgain = new QPushButton(tr("もう一度"), this);
     comNext = new QPushButton(tr("次の迷路"), this);
+    comReplay = new QPushButton(tr("リプレイ"), this);
     comClose = new QPushButton(tr("閉じる"), this);
     comAgain->setObjectName(QStringLiteral("comAgain"));
     comNext->setObjectName(QStringLiteral("comNext"));
+    comReplay->setObjectName(QStringLiteral("comReplay"));
     comClose->setObjectName(QStringLiteral("comClose"));
+    comReplay->setEnabled(r.replayable);
     // Enter chooses the default whichever button has the focus.
-    for (QPushButton* b : {comAgain, comNext, comClose})
+    for (QPushButton* b : {comAgain, comNext, comReplay, comClose})
         b->setAutoDefault(false);
     lblSkipped = plainText({}, this);
     lblSkipped->setWordWrap(true);
     showNext(false, {});
     connect(comAgain, &QPushButton::clicked, this, &ResultDialog::againChosen);
     connect(comNext, &QPushButton::clicked, this, &ResultDialog::nextChosen);
+    connect(comReplay, &QPushButton::clicked, this, &ResultDialog::replayChosen);
     connect(comClose, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton* b : {comAgain, comNext, comClose})
+    for (QPushButton* b : {comAgain, comNext, comReplay, comClose})
         buttons->addWidget(b);
 
     auto* layout = new QVBoxLayout(this);

@@ -56,16 +56,19 @@ void ResultFlow::gameEnded(const GameOutcome& outcome)
     result.keysPressed = outcome.keysPressed;
     result.fewestKeys = fewestKeys(maze_);
     const PlayRecords::Recorded recorded =
-        records_.record(maze_, outcome.clockTicks, outcome.keysPressed);
+        records_.record(maze_, outcome.clockTicks, outcome.keysPressed, outcome.run);
     result.best = recorded.best;
     result.newBests = recorded.news;
+    result.replayable = !outcome.run.empty();
     mazeFile_ = outcome.mazePath;
+    run_ = outcome.run;
 
     delete dialog_;
     dialog_ = new ResultDialog(result, main_);
     dialog_->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog_, &ResultDialog::againChosen, this, &ResultFlow::playAgain);
     connect(dialog_, &ResultDialog::nextChosen, this, &ResultFlow::playNext);
+    connect(dialog_, &ResultDialog::replayChosen, this, &ResultFlow::replay);
     showNext(mazeFile_);
     dialog_->open();
     tellRecords();
@@ -95,6 +98,13 @@ void ResultFlow::playAgain()
     // The model still holds the maze the game was played on.
     dialog_->close();
     main_->playLoaded(mazeFile_);
+}
+
+void ResultFlow::replay()
+{
+    // The model still holds the maze the game was played on.
+    dialog_->close();
+    main_->showLoaded(mazeFile_)->replay(run_);
 }
 
 void ResultFlow::playNext()

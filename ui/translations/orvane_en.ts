@@ -688,6 +688,10 @@ They are kept until the program ends; you can go on playing.</translation>
         <source>読めないファイルを飛ばしました: %1</source>
         <translation>Files that could not be read were skipped: %1</translation>
     </message>
+    <message>
+        <source>リプレイ</source>
+        <translation>Replay</translation>
+    </message>
 </context>
 <context>
     <name>orvane::frmEdit</name>
@@ -923,6 +927,22 @@ So as not to lose your maze, save it to a maze file with “Save”.</translatio
     <message>
         <source>見本: この迷路にはゴールまでの道がありません</source>
         <translation>Demonstration: this maze has no way to the goal</translation>
+    </message>
+    <message>
+        <source>リプレイ: Escで止める</source>
+        <translation>Replay: Esc stops</translation>
+    </message>
+    <message>
+        <source>リプレイ: %1秒 %2キーでゴール (Escで戻る)</source>
+        <translation>Replay: at the goal in %1 s and %2 keys (Esc goes back)</translation>
+    </message>
+    <message>
+        <source>ゴースト: 次のゲームから自己ベストのゴーストを表示します (Gで切り替え)</source>
+        <translation>Ghost: your best run is shown from the next game on (G switches)</translation>
+    </message>
+    <message>
+        <source>ゴースト: 表示しません (Gで切り替え)</source>
+        <translation>Ghost: not shown (G switches)</translation>
     </message>
 </context>
 <context>
