@@ -1,6 +1,8 @@
 // The player window, offscreen: one key step (the handler and the repaint of
 // the view) on a 128 x 128 map against the same on a 32 x 32 map (the cost
-// of a step should not grow with the map, ratio at most 1.1), and the time
+// of a step should not grow with the map, ratio at most 1.1), the same step
+// on 128 x 128 with the ghost of a best run walking beside the ball against
+// without it (at most 1.1), and the time
 // from the menu to the player window shown against the same for the editor
 // (at most 1.2), with the real platform services and music device. Also the
 // editor's test play of a 128 x 128 maze: F5 to the game running against
@@ -10,6 +12,7 @@
 #include "Appearance.h"
 #include "EditorSession.h"
 #include "FluidMusicDeviceFactory.h"
+#include "GhostRuns.h"
 #include "MDIMain.h"
 #include "MazeState.h"
 #include "MedianReporter.h"
@@ -52,12 +55,32 @@ struct Program {
     MazeState maze;
 };
 
+// A best run that walks right and left beside the start, 20 keys a second
+// for the longest run kept.
+struct PacingGhost : GhostRuns {
+    GameRun bestRun(const MazeState&) override
+    {
+        GameRun run;
+        for (int i = 0; i < MaxRunKeys; ++i) {
+            run.keys += i % 2 ? 'L' : 'R';
+            run.ticks.push_back(i / RunKeysPerSecond);
+        }
+        return run;
+    }
+    bool shown() override { return true; }
+    void setShown(bool) override {}
+};
+
 void BM_KeyStep(benchmark::State& state)
 {
     const auto size = int16_t(state.range(0));
+    const bool ghost = state.range(1) != 0;
     Program program;
     floorMaze(program.maze, size);
+    PacingGhost ghosts;
     frmPlay player(program.maze, program.services.services());
+    if (ghost)
+        player.setGhostRuns(&ghosts);
     player.show();
     player.RedrawMapPlay(size, size);
     player.comPlay_Click();
@@ -71,8 +94,9 @@ void BM_KeyStep(benchmark::State& state)
     player.comStop_Click();
 }
 BENCHMARK(BM_KeyStep)
-    ->Arg(32)
-    ->Arg(128)
+    ->Args({32, 0})
+    ->Args({128, 0})
+    ->Args({128, 1})
     ->Repetitions(5)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMicrosecond);
@@ -182,7 +206,10 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.show("key step, 128 x 128 against 32 x 32", "BM_KeyStep/128", "BM_KeyStep/32", "1.1");
+    reporter.show("key step, 128 x 128 against 32 x 32", "BM_KeyStep/128/0", "BM_KeyStep/32/0",
+                  "1.1");
+    reporter.show("key step with the ghost against without, 128 x 128", "BM_KeyStep/128/1",
+                  "BM_KeyStep/128/0", "1.1");
     reporter.show("player from the menu against the editor", "BM_OpenPlayer", "BM_OpenEditor",
                   "1.2");
     reporter.show("F5 to the game against the player from the menu", "BM_TestPlayStart/32",
