@@ -203,7 +203,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     applyAppearance();
-    benchmark::Initialize(&argc, argv);
+    initializeTakingTurns(argc, argv);
     MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.show("key step, 128 x 128 against 32 x 32", "BM_KeyStep/128/0", "BM_KeyStep/32/0",
