@@ -55,7 +55,6 @@ void frmPlay::toggleGhost()
 {
     if (!ghosts_)
         return;
-    stopDemonstration();
     const bool shown = !ghosts_->shown();
     ghosts_->setShown(shown);
     STB1->setPanelText(ghostShownText(shown));
