@@ -139,6 +139,7 @@ void MDIMain::mnuEdit_Click()
 frmPlay* MDIMain::newPlayer()
 {
     auto* player = new frmPlay(maze_, services_);
+    player->setGhostRuns(ghosts_);
     // Once the game's last handler has returned.
     connect(player, &frmPlay::gameEnded, this, &MDIMain::gameEnded, Qt::QueuedConnection);
     connect(player, &frmPlay::levelListRequested, this, &MDIMain::levelListRequested);
@@ -197,6 +198,14 @@ void MDIMain::playLoaded(const QString& mazeFile)
     frmPlay* player = newPlayer();
     player->playMaze(mazeFile);
     showPlayer(player);
+}
+
+frmPlay* MDIMain::showLoaded(const QString& mazeFile)
+{
+    frmPlay* player = newPlayer();
+    player->showMaze(mazeFile);
+    showPlayer(player);
+    return player;
 }
 
 void MDIMain::mnuEnd_Click()

@@ -14,6 +14,7 @@ namespace orvane {
 
 struct MazeState;
 class EditorSession;
+class GhostRuns;
 struct PlatformServices;
 class frmEdit;
 
@@ -41,6 +42,11 @@ public:
     // Plays the maze the model holds, loaded from `mazeFile`, in a new player
     // in place of any open child.
     void playLoaded(const QString& mazeFile);
+    // Shows the maze the model holds, loaded from `mazeFile`, in a new player
+    // in place of any open child, no game started.
+    frmPlay* showLoaded(const QString& mazeFile);
+    // Where the players' games find their ghosts; none: no ghost.
+    void setGhostRuns(GhostRuns* ghosts) { ghosts_ = ghosts; }
     // Whether the window is closing or closed: no child window opens again.
     bool isClosing() const { return closed_; }
 
@@ -90,6 +96,7 @@ private:
     QPointer<QMdiSubWindow> playSub_;
     bool closed_ = false;
     bool overviewAfterTestPlay_ = false; // it was open when the test play began
+    GhostRuns* ghosts_ = nullptr;
 };
 
 } // namespace orvane

@@ -11,16 +11,27 @@ PlayRecords::~PlayRecords()
     flush();
 }
 
-PlayRecords::Recorded PlayRecords::record(const MazeState& maze, int secondsUsed, int keysPressed)
+PlayRecords::Recorded PlayRecords::record(const MazeState& maze, int secondsUsed, int keysPressed,
+                                          const GameRun& run)
 {
     const QByteArray key = recordKey(maze.header, maze.grid);
     Recorded recorded;
     const Records::Recorded game =
-        records_.record(key, secondsUsed, keysPressed, QDateTime::currentDateTimeUtc());
+        records_.record(key, secondsUsed, keysPressed, QDateTime::currentDateTimeUtc(), run);
     note(game.sync);
     recorded.news = game.news;
     recorded.best = records_.lookup(key);
     return recorded;
+}
+
+GameRun PlayRecords::bestRun(const MazeState& maze)
+{
+    // Afresh: another program may have set a better best since.
+    Records::Sync read;
+    read.load = records_.load();
+    note(read);
+    const std::vector<GameRun> runs = records_.bestRuns(recordKey(maze.header, maze.grid));
+    return runs.empty() ? GameRun{} : runs.front();
 }
 
 void PlayRecords::flush()

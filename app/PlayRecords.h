@@ -25,8 +25,12 @@ public:
         NewBests news;
         std::optional<MazeRecord> best; // after this game; none for a maze no file can hold
     };
-    // Records a game on the maze the model holds that reached the goal.
-    Recorded record(const MazeState& maze, int secondsUsed, int keysPressed);
+    // Records a game on the maze the model holds that reached the goal,
+    // with its run.
+    Recorded record(const MazeState& maze, int secondsUsed, int keysPressed, const GameRun& run);
+    // The run of the maze's best time, else of its fewest keys, as the file
+    // holds them now; empty when none is kept.
+    GameRun bestRun(const MazeState& maze);
     // Writes the games that wait, if any.
     void flush();
     // Reads the file afresh: the games other programs recorded are known.

@@ -103,32 +103,33 @@ ResultDialog::ResultDialog(const GameResult& r, QWidget* parent) : QDialog(paren
     figures->addWidget(lblNewBestKeys, 2, 3);
     figures->setHorizontalSpacing(12);
 
+    comList = new QPushButton(tr("一覧"), this);
     comAgain = new QPushButton(tr("もう一度"), this);
     comNext = new QPushButton(tr("次の迷路"), this);
+    comReplay = new QPushButton(tr("リプレイ"), this);
     comClose = new QPushButton(tr("閉じる"), this);
+    comList->setObjectName(QStringLiteral("comList"));
     comAgain->setObjectName(QStringLiteral("comAgain"));
     comNext->setObjectName(QStringLiteral("comNext"));
+    comReplay->setObjectName(QStringLiteral("comReplay"));
     comClose->setObjectName(QStringLiteral("comClose"));
+    comReplay->setEnabled(r.replayable);
+    const auto all = {comList, comAgain, comNext, comReplay, comClose};
     // Enter chooses the default whichever button has the focus.
-    for (QPushButton* b : {comAgain, comNext, comClose})
+    for (QPushButton* b : all)
         b->setAutoDefault(false);
     lblSkipped = plainText({}, this);
     lblSkipped->setWordWrap(true);
     showNext(false, {});
+    connect(comList, &QPushButton::clicked, this, &ResultDialog::listChosen);
     connect(comAgain, &QPushButton::clicked, this, &ResultDialog::againChosen);
     connect(comNext, &QPushButton::clicked, this, &ResultDialog::nextChosen);
+    connect(comReplay, &QPushButton::clicked, this, &ResultDialog::replayChosen);
     connect(comClose, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton* b : {comAgain, comNext, comClose})
+    for (QPushButton* b : all)
         buttons->addWidget(b);
-
-    comList = new QPushButton(tr("一覧"), this);
-    comList->setObjectName(QStringLiteral("comList"));
-    comList->setAutoDefault(false);
-    connect(comList, &QPushButton::clicked, this, &ResultDialog::listChosen);
-    buttons->insertWidget(0, comList);
-    setTabOrder(comList, comAgain);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);

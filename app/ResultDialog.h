@@ -21,13 +21,14 @@ struct GameResult {
     std::optional<int> fewestKeys;
     std::optional<MazeRecord> best; // the bests with this game counted
     NewBests newBests;
+    bool replayable = false; // the game's run was kept
 };
 
 // The result of a game from the menu that reached the goal, over the main
 // window: the time and keys against the limit and the fewest keys, the
-// player's bests, and what to play next. Enter plays the next maze where
-// there is one (showNext), else the same again; Esc closes; 一覧 shows the
-// level list.
+// player's bests, and what to play next, or the game again as a replay.
+// Enter plays the next maze where there is one (showNext), else the same
+// again; Esc closes; 一覧 shows the level list.
 class ResultDialog : public QDialog {
     Q_OBJECT
 public:
@@ -57,6 +58,7 @@ public:
     QLabel* lblSkipped; // shown when files were passed over
     QPushButton* comAgain;
     QPushButton* comNext;
+    QPushButton* comReplay;
     QPushButton* comClose;
     QPushButton* comList; // the level list of the maze's folder
 
@@ -64,6 +66,7 @@ signals:
     void againChosen();
     void nextChosen();
     void listChosen();
+    void replayChosen();
 };
 
 } // namespace orvane

@@ -56,11 +56,13 @@ void ResultFlow::gameEnded(const GameOutcome& outcome)
     result.keysPressed = outcome.keysPressed;
     result.fewestKeys = fewestKeys(maze_);
     const PlayRecords::Recorded recorded =
-        records_.record(maze_, outcome.clockTicks, outcome.keysPressed);
+        records_.record(maze_, outcome.clockTicks, outcome.keysPressed, outcome.run);
     result.best = recorded.best;
     result.newBests = recorded.news;
+    result.replayable = !outcome.run.empty();
     mazeFile_ = outcome.mazePath;
     emit gameRecorded();
+    run_ = outcome.run;
 
     delete dialog_;
     dialog_ = new ResultDialog(result, main_);
@@ -71,6 +73,7 @@ void ResultFlow::gameEnded(const GameOutcome& outcome)
         dialog_->close();
         emit listRequested(mazeFile_);
     });
+    connect(dialog_, &ResultDialog::replayChosen, this, &ResultFlow::replay);
     showNext(mazeFile_);
     dialog_->open();
     tellRecords(dialog_);
@@ -100,6 +103,13 @@ void ResultFlow::playAgain()
     // The model still holds the maze the game was played on.
     dialog_->close();
     main_->playLoaded(mazeFile_);
+}
+
+void ResultFlow::replay()
+{
+    // The model still holds the maze the game was played on.
+    dialog_->close();
+    main_->showLoaded(mazeFile_)->replay(run_);
 }
 
 void ResultFlow::playNext()

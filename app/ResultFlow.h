@@ -1,5 +1,7 @@
 #pragma once
 
+#include "play/GameRun.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -16,7 +18,7 @@ class ResultDialog;
 
 // What follows a game from the menu that reached the goal: the game is
 // recorded, its result shown over the main window, and from there the same
-// maze is played again or the next one of its folder.
+// maze is played again or the next one of its folder, or the game replayed.
 class ResultFlow : public QObject {
     Q_OBJECT
 public:
@@ -41,6 +43,7 @@ private:
     void gameEnded(const GameOutcome& outcome);
     void playAgain();
     void playNext();
+    void replay();
     // Offers the first readable maze after `after`, telling the files passed over.
     void showNext(const QString& after, QStringList skipped = {});
 
@@ -51,6 +54,7 @@ private:
     QPointer<ResultDialog> dialog_;
     QString mazeFile_; // the maze file of the result shown, and the one after it
     QString nextFile_;
+    GameRun run_; // of the game the result shows
 };
 
 } // namespace orvane

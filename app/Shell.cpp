@@ -5,6 +5,7 @@
 #include "MDIMain.h"
 #include "PlatformServices.h"
 #include "PlayRecords.h"
+#include "PlayerGhosts.h"
 #include "ResultDialog.h"
 #include "ResultFlow.h"
 #include "frmPlay.h"
@@ -17,10 +18,11 @@
 namespace orvane {
 
 Shell::Shell(MazeState& maze, PlatformServices& services, const QString& workFolder,
-             const QString& recordsFile)
+             const QString& recordsFile, const QString& settingsFile)
     : maze_(maze), services_(services),
       editorSession_(std::make_unique<EditorSession>(maze, workFolder)),
       records_(std::make_unique<PlayRecords>(recordsFile)),
+      ghosts_(std::make_unique<PlayerGhosts>(*records_, settingsFile)),
       resultFlow_(std::make_unique<ResultFlow>(maze, services, *records_)),
       levelFlow_(std::make_unique<LevelFlow>(maze, services, *records_, *resultFlow_))
 {
@@ -82,6 +84,7 @@ void Shell::showMain()
 {
     main_ = new MDIMain(maze_, services_, *editorSession_);
     main_->setAttribute(Qt::WA_DeleteOnClose);
+    main_->setGhostRuns(ghosts_.get());
     resultFlow_->follow(main_);
     levelFlow_->follow(main_);
     connect(main_, &MDIMain::endRequested, this, &Shell::end);

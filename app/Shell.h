@@ -12,6 +12,7 @@ class EditorSession;
 class LevelFlow;
 struct MazeState;
 class PlayRecords;
+class PlayerGhosts;
 class ResultFlow;
 struct PlatformServices;
 class MDIMain;
@@ -24,10 +25,11 @@ class frmSplash;
 class Shell : public QObject {
     Q_OBJECT
 public:
-    // The editor's work is kept in `workFolder` and the player's records in
-    // `recordsFile` across runs; without them, only while the program runs.
+    // The editor's work is kept in `workFolder`, the player's records in
+    // `recordsFile` and the player's settings in `settingsFile` across runs;
+    // without them, only while the program runs.
     Shell(MazeState& maze, PlatformServices& services, const QString& workFolder = {},
-          const QString& recordsFile = {});
+          const QString& recordsFile = {}, const QString& settingsFile = {});
     ~Shell() override;
 
     // Shows the splash window, centred on the screen. Given a maze file, goes
@@ -54,6 +56,7 @@ private:
     PlatformServices& services_;
     const std::unique_ptr<EditorSession> editorSession_;
     const std::unique_ptr<PlayRecords> records_;
+    const std::unique_ptr<PlayerGhosts> ghosts_;
     const std::unique_ptr<ResultFlow> resultFlow_;
     const std::unique_ptr<LevelFlow> levelFlow_;
     QPointer<frmSplash> splash_;

@@ -73,7 +73,8 @@ int main(int argc, char** argv)
     // The editor's work and the player's records are kept in the user's data folder.
     const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     orvane::Shell shell(*maze, services.services(), dataFolder + QStringLiteral("/work"),
-                        dataFolder + QStringLiteral("/records.json"));
+                        dataFolder + QStringLiteral("/records.json"),
+                        orvane::RealPlatformServices::settingsFile());
     if (!commandLine.mazeFolder.isEmpty())
         shell.startWithList(commandLine.mazeFolder);
     else

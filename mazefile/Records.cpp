@@ -132,7 +132,7 @@ std::unique_ptr<QLockFile> Records::lock(Sync& sync) const
 }
 
 Records::Recorded Records::record(const QByteArray& key, int secondsUsed, int keysPressed,
-                                  const QDateTime& date)
+                                  const QDateTime& date, const GameRun& run)
 {
     Recorded recorded;
     if (key.isEmpty() || !RecordsCodec::inRange(secondsUsed) || !RecordsCodec::inRange(keysPressed))
@@ -143,7 +143,8 @@ Records::Recorded Records::record(const QByteArray& key, int secondsUsed, int ke
     const std::optional<MazeRecord> known = lookup(key);
     recorded.news.time = !known || secondsUsed < known->time.value;
     recorded.news.keys = !known || keysPressed < known->keys.value;
-    const RecordEntries game{{key, {{secondsUsed, date}, {keysPressed, date}, date}}};
+    const GameRun kept = run.size() <= MaxRunKeys ? run : GameRun{};
+    const RecordEntries game{{key, {{secondsUsed, date, kept}, {keysPressed, date, kept}, date}}};
     joinRecords(entries_, game);
     if (!path_.isEmpty())
         joinRecords(unwritten_, game);
@@ -185,6 +186,17 @@ std::optional<MazeRecord> Records::lookup(const QByteArray& key) const
     if (it == entries_.end())
         return std::nullopt;
     return it->second;
+}
+
+std::vector<GameRun> Records::bestRuns(const QByteArray& key) const
+{
+    std::vector<GameRun> runs;
+    if (const std::optional<MazeRecord> record = lookup(key)) {
+        for (const GameRun* run : {&record->time.run, &record->keys.run})
+            if (!run->empty() && (runs.empty() || runs.front() != *run))
+                runs.push_back(*run);
+    }
+    return runs;
 }
 
 void Records::dropOldest()

@@ -1,6 +1,7 @@
 #pragma once
 // The player's bests, per maze: the least time used and, apart from it, the
-// fewest keys pressed, each with when it was set. Kept in one JSON file
+// fewest keys pressed, each with when it was set and the run that set it.
+// Kept in one JSON file
 // (records.json in the user's data folder) that every running program
 // shares: each write holds the file's lock, reads the file afresh, joins
 // its own games in and writes the whole file.
@@ -14,6 +15,7 @@
 #include <chrono>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QLockFile;
 
@@ -82,12 +84,17 @@ public:
     Load load();
     // Records a game that reached the goal, its new bests measured against
     // the file as it is now, and writes. Nothing is recorded for an empty
-    // key or values outside 0..MaxValue.
-    Recorded record(const QByteArray& key, int secondsUsed, int keysPressed, const QDateTime& date);
+    // key or values outside 0..MaxValue. The game's run is kept with the
+    // bests it sets, unless it holds more than MaxRunKeys keys.
+    Recorded record(const QByteArray& key, int secondsUsed, int keysPressed, const QDateTime& date,
+                    const GameRun& run = {});
     // Writes the games that wait, if any.
     Sync flush();
 
     std::optional<MazeRecord> lookup(const QByteArray& key) const;
+    // The runs kept for a maze: the least time's, then the fewest keys' when
+    // it is another game's. Empty when none is kept.
+    std::vector<GameRun> bestRuns(const QByteArray& key) const;
     int size() const { return int(entries_.size()); }
     bool hasUnwritten() const { return !unwritten_.empty(); }
 

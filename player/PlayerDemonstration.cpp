@@ -1,8 +1,10 @@
-// The player's demonstration (F6): the ball walks the route of the fewest
-// keys by the game's own rules, and the map is put back when it ends.
+// The player's demonstration (F6) and replay: the ball walks the route of
+// the fewest keys, or a game's run, by the game's own rules, and the map is
+// put back when it ends. G shows or hides the ghost of a best run.
 
 #include "frmPlay.h"
 
+#include "GhostRuns.h"
 #include "MazeState.h"
 #include "PictureBox.h"
 #include "StatusBar.h"
@@ -27,6 +29,45 @@ QString frmPlay::noRouteText()
     return tr("見本: この迷路にはゴールまでの道がありません");
 }
 
+QString frmPlay::replayText()
+{
+    return tr("リプレイ: Escで止める");
+}
+
+QString frmPlay::replayEndText(int seconds, int keys)
+{
+    return tr("リプレイ: %1秒 %2キーでゴール (Escで戻る)").arg(seconds).arg(keys);
+}
+
+QString frmPlay::ghostShownText(bool shown)
+{
+    return shown ? tr("ゴースト: 次のゲームから自己ベストのゴーストを表示します (Gで切り替え)")
+                 : tr("ゴースト: 表示しません (Gで切り替え)");
+}
+
+void frmPlay::showMaze(const QString& mazePath)
+{
+    stopDemonstration();
+    showLoadedMaze(mazePath);
+}
+
+void frmPlay::toggleGhost()
+{
+    if (!ghosts_)
+        return;
+    const bool shown = !ghosts_->shown();
+    ghosts_->setShown(shown);
+    STB1->setPanelText(ghostShownText(shown));
+}
+
+void frmPlay::replay(const GameRun& run)
+{
+    if (demo_ || !comPlay->isEnabled() || run.empty())
+        return;
+    walk(run.keys, runKeyTimes(run), replayText());
+    demo_->ticks = run.ticks;
+}
+
 void frmPlay::demonstrate()
 {
     if (demo_) {
@@ -41,8 +82,17 @@ void frmPlay::demonstrate()
         STB1->setPanelText(noRouteText());
         return;
     }
+    std::vector<int64_t> times;
+    for (size_t i = 1; i <= analysis.route.size(); ++i)
+        times.push_back(int64_t(i) * DemonstrationIntervalMs);
+    walk(analysis.route, std::move(times), demonstrationText());
+}
+
+void frmPlay::walk(const std::string& keys, std::vector<int64_t> times, const QString& status)
+{
     demo_ = std::make_unique<Demonstration>();
-    demo_->route = analysis.route;
+    demo_->route = keys;
+    demo_->times = std::move(times);
     demo_->picture = picMap->image();
     demo_->mapAt = picMap->pos();
     demo_->ball = {maze_.CursorX, maze_.CursorY};
@@ -54,23 +104,36 @@ void frmPlay::demonstrate()
     picMap->Move(mapAt.x(), mapAt.y());
     picMap->Refresh();
     picMap->setFocus();
-    STB1->setPanelText(demonstrationText());
+    STB1->setPanelText(status);
     qApp->installEventFilter(this);
-    demoTimer_->start(DemonstrationIntervalMs);
+    demo_->clock.start();
+    waitForNextKey();
+}
+
+void frmPlay::waitForNextKey()
+{
+    if (demo_ && demo_->pressed < demo_->times.size())
+        demoTimer_->start(
+            int(std::max<int64_t>(demo_->times[demo_->pressed] - demo_->clock.elapsed(), 0)));
 }
 
 void frmPlay::demonstrationStep()
 {
-    if (!demo_ || demo_->pressed >= demo_->route.size()) {
-        demoTimer_->stop();
+    demoTimer_->stop();
+    if (!demo_ || demo_->pressed >= demo_->route.size())
         return;
-    }
-    const char key = demo_->route[demo_->pressed++];
-    const KeyOutcome outcome = KeyStep(maze_, demo_->board, directionOfRouteKey(key));
+    const size_t pressed = demo_->pressed++;
+    const KeyOutcome outcome =
+        KeyStep(maze_, demo_->board, directionOfRouteKey(demo_->route[pressed]));
     picMap->Move(picMap->Left() + outcome.viewShift.x(), picMap->Top() + outcome.viewShift.y());
     picMap->Refresh();
-    if (outcome.reachedGoal) // the ball rests on the goal until a key ends it
-        demoTimer_->stop();
+    if (!outcome.reachedGoal) {
+        waitForNextKey();
+        return;
+    }
+    // The ball rests on the goal until a key ends it.
+    if (pressed < demo_->ticks.size())
+        STB1->setPanelText(replayEndText(demo_->ticks[pressed], int(pressed) + 1));
 }
 
 void frmPlay::stopDemonstration()

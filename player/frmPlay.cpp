@@ -2,12 +2,14 @@
 
 #include "Cp932.h"
 #include "FileFilters.h"
+#include "GhostRuns.h"
 #include "IntervalTimer.h"
 #include "MazeState.h"
 #include "MusicDevice.h"
 #include "MusicFileLookup.h"
 #include "PictureBox.h"
 #include "PlatformServices.h"
+#include "PlayerGhost.h"
 #include "StatusBar.h"
 #include "VirtualKeys.h"
 #include "WindowTitle.h"
@@ -83,6 +85,8 @@ frmPlay::frmPlay(MazeState& maze, PlatformServices& services, QWidget* parent)
     attachMap(*picMap, *STB1);
     board_ = PlayBoard(&mapCanvas());
     demoTimer_ = new QTimer(this);
+    demoTimer_->setSingleShot(true);
+    ghost_ = new PlayerGhost(picMap, chips());
     setOpeningFocus(picBack);
     connectHandlers();
 }
@@ -93,7 +97,8 @@ bool frmPlay::event(QEvent* event)
 {
     if (event->type() == QEvent::ShortcutOverride) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_F1 || ((key == Qt::Key_F6 || key == Qt::Key_L) && gameRuns())) {
+        if (key == Qt::Key_F1 ||
+            ((key == Qt::Key_F6 || key == Qt::Key_G || key == Qt::Key_L) && gameRuns())) {
             event->accept();
             return true;
         }
@@ -133,6 +138,10 @@ void frmPlay::connectHandlers()
     auto* listKey = new QShortcut(QKeySequence(Qt::Key_L), this);
     listKey->setContext(Qt::WidgetWithChildrenShortcut);
     connect(listKey, &QShortcut::activated, this, [this] { emit levelListRequested(mazePath_); });
+    // G shows or hides the ghost; while a game runs it is a key of the game.
+    auto* ghostKey = new QShortcut(QKeySequence(Qt::Key_G), this);
+    ghostKey->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(ghostKey, &QShortcut::activated, this, &frmPlay::toggleGhost);
 }
 
 void frmPlay::comLoad_Click()
@@ -179,7 +188,9 @@ void frmPlay::startTestPlay(const QString& mazePath)
 
 void frmPlay::endGame(GameOutcome::End end)
 {
-    const GameOutcome outcome{end, clockTicks_, keysPressed_, mazePath_};
+    ghost_->stop();
+    const GameOutcome outcome{end, clockTicks_, keysPressed_, mazePath_,
+                              runKept_ ? run_ : GameRun{}};
     if (std::exchange(testPlay_, false)) {
         close();
         emit testPlayEnded(outcome);
@@ -211,7 +222,13 @@ void frmPlay::comPlay_Click()
     showClock(StartClock(maze_));
     clockTicks_ = 0;
     keysPressed_ = 0;
+    run_.clear();
+    runKept_ = true;
     tim1->setInterval(ClockIntervalMs);
+    if (ghosts_ && ghosts_->shown()) {
+        if (const GameRun best = ghosts_->bestRun(maze_); !best.empty())
+            ghost_->start(maze_, best);
+    }
     if (!maze_.header.MusicFile.isEmpty()) {
         MMC1->setDeviceType(MusicDevice::Sequencer);
         MMC1->setFileName(musicPath());
@@ -227,6 +244,7 @@ void frmPlay::comStop_Click()
 
 void frmPlay::stopGame()
 {
+    ghost_->stop();
     tim1->setInterval(0);
     comPlay->setEnabled(true);
     comLoad->setEnabled(true);
@@ -258,9 +276,12 @@ void frmPlay::picMap_KeyDown(int KeyCode, int /*Shift*/)
     if (!ballOnMap_)
         return;
     const bool inGame = gameRuns();
-    if (inGame && !isModifierKey(KeyCode))
-        ++keysPressed_;
-    const KeyOutcome outcome = KeyStep(maze_, board_, directionOfKey(KeyCode));
+    const std::optional<Direction> key = directionOfKey(KeyCode);
+    const KeyOutcome outcome = KeyStep(maze_, board_, key);
+    // A modifier key alone counts only when it did what a key does: it set
+    // off the arrow under the ball, or it ended the game on the goal.
+    if (inGame && (!isModifierKey(KeyCode) || outcome.steps > 0 || outcome.reachedGoal))
+        countKey(key);
     if (!outcome.viewShift.isNull())
         picMap->Move(picMap->Left() + outcome.viewShift.x(), picMap->Top() + outcome.viewShift.y());
     if (outcome.reachedGoal) {
@@ -275,9 +296,24 @@ void frmPlay::picMap_KeyDown(int KeyCode, int /*Shift*/)
     picMap->Refresh();
 }
 
+void frmPlay::countKey(std::optional<Direction> key)
+{
+    ++keysPressed_;
+    if (!runKept_)
+        return;
+    if (run_.size() >= maxRunKeys(maze_.header.TimeLimit)) {
+        runKept_ = false; // too long to keep: none
+        run_.clear();
+        return;
+    }
+    run_.keys += runKeyOf(key);
+    run_.ticks.push_back(clockTicks_);
+}
+
 void frmPlay::tim1_Timer()
 {
     ++clockTicks_;
+    ghost_->clockTicked(clockTicks_);
     const ClockTickOutcome tick = ClockTick(maze_);
     if (!tick.counted)
         return;
@@ -316,6 +352,7 @@ void frmPlay::windowClosing()
     if (std::exchange(testPlay_, false))
         emit testPlayEnded({GameOutcome::End::Stopped, clockTicks_, keysPressed_, mazePath_});
     demoTimer_->stop();
+    ghost_->stop();
     qApp->removeEventFilter(this);
     tim1->setInterval(0);
     if (MMC1) {

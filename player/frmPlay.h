@@ -1,8 +1,10 @@
 #pragma once
 
 #include "MazeWindow.h"
+#include "play/GameRun.h"
 #include "play/PlayBoard.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QMetaType>
 
@@ -15,9 +17,11 @@ class QTimer;
 
 namespace orvane {
 
+class GhostRuns;
 class IntervalTimer;
 class MusicDevice;
 class PictureBox;
+class PlayerGhost;
 class StatusBar;
 struct ClockReading;
 
@@ -28,6 +32,7 @@ struct GameOutcome {
     int clockTicks = 0;  // the play clock's ticks, one a second
     int keysPressed = 0; // the keys the game took, a modifier key alone aside
     QString mazePath;    // the file the maze was loaded from, if any
+    GameRun run = {};    // the keys and the tick of each; empty past the maze's maxRunKeys
 };
 
 // The maze player window: the map view, Load, Play and Stop, the play clock
@@ -51,6 +56,11 @@ public:
     static QString noRouteText();
     // The demonstration walks the route at the pace `check` times routes at.
     static constexpr int DemonstrationIntervalMs = 250;
+    // The replay's status texts while it walks, and once it is at the goal.
+    static QString replayText();
+    static QString replayEndText(int seconds, int keys);
+    // What G says it did.
+    static QString ghostShownText(bool shown);
 
     frmPlay(MazeState& maze, PlatformServices& services, QWidget* parent = nullptr);
     ~frmPlay() override;
@@ -89,6 +99,20 @@ public:
     void stopDemonstration();
     bool isDemonstrating() const { return demo_ != nullptr; }
 
+    // Shows the maze the model holds as if just loaded from mazePath, no
+    // game started.
+    void showMaze(const QString& mazePath);
+    // With no game running: the run walks again as the demonstration walks
+    // (and ends as it does), each key at its time in the game, the keys of a
+    // second spread over it; the status says where it ended.
+    void replay(const GameRun& run);
+
+    // Where games find the ghost of the maze's best run; none: no ghost.
+    void setGhostRuns(GhostRuns* ghosts) { ghosts_ = ghosts; }
+    // G with no game running: the ghost shown from the next game on, or not.
+    void toggleGhost();
+    const PlayerGhost& ghost() const { return *ghost_; }
+
     // Draws sheet chip (column, row) at cell (x, y) of the map picture.
     void DrawChipPlay(int x, int y, int column, int row) { drawChip(x, y, column, row); }
     // Resizes the map picture and redraws the whole map.
@@ -116,8 +140,8 @@ signals:
 
 protected:
     void windowClosing() override;
-    // Keeps F1, the main window's help key, for the game, and F6 and L while
-    // a game runs.
+    // Keeps F1, the main window's help key, for the game, and F6, G and L
+    // while a game runs.
     bool event(QEvent* event) override;
     // While a demonstration is shown: any key pressed in the window ends it.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -136,11 +160,19 @@ private:
     void showLoadedMaze(const QString& path);
     // Tells how the game ended: a test play ends with it, the goal closes the window.
     void endGame(GameOutcome::End end);
+    // A key the game took, kept in its run.
+    void countKey(std::optional<Direction> key);
+    // Walks `keys` as the demonstration does, key i at times[i] ms.
+    void walk(const std::string& keys, std::vector<int64_t> times, const QString& status);
+    void waitForNextKey();
 
-    // A demonstration shown: the route, the keys of it pressed so far, and
-    // what to put back when it ends.
+    // A demonstration or a replay shown: its keys and when each is pressed,
+    // the keys pressed so far, and what to put back when it ends.
     struct Demonstration {
         std::string route;
+        std::vector<int64_t> times;
+        QElapsedTimer clock;
+        std::vector<int> ticks; // a replay's, to tell its end
         size_t pressed = 0;
         PlayBoard board;
         QImage picture;
@@ -156,8 +188,12 @@ private:
     QList<QShortcut*> testPlayKeys_; // Esc and F5, on during a test play only
     int clockTicks_ = 0;             // of the game running or the last one
     int keysPressed_ = 0;
+    GameRun run_;
+    bool runKept_ = false; // the run is within the maze's bound
     std::unique_ptr<Demonstration> demo_;
     QTimer* demoTimer_;
+    GhostRuns* ghosts_ = nullptr;
+    PlayerGhost* ghost_;
 };
 
 } // namespace orvane

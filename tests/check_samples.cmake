@@ -1,8 +1,9 @@
 # Fails unless every sample maze builds twice to the same bytes from the text of
 # the built file, can be solved, has the time limit the newcomer's time gives
-# (check's fair limit, never under 20 s), has the grade its name begins with
-# and names a tune of the pack by file name alone; and unless the pack holds
-# two mazes of every grade.
+# (check's fair limit, never under 20 s), has the grade its name begins with,
+# is won by its route played as a run at check's four keys a second, and
+# names a tune of the pack by file name alone; and unless the pack holds two
+# mazes of every grade.
 # usage: cmake -DMDT=<orvane-mdt> -DSAMPLES=<resources/samples> -DWORK=<dir> -P check_samples.cmake
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
@@ -30,6 +31,20 @@ foreach(text IN LISTS texts)
     string(JSON fair GET "${check}" newcomer fairLimit)
     if(NOT limit STREQUAL fair OR limit LESS 20)
         list(APPEND problems "${name}: a limit of ${limit} s, not the fair ${fair} s")
+    endif()
+    string(JSON route GET "${check}" route)
+    string(LENGTH "${route}" keys)
+    math(EXPR last "${keys} - 1")
+    set(ticks "")
+    foreach(key RANGE ${last})
+        math(EXPR tick "${key} / 4")
+        string(APPEND ticks " ${tick}")
+    endforeach()
+    file(WRITE ${built}.run "${route}\n${ticks}\n")
+    execute_process(COMMAND ${MDT} replay ${built} ${built}.run
+        OUTPUT_QUIET RESULT_VARIABLE unproved)
+    if(unproved)
+        list(APPEND problems "${name}: its route played as a run does not reach the goal")
     endif()
     string(JSON music GET "${info}" music)
     string(REGEX REPLACE "\\.mid$" ".abc" tune "${music}")

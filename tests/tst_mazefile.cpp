@@ -4,6 +4,7 @@
 #include "MazeFolder.h"
 #include "MusicFileLookup.h"
 #include "Records.h"
+#include "RunText.h"
 #include "TestMazes.h"
 
 #include <QDir>
@@ -30,6 +31,8 @@ using Kind = MazeFileProblem::Kind;
 Q_DECLARE_METATYPE(Kind)
 using RecordsProblem = Records::Load::Problem;
 Q_DECLARE_METATYPE(RecordsProblem)
+using RunProblem = RunText::Problem::Kind;
+Q_DECLARE_METATYPE(RunProblem)
 
 namespace {
 
@@ -186,6 +189,9 @@ private slots:
     void mazeFolderOrder();
     void recordsDamaged_data();
     void recordsDamaged();
+    void runText_data();
+    void runText();
+    void recordsKeepRuns();
 
 private:
     QString path(const QString& name) const { return dir->filePath(name); }
@@ -784,7 +790,7 @@ void TestMazeFile::recordsShared()
              (MazeRecord{{10, day.addDays(3)}, {50, day.addDays(1)}, day.addDays(3)}));
 
     // A later version's file stays as it is, byte for byte.
-    const QByteArray newer = R"({"format": "orvane-records", "version": 2, "mazes": []})";
+    const QByteArray newer = R"({"format": "orvane-records", "version": 3, "mazes": []})";
     writeBytes(file, newer);
     Records older(file);
     QCOMPARE(older.load().problem, RecordsProblem::NewerVersion);
@@ -845,7 +851,8 @@ void TestMazeFile::recordsDamaged_data()
     QTest::newRow("a key that is no SHA-256")
         << file(entry("40", "120", date)).replace(key, "abc") << RecordsProblem::BadEntry;
     QTest::newRow("over a megabyte")
-        << file(entry("40", "120", date)) + QByteArray(1 << 20, ' ') << RecordsProblem::TooLarge;
+        << file(entry("40", "120", date)) + QByteArray(RecordsCodec::MaxFileSize, ' ')
+        << RecordsProblem::TooLarge;
     QTest::newRow("unreadable") << file(entry("40", "120", date)) << RecordsProblem::ReadFailed;
 }
 
@@ -884,6 +891,117 @@ void TestMazeFile::recordsDamaged()
     Records again(file);
     QCOMPARE(again.load().problem, RecordsProblem::None);
     QCOMPARE(again.size(), 1);
+}
+
+void TestMazeFile::runText_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<RunProblem>("problem");
+    QTest::addColumn<int>("position");       // of the letter or tick refused
+    QTest::addColumn<QByteArray>("written"); // what a text read is written as
+    const QByteArray longest(MaxRunKeys, 'S');
+    QTest::newRow("a run") << QByteArray("RRDSUL\n0 0 1 1 3 3\n") << RunProblem::None << 0
+                           << QByteArray("RRDSUL\n0 0 1 1 3 3\n");
+    QTest::newRow("Windows line ends, blanks, no last end")
+        << QByteArray("RS\r\n 0\t 12 \r\n") << RunProblem::None << 0 << QByteArray("RS\n0 12\n");
+    QTest::newRow("no keys") << QByteArray("\n\n") << RunProblem::None << 0 << QByteArray("\n\n");
+    QTest::newRow("the longest") << longest + "\n" + QByteArray("7 ").repeated(MaxRunKeys)
+                                 << RunProblem::None << 0
+                                 << longest + "\n" +
+                                        QByteArray("7 ").repeated(MaxRunKeys).chopped(1) + "\n";
+    QTest::newRow("a letter not in the alphabet")
+        << QByteArray("RRu\n0 0 0\n") << RunProblem::BadLetter << 3 << QByteArray();
+    QTest::newRow("ticks not rising")
+        << QByteArray("RRR\n0 2 1\n") << RunProblem::TicksFalling << 3 << QByteArray();
+    QTest::newRow("a tick below 0")
+        << QByteArray("RR\n0 -1\n") << RunProblem::BadTick << 2 << QByteArray();
+    QTest::newRow("a tick past the bound")
+        << QByteArray("R\n1000000000\n") << RunProblem::BadTick << 1 << QByteArray();
+    QTest::newRow("a tick of letters")
+        << QByteArray("RR\n0 1x\n") << RunProblem::BadTick << 2 << QByteArray();
+    QTest::newRow("fewer ticks") << QByteArray("RRR\n0 0\n") << RunProblem::CountsDiffer << 3
+                                 << QByteArray();
+    QTest::newRow("more ticks") << QByteArray("RR\n0 0 0\n") << RunProblem::CountsDiffer << 3
+                                << QByteArray();
+    QTest::newRow("no ticks line")
+        << QByteArray("RR") << RunProblem::CountsDiffer << 1 << QByteArray();
+    QTest::newRow("a third line") << QByteArray("R\n0\nR\n") << RunProblem::ExtraLine << 0
+                                  << QByteArray();
+    QTest::newRow("too many keys")
+        << "S" + longest + "\n" + QByteArray("0 ").repeated(MaxRunKeys + 1) << RunProblem::TooLong
+        << 0 << QByteArray();
+    QTest::newRow("too many bytes") << "R\n" + QByteArray(RunText::MaxTextBytes, ' ')
+                                    << RunProblem::TooLong << 0 << QByteArray();
+}
+
+// A run's text form: read back as written, refused with where and why.
+void TestMazeFile::runText()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(RunProblem, problem);
+    QFETCH(int, position);
+    QFETCH(QByteArray, written);
+    const RunText::Read read = RunText::read(text);
+    QCOMPARE(read.problem.kind, problem);
+    QCOMPARE(read.problem.position, position);
+    if (problem != RunProblem::None) {
+        QVERIFY(read.run.empty());
+        return;
+    }
+    QCOMPARE(RunText::write(read.run), written);
+    QCOMPARE(RunText::read(written).run, read.run);
+}
+
+// Runs kept with their bests: a first version's file is read without runs
+// and written as this version's; two programs' bests are joined each with
+// its own run; a run past the bound is not kept; the file stays within its
+// bound, keeping the runs of the mazes played last.
+void TestMazeFile::recordsKeepRuns()
+{
+    const QString file = path("records.json");
+    const QDateTime day(QDate(2026, 5, 6), QTime(7, 0), Qt::UTC);
+    const QByteArray a(64, 'a');
+    writeBytes(file, R"({"format": "orvane-records", "version": 1, "mazes": {")" + a +
+                         R"(": {"played": "2026-05-06T07:00:00Z",
+            "time": {"seconds": 9, "date": "2026-05-06T07:00:00Z", "run": "ignored"},
+            "keys": {"count": 8, "date": "2026-05-06T07:00:00Z"}}}})");
+    Records first(file), second(file);
+    QCOMPARE(first.load().problem, RecordsProblem::None);
+    QCOMPARE(first.lookup(a), (MazeRecord{{9, day}, {8, day}, day}));
+    const GameRun fast{"RRRRRRRRRR", {0, 0, 0, 0, 0, 1, 1, 1, 1, 1}};
+    const GameRun few{"RDR", {0, 4, 9}};
+    QVERIFY(first.record(a, 1, 10, day.addDays(1), fast).sync.write.written());
+    QVERIFY(readBytes(file).contains(R"("version": 2)"));
+    QVERIFY(second.record(a, 9, 3, day.addDays(2), few).sync.write.written());
+    QVERIFY(first.flush().write.written() && first.load().problem == RecordsProblem::None);
+    for (const Records* records : {&first, &second}) {
+        const_cast<Records*>(records)->load();
+        QCOMPARE(records->lookup(a)->time, (Best{1, day.addDays(1), fast}));
+        QCOMPARE(records->lookup(a)->keys, (Best{3, day.addDays(2), few}));
+        QCOMPARE(records->bestRuns(a), (std::vector<GameRun>{fast, few}));
+    }
+    const QByteArray b(64, 'b');
+    const GameRun tooLong{std::string(MaxRunKeys + 1, 'S'), std::vector<int>(MaxRunKeys + 1, 0)};
+    first.record(b, 1, MaxRunKeys + 1, day, tooLong);
+    QCOMPARE(first.lookup(b)->time.run, GameRun{});
+    QVERIFY(first.bestRuns(b).empty());
+    RecordEntries joined{{b, {{1, day}, {3, day}, day}}};
+    joinRecords(joined, {{b, {{1, day, fast}, {3, day}, day}}});
+    QCOMPARE(joined[b].time.run, fast); // of equal bests, the one with its run
+
+    // Runs of the longest kind on many mazes: the newest keep theirs.
+    GameRun longest{std::string(MaxRunKeys, 'U'), std::vector<int>(MaxRunKeys, 123456789)};
+    RecordEntries many;
+    constexpr int Mazes = 40;
+    for (int i = 0; i < Mazes; ++i)
+        many[QByteArray::number(i).rightJustified(64, '0')] = {
+            {1, day, longest}, {2, day, longest}, day.addDays(i)};
+    const QByteArray bounded = RecordsCodec::encode(many);
+    QVERIFY(bounded.size() <= RecordsCodec::MaxFileSize);
+    const RecordsCodec::Decoded back = RecordsCodec::decode(bounded);
+    QCOMPARE(back.entries.size(), size_t(Mazes));
+    QCOMPARE(back.entries.rbegin()->second.keys.run, longest);
+    QCOMPARE(back.entries.begin()->second.keys.run, GameRun{});
 }
 
 QTEST_APPLESS_MAIN(TestMazeFile)

@@ -1,6 +1,7 @@
 #include "Language.h"
 #include "MazeFile.h"
 #include "MazeFileMessages.h"
+#include "Records.h"
 #include "TestMazes.h"
 
 #include <QDir>
@@ -153,6 +154,8 @@ private slots:
     void buildRefuses();
     void generate_data();
     void generate();
+    void replayAndRun_data();
+    void replayAndRun();
 
 private:
     QString saved(const MazeData& m)
@@ -347,7 +350,7 @@ void TestMdtTool::manualPageMatchesHelp()
                  qPrintable(m.captured()));
         ++commands;
     }
-    QCOMPARE(commands, 7);
+    QCOMPARE(commands, 9);
 }
 
 void TestMdtTool::render()
@@ -644,6 +647,72 @@ void TestMdtTool::generate()
     const QJsonObject o = QJsonDocument::fromJson(mdt({"check", "--json", maze}).bytes).object();
     QCOMPARE(o["traps"].toArray().size(), 1);
     QVERIFY(std::abs(o["keys"].toInt() - 20) <= 2);
+}
+
+void TestMdtTool::replayAndRun_data()
+{
+    // M the corridor (limit 5 s), T another maze, R the run, J records
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("run");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("output"); // standard output, or a part of the error
+    const QByteArray toGoal = "RRRR\n0 0 1 1\n";
+    QTest::newRow("to the goal") << QStringList{"replay", "M", "R"} << toGoal << 0
+                                 << "reached:    yes, in 4 keys and 1 s (limit 5 s)\n";
+    QTest::newRow("as JSON") << QStringList{"replay", "--json", "M", "R"} << toGoal << 0
+                             << R"({"ball":[5,2],"end":"goal","keys":4,"reached":true,)"
+                                R"("runKeys":4,"seconds":1,"timeLimit":5})"
+                                "\n";
+    QTest::newRow("keys after the goal")
+        << QStringList{"replay", "M", "R"} << QByteArray("RRRRS\n0 0 0 0 0") << 0
+        << "reached:    yes, in 4 keys and 0 s (limit 5 s); 1 of the run's keys come after it\n";
+    QTest::newRow("short of the goal")
+        << QStringList{"replay", "M", "R"} << QByteArray("RRLR\n0 0 0 0\n") << 1
+        << "reached:    no, the run ends after 4 keys and 0 s with the ball at (3, 2) (limit 5 "
+           "s)\n";
+    QTest::newRow("too slow") << QStringList{"replay", "M", "R"} << QByteArray("RRRR\n0 1 2 5\n")
+                              << 1 << "reached:    no, time up at 5 s after 3 of 4 keys\n";
+    QTest::newRow("a key not in the alphabet")
+        << QStringList{"replay", "M", "R"} << QByteArray("RRRr\n0 0 0 0\n") << 2
+        << "line 1: key 4 is not one of U D L R S";
+    QTest::newRow("the best time's run")
+        << QStringList{"run", "--records", "J", "M"} << QByteArray() << 0 << QString(toGoal);
+    QTest::newRow("the fewest keys' run")
+        << QStringList{"run", "--best=keys", "--records", "J", "M"} << QByteArray() << 0
+        << "RRRR\n0 1 2 3\n";
+    QTest::newRow("another maze") << QStringList{"run", "--records", "J", "T"} << toGoal << 1 << "";
+    QTest::newRow("records not ours")
+        << QStringList{"run", "--records", "R", "M"} << toGoal << 2 << "not an ORVANE records file";
+}
+
+// Runs proved on a maze, and the runs the records keep written out.
+void TestMdtTool::replayAndRun()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, run);
+    QFETCH(int, status);
+    QFETCH(QString, output);
+    MazeData m = corridorMaze();
+    m.header.TimeLimit = 5;
+    const QString maze = saved(m);
+    const QDateTime day(QDate(2026, 2, 3), QTime(4, 5), Qt::UTC);
+    writeBytes(dir.filePath("records.json"),
+               RecordsCodec::encode({{recordKey(m.header, m.grid),
+                                      {{1, day, GameRun{"RRRR", {0, 0, 1, 1}}},
+                                       {4, day, GameRun{"RRRR", {0, 1, 2, 3}}},
+                                       day}}}));
+    writeBytes(dir.filePath("run.txt"), run);
+    args.replaceInStrings(QRegularExpression("^M$"), maze);
+    args.replaceInStrings(QRegularExpression("^R$"), dir.filePath("run.txt"));
+    QVERIFY(MazeFile::write(dir.filePath("t.mdt"), tiny().header, tiny().grid).ok());
+    args.replaceInStrings(QRegularExpression("^T$"), dir.filePath("t.mdt"));
+    args.replaceInStrings(QRegularExpression("^J$"), dir.filePath("records.json"));
+    const Run r = mdt(args);
+    QCOMPARE(r.status, status);
+    if (status == 2)
+        QVERIFY2(r.err.contains(output) && r.out.isEmpty(), qPrintable(r.err));
+    else
+        QCOMPARE(r.out, output);
 }
 
 QTEST_GUILESS_MAIN(TestMdtTool)

@@ -5,6 +5,7 @@
 #include "Cp932.h"
 #include "FluidEngine.h"
 #include "FluidMusicDeviceFactory.h"
+#include "GhostRuns.h"
 #include "ImageCanvas.h"
 #include "IntervalTimer.h"
 #include "MapRedraw.h"
@@ -13,6 +14,8 @@
 #include "MazeState.h"
 #include "MusicDevice.h"
 #include "PictureBox.h"
+#include "PlayerGhost.h"
+#include "RunText.h"
 #include "StatusBar.h"
 #include "TestMazes.h"
 #include "frmPlay.h"
@@ -46,6 +49,15 @@ MazeData corridor()
     return m;
 }
 
+// The run of a best, and the choice to show it, in memory.
+struct FakeGhosts : GhostRuns {
+    GameRun bestRun(const MazeState&) override { return run; }
+    bool shown() override { return isShown; }
+    void setShown(bool shown) override { isShown = shown; }
+    GameRun run;
+    bool isShown = true;
+};
+
 QString buttons(const frmPlay& w)
 {
     QString s;
@@ -76,6 +88,10 @@ private slots:
     void realMusicLoopsWithinGame();
     void demonstration_data();
     void demonstration();
+    void runKept_data();
+    void runKept();
+    void ghost_data();
+    void ghost();
 
 private:
     QString save(const MazeData& m, const QString& name = QStringLiteral("m.mdt"));
@@ -355,17 +371,21 @@ void TestPlayer::demonstration_data()
 {
     QTest::addColumn<bool>("played"); // a game played and stopped first
     QTest::addColumn<bool>("walled"); // the goal walled in: no route
-    QTest::newRow("before a game") << false << false;
-    QTest::newRow("after a game") << true << false;
-    QTest::newRow("no route") << false << true;
+    QTest::addColumn<bool>("replay"); // a game's run (R R in its first second), not F6
+    QTest::newRow("before a game") << false << false << false;
+    QTest::newRow("after a game") << true << false << false;
+    QTest::newRow("no route") << false << true << false;
+    QTest::newRow("a replay") << true << false << true;
 }
 
 // F6 walks the route (R R, the goal two cells right of the start) by the
-// game's rules; a key ends it with the map, the view and the status as they were.
+// game's rules, and a replay a game's run; a key ends it with the map, the
+// view and the status as they were.
 void TestPlayer::demonstration()
 {
     QFETCH(bool, played);
     QFETCH(bool, walled);
+    QFETCH(bool, replay);
     MazeData m = corridor();
     if (walled)
         for (QPoint wall : {QPoint(11, 3), QPoint(12, 2), QPoint(13, 3), QPoint(12, 4)})
@@ -387,14 +407,17 @@ void TestPlayer::demonstration()
     const QPoint ball(maze->CursorX, maze->CursorY);
     const QString status = w->STB1->panelText();
 
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    if (replay)
+        w->replay({"RR", {0, 0}});
+    else
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
     if (walled) {
         QVERIFY(!w->isDemonstrating());
         QCOMPARE(w->STB1->panelText(), "見本: この迷路にはゴールまでの道がありません");
         return;
     }
     QVERIFY(w->isDemonstrating());
-    QCOMPARE(w->STB1->panelText(), "見本: Escで止める");
+    QCOMPARE(w->STB1->panelText(), replay ? "リプレイ: Escで止める" : "見本: Escで止める");
     QCOMPARE(w->picMap->pos(), QPoint(96, 208)); // the start in the middle, as a game starts
     w->demonstrationStep();
     w->demonstrationStep(); // the goal: the window stays
@@ -403,6 +426,8 @@ void TestPlayer::demonstration()
     QVERIFY(!w->isClosed());
     QCOMPARE(w->tim1->Interval(), 0);
     QCOMPARE(fakes->beep.count, 0);
+    if (replay)
+        QCOMPARE(w->STB1->panelText(), "リプレイ: 0秒 2キーでゴール (Escで戻る)");
 
     QTest::keyClick(w->picMap, Qt::Key_Tab); // any key, one that moves the focus too
     QVERIFY(!w->isDemonstrating());
@@ -410,6 +435,98 @@ void TestPlayer::demonstration()
     QCOMPARE(w->picMap->pos(), mapAt);
     QCOMPARE(QPoint(maze->CursorX, maze->CursorY), ball);
     QCOMPARE(w->STB1->panelText(), status);
+}
+
+void TestPlayer::runKept_data()
+{
+    // R, D: arrow keys; s: Shift alone; ':' a key that moves nothing; t: a tick
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<bool>("arrowAtStart"); // a right arrow under the start
+    QTest::addColumn<QByteArray>("run");    // its text
+    QTest::addColumn<int>("keysPressed");
+    QTest::newRow("keys at their ticks") << "Rt:ttD" << false << QByteArray("RSD\n0 1 3\n") << 3;
+    QTest::newRow("Shift alone, no key") << "sRs" << false << QByteArray("R\n0\n") << 1;
+    QTest::newRow("Shift alone sets the arrow off")
+        << "tsD" << true << QByteArray("SD\n1 1\n") << 2;
+    QTest::newRow("past the limit's keys: none kept")
+        << QString(maxRunKeys(5) + 1, ':') << false << QByteArray() << maxRunKeys(5) + 1;
+}
+
+// A game keeps its keys and the clock's tick of each, as its outcome says.
+void TestPlayer::runKept()
+{
+    QFETCH(QString, keys);
+    QFETCH(bool, arrowAtStart);
+    QFETCH(QByteArray, run);
+    QFETCH(int, keysPressed);
+    MazeData m = corridor();
+    m.header.TimeLimit = 5;
+    if (arrowAtStart)
+        m.grid.at(10, 3).Item = ArrowRight;
+    auto w = loadedPlayer(m);
+    QSignalSpy ended(w.get(), &frmPlay::gameEnded);
+    w->comPlay_Click();
+    const QHash<QChar, int> codes{{'R', 39}, {'D', 40}, {'s', 16}, {':', 186}};
+    for (QChar key : keys)
+        key == 't' ? w->tim1_Timer() : w->picMap_KeyDown(codes[key], 0);
+    w->comStop_Click();
+    const auto outcome = ended.at(0).at(0).value<GameOutcome>();
+    QCOMPARE(outcome.keysPressed, keysPressed);
+    QCOMPARE(outcome.run, RunText::read(run).run);
+}
+
+void TestPlayer::ghost_data()
+{
+    QTest::addColumn<bool>("shown"); // else hidden by G before the game
+    QTest::newRow("shown") << true;
+    QTest::newRow("hidden by G") << false;
+}
+
+// The ghost walks the best run in step with the clock, over the map and
+// never in its picture; G before a game hides it, during a game it is a key.
+void TestPlayer::ghost()
+{
+    QFETCH(bool, shown);
+    FakeGhosts ghosts;
+    ghosts.run = {"RD", {1, 2}}; // from the start (10, 3)
+    frmPlay plain(*maze, fakes->services());
+    auto w = loadedPlayer(corridor());
+    w->setGhostRuns(&ghosts);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    if (!shown) {
+        QTest::keyClick(w->picMap, Qt::Key_G);
+        QCOMPARE(w->STB1->panelText(), frmPlay::ghostShownText(false));
+    }
+    QCOMPARE(ghosts.isShown, shown);
+    w->comPlay_Click();
+    QSignalSpy gameKeys(w->picMap, &PictureBox::keyDown);
+    QTest::keyClick(w->picMap, Qt::Key_G); // a key of the game
+    QCOMPARE(gameKeys.size(), 1);
+    QCOMPARE(ghosts.isShown, shown);
+    QCOMPARE(w->ghost().isShown(), shown);
+    for (QPoint cell : {QPoint(11, 3), QPoint(11, 4)}) {
+        w->tim1_Timer();
+        if (shown)
+            QCOMPARE(w->ghost().cell(), cell);
+    }
+    const QImage picture = w->picMap->image();
+    const QImage grabbed = w->picMap->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    plain.showMaze({});
+    plain.comPlay_Click();
+    plain.picMap_KeyDown(186, 0); // the G the game took
+    QCOMPARE(picture, plain.picMap->image());
+    const QRect ghostCell(QPoint(11, 4) * 16, QSize(16, 16));
+    int differ = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (grabbed.pixel(x, y) != picture.pixel(x, y)) {
+                QVERIFY(ghostCell.contains(x, y));
+                ++differ;
+            }
+    QCOMPARE(differ > 0, shown);
+    w->comStop_Click();
+    QVERIFY(!w->ghost().isShown());
 }
 
 QTEST_MAIN(TestPlayer)

@@ -13,6 +13,9 @@
 #include "MazeFileMessages.h"
 #include "MazeState.h"
 #include "PictureBox.h"
+#include "PlayRecords.h"
+#include "PlayerGhost.h"
+#include "PlayerGhosts.h"
 #include "Records.h"
 #include "ResultDialog.h"
 #include "ResultFlow.h"
@@ -84,6 +87,7 @@ private slots:
     void resultAtGoal();
     void levelList_data();
     void levelList();
+    void ghostChoiceKept();
     void inEnglish();
 
 private:
@@ -646,13 +650,14 @@ void TestShell::testPlayThereAndBack()
 void TestShell::resultAtGoal_data()
 {
     QTest::addColumn<QString>("next"); // after 2-a.mdt: "good", "refused" first, or "" for none
-    QTest::addColumn<int>("key");      // pressed on the result
+    QTest::addColumn<int>("key");      // pressed on the result; 0: リプレイ clicked
     QTest::addColumn<QByteArray>("records"); // what records.json holds: told once
     const QByteArray damaged = "{damaged";
     QTest::newRow("Enter: the next maze") << "good" << int(Qt::Key_Return) << damaged;
     QTest::newRow("Enter at the last: again") << "" << int(Qt::Key_Return) << damaged;
     QTest::newRow("a refused maze passed over") << "refused" << int(Qt::Key_Return) << damaged;
     QTest::newRow("Esc closes") << "good" << int(Qt::Key_Escape) << damaged;
+    QTest::newRow("a replay") << "good" << 0 << damaged;
     QTest::newRow("a newer version's records")
         << "good" << int(Qt::Key_Return)
         << QByteArray(R"({"format": "orvane-records", "version": 9})");
@@ -719,14 +724,25 @@ void TestShell::resultAtGoal()
                              : ResultDialog::recordsSetAsideMessage(dir.filePath(aside)));
 
     QVERIFY(QTest::qWaitForWindowActive(result));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    if (key)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    else
+        result->comReplay->click();
     QTRY_VERIFY(!shell->resultFlow().dialog());
     if (key == Qt::Key_Escape) {
         QVERIFY(!main->player());
         return;
     }
     frmPlay* player = main->player();
+    if (!key) { // the game's keys again, the refused one and Shift's aside
+        QVERIFY(player && player->isDemonstrating() && !player->gameRuns());
+        for (int i = 0; i < 5; ++i)
+            player->demonstrationStep();
+        QCOMPARE(player->STB1->panelText(), "リプレイ: 2秒 5キーでゴール (Escで戻る)");
+        return;
+    }
     QVERIFY(player && player->gameRuns());
+    QCOMPARE(player->ghost().isShown(), next.isEmpty()); // the best's run, on A only
     QCOMPARE(maze->header.Title, next.isEmpty() ? QByteArray("A") : QByteArray("B"));
     // Slower, in fewer keys: on A again only the keys are a new best; B (its
     // title differs) is a maze of its own.
@@ -845,6 +861,18 @@ void TestShell::levelList()
                  "2キー");
     QTest::keyClick(window->lstMazes, Qt::Key_Escape);
     QTRY_VERIFY(!shell->levelFlow().window());
+}
+
+// G's choice outlives the program: it is kept in the settings.
+void TestShell::ghostChoiceKept()
+{
+    QTemporaryDir dir;
+    PlayRecords records;
+    const QString settings = dir.filePath("orvane.conf");
+    PlayerGhosts first(records, settings);
+    QVERIFY(first.shown()); // until told not
+    first.setShown(false);
+    QVERIFY(!PlayerGhosts(records, settings).shown());
 }
 
 QTEST_MAIN(TestShell)

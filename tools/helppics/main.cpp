@@ -1,5 +1,6 @@
 // Draws the pictures of the help's page of the editing tools: each tool on a
-// small maze, before and after, with the editor's own rules and drawing.
+// small maze, before and after, with the editor's own rules and drawing; and
+// the player's ghost of a best run beside the ball, with the game's rules.
 // usage: orvane-helppics FOLDER
 
 #include "ChipSheet.h"
@@ -13,6 +14,11 @@
 #include "edit/RegionPlace.h"
 #include "edit/SelectionTurn.h"
 #include "generate/Generator.h"
+#include "play/GameRun.h"
+#include "play/GameStart.h"
+#include "play/GhostDrawing.h"
+#include "play/KeyStep.h"
+#include "play/PlayBoard.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -87,6 +93,24 @@ QImage beforeAndAfter(const QImage& before, const QImage& after)
     return picture;
 }
 
+// A game two keys in on the small maze, and the ghost of a best run five
+// keys in, as the player shows them.
+QImage ghostPicture()
+{
+    const std::unique_ptr<MazeState> maze = baseMaze();
+    ImageCanvas canvas(ChipSheet::standard(), drawn(*maze, std::nullopt));
+    const GameRun best{"RRRRRD", {0, 0, 0, 0, 0, 1}};
+    const RunReplay ghost = replayRun(*maze, best);
+    PlayBoard board(&canvas);
+    StartGame(*maze, board);
+    for (Direction key : {Direction::Right, Direction::Right})
+        KeyStep(*maze, board, key);
+    QImage picture = canvas.image();
+    QPainter p(&picture);
+    drawGhost(p, ghost.rests[4] * ChipSize, ghostFigure(ChipSheet::standard()));
+    return picture;
+}
+
 struct Picture {
     const char* name;
     std::optional<QRect> selection; // shown before the tool
@@ -151,6 +175,10 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             return 1;
         }
+    }
+    if (!ghostPicture().save(folder.filePath(QStringLiteral("ghost.png")))) {
+        std::fprintf(stderr, "cannot write the ghost's picture\n");
+        return 1;
     }
     return 0;
 }

@@ -10,7 +10,7 @@
 
 namespace orvane {
 
-TextInput readTextInput(const QString& operand)
+TextInput readBoundedInput(const QString& operand, qsizetype bound)
 {
     TextInput in;
     const bool standardInput = operand == StandardStream;
@@ -29,19 +29,28 @@ TextInput readTextInput(const QString& operand)
     if (!(standardInput ? file.open(STDIN_FILENO, QIODevice::ReadOnly)
                         : file.open(QIODevice::ReadOnly)))
         return refuse(QStringLiteral("cannot open it (%1)").arg(file.errorString()));
-    // One byte past the limit tells a text that is too long.
-    using MazeText::MaxTextBytes;
-    while (in.bytes.size() <= MaxTextBytes) {
-        const QByteArray chunk = file.read(MaxTextBytes + 1 - in.bytes.size());
+    // One byte past the bound tells a text that is too long.
+    while (in.bytes.size() <= bound) {
+        const QByteArray chunk = file.read(bound + 1 - in.bytes.size());
         if (chunk.isEmpty())
             break;
         in.bytes += chunk;
     }
     if (file.error() != QFileDevice::NoError)
         return refuse(QStringLiteral("reading failed (%1)").arg(file.errorString()));
-    if (in.bytes.size() > MaxTextBytes)
-        return refuse(QStringLiteral("it is over %1 MiB, too long for a maze text")
-                          .arg(MazeText::MaxTextMiB));
+    return in;
+}
+
+TextInput readTextInput(const QString& operand)
+{
+    TextInput in = readBoundedInput(operand, MazeText::MaxTextBytes);
+    if (in.error.isEmpty() && in.bytes.size() > MazeText::MaxTextBytes) {
+        in.bytes.clear();
+        in.error = QStringLiteral("orvane-mdt: cannot read %1: it is over %2 MiB, too long for a "
+                                  "maze text")
+                       .arg(operand == StandardStream ? QStringLiteral("standard input") : operand)
+                       .arg(MazeText::MaxTextMiB);
+    }
     return in;
 }
 

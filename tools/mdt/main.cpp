@@ -9,6 +9,7 @@
 #include "Language.h"
 #include "Output.h"
 #include "RenderCommand.h"
+#include "ReplayCommand.h"
 #include "TextCommand.h"
 #include "ThumbnailCommand.h"
 #include "generate/Generator.h"
@@ -31,6 +32,8 @@ ArgumentSyntax syntax()
             "reads standard input; an output of - writes standard output."),
         {
             {"arrows", "N", "0", "about N arrow cells besides one closing each trap (default 0)"},
+            {"best", "time|keys", "time",
+             "the run of the best time or of the fewest keys (default time)"},
             {"grade", "G", QString::number(generate::DefaultGrade),
              QStringLiteral("aim at grade G, %1 to %2 (the default, %3, unless --keys is given)")
                  .arg(EasiestGrade)
@@ -42,6 +45,10 @@ ArgumentSyntax syntax()
              QStringLiteral("the pace the route's time is measured at (default %1)")
                  .arg(DefaultKeysPerSecond)},
             {"music", "FILE", {}, "the music file the maze names"},
+            {"records",
+             "FILE",
+             {},
+             "the records file (default the program's, ~/.local/share/ORVANE/records.json)"},
             {"route", {}, {}, "draw the shortest route and mark the traps"},
             {"scale", "N", "1",
              QStringLiteral("enlarge N times, 1 to %1 (default 1)").arg(MaxRenderScale)},
@@ -89,12 +96,23 @@ ArgumentSyntax syntax()
              {"OUT.mdt"},
              "build a new maze to a target, judged by check",
              runGenerate},
+            {"replay",
+             {"json"},
+             {"MAZE", "RUN.txt"},
+             "does a run reach the goal, in how many keys and seconds",
+             runReplay},
+            {"run",
+             {"best", "records"},
+             {"MAZE", "[OUT.txt]"},
+             "write the run the records keep with a maze's best",
+             runBestRun},
         },
         QStringLiteral(
-            "Exit status: 0 success; 1 check's answer is no (the maze cannot be solved,\n"
-            "or its start or goal is invalid); 2 an error: a usage error, an input that\n"
-            "cannot be read or is refused, an output that cannot be written, a request\n"
-            "generate cannot meet."),
+            "Exit status: 0 success; 1 the answer is no: check's (the maze cannot be\n"
+            "solved, or its start or goal is invalid), replay's (the run does not reach\n"
+            "the goal in time) or run's (no run is kept); 2 an error: a usage error, an\n"
+            "input that cannot be read or is refused, an output that cannot be written,\n"
+            "a request generate cannot meet."),
     };
 }
 

@@ -22,10 +22,15 @@ namespace orvane {
 // QApplication and keep it for as long as the windows it serves.
 class RealPlatformServices {
 public:
+    // The program's settings, an INI file in the user's configuration folder.
+    static QString settingsFile()
+    {
+        return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+               QStringLiteral("/orvane.conf");
+    }
+
     RealPlatformServices(MusicDeviceFactory& music, UiLanguage language)
-        : settings_(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
-                        QStringLiteral("/orvane.conf"),
-                    QSettings::IniFormat),
+        : settings_(settingsFile(), QSettings::IniFormat),
           folders_(settings_, DialogPlaces::standard()), fileDialog_(folders_),
           help_(messageBox_, language),
           places_(settings_), services_{fileDialog_, messageBox_,     beep_,  help_,

@@ -795,6 +795,8 @@ They are kept until the program ends; you can go on playing.</translation>
     <message>
         <source>一覧</source>
         <translation>Mazes</translation>
+        <source>リプレイ</source>
+        <translation>Replay</translation>
     </message>
 </context>
 <context>
@@ -1031,6 +1033,22 @@ So as not to lose your maze, save it to a maze file with “Save”.</translatio
     <message>
         <source>見本: この迷路にはゴールまでの道がありません</source>
         <translation>Demonstration: this maze has no way to the goal</translation>
+    </message>
+    <message>
+        <source>リプレイ: Escで止める</source>
+        <translation>Replay: Esc stops</translation>
+    </message>
+    <message>
+        <source>リプレイ: %1秒 %2キーでゴール (Escで戻る)</source>
+        <translation>Replay: at the goal in %1 s and %2 keys (Esc goes back)</translation>
+    </message>
+    <message>
+        <source>ゴースト: 次のゲームから自己ベストのゴーストを表示します (Gで切り替え)</source>
+        <translation>Ghost: your best run is shown from the next game on (G switches)</translation>
+    </message>
+    <message>
+        <source>ゴースト: 表示しません (Gで切り替え)</source>
+        <translation>Ghost: not shown (G switches)</translation>
     </message>
 </context>
 <context>
