@@ -793,10 +793,12 @@ They are kept until the program ends; you can go on playing.</translation>
         <translation>Files that could not be read were skipped: %1</translation>
     </message>
     <message>
-        <source>一覧</source>
-        <translation>Mazes</translation>
         <source>リプレイ</source>
         <translation>Replay</translation>
+    </message>
+    <message>
+        <source>一覧</source>
+        <translation>Mazes</translation>
     </message>
 </context>
 <context>
