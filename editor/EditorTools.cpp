@@ -64,9 +64,9 @@ void frmEdit::connectTools()
     key(QKeySequence(Qt::CTRL | Qt::Key_V), [this] { paste(); });
     key(QKeySequence(Qt::Key_Delete), [this] { deleteSelection(); });
     key(QKeySequence(Qt::Key_Escape), [this] { escape(); });
-    key(QKeySequence(Qt::Key_R), [this] { turn(Turn::Clockwise); });
-    key(QKeySequence(Qt::Key_H), [this] { turn(Turn::LeftRight); });
-    key(QKeySequence(Qt::Key_V), [this] { turn(Turn::TopBottom); });
+    key(QKeySequence(Qt::Key_R), [this] { turnOrMirror(TurnOrMirror::TurnClockwise); });
+    key(QKeySequence(Qt::Key_H), [this] { turnOrMirror(TurnOrMirror::MirrorLeftRight); });
+    key(QKeySequence(Qt::Key_V), [this] { turnOrMirror(TurnOrMirror::MirrorTopBottom); });
     key(QKeySequence(Qt::Key_O), [this] { outlineSelection(); });
     key(QKeySequence(Qt::Key_F), [this] { floodFill(frameCell()); });
     key(QKeySequence(Qt::Key_I), [this] { pickChip(); });
@@ -119,7 +119,7 @@ void frmEdit::deleteSelection()
     if (!selection_)
         return;
     const QRect cells = *selection_;
-    session_.history.step(EditKind::Rectangle, cells,
+    session_.history.step(EditKind::DeleteOrCut, cells,
                           [&] { return PaintRectangle(maze_, mapCanvas(), cells); });
 }
 
@@ -192,18 +192,18 @@ void frmEdit::escape()
         setSelection(std::nullopt);
 }
 
-void frmEdit::turn(Turn how)
+void frmEdit::turnOrMirror(TurnOrMirror how)
 {
     if (isPasting()) {
-        floating_->setRegion(turned(floating_->region(), how));
+        floating_->setRegion(turnedOrMirrored(floating_->region(), how));
         return;
     }
     if (!selection_)
         return;
     const QRect cells = *selection_;
-    TurnResult result;
-    session_.history.step(EditKind::Turn, turnCells(maze_, cells, how), [&] {
-        result = TurnSelection(maze_, mapCanvas(), cells, how);
+    TurnOrMirrorResult result;
+    session_.history.step(EditKind::TurnOrMirror, turnOrMirrorCells(maze_, cells, how), [&] {
+        result = TurnOrMirrorSelection(maze_, mapCanvas(), cells, how);
         return result.changed;
     });
     if (result.refusal == TurnRefusal::DoesNotFit)

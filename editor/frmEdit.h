@@ -26,7 +26,7 @@ class FloatingRegion;
 class MapOverview;
 class MazeChange;
 class SelectionOverlay;
-enum class Turn;
+enum class TurnOrMirror;
 struct MazeFileProblem;
 struct EditorPlace;
 enum class EditKind;
@@ -136,14 +136,14 @@ public:
     void deleteSelection();                 // Delete
     void paste();                           // Ctrl+V: the clipboard's region floats
     bool isPasting() const;
-    void placePaste();           // a click or Enter
-    void escape();               // Esc: drops the paste, else the selection
-    void turn(Turn how);         // R, H, V: the selection or the paste
-    void outlineSelection();     // O
-    void floodFill(QPoint cell); // F at the cursor cell, Ctrl+Shift+click
-    void pickChip();             // I
-    void generateMaze();         // Ctrl+G: into the selection, or the whole map
-    void toggleOverview();       // M
+    void placePaste();                   // a click or Enter
+    void escape();                       // Esc: drops the paste, else the selection
+    void turnOrMirror(TurnOrMirror how); // R, H, V: the selection or the paste
+    void outlineSelection();             // O
+    void floodFill(QPoint cell);         // F at the cursor cell, Ctrl+Shift+click
+    void pickChip();                     // I
+    void generateMaze();                 // Ctrl+G: into the selection, or the whole map
+    void toggleOverview();               // M
     MapOverview* overview() const { return overview_; }
     // What a tool refuses, in the status bar.
     static QString turnRefusedText();

@@ -30,7 +30,7 @@ using namespace orvane;
 using namespace orvane::test;
 
 Q_DECLARE_METATYPE(MazeCell)
-Q_DECLARE_METATYPE(Turn)
+Q_DECLARE_METATYPE(TurnOrMirror)
 
 namespace {
 
@@ -96,7 +96,7 @@ Region regionOf(const QStringList& rows, std::optional<QPoint> start = {},
     return r;
 }
 
-enum class Tool { Rectangle, Outline, Drag, Flood, Paste, PasteWithMarkers, Turn };
+enum class Tool { Rectangle, Outline, Drag, Flood, Paste, PasteWithMarkers, TurnOrMirror };
 
 } // namespace
 
@@ -258,28 +258,28 @@ void TestEditing::fill()
 
 void TestEditing::regionTurn_data()
 {
-    QTest::addColumn<Turn>("turn");
+    QTest::addColumn<TurnOrMirror>("turn");
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<QPoint>("start");
     QTest::addColumn<QPoint>("goal");
     // Turning {"^>#", "v<X"}, the start at (0, 1), the goal at (2, 0); X is
     // chip 13, an arrow's picture as terrain, which pushes nothing and stays.
-    QTest::newRow("clockwise") << Turn::Clockwise << QStringList{"<>", "^v", "X#"} << QPoint(0, 0)
-                               << QPoint(1, 2);
-    QTest::newRow("left to right")
-        << Turn::LeftRight << QStringList{"#<^", "X>v"} << QPoint(2, 1) << QPoint(0, 0);
-    QTest::newRow("top to bottom")
-        << Turn::TopBottom << QStringList{"^<X", "v>#"} << QPoint(0, 0) << QPoint(2, 1);
+    QTest::newRow("clockwise") << TurnOrMirror::TurnClockwise << QStringList{"<>", "^v", "X#"}
+                               << QPoint(0, 0) << QPoint(1, 2);
+    QTest::newRow("left to right") << TurnOrMirror::MirrorLeftRight << QStringList{"#<^", "X>v"}
+                                   << QPoint(2, 1) << QPoint(0, 0);
+    QTest::newRow("top to bottom") << TurnOrMirror::MirrorTopBottom << QStringList{"^<X", "v>#"}
+                                   << QPoint(0, 0) << QPoint(2, 1);
 }
 
 void TestEditing::regionTurn()
 {
-    QFETCH(Turn, turn);
+    QFETCH(TurnOrMirror, turn);
     QFETCH(QStringList, rows);
     QFETCH(QPoint, start);
     QFETCH(QPoint, goal);
     const Region region = regionOf({"^>#", "v<X"}, QPoint(0, 1), QPoint(2, 0));
-    QVERIFY(turned(region, turn) == regionOf(rows, start, goal));
+    QVERIFY(turnedOrMirrored(region, turn) == regionOf(rows, start, goal));
 }
 
 void TestEditing::lineCells_data()
@@ -354,17 +354,18 @@ void TestEditing::tools_data()
     QTest::newRow("a paste with its markers")
         << Tool::PasteWithMarkers << 0 << QRect(0, 0, 1, 1)
         << QStringList{"^vr.r.", "<>#.r.", "..#...", "######"} << QPoint(2, 0) << QPoint(0, 1);
-    // A turn: the selection as the Turn enum's value in `code`.
+    // A turn: the selection as the TurnOrMirror enum's value in `code`.
     QTest::newRow("a quarter turn in place")
-        << Tool::Turn << int(Turn::Clockwise) << QRect(0, 0, 2, 2)
+        << Tool::TurnOrMirror << int(TurnOrMirror::TurnClockwise) << QRect(0, 0, 2, 2)
         << QStringList{"..#.r.", ">.#.r.", "..#...", "######"} << s << g;
     QTest::newRow("a quarter turn leaves walls, the start turns with its cell")
-        << Tool::Turn << int(Turn::Clockwise) << QRect(3, 0, 3, 1)
+        << Tool::TurnOrMirror << int(TurnOrMirror::TurnClockwise) << QRect(3, 0, 3, 1)
         << QStringList{"..#.##", ".^#rr.", "..#...", "######"} << QPoint(3, 1) << g;
     QTest::newRow("a quarter turn past the map's edge")
-        << Tool::Turn << int(Turn::Clockwise) << QRect(0, 2, 3, 1) << ToolMap << s << g;
+        << Tool::TurnOrMirror << int(TurnOrMirror::TurnClockwise) << QRect(0, 2, 3, 1) << ToolMap
+        << s << g;
     QTest::newRow("a mirror top to bottom")
-        << Tool::Turn << int(Turn::TopBottom) << QRect(1, 0, 1, 2)
+        << Tool::TurnOrMirror << int(TurnOrMirror::MirrorTopBottom) << QRect(1, 0, 1, 2)
         << QStringList{".v#.r.", "..#.r.", "..#...", "######"} << s << g;
 }
 
@@ -385,14 +386,14 @@ void TestEditing::tools()
     LoggingCanvas canvas(ChipSheet::standard());
     RedrawMap(m, canvas, 6, 4);
     canvas.log.clear();
-    m.SelectedChip = int16_t(tool == Tool::Turn ? FirstWall : code);
+    m.SelectedChip = int16_t(tool == Tool::TurnOrMirror ? FirstWall : code);
     const auto before = std::make_unique<MazeState>(m);
     EditHistory history(m);
     history.setCanvas(&canvas);
     const Region piece = regionOf({"^vr", "<>#"}, QPoint(2, 0), QPoint(0, 1));
     const QPoint at = cells.topLeft();
     const FloodArea area = floodArea(m, at);
-    TurnResult turn;
+    TurnOrMirrorResult turn;
     const auto step = [&](QRect watched, auto rule) {
         return history.step(EditKind::Paint, watched, rule);
     };
@@ -419,9 +420,9 @@ void TestEditing::tools()
             return PlaceRegion(m, canvas, piece, at, tool == Tool::PasteWithMarkers);
         });
         break;
-    case Tool::Turn:
-        changed = step(turnCells(m, cells, Turn(code)), [&] {
-            turn = TurnSelection(m, canvas, cells, Turn(code));
+    case Tool::TurnOrMirror:
+        changed = step(turnOrMirrorCells(m, cells, TurnOrMirror(code)), [&] {
+            turn = TurnOrMirrorSelection(m, canvas, cells, TurnOrMirror(code));
             return turn.changed;
         });
         QCOMPARE(turn.refusal == TurnRefusal::DoesNotFit, after == ToolMap);

@@ -241,7 +241,7 @@ void TestKeptWork::randomFlowsComeBack()
                 e->outlineSelection();
                 break;
             case 2:
-                e->turn(Turn(below(3)));
+                e->turnOrMirror(TurnOrMirror(below(3)));
                 break;
             default: // copied, and placed elsewhere, turned or not
                 e->copySelection();
@@ -249,7 +249,7 @@ void TestKeptWork::randomFlowsComeBack()
                 e->picMap_MouseMove(0, 0, below(h.MapWidth) * ChipSize,
                                     below(h.MapHeight) * ChipSize);
                 if (below(2))
-                    e->turn(Turn::Clockwise);
+                    e->turnOrMirror(TurnOrMirror::TurnClockwise);
                 e->placePaste();
                 break;
             }

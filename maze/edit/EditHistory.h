@@ -29,12 +29,12 @@ enum class EditKind {
     Music,
     NewMaze, // the editor opened on a fresh maze after another one
     // The construction tools, each one step.
-    Rectangle, // a selection painted (Delete, Ctrl+X)
-    Outline,   // a selection's outline painted
-    Line,      // a straight line of cells (Shift+click)
+    DeleteOrCut, // a selection painted with the chosen chip (Delete, Ctrl+X)
+    Outline,     // a selection's outline painted
+    Line,        // a straight line of cells (Shift+click)
     FloodFill,
     Paste,
-    Turn, // a selection turned or mirrored in place
+    TurnOrMirror, // a selection turned or mirrored in place
     Generate,
 };
 

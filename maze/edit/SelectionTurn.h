@@ -16,7 +16,7 @@ enum class TurnRefusal {
     DoesNotFit, // turned, it would reach past the map's edge
 };
 
-struct TurnResult {
+struct TurnOrMirrorResult {
     bool changed = false;
     TurnRefusal refusal = TurnRefusal::None;
     QRect selection; // the selection after the turn (as it was when refused)
@@ -24,11 +24,11 @@ struct TurnResult {
 
 // The selection a turn leaves: the same top-left cell, width and height
 // swapped by a quarter turn.
-QRect turnedSelection(QRect selection, Turn turn);
+QRect turnedOrMirroredSelection(QRect selection, TurnOrMirror turn);
 
 // The cells a turn of `selection` may change: it and the selection it turns
 // into, where the map shows them.
-QRect turnCells(const MazeState& maze, QRect selection, Turn turn);
+QRect turnOrMirrorCells(const MazeState& maze, QRect selection, TurnOrMirror turn);
 
 // R, H and V on a selection: the cells of `selection` the map shows are
 // lifted out, turned (Region's turned: arrows and markers with their cells)
@@ -38,6 +38,7 @@ QRect turnCells(const MazeState& maze, QRect selection, Turn turn);
 // treats a selection (the paint rule with SelectedChip): the turn lifts the
 // piece off the map as Ctrl+X does, rather than leave a stale copy of its
 // corner behind. Draws what changed as PaintCells does.
-TurnResult TurnSelection(MazeState& maze, MapCanvas& canvas, QRect selection, Turn turn);
+TurnOrMirrorResult TurnOrMirrorSelection(MazeState& maze, MapCanvas& canvas, QRect selection,
+                                         TurnOrMirror turn);
 
 } // namespace orvane

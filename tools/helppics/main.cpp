@@ -117,9 +117,13 @@ int main(int argc, char** argv)
         {"delete", room, FirstFloor + 4,
          [&](MazeState& m, MapCanvas& c) { PaintRectangle(m, c, room); }},
         {"turn", room, FirstFloor,
-         [&](MazeState& m, MapCanvas& c) { TurnSelection(m, c, room, Turn::Clockwise); }},
+         [&](MazeState& m, MapCanvas& c) {
+             TurnOrMirrorSelection(m, c, room, TurnOrMirror::TurnClockwise);
+         }},
         {"mirror", room, FirstFloor,
-         [&](MazeState& m, MapCanvas& c) { TurnSelection(m, c, room, Turn::LeftRight); }},
+         [&](MazeState& m, MapCanvas& c) {
+             TurnOrMirrorSelection(m, c, room, TurnOrMirror::MirrorLeftRight);
+         }},
         {"outline", QRect(5, 1, 4, 3), FirstWall + 2,
          [](MazeState& m, MapCanvas& c) { PaintOutline(m, c, QRect(5, 1, 4, 3)); }},
         {"line", std::nullopt, FirstWall + 3,
