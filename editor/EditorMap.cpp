@@ -4,6 +4,7 @@
 #include "frmEdit.h"
 
 #include "EditorSession.h"
+#include "MapTools.h"
 #include "MazeState.h"
 #include "MouseConversions.h"
 #include "PictureBox.h"
@@ -13,7 +14,6 @@
 #include "VirtualKeys.h"
 #include "edit/Fill.h"
 #include "edit/FreshMaze.h"
-#include "edit/Line.h"
 #include "edit/Paint.h"
 #include "edit/SizeChange.h"
 
@@ -188,25 +188,16 @@ void frmEdit::picMap_MouseMove(int Button, int, int X, int Y)
 {
     MapPointerMoved(maze_, X, Y);
     shpWaku->move(ChipSize * maze_.CursorX, ChipSize * maze_.CursorY);
-    if (Button == MouseButton::Left) { // only the left button paints
-        // Every cell from the one painted last: a quick drag leaves no gaps.
-        const QPoint cell(maze_.CursorX, maze_.CursorY);
-        const QPoint from = dragFrom_.value_or(cell);
-        if (session_.history.openStep(EditKind::Paint, lineBounds(maze_, from, cell), [&] {
-                return DragPaintLine(maze_, mapCanvas(), from, Button, isBusy());
-            }))
-            lastPainted_ = cell;
-        // Off the map the drag paints nothing, and starts afresh where it comes back.
-        dragFrom_ =
-            PaintingAllowed(maze_, mapCanvas(), isBusy()) ? std::optional(cell) : std::nullopt;
-    }
+    if (Button == MouseButton::Left) // only the left button paints
+        tools_->paint().dragStep(Button);
     showCursorCell();
 }
 
 void frmEdit::showCursorCell()
 {
     const QString cell = QStringLiteral("%1,%2").arg(maze_.CursorX).arg(maze_.CursorY);
-    const QString selected = selection_ ? selectionText(selection_->size()) : QString();
+    const std::optional<QRect>& selection = session_.history.tools().selection();
+    const QString selected = selection ? selectionText(selection->size()) : QString();
     lblZahyou->setText(cell);
     fitLabelText(lblZahyou);
     lblZahyou->setAccessibleDescription(selected);
@@ -217,7 +208,7 @@ void frmEdit::picMap_Click()
 {
     if (session_.history.step(EditKind::Paint, cursorCell(),
                               [&] { return MapClicked(maze_, mapCanvas(), isBusy()); }))
-        lastPainted_ = QPoint(maze_.CursorX, maze_.CursorY);
+        session_.history.tools().setLineStart(QPoint(maze_.CursorX, maze_.CursorY));
 }
 
 QPoint frmEdit::frameCell() const
@@ -240,10 +231,8 @@ void frmEdit::picMap_KeyDown(int KeyCode, int Shift)
     const bool click = KeyCode == VirtualKey::Space || KeyCode == VirtualKey::Return;
     const std::optional<QPoint> step = arrowStep(KeyCode);
     const bool drag = step && (Shift & ShiftDown);
-    if (!drag) {
-        session_.history.endStep();
-        dragFrom_.reset();
-    }
+    if (!drag)
+        tools_->paint().endDrag();
     if (!click && !step)
         return;
     const QPoint cell =

@@ -38,6 +38,8 @@ void EditorSession::attach(MapCanvas& canvas, std::function<EditorPlace()> place
 void EditorSession::freshMazeOpened()
 {
     view.reset();
+    history.tools().reset(); // nothing selected or floating in a new window
+
     if (!left_) {
         history.clear();
         return;

@@ -2,6 +2,7 @@
 
 #include "BoxValidators.h"
 #include "EditorSession.h"
+#include "MapTools.h"
 #include "MazeState.h"
 #include "PictureBox.h"
 #include "RouteOverlay.h"
@@ -64,6 +65,7 @@ void frmEdit::setUp()
     session_.attach(mapCanvas(), [this] { return currentPlace(); });
     connectHandlers();
     connectKeys();
+    // The map's pointer and keys go to its handlers through the tools.
     connectTools();
     // Once the window shows, and whenever the session has more to tell.
     connect(&session_, &EditorSession::noticePending, this, &frmEdit::showNotices,
@@ -115,8 +117,6 @@ void frmEdit::connectHandlers()
             });
     connect(picChrSet, &PictureBox::clicked, this, &frmEdit::picChrSet_Click);
     connect(picChrSet, &PictureBox::keyDown, this, &frmEdit::picChrSet_KeyDown);
-    // The map's pointer and keys go to its handlers through the tools.
-    connectGestures();
 
     // Choosing the button that is already chosen redraws nothing.
     for (size_t i = 0; i < Option.size(); ++i)

@@ -22,11 +22,9 @@ class QWheelEvent;
 
 namespace orvane {
 
-class FloatingRegion;
 class MapOverview;
+class MapTools;
 class MazeChange;
-class SelectionOverlay;
-enum class TurnOrMirror;
 struct MazeFileProblem;
 struct EditorPlace;
 enum class EditKind;
@@ -126,25 +124,14 @@ public:
     void requestTestPlay();
     void toggleCheck();
     // The construction tools, through keys and the mouse with Ctrl or Shift
-    // held (the specified handlers read no modifier); each change they make
-    // is one step. The selection, in cells, is no step: it changes nothing.
-    const std::optional<QRect>& selection() const { return selection_; }
-    void selectAll();                       // Ctrl+A
-    void extendSelection(int arrowKeyCode); // Ctrl+Shift+arrow, from the cursor cell
-    void copySelection();                   // Ctrl+C
-    void cutSelection();                    // Ctrl+X
-    void deleteSelection();                 // Delete
-    void paste();                           // Ctrl+V: the clipboard's region floats
-    bool isPasting() const;
-    void placePaste();                   // a click or Enter
-    void escape();                       // Esc: drops the paste, else the selection
-    void turnOrMirror(TurnOrMirror how); // R, H, V: the selection or the paste
-    void outlineSelection();             // O
-    void floodFill(QPoint cell);         // F at the cursor cell, Ctrl+Shift+click
-    void pickChip();                     // I
-    void generateMaze();                 // Ctrl+G: into the selection, or the whole map
-    void toggleOverview();               // M
+    // held (the map's handlers read no modifier); each change they make is
+    // one step. The selection, in cells, is no step: it changes nothing.
+    MapTools& tools() { return *tools_; }
+    void generateMaze();   // Ctrl+G: into the selection, or the whole map
+    void toggleOverview(); // M
     MapOverview* overview() const { return overview_; }
+    // The cell the cursor frame shows.
+    QPoint frameCell() const;
     // What a tool refuses, in the status bar.
     static QString turnRefusedText();
     static QString notMazeTextText(const QString& reason);
@@ -220,29 +207,9 @@ private:
     EditorView currentView() const;
     QRect cursorCell() const;
 
-    // The tools on the map: a press decides what the gesture is (the
-    // specified painting without Ctrl or Shift), which the moves, the click
-    // and the release then carry on.
-    enum class Gesture { None, Paint, Select, Line, Flood, Place };
+    // The tools on the map, which receive its pointer and keys, and their keys.
     void connectTools();
-    void connectGestures();
-    // The Button argument of the pointer handlers.
-    static int buttonState(Qt::MouseButtons buttons);
-    void mapPressed(Qt::MouseButton button, Qt::KeyboardModifiers keys, QPoint at);
-    void mapMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers keys, QPoint at);
-    void mapClicked();
-    void mapReleased();
-    // A key on the map for a tool (the paste, Ctrl+Shift+arrows); false
-    // when it is the map's own.
-    bool toolKeyDown(int keyCode, int shift);
-    void setSelection(std::optional<QRect> cells);
-    void dropPaste();
     void showCursorCell();
-    // The cell the cursor frame shows.
-    QPoint frameCell() const;
-    // A drag or a selection at the view's edge scrolls the map on.
-    void scrollAtEdge(QPoint inView, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys);
-    void scrollByWheel(const QWheelEvent& wheel);
     // The title box refused a character code page 932 cannot hold.
     void titleRefused(const QString& character);
 
@@ -251,19 +218,7 @@ private:
     RouteOverlay* routeOverlay_ = nullptr;
     bool checkShown_ = false; // its status text, and its route when there is one
 
-    SelectionOverlay* selectionOverlay_ = nullptr;
-    FloatingRegion* floating_ = nullptr;
-    std::optional<QRect> selection_;
-    QPoint selectionAnchor_;
-    Gesture gesture_ = Gesture::None;
-    std::optional<QPoint> dragFrom_;    // the cell a drag painted last
-    std::optional<QPoint> lastPainted_; // where Shift+click's line starts
-    QTimer* edgeScroll_ = nullptr;
-    QPoint edgeStep_;    // the way the edge scroll goes, in cells
-    QPoint edgePointer_; // where the pointer stands in the view
-    Qt::MouseButtons edgeButtons_;
-    Qt::KeyboardModifiers edgeKeys_;
-    int wheelAngle_ = 0; // a part of a wheel notch not scrolled yet
+    std::unique_ptr<MapTools> tools_; // before the controls it shows on go
     MapOverview* overview_ = nullptr;
     std::optional<generate::Request> lastRequest_; // what Ctrl+G offers again
 };

@@ -19,8 +19,10 @@
 #include "edit/ShownCells.h"
 #include "edit/SizeChange.h"
 #include "edit/TimeValue.h"
+#include "edit/ToolSteps.h"
 #include "support/TextMazes.h"
 
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -132,6 +134,8 @@ private slots:
     void historyBoundedInMemory();
     void historyCountsWholeSteps();
     void stepsOfTwoKindsNeverMix();
+    void toolStateFollowsEveryChange_data();
+    void toolStateFollowsEveryChange();
 };
 
 void TestEditing::click_data()
@@ -766,6 +770,112 @@ void TestEditing::stepsOfTwoKindsNeverMix()
     history.redo(); // the cells again, the title as it now stands
     QVERIFY(m.grid == painted);
     QCOMPARE(m.header.Title, "");
+}
+
+void TestEditing::toolStateFollowsEveryChange_data()
+{
+    QTest::addColumn<quint32>("seed");
+    for (const quint32 seed : {1u, 7u, 38u, 2024u})
+        QTest::addRow("seed %u", seed) << seed;
+}
+
+// Random runs of the tools' steps, selections, pastes, size changes, loads,
+// undo and redo: the selection always lies on the map; a change of the map
+// forgets the line's start and leaves a floating paste whole; undo and redo
+// of a step made on a selection put back the selection before or after it,
+// and of any other step keep the selection there is, on the map.
+void TestEditing::toolStateFollowsEveryChange()
+{
+    QFETCH(quint32, seed);
+    QRandomGenerator rng(seed);
+    auto maze = std::make_unique<MazeState>();
+    ImageCanvas canvas(ChipSheet::standard());
+    RedrawMap(*maze, canvas, 32, 32);
+    EditHistory history(*maze);
+    history.setCanvas(&canvas);
+    ToolState& tools = history.tools();
+    const MazeHeader& h = maze->header;
+    using Selection = std::optional<QRect>;
+    struct Made {
+        bool onSelection;
+        Selection before, after;
+    };
+    std::vector<Made> made; // what each step of the stack was made on
+    const auto cell = [&] { return QPoint(rng.bounded(-4, 130), rng.bounded(-4, 130)); };
+    for (int action = 0; action < 600; ++action) {
+        const Selection was = tools.selection();
+        const int index = history.stack().index();
+        const MazeHeader map = h;
+        const std::optional<FloatingPaste> paste = tools.paste();
+        const int what = rng.bounded(12);
+        maze->SelectedChip = int16_t(rng.bounded(FirstWall, StartCode));
+        switch (what) {
+        case 0:
+            tools.selectBetween(cell(), cell(), h);
+            break;
+        case 1:
+            tools.select(shownCells(h), h); // Ctrl+A
+            break;
+        case 2:
+            PaintSelectionStep(*maze, history, canvas);
+            break;
+        case 3:
+            OutlineSelectionStep(*maze, history, canvas);
+            break;
+        case 4:
+            TurnOrMirrorSelectionStep(*maze, history, canvas, TurnOrMirror(rng.bounded(3)));
+            break;
+        case 5: {
+            const MapSize size = MapSizes[rng.bounded(int(MapSizes.size()))];
+            history.step(EditKind::Size, mapCells(size.width, size.height),
+                         [&] { return ChangeMapSize(*maze, canvas, size); });
+            break;
+        }
+        case 6: // a maze of any size a file may hold
+            history.step(EditKind::Load, gridCells(), [&] {
+                maze->header.MapWidth = int16_t(rng.bounded(1, MapSizeMax + 1));
+                maze->header.MapHeight = int16_t(rng.bounded(1, MapSizeMax + 1));
+                maze->cell(0, 0).Chip = int16_t(rng.bounded(FirstWall, LastFloor + 1));
+                return RedrawMap(*maze, canvas, h.MapWidth, h.MapHeight);
+            });
+            break;
+        case 7:
+            LineStep(*maze, history, canvas, cell());
+            break;
+        case 8:
+            if (tools.paste())
+                PlacePasteStep(*maze, history, canvas);
+            else
+                tools.startPaste(copyRegion(*maze, cellsBetween(cell(), cell())), cell());
+            break;
+        case 9:
+        case 10: {
+            const bool undo = what == 9;
+            const int at = undo ? index - 1 : index;
+            if (at < 0 || at >= int(made.size()))
+                break;
+            undo ? history.undo() : history.redo();
+            const Made& step = made[size_t(at)];
+            const Selection expected = step.onSelection ? (undo ? step.before : step.after) : was;
+            const QRect onMap = expected.value_or(QRect()) & shownCells(h);
+            QCOMPARE(tools.selection(), onMap.isEmpty() ? Selection() : Selection(onMap));
+            break;
+        }
+        default:
+            tools.select(std::nullopt, h);
+        }
+        if (what < 9 && history.stack().index() > index) { // a new step
+            made.resize(size_t(index));
+            made.push_back({was || tools.selection(), was, tools.selection()});
+        }
+        if (tools.selection())
+            QVERIFY(!tools.selection()->isEmpty() && shownCells(h).contains(*tools.selection()));
+        if (h.MapWidth != map.MapWidth || h.MapHeight != map.MapHeight || what == 6) {
+            QVERIFY(!tools.lineStart());
+            QCOMPARE(tools.paste().has_value(), paste.has_value());
+            QVERIFY(!paste || tools.paste()->region == paste->region);
+        }
+    }
 }
 
 QTEST_MAIN(TestEditing)

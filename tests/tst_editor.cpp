@@ -8,6 +8,7 @@
 #include "ImageCanvas.h"
 #include "MapOverview.h"
 #include "MapRedraw.h"
+#include "MapTools.h"
 #include "MazeCodec.h"
 #include "MazeFile.h"
 #include "MazeFileMessages.h"
@@ -561,7 +562,7 @@ void TestEditor::toolsCopyPasteDelete()
     mouse(w->picMap, QEvent::MouseButtonPress, {17, 17}, Qt::LeftButton, Qt::LeftButton, ctrl);
     mouse(w->picMap, QEvent::MouseMove, {49, 33}, Qt::LeftButton, Qt::NoButton, ctrl);
     mouse(w->picMap, QEvent::MouseButtonRelease, {49, 33}, {}, Qt::LeftButton, ctrl);
-    QCOMPARE(w->selection(), QRect(1, 1, 3, 2));
+    QCOMPARE(w->tools().select().cells(), QRect(1, 1, 3, 2));
     QVERIFY(w->picMap->accessibleValue().endsWith("選択 3×2"));
     QCOMPARE(w->session().history.stack().count(), 0); // a selection is no step
     w->picMap->setFocus();
@@ -569,11 +570,11 @@ void TestEditor::toolsCopyPasteDelete()
     QVERIFY(QApplication::clipboard()->text().startsWith("ORVANE maze text 1"));
 
     clickWith(w->picMap, {10, 5}, Qt::NoModifier); // a plain click drops the selection
-    QVERIFY(!w->selection());
+    QVERIFY(!w->tools().select().cells());
     QTest::keyClick(w->picMap, Qt::Key_V, ctrl);
-    QVERIFY(w->isPasting());
+    QVERIFY(w->tools().paste().isActive());
     clickWith(w->picMap, {20, 10}, Qt::NoModifier); // placed where the paste floats
-    QVERIFY(!w->isPasting());
+    QVERIFY(!w->tools().paste().isActive());
     QCOMPARE(maze->grid.at(20, 10), (MazeCell{FirstFloor, ArrowUp}));
     QCOMPARE(maze->grid.at(22, 11).Chip, FirstFloor + 2);
     QCOMPARE(w->session().history.stack().count(), 1);
@@ -595,7 +596,7 @@ void TestEditor::toolsRefuseVisibly()
     w->picMap->setFocus();
     QApplication::clipboard()->setText(QStringLiteral("no maze here"));
     QTest::keyClick(w->picMap, Qt::Key_V, Qt::ControlModifier);
-    QVERIFY(!w->isPasting());
+    QVERIFY(!w->tools().paste().isActive());
     QCOMPARE(w->stb1->panelText(),
              frmEdit::notMazeTextText("1 行目: ORVANE の迷路テキストではありません: 1行目は "
                                       "\"ORVANE maze text 1\" でなければなりません"));
@@ -607,7 +608,7 @@ void TestEditor::toolsRefuseVisibly()
         QTest::keyClick(w->picMap, Qt::Key_Down, Qt::ControlModifier | Qt::ShiftModifier);
     QTest::keyClick(w->picMap, Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
     QTest::keyClick(w->picMap, Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(w->selection(), QRect(0, 0, 3, 40));
+    QCOMPARE(w->tools().select().cells(), QRect(0, 0, 3, 40));
     const int steps = w->session().history.stack().count();
     QTest::keyClick(w->picMap, Qt::Key_R);
     QCOMPARE(w->stb1->panelText(), frmEdit::turnRefusedText());
@@ -648,7 +649,7 @@ void TestEditor::generateAsTheToolDoes()
     for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right,
                               Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down})
         QTest::keyClick(w->picMap, key, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(w->selection(), QRect(10, 4, 5, 5));
+    QCOMPARE(w->tools().select().cells(), QRect(10, 4, 5, 5));
     r.size = {5, 5};
     r.grade = 1;
     fakes->generateDialog.answer(r);
