@@ -362,11 +362,14 @@ void TestEditing::tools_data()
     QTest::newRow("a quarter turn in place")
         << Tool::TurnOrMirror << int(TurnOrMirror::TurnClockwise) << QRect(0, 0, 2, 2)
         << QStringList{"..#.r.", ">.#.r.", "..#...", "######"} << s << g;
-    QTest::newRow("a quarter turn leaves walls, the start turns with its cell")
-        << Tool::TurnOrMirror << int(TurnOrMirror::TurnClockwise) << QRect(3, 0, 3, 1)
-        << QStringList{"..#.##", ".^#rr.", "..#...", "######"} << QPoint(3, 1) << g;
+    QTest::newRow("a quarter turn about the centre leaves walls, the goal turns with its cell")
+        << Tool::TurnOrMirror << int(TurnOrMirror::TurnClockwise) << QRect(3, 1, 3, 1)
+        << QStringList{"..#...", ".^##r#", "..#...", "######"} << s << QPoint(4, 2);
+    QTest::newRow("an even side turns about its middle cell nearer the top-left")
+        << Tool::TurnOrMirror << int(TurnOrMirror::TurnClockwise) << QRect(0, 1, 4, 2)
+        << QStringList{"....r.", "#.>#r.", "####..", "#..###"} << s << g;
     QTest::newRow("a quarter turn past the map's edge")
-        << Tool::TurnOrMirror << int(TurnOrMirror::TurnClockwise) << QRect(0, 2, 3, 1) << ToolMap
+        << Tool::TurnOrMirror << int(TurnOrMirror::TurnClockwise) << QRect(0, 3, 3, 1) << ToolMap
         << s << g;
     QTest::newRow("a mirror top to bottom")
         << Tool::TurnOrMirror << int(TurnOrMirror::MirrorTopBottom) << QRect(1, 0, 1, 2)
@@ -452,6 +455,9 @@ void TestEditing::picker_data()
     const QList<int> unchanged{4, 2, StartCode};
     QTest::newRow("the last floor") << QPoint(3, 2) << QList<int>{5, FloorRow, LastFloor};
     QTest::newRow("a wall") << QPoint(0, 0) << QList<int>{0, WallRow, FirstWall};
+    QTest::newRow("an arrow over its floor")
+        << QPoint(2, 1) << QList<int>{1, ItemRow, FirstItemCode - 1 + ArrowDown};
+    QTest::newRow("the goal over the start") << QPoint(5, 1) << QList<int>{5, ItemRow, GoalCode};
     QTest::newRow("chip 16") << QPoint(6, 3) << unchanged;
     QTest::newRow("a floor beyond the map") << QPoint(8, 1) << unchanged;
 }

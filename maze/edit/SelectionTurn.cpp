@@ -11,9 +11,11 @@ namespace orvane {
 QRect turnedOrMirroredSelection(QRect selection, TurnOrMirror turn)
 {
     selection = selection.normalized();
-    if (turn == TurnOrMirror::TurnClockwise)
-        selection.setSize(selection.size().transposed());
-    return selection;
+    if (turn != TurnOrMirror::TurnClockwise)
+        return selection;
+    const auto middle = [](QSize size) { return QPoint(size.width() - 1, size.height() - 1) / 2; };
+    const QSize turned = selection.size().transposed();
+    return QRect(selection.topLeft() + middle(selection.size()) - middle(turned), turned);
 }
 
 QRect turnOrMirrorCells(const MazeState& maze, QRect selection, TurnOrMirror turn)

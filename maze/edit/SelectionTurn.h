@@ -22,8 +22,9 @@ struct TurnOrMirrorResult {
     QRect selection; // the selection after the turn (as it was when refused)
 };
 
-// The selection a turn leaves: the same top-left cell, width and height
-// swapped by a quarter turn.
+// The selection a turn or mirror leaves: a mirror the same one; a quarter
+// turn one with width and height swapped about the same centre cell (of an
+// even side, the middle cell nearer the top-left).
 QRect turnedOrMirroredSelection(QRect selection, TurnOrMirror turn);
 
 // The cells a turn of `selection` may change: it and the selection it turns
@@ -31,9 +32,10 @@ QRect turnedOrMirroredSelection(QRect selection, TurnOrMirror turn);
 QRect turnOrMirrorCells(const MazeState& maze, QRect selection, TurnOrMirror turn);
 
 // R, H and V on a selection: the cells of `selection` the map shows are
-// lifted out, turned (Region's turned: arrows and markers with their cells)
-// and put back with the same top-left cell. A quarter turn whose result
-// would reach past the map is refused and changes nothing. The cells of the
+// lifted out, turned or mirrored (turnedOrMirrored: arrows and markers with
+// their cells) and put back about the same centre cell
+// (turnedOrMirroredSelection). A quarter turn whose result would reach past
+// the map is refused and changes nothing. The cells of the
 // old selection that the turned one no longer covers are treated as Delete
 // treats a selection (the paint rule with SelectedChip): the turn lifts the
 // piece off the map as Ctrl+X does, rather than leave a stale copy of its

@@ -109,6 +109,7 @@ int main(int argc, char** argv)
         return 1;
     }
     const QRect room(1, 1, 3, 3);
+    const QRect strip(3, 1, 1, 3); // the red column, turned about its centre
     const std::vector<Picture> pictures{
         {"paste", room, FirstWall,
          [&](MazeState& m, MapCanvas& c) {
@@ -116,9 +117,9 @@ int main(int argc, char** argv)
          }},
         {"delete", room, FirstFloor + 4,
          [&](MazeState& m, MapCanvas& c) { PaintRectangle(m, c, room); }},
-        {"turn", room, FirstFloor,
+        {"turn", strip, FirstFloor,
          [&](MazeState& m, MapCanvas& c) {
-             TurnOrMirrorSelection(m, c, room, TurnOrMirror::TurnClockwise);
+             TurnOrMirrorSelection(m, c, strip, TurnOrMirror::TurnClockwise);
          }},
         {"mirror", room, FirstFloor,
          [&](MazeState& m, MapCanvas& c) {
