@@ -89,6 +89,7 @@ private slots:
     void toolsRefuseVisibly();
     void generateAsTheToolDoes();
     void overviewFollowsAndMoves();
+    void keysGoWhereTheUserLooks();
 
 private:
     QString write(const MazeData& m);
@@ -684,6 +685,44 @@ void TestEditor::overviewFollowsAndMoves()
     QCOMPARE(overview->view(), QRect(90, 100, 20, 20));
     QTest::keyClick(w->picMap, Qt::Key_M);
     QVERIFY(!overview->isVisible());
+}
+
+// The tools' keys act whichever control has the focus, text boxes aside:
+// after the size buttons, Ctrl+A and O outline the whole map as it now is;
+// with a paste floating, the palette's arrow keys and Enter are the paste's.
+void TestEditor::keysGoWhereTheUserLooks()
+{
+    QVERIFY(showActive());
+    const auto pickChip = [&](int code) {
+        const QPoint at = QPoint((code - 1) % 6, (code - 1) / 6) * 16 + QPoint(1, 1);
+        QTest::mouseMove(w->picChrSet, at);
+        QTest::mouseClick(w->picChrSet, Qt::LeftButton, {}, at);
+    };
+    pickChip(FirstFloor + 1);
+    QTest::mouseClick(w->Option[3], Qt::LeftButton); // 64 x 64
+    QTest::keyClick(w->Option[3], Qt::Key_A, Qt::ControlModifier);
+    QTest::mouseClick(w->Option[0], Qt::LeftButton); // 32 x 32
+    QTest::keyClick(w->Option[0], Qt::Key_O);
+    int outline = 0;
+    for (int y = 0; y <= 64; ++y)
+        for (int x = 0; x <= 64; ++x)
+            outline += maze->grid.at(x, y).Chip == FirstFloor + 1;
+    QCOMPARE(outline, 4 * 31);
+    QCOMPARE(maze->grid.at(31, 31).Chip, FirstFloor + 1);
+
+    clickWith(w->picMap, {31, 0}, Qt::ControlModifier);
+    QTest::keyClick(w->picMap, Qt::Key_C, Qt::ControlModifier);
+    w->picMap_MouseMove(0, 0, 5 * 16, 6 * 16);
+    pickChip(FirstWall);
+    QCOMPARE(w->picChrSet->grab().toImage().pixelColor(0, 24),
+             w->palette().color(QPalette::Highlight));
+    QTest::keyClick(w->picChrSet, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(w->picChrSet, Qt::Key_Right);
+    QTest::keyClick(w->picChrSet, Qt::Key_Down);
+    QTest::keyClick(w->picChrSet, Qt::Key_Return);
+    QCOMPARE(maze->SelectedChip, FirstWall); // the palette's choice stays
+    QCOMPARE(maze->grid.at(6, 7).Chip, FirstFloor + 1);
+    QVERIFY(!w->tools().paste().isActive());
 }
 
 QTEST_MAIN(TestEditor)

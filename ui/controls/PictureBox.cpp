@@ -12,6 +12,14 @@
 #include <QStyleOptionFocusRect>
 
 namespace orvane {
+namespace {
+
+// The focus mark: a frame of the selection colour this wide round the part
+// of the box shown, and the dotted focus rectangle inside it.
+constexpr int FocusFrameWidth = 2;
+constexpr int FocusMarkWidth = FocusFrameWidth + 1;
+
+} // namespace
 
 PictureBox::PictureBox(QWidget* parent, QColor background, Border border)
     : QWidget(parent), background_(background), border_(border)
@@ -81,7 +89,8 @@ void PictureBox::updateFocusRect(QPoint at)
     if (!showsFocus_)
         return;
     const QRect frame = visiblePart(at);
-    update(QRegion(frame) - QRegion(frame.adjusted(1, 1, -1, -1)));
+    const int inset = FocusMarkWidth;
+    update(QRegion(frame) - QRegion(frame.adjusted(inset, inset, -inset, -inset)));
 }
 
 void PictureBox::Refresh()
@@ -108,11 +117,21 @@ void PictureBox::paintEvent(QPaintEvent* event)
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
     if (showsFocus_ && hasFocus()) {
-        // Inverting what it covers, as the window system's focus rectangle
-        // does: it shows over every colour of the picture.
+        // Plain to see which box holds the keys: a thick frame of the
+        // selection colour, and the focus rectangle inside it, inverting
+        // what it covers as the window system's does, so that it shows over
+        // every colour of the picture.
+        const QRect shown = visiblePart(pos());
+        const int w = FocusFrameWidth;
+        const QColor mark = palette().color(QPalette::Highlight);
+        for (const QRect& side : {QRect(shown.left(), shown.top(), shown.width(), w),
+                                  QRect(shown.left(), shown.bottom() - w + 1, shown.width(), w),
+                                  QRect(shown.left(), shown.top(), w, shown.height()),
+                                  QRect(shown.right() - w + 1, shown.top(), w, shown.height())})
+            p.fillRect(side, mark);
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = visiblePart(pos());
+        focus.rect = shown.adjusted(w, w, -w, -w);
         focus.backgroundColor = Qt::black; // the style draws its opposite, white
         p.setCompositionMode(QPainter::CompositionMode_Difference);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);

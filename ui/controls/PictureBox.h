@@ -10,8 +10,8 @@ namespace orvane {
 // A picture box: a widget over a persistent QImage backing picture. Code
 // draws into image() and marks what it changed; Refresh() repaints only the
 // changed part. With a border, children live in clientArea(), inside it.
-// A box that shows its focus draws the style's focus rectangle round the part
-// of it its container shows.
+// A box that shows its focus marks the part of it its container shows with a
+// frame of the selection colour and the style's focus rectangle.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
