@@ -10,6 +10,7 @@
 #include "PictureBox.h"
 #include "ShapeOutline.h"
 #include "SheetCells.h"
+#include "StatusBar.h"
 #include "UiFonts.h"
 #include "VirtualKeys.h"
 #include "edit/Fill.h"
@@ -67,7 +68,9 @@ void frmEdit::Form_Load()
 {
     OpenFreshMaze(maze_, mapCanvas());
     showSelectedChip();
-    session_.freshMazeOpened(); // the maze the editor had is one undo away
+    // The maze the editor had is one undo away: said until the first edit.
+    if (session_.freshMazeOpened())
+        stb1->setPanelText(keptWorkText());
 }
 
 void frmEdit::showSelectedChip()

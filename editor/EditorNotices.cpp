@@ -1,5 +1,5 @@
-// What the editor tells of its kept work: files that could not be read, and
-// work that cannot be kept.
+// What the editor tells of its kept work: that it can be brought back, files
+// that could not be read, and work that cannot be kept.
 
 #include "frmEdit.h"
 
@@ -20,6 +20,11 @@ QString frmEdit::keptWorkSetAsideMessage(const QStringList& files)
     return tr("前回までの編集中の作業を読み込めませんでした。"
               "そのファイルは消さずに、次の場所に移してあります:\n%1")
         .arg(shown.join(u'\n'));
+}
+
+QString frmEdit::keptWorkText()
+{
+    return tr("前回の作業は Ctrl+Z で戻せます");
 }
 
 QString frmEdit::workNotKeptMessage(const MazeFileProblem& problem, const QString& file)

@@ -54,8 +54,9 @@ public:
     // `place` tells where the user stands in it.
     void attach(MapCanvas& canvas, std::function<EditorPlace()> place);
     // The attached window opened on a fresh maze: the maze it had before
-    // (cells, header, file, chip and view) is one undo away.
-    void freshMazeOpened();
+    // (cells, header, file, chip and view) is one undo away. Returns whether
+    // there is such a maze to bring back.
+    bool freshMazeOpened();
     // The window closes or goes: its open step ends, its maze as it stands is
     // kept, and nothing more is drawn on it.
     void detach(const MapCanvas& canvas);

@@ -58,6 +58,8 @@ public:
     // that cannot be kept, and why.
     static QString keptWorkSetAsideMessage(const QStringList& files);
     static QString workNotKeptMessage(const MazeFileProblem& problem, const QString& file);
+    // A fresh editor with work to bring back, until the first edit.
+    static QString keptWorkText();
     // The name of a palette chip (SelectedChip 1..18): its tooltip.
     static QString chipName(int code);
 

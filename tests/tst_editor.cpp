@@ -90,6 +90,7 @@ private slots:
     void generateAsTheToolDoes();
     void overviewFollowsAndMoves();
     void keysGoWhereTheUserLooks();
+    void freshEditorTellsOfKeptWork();
 
 private:
     QString write(const MazeData& m);
@@ -723,6 +724,23 @@ void TestEditor::keysGoWhereTheUserLooks()
     QCOMPARE(maze->SelectedChip, FirstWall); // the palette's choice stays
     QCOMPARE(maze->grid.at(6, 7).Chip, FirstFloor + 1);
     QVERIFY(!w->tools().paste().isActive());
+}
+
+// A fresh editor with work to bring back says so, until the first edit.
+void TestEditor::freshEditorTellsOfKeptWork()
+{
+    w.reset();
+    EditorSession session(*maze);
+    for (const bool kept : {false, true}) {
+        w = std::make_unique<frmEdit>(*maze, fakes->services(), session);
+        w->Form_Load();
+        QCOMPARE(w->stb1->panelText(), kept ? frmEdit::keptWorkText() : QString());
+        maze->SelectedChip = FirstFloor;
+        w->picMap_MouseMove(0, 0, 40, 40);
+        w->picMap_Click();
+        QCOMPARE(w->stb1->panelText(), QString());
+        w->close();
+    }
 }
 
 QTEST_MAIN(TestEditor)

@@ -843,6 +843,10 @@ So as not to lose your maze, save it to a maze file with “Save”.</translatio
         <source>迷路を作っています</source>
         <translation>Generating a maze</translation>
     </message>
+    <message>
+        <source>前回の作業は Ctrl+Z で戻せます</source>
+        <translation>Ctrl+Z brings back your last work</translation>
+    </message>
 </context>
 <context>
     <name>orvane::frmPlay</name>
