@@ -18,11 +18,11 @@ void frmEdit::toggleOverview()
             scrTate->setValue(topLeft.y());
         });
         const auto follow = [this] {
-            overview_->setView(
-                QRect(scrYoko->value(), scrTate->value(), ViewportCells, ViewportCells));
+            overview_->setView(QRect(scrYoko->value(), scrTate->value(), viewCells(), viewCells()));
         };
         connect(scrYoko, &QScrollBar::valueChanged, overview_, follow);
         connect(scrTate, &QScrollBar::valueChanged, overview_, follow);
+        connect(this, &frmEdit::zoomChanged, overview_, follow);
         follow();
         // Every cell the map draws, as it draws it: edits, undo, loads.
         onMapDrawn([this](const QRect& pixels) {

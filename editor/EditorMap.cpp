@@ -190,7 +190,7 @@ void frmEdit::picChrSet_KeyDown(int KeyCode, int Shift)
 void frmEdit::picMap_MouseMove(int Button, int, int X, int Y)
 {
     MapPointerMoved(maze_, X, Y);
-    shpWaku->move(ChipSize * maze_.CursorX, ChipSize * maze_.CursorY);
+    placeCursorFrame({maze_.CursorX, maze_.CursorY});
     if (Button == MouseButton::Left) // only the left button paints
         tools_->paint().dragStep(Button);
     showCursorCell();
@@ -216,7 +216,13 @@ void frmEdit::picMap_Click()
 
 QPoint frmEdit::frameCell() const
 {
-    return {shpWaku->x() / ChipSize, shpWaku->y() / ChipSize};
+    const QPoint at = shpWaku->pos() * picMap->reduction(); // in pixels of the map picture
+    return {at.x() / ChipSize, at.y() / ChipSize};
+}
+
+void frmEdit::placeCursorFrame(QPoint cell)
+{
+    shpWaku->setGeometry(picMap->boxRect(QRect(cell * ChipSize, QSize(ChipSize, ChipSize))));
 }
 
 QRect frmEdit::cursorCell() const
@@ -238,9 +244,9 @@ void frmEdit::picMap_KeyDown(int KeyCode, int Shift)
         tools_->paint().endDrag();
     if (!click && !step)
         return;
-    const QPoint cell =
-        click ? cursor
-              : inside(cursor + *step, picMap->width() / ChipSize, picMap->height() / ChipSize);
+    const QPoint cell = click ? cursor
+                              : inside(cursor + *step, picMap->pictureSize().width() / ChipSize,
+                                       picMap->pictureSize().height() / ChipSize);
     picMap_MouseMove(drag ? MouseButton::Left : 0, Shift, ChipSize * cell.x(), ChipSize * cell.y());
     if (click)
         picMap_Click();
@@ -250,11 +256,12 @@ void frmEdit::picMap_KeyDown(int KeyCode, int Shift)
 
 void frmEdit::scrollToShow(QPoint cell)
 {
-    const auto follow = [](QScrollBar* bar, int at) {
+    const int shown = viewCells();
+    const auto follow = [shown](QScrollBar* bar, int at) {
         if (at < bar->value())
             bar->setValue(at);
-        else if (at >= bar->value() + ViewportCells)
-            bar->setValue(at - ViewportCells + 1);
+        else if (at >= bar->value() + shown)
+            bar->setValue(at - shown + 1);
     };
     follow(scrYoko, cell.x());
     follow(scrTate, cell.y());

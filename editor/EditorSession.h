@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KeptWork.h"
+#include "MazeConstants.h"
 #include "edit/EditHistory.h"
 
 #include <QObject>
@@ -28,6 +29,7 @@ struct EditorView {
     int sizeButton = 0; // the checked size button, 0..7
     int scrollX = 0;
     int scrollY = 0;
+    int zoom = ChipSize; // pixels a cell
     QString coordinates;
     bool checkShown = false; // the check on the map (F6)
     // The working values the player moves the ball and counts the time in.

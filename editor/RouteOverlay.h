@@ -20,6 +20,8 @@ public:
     void showAnalysis(MazeAnalysis analysis, const MazeHeader& header);
     // Whether an answer is shown.
     bool isShowing() const { return !isHidden(); }
+    // The map is shown reduced by `factor` (1, 2 or 4): so is the answer.
+    void setReduction(int factor);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -28,6 +30,7 @@ private:
     const ChipSheet& chips_;
     MazeAnalysis analysis_;
     MazeHeader header_;
+    int reduction_ = 1;
 };
 
 } // namespace orvane

@@ -54,11 +54,7 @@ void frmEdit::setUp()
 {
     createControls();
     setTabOrder();
-    attachMap(*picMap, *stb1, [this](int width, int height) {
-        // A map smaller than the view needs no scrolling.
-        scrTate->setMaximum(std::max(height - ViewportCells, 0));
-        scrYoko->setMaximum(std::max(width - ViewportCells, 0));
-    });
+    attachMap(*picMap, *stb1, [this](int width, int height) { fitScrollBars(width, height); });
     setOpeningFocus(picChrSet);
     routeOverlay_ = new RouteOverlay(picMap, chips());
     routeOverlay_->stackUnder(shpWaku);
@@ -67,6 +63,7 @@ void frmEdit::setUp()
     connectKeys();
     // The map's pointer and keys go to its handlers through the tools.
     connectTools();
+    describeZoom();
     // Once the window shows, and whenever the session has more to tell.
     connect(&session_, &EditorSession::noticePending, this, &frmEdit::showNotices,
             Qt::QueuedConnection);

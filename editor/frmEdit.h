@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MazeConstants.h"
 #include "MazeHeader.h"
 #include "MazeWindow.h"
 #include "generate/Generator.h"
@@ -42,7 +43,8 @@ class frmEdit : public MazeWindow {
 public:
     static QString caption();
     static constexpr QSize ClientSize{497, 408};
-    static constexpr int ViewportCells = 20;   // the map view shows 20 x 20 cells
+    static constexpr int ViewportCells = 20;   // the map view shows 20 x 20 cells at 16 pixels
+    static constexpr int ScrollPageCells = 5;  // a page of the scroll bars at 16 pixels a cell
     static constexpr int TimeBoxMaxLength = 3; // characters the user may type
 
     // What the window tells the user.
@@ -134,6 +136,26 @@ public:
     MapOverview* overview() const { return overview_; }
     // The cell the cursor frame shows.
     QPoint frameCell() const;
+
+    // The view's zoom, a view property: 16 pixels a cell (as every opening
+    // starts), 8 or 4, so that the view shows 20, 40 or 80 cells each way.
+    // Ctrl+wheel over the map zooms about the cell under the pointer; the
+    // keys (Ctrl+plus or Ctrl+=, Ctrl+minus, Ctrl+0 for 16) about the cursor
+    // cell. The scroll bars count cells at the zoom.
+    int zoom() const { return zoom_; }
+    int viewCells() const;
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
+    // Zooms to `cellPixels`, keeping `anchorCell` where the view shows it
+    // (a cell out of view keeps the view's middle where it is).
+    void setZoom(int cellPixels, QPoint anchorCell);
+    // Zooms to `cellPixels`, keeping the cell under `inView` (pixels of the
+    // view) under it.
+    void setZoomAt(int cellPixels, QPoint inView);
+    // Scrolls the view by `cells`, as far as the map goes.
+    void scrollViewBy(QPoint cells);
+    static QString zoomText(int cellPixels);
     // What a tool refuses, in the status bar.
     static QString turnRefusedText();
     static QString notMazeTextText(const QString& reason);
@@ -177,6 +199,7 @@ public:
 
 signals:
     void testPlayRequested();
+    void zoomChanged(int cellPixels);
 
 protected:
     void windowClosing() override;
@@ -212,6 +235,12 @@ private:
     // The tools on the map, which receive its pointer and keys, and their keys.
     void connectTools();
     void showCursorCell();
+    void placeCursorFrame(QPoint cell);
+    // The scroll bars' range and page for a map of width x height cells.
+    void fitScrollBars(int width, int height);
+    // Shows the map at `cellPixels` a cell from the top-left cell `scroll`.
+    void showZoom(int cellPixels, QPoint scroll);
+    void describeZoom();
     // The title box refused a character code page 932 cannot hold.
     void titleRefused(const QString& character);
 
@@ -221,6 +250,7 @@ private:
     bool checkShown_ = false; // its status text, and its route when there is one
 
     std::unique_ptr<MapTools> tools_; // before the controls it shows on go
+    int zoom_ = ChipSize;
     MapOverview* overview_ = nullptr;
     std::optional<generate::Request> lastRequest_; // what Ctrl+G offers again
 };

@@ -16,6 +16,7 @@
 #include "ShapeOutline.h"
 #include "StatusBar.h"
 #include "TestMazes.h"
+#include "ViewZoom.h"
 #include "edit/Paint.h"
 #include "frmEdit.h"
 #include "support/FakeServices.h"
@@ -91,6 +92,9 @@ private slots:
     void overviewFollowsAndMoves();
     void keysGoWhereTheUserLooks();
     void freshEditorTellsOfKeptWork();
+    void zoomKeepsTheCell_data();
+    void zoomKeepsTheCell();
+    void toolsAtZoomFour();
 
 private:
     QString write(const MazeData& m);
@@ -741,6 +745,93 @@ void TestEditor::freshEditorTellsOfKeptWork()
         QCOMPARE(w->stb1->panelText(), QString());
         w->close();
     }
+}
+
+void TestEditor::zoomKeepsTheCell_data()
+{
+    QTest::addColumn<QPoint>("scroll");
+    QTest::addColumn<QPoint>("inView");   // the pointer, pixels of the view
+    QTest::addColumn<QList<int>>("zoom"); // pixels a cell, from and to
+    QTest::addColumn<int>("mapCells");
+    QTest::addColumn<QPoint>("zoomed"); // the view's top-left cell after
+    QTest::newRow("out about the middle")
+        << QPoint(50, 50) << QPoint(160, 160) << QList<int>{16, 4} << 128 << QPoint(20, 20);
+    QTest::newRow("in by the bottom left")
+        << QPoint(10, 40) << QPoint(3, 317) << QList<int>{4, 16} << 128 << QPoint(10, 100);
+    QTest::newRow("a pointer inside a cell")
+        << QPoint(20, 20) << QPoint(13, 6) << QList<int>{8, 4} << 128 << QPoint(18, 19);
+    QTest::newRow("held at the map's end")
+        << QPoint(108, 108) << QPoint(319, 319) << QList<int>{16, 8} << 128 << QPoint(88, 88);
+    QTest::newRow("a map smaller than the view")
+        << QPoint(12, 12) << QPoint(0, 0) << QList<int>{16, 4} << 32 << QPoint(0, 0);
+}
+
+// Zooming keeps the cell under the pointer under it, as far as the view
+// stays on the map.
+void TestEditor::zoomKeepsTheCell()
+{
+    QFETCH(QPoint, scroll);
+    QFETCH(QPoint, inView);
+    QFETCH(QList<int>, zoom);
+    QFETCH(int, mapCells);
+    QFETCH(QPoint, zoomed);
+    const QPoint cell = ViewZoom::cellAt(scroll, inView, zoom[0]);
+    const QPoint after =
+        ViewZoom::scrollKeeping(cell, inView, zoom[1], {mapCells, mapCells}, {320, 320});
+    QCOMPARE(after, zoomed);
+    if (mapCells > 32 && zoomed.x() < 88)
+        QCOMPARE(ViewZoom::cellAt(after, inView, zoom[1]), cell);
+}
+
+// At 4 pixels a cell the view shows 80 cells: the cursor cell stays where
+// it was, the pointer paints, selects and frames the cell it is over, and
+// the view shows what was painted.
+void TestEditor::toolsAtZoomFour()
+{
+    QVERIFY(showActive());
+    w->Option[7]->click(); // 128 x 128
+    w->scrYoko->setValue(50);
+    w->scrTate->setValue(40);
+    w->picMap->setFocus();
+    w->picMap_MouseMove(0, 0, 60 * 16, 50 * 16);
+    const QPoint cursorInView = w->picMap->mapToParent(w->shpWaku->geometry().center());
+    for (int i = 0; i < 3; ++i) // the third is one too many
+        QTest::keyClick(w->picMap, Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(w->zoom(), 4);
+    QCOMPARE(w->picMap->size(), QSize(512, 512));
+    QCOMPARE(QList<int>({w->scrYoko->maximum(), w->scrYoko->pageStep()}), QList<int>({48, 20}));
+    QVERIFY(
+        (w->picMap->mapToParent(w->shpWaku->geometry().center()) - cursorInView).manhattanLength() <
+        16);
+    QVERIFY(w->lblZahyou->toolTip().contains("80×80"));
+
+    maze->SelectedChip = FirstFloor + 1;
+    const auto at = [](int x, int y) { return QPoint(x, y) * 4 + QPoint(1, 1); };
+    mouse(w->picMap, QEvent::MouseButtonPress, at(62, 52), Qt::LeftButton, Qt::LeftButton);
+    mouse(w->picMap, QEvent::MouseMove, at(65, 52), Qt::LeftButton);
+    mouse(w->picMap, QEvent::MouseButtonRelease, at(65, 52), {}, Qt::LeftButton);
+    for (int x = 61; x <= 66; ++x)
+        QCOMPARE(maze->grid.at(x, 52).Chip, x >= 62 && x <= 65 ? FirstFloor + 1 : FirstWall);
+    QCOMPARE(w->shpWaku->geometry(), QRect(at(65, 52) - QPoint(1, 1), QSize(4, 4)));
+    const QImage view = w->picBack->grab().toImage();
+    const auto shown = [&](int x, int y) { return view.pixel(w->picMap->mapToParent(at(x, y))); };
+    QVERIFY(shown(63, 52) != shown(66, 52));
+    QCOMPARE(shown(61, 52), shown(66, 52));
+
+    mouse(w->picMap, QEvent::MouseButtonPress, at(33, 22), Qt::LeftButton, Qt::LeftButton,
+          Qt::ControlModifier);
+    mouse(w->picMap, QEvent::MouseMove, at(30, 20), Qt::LeftButton, {}, Qt::ControlModifier);
+    mouse(w->picMap, QEvent::MouseButtonRelease, at(30, 20), {}, Qt::LeftButton,
+          Qt::ControlModifier);
+    QCOMPARE(w->tools().select().cells(), QRect(30, 20, 4, 3));
+    QCOMPARE(w->picMap->findChild<QWidget*>("selectionOverlay")->geometry(),
+             QRect(120, 80, 16, 12));
+    QTest::keyClick(w->picMap, Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(w->picMap->size(), QSize(2048, 2048));
+    QWheelEvent wheel({8, 8}, w->picMap->mapToGlobal(QPoint(8, 8)), {}, {0, -120}, Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w->picMap, &wheel); // toward the user: out
+    QCOMPARE(w->zoom(), 8);
 }
 
 QTEST_MAIN(TestEditor)

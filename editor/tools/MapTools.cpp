@@ -2,6 +2,7 @@
 
 #include "PictureBox.h"
 #include "ShapeOutline.h"
+#include "ViewZoom.h"
 #include "VirtualKeys.h"
 #include "edit/EditHistory.h"
 #include "frmEdit.h"
@@ -75,14 +76,15 @@ void MapTools::moved(Qt::MouseButtons buttons, Qt::KeyboardModifiers keys, QPoin
     if (paste_.isActive())
         paste_.follow(w.frameCell());
     if (gesture_ && gesture_->scrollsAtEdge() && dragging)
-        edgeScroll_.drag(w.picMap->mapToParent(at), buttons, keys);
+        edgeScroll_.drag(w.picMap->mapToParent(w.picMap->boxPoint(at)), buttons, keys);
     else
         edgeScroll_.stop();
 }
 
 void MapTools::movedInView(Qt::MouseButtons buttons, Qt::KeyboardModifiers keys, QPoint inView)
 {
-    moved(buttons, keys, context_.window.picMap->mapFromParent(inView));
+    const PictureBox* map = context_.window.picMap;
+    moved(buttons, keys, map->picturePoint(map->mapFromParent(inView)));
 }
 
 void MapTools::clicked()
@@ -114,13 +116,29 @@ bool MapTools::keyDown(int keyCode, int shift)
 
 void MapTools::wheel(const QWheelEvent& wheel)
 {
-    // Shift turns the wheel sideways, as in most programs; a tilt is sideways.
+    frmEdit& w = context_.window;
     const QPoint delta = wheel.angleDelta();
+    if (wheel.modifiers() & Qt::ControlModifier) {
+        // Away from the user zooms in, about the cell under the pointer.
+        const QPoint inView = w.picMap->mapToParent(wheel.position().toPoint());
+        for (int notches = takeNotches(zoomAngle_, delta.y()); notches != 0;
+             notches += notches > 0 ? -1 : 1)
+            w.setZoomAt(notches > 0 ? ViewZoom::zoomedIn(w.zoom()) : ViewZoom::zoomedOut(w.zoom()),
+                        inView);
+        return;
+    }
+    // Shift turns the wheel sideways, as in most programs; a tilt is sideways.
     const bool sideways = (wheel.modifiers() & Qt::ShiftModifier) || delta.y() == 0;
     const int notches =
         takeNotches(wheelAngle_, sideways && delta.x() != 0 ? delta.x() : delta.y());
-    QScrollBar* bar = sideways ? context_.window.scrYoko : context_.window.scrTate;
+    QScrollBar* bar = sideways ? w.scrYoko : w.scrTate;
     bar->setValue(bar->value() - notches * QApplication::wheelScrollLines());
+}
+
+void MapTools::showAtZoom()
+{
+    select_.show();
+    paste_.show();
 }
 
 void MapTools::escape()

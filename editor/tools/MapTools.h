@@ -43,6 +43,8 @@ public:
     // zooms about the cell under the pointer.
     void wheel(const QWheelEvent& wheel);
 
+    // Shows the selection and the paste as the map shows cells now.
+    void showAtZoom();
     // Esc drops the paste, else the selection; R, H and V turn the paste,
     // else the selection.
     void escape();

@@ -41,6 +41,7 @@ void PasteTool::show()
         c_.window.shpWaku->show();
         return;
     }
+    floating_->setCellPixels(c_.window.zoom());
     floating_->setRegion(paste->region);
     floating_->moveToCell(paste->cell);
     floating_->show();

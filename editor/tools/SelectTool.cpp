@@ -30,7 +30,7 @@ const std::optional<QRect>& SelectTool::cells() const
 
 void SelectTool::show()
 {
-    overlay_->showCells(cells().value_or(QRect()));
+    overlay_->showCells(cells().value_or(QRect()), c_.window.zoom());
     c_.showCursorCell();
 }
 

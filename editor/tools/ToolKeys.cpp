@@ -28,6 +28,10 @@ ToolKeys::ToolKeys(frmEdit& window, MapTools& tools) : QObject(&window), window_
     add(QKeySequence(Qt::Key_I), [&tools] { tools.paint().pick(); });
     add(QKeySequence(Qt::CTRL | Qt::Key_G), [&window] { window.generateMaze(); });
     add(QKeySequence(Qt::Key_M), [&window] { window.toggleOverview(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_Plus), [&window] { window.zoomIn(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_Equal), [&window] { window.zoomIn(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_Minus), [&window] { window.zoomOut(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_0), [&window] { window.zoomReset(); });
 
     // The paste's own keys, which the focused control keeps while no paste floats.
     const std::pair<Qt::Key, int> pasteKeys[] = {

@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
+#include <cmath>
+
 namespace orvane {
 namespace {
 
@@ -18,6 +20,12 @@ namespace {
 // of the box shown, and the dotted focus rectangle inside it.
 constexpr int FocusFrameWidth = 2;
 constexpr int FocusMarkWidth = FocusFrameWidth + 1;
+
+// Division rounding toward minus infinity, for pixels left of or above a box.
+int floorDiv(int value, int by)
+{
+    return value >= 0 ? value / by : -((-value + by - 1) / by);
+}
 
 } // namespace
 
@@ -43,9 +51,19 @@ QSize PictureBox::clientSize() const
 
 QImage& PictureBox::image()
 {
-    if (image_.size() != clientSize())
-        image_ = resizedPicture(image_, clientSize(), background_.rgb());
+    if (image_.size() != pictureSize()) {
+        image_ = resizedPicture(image_, pictureSize(), background_.rgb());
+        if (reduced_)
+            unreduced_ = image_.rect();
+    }
     return image_;
+}
+
+void PictureBox::markDirty(const QRect& rect)
+{
+    dirty_ += rect;
+    if (reduced_)
+        unreduced_ += rect;
 }
 
 void PictureBox::layoutClientArea()
@@ -62,11 +80,68 @@ void PictureBox::setPicture(const QImage& picture)
     markDirty(image_.rect());
 }
 
+void PictureBox::resizePicture(int width, int height)
+{
+    const int b = 2 * borderWidth();
+    resize(width / reduction_ + b, height / reduction_ + b);
+}
+
 void PictureBox::resizeToCover(int width, int height)
 {
-    resize(width, height);
-    if (image_.size() != clientSize())
-        image_ = QImage(clientSize(), QImage::Format_RGB32);
+    resizePicture(width, height);
+    if (image_.size() != pictureSize()) {
+        image_ = QImage(pictureSize(), QImage::Format_RGB32);
+        if (reduced_)
+            unreduced_ = image_.rect();
+    }
+}
+
+void PictureBox::setReduction(int factor)
+{
+    if (factor == reduction_)
+        return;
+    if (!reduced_) {
+        reduced_ = std::make_unique<ReducedPictures>();
+        unreduced_ = image().rect();
+    }
+    const QSize picture = image().size();
+    const QPoint place(Left(), Top());
+    reduction_ = factor;
+    resizePicture(picture.width(), picture.height());
+    Move(place.x(), place.y());
+    update();
+}
+
+QRect PictureBox::boxRect(const QRect& picture) const
+{
+    const int k = reduction_;
+    return QRect(QPoint(floorDiv(picture.left(), k), floorDiv(picture.top(), k)),
+                 QPoint(floorDiv(picture.right(), k), floorDiv(picture.bottom(), k)));
+}
+
+QPoint PictureBox::boxPoint(QPoint picture) const
+{
+    return {floorDiv(picture.x(), reduction_), floorDiv(picture.y(), reduction_)};
+}
+
+void PictureBox::reduceDrawn()
+{
+    if (!reduced_ || unreduced_.isEmpty())
+        return;
+    const QImage& picture = image();
+    for (const QRect& r : unreduced_)
+        reduced_->update(picture, r);
+    unreduced_ = QRegion();
+}
+
+QPoint PictureBox::pictureAt(const QPointF& position) const
+{
+    const int b = borderWidth();
+    if (reduction_ == 1)
+        return position.toPoint() - QPoint(b, b); // rounded to whole pixels
+    // The picture's pixel under the point, not the first of the box's pixel.
+    const QPointF at = (position - QPointF(b, b)) * reduction_;
+    return {int(std::floor(at.x())), int(std::floor(at.y()))};
 }
 
 void PictureBox::setAccessibleValue(const QString& value)
@@ -97,9 +172,12 @@ void PictureBox::Refresh()
 {
     if (dirty_.isEmpty())
         return;
-    const QRegion region = dirty_.translated(borderWidth(), borderWidth());
+    reduceDrawn();
+    QRegion region;
+    for (const QRect& r : dirty_)
+        region += boxRect(r);
     dirty_ = QRegion();
-    repaint(region);
+    repaint(region.translated(borderWidth(), borderWidth()));
 }
 
 void PictureBox::paintEvent(QPaintEvent* event)
@@ -107,10 +185,13 @@ void PictureBox::paintEvent(QPaintEvent* event)
     QPainter p(this);
     const int b = borderWidth();
     const QRect inside = rect().adjusted(b, b, -b, -b);
+    if (reduction_ > 1)
+        reduceDrawn();
+    const QImage& shown = reduction_ > 1 ? reduced_->at(reduction_) : image();
     for (const QRect& r : event->region()) {
         const QRect area = r & inside;
         if (!area.isEmpty())
-            p.drawImage(area.topLeft(), image(), area.translated(-b, -b));
+            p.drawImage(area.topLeft(), shown, area.translated(-b, -b));
     }
     if (b > 0) {
         p.setPen(palette().color(WindowColors::WindowFrame));
@@ -173,14 +254,12 @@ void PictureBox::showEvent(QShowEvent*)
 void PictureBox::mousePressEvent(QMouseEvent* event)
 {
     pressed_ = true;
-    emit pressed(event->button(), event->modifiers(),
-                 event->position().toPoint() - QPoint(borderWidth(), borderWidth()));
+    emit pressed(event->button(), event->modifiers(), pictureAt(event->position()));
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event)
 {
-    emit mouseMoved(event->buttons(), event->modifiers(),
-                    event->position().toPoint() - QPoint(borderWidth(), borderWidth()));
+    emit mouseMoved(event->buttons(), event->modifiers(), pictureAt(event->position()));
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)
