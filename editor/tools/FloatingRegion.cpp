@@ -36,7 +36,7 @@ void FloatingRegion::setRegion(Region region)
     }
     if (cellPixels_ < ChipSize) { // as the map shows it reduced
         ReducedPictures reduced;
-        reduced.update(picture_, picture_.rect());
+        reduced.bringUpToDate(picture_, picture_.rect());
         picture_ = reduced.at(ChipSize / cellPixels_);
     }
     QPainter frame(&picture_);

@@ -131,8 +131,9 @@ void MapTools::wheel(const QWheelEvent& wheel)
     const bool sideways = (wheel.modifiers() & Qt::ShiftModifier) || delta.y() == 0;
     const int notches =
         takeNotches(wheelAngle_, sideways && delta.x() != 0 ? delta.x() : delta.y());
+    // A notch goes as far on the screen at every zoom.
     QScrollBar* bar = sideways ? w.scrYoko : w.scrTate;
-    bar->setValue(bar->value() - notches * QApplication::wheelScrollLines());
+    bar->setValue(bar->value() - notches * QApplication::wheelScrollLines() * ChipSize / w.zoom());
 }
 
 void MapTools::showAtZoom()

@@ -39,7 +39,8 @@ public:
     // A key pressed on the map: true when a tool took it (the paste's keys,
     // Ctrl+Shift+arrows); else it is the map's own.
     bool keyDown(int keyCode, int shift);
-    // The wheel over the map: it scrolls, sideways with Shift; with Ctrl it
+    // The wheel over the map: it scrolls (as far on the screen at every
+    // zoom), sideways with Shift; with Ctrl it
     // zooms about the cell under the pointer.
     void wheel(const QWheelEvent& wheel);
 

@@ -51,11 +51,8 @@ QSize PictureBox::clientSize() const
 
 QImage& PictureBox::image()
 {
-    if (image_.size() != pictureSize()) {
+    if (image_.size() != pictureSize())
         image_ = resizedPicture(image_, pictureSize(), background_.rgb());
-        if (reduced_)
-            unreduced_ = image_.rect();
-    }
     return image_;
 }
 
@@ -63,7 +60,7 @@ void PictureBox::markDirty(const QRect& rect)
 {
     dirty_ += rect;
     if (reduced_)
-        unreduced_ += rect;
+        reduced_->drawn(rect);
 }
 
 void PictureBox::layoutClientArea()
@@ -89,11 +86,8 @@ void PictureBox::resizePicture(int width, int height)
 void PictureBox::resizeToCover(int width, int height)
 {
     resizePicture(width, height);
-    if (image_.size() != pictureSize()) {
+    if (image_.size() != pictureSize())
         image_ = QImage(pictureSize(), QImage::Format_RGB32);
-        if (reduced_)
-            unreduced_ = image_.rect();
-    }
 }
 
 void PictureBox::setReduction(int factor)
@@ -102,7 +96,7 @@ void PictureBox::setReduction(int factor)
         return;
     if (!reduced_) {
         reduced_ = std::make_unique<ReducedPictures>();
-        unreduced_ = image().rect();
+        reduced_->drawn(image().rect());
     }
     const QSize picture = image().size();
     const QPoint place(Left(), Top());
@@ -122,16 +116,6 @@ QRect PictureBox::boxRect(const QRect& picture) const
 QPoint PictureBox::boxPoint(QPoint picture) const
 {
     return {floorDiv(picture.x(), reduction_), floorDiv(picture.y(), reduction_)};
-}
-
-void PictureBox::reduceDrawn()
-{
-    if (!reduced_ || unreduced_.isEmpty())
-        return;
-    const QImage& picture = image();
-    for (const QRect& r : unreduced_)
-        reduced_->update(picture, r);
-    unreduced_ = QRegion();
 }
 
 QPoint PictureBox::pictureAt(const QPointF& position) const
@@ -172,7 +156,8 @@ void PictureBox::Refresh()
 {
     if (dirty_.isEmpty())
         return;
-    reduceDrawn();
+    if (reduced_)
+        reduced_->settle(image());
     QRegion region;
     for (const QRect& r : dirty_)
         region += boxRect(r);
@@ -185,13 +170,15 @@ void PictureBox::paintEvent(QPaintEvent* event)
     QPainter p(this);
     const int b = borderWidth();
     const QRect inside = rect().adjusted(b, b, -b, -b);
-    if (reduction_ > 1)
-        reduceDrawn();
-    const QImage& shown = reduction_ > 1 ? reduced_->at(reduction_) : image();
+    const int k = reduction_;
+    const QImage& shown = k > 1 ? reduced_->at(k) : image();
     for (const QRect& r : event->region()) {
-        const QRect area = r & inside;
-        if (!area.isEmpty())
-            p.drawImage(area.topLeft(), shown, area.translated(-b, -b));
+        const QRect area = (r & inside).translated(-b, -b);
+        if (area.isEmpty())
+            continue;
+        if (k > 1)
+            reduced_->bringUpToDate(image(), QRect(area.topLeft() * k, area.size() * k));
+        p.drawImage(area.topLeft() + QPoint(b, b), shown, area);
     }
     if (b > 0) {
         p.setPen(palette().color(WindowColors::WindowFrame));

@@ -110,14 +110,11 @@ private:
     QWidget* client_ = nullptr;
     // The position of a pointer event, in pixels of the picture.
     QPoint pictureAt(const QPointF& position) const;
-    // Brings the reduced copies up to date with what was drawn.
-    void reduceDrawn();
 
     QImage image_;
     QRegion dirty_;
     int reduction_ = 1;
     std::unique_ptr<ReducedPictures> reduced_; // once the box may reduce
-    QRegion unreduced_;                        // drawn, not yet in the reduced copies
     bool pressed_ = false;
     bool showsFocus_ = false;
     QString accessibleValue_;
