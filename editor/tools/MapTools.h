@@ -40,8 +40,8 @@ public:
     // Ctrl+Shift+arrows); else it is the map's own.
     bool keyDown(int keyCode, int shift);
     // The wheel over the map: it scrolls (as far on the screen at every
-    // zoom), sideways with Shift; with Ctrl it
-    // zooms about the cell under the pointer.
+    // zoom), sideways with Shift; with Ctrl it zooms about the cell under
+    // the pointer.
     void wheel(const QWheelEvent& wheel);
 
     // Shows the selection and the paste as the map shows cells now.
