@@ -18,6 +18,7 @@
 #include "TestMazes.h"
 #include "ViewZoom.h"
 #include "edit/Paint.h"
+#include "edit/SaveCheck.h"
 #include "frmEdit.h"
 #include "support/FakeServices.h"
 #include "support/InputEvents.h"
@@ -95,6 +96,7 @@ private slots:
     void zoomKeepsTheCell_data();
     void zoomKeepsTheCell();
     void toolsAtZoomFour();
+    void buildsTheMazeOfTheIssue();
 
 private:
     QString write(const MazeData& m);
@@ -832,6 +834,97 @@ void TestEditor::toolsAtZoomFour()
                       Qt::ControlModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(w->picMap, &wheel); // toward the user: out
     QCOMPARE(w->zoom(), 8);
+}
+
+// A 64 x 64 maze with two rooms, a turned copy of one, a generated piece and
+// corridors, built by the gestures a user makes at 4 pixels a cell: no more
+// than 3 move around the map, and none is wasted (each changes the maze, the
+// selection, the clipboard, the paste, the chip or the view).
+void TestEditor::buildsTheMazeOfTheIssue()
+{
+    QVERIFY(showActive());
+    struct Gesture {
+        const char* what; // a key, or how the mouse goes
+        QPoint at = {};   // a cell; a palette cell for "chip"
+        QPoint to = {};
+    };
+    const Gesture script[] = {
+        {"size 64"},
+        {"Ctrl+-"},
+        {"Ctrl+-"}, // the whole map in view
+        {"chip", {0, 1}},
+        {"select", {2, 2}, {13, 9}},
+        {"Del"}, // room A
+        {"select", {40, 3}, {55, 10}},
+        {"Del"}, // room B
+        {"select", {1, 1}, {14, 10}},
+        {"Ctrl+C"}, // room A turned, at (20, 40)
+        {"point", {20, 40}},
+        {"Ctrl+V"},
+        {"R"},
+        {"click", {20, 40}},
+        {"select", {40, 30}, {58, 48}},
+        {"Ctrl+G"}, // a generated piece
+        {"click", {14, 5}},
+        {"line", {39, 5}}, // corridors A-B, B-piece, A-copy
+        {"click", {48, 11}},
+        {"line", {48, 31}},
+        {"click", {8, 10}},
+        {"line", {8, 46}},
+        {"line", {20, 46}},
+        {"chip", {4, 2}},
+        {"click", {3, 3}},
+        {"chip", {5, 2}},
+        {"click", {25, 50}},
+    };
+    const QStringList navigation{"Ctrl+-", "Ctrl++", "Ctrl+0", "wheel", "scroll"};
+    generate::Request piece;
+    piece.size = {19, 19};
+    piece.grade = 1;
+    piece.seed = 38;
+    fakes->generateDialog.answer(piece);
+    const auto cellAt = [&](QPoint cell) { return cell * w->zoom() + QPoint(1, 1); };
+    const auto seen = [&] {
+        const std::optional<FloatingPaste>& paste = w->session().history.tools().paste();
+        return std::tuple(maze->grid, maze->header, w->tools().select().cells(),
+                          paste ? paste->region : Region(), w->zoom(), maze->SelectedChip,
+                          QApplication::clipboard()->text());
+    };
+    int moves = 0;
+    for (const Gesture& g : script) {
+        const auto before = seen();
+        const QString what = QString::fromLatin1(g.what);
+        const Qt::KeyboardModifiers keys = what == "select" ? Qt::ControlModifier
+                                           : what == "line" ? Qt::ShiftModifier
+                                                            : Qt::NoModifier;
+        if (what == "size 64") {
+            QTest::mouseClick(w->Option[3], Qt::LeftButton);
+        } else if (what == "chip") {
+            QTest::mouseMove(w->picChrSet, g.at * 16 + QPoint(1, 1));
+            QTest::mouseClick(w->picChrSet, Qt::LeftButton, {}, g.at * 16 + QPoint(1, 1));
+        } else if (what == "point") {
+            mouse(w->picMap, QEvent::MouseMove, cellAt(g.at), {});
+            continue; // the pointer goes where the next gesture is
+        } else if (what == "select" || what == "click" || what == "line") {
+            const QPoint to = cellAt(what == "select" ? g.to : g.at);
+            mouse(w->picMap, QEvent::MouseMove, cellAt(g.at), {}, Qt::NoButton, keys);
+            mouse(w->picMap, QEvent::MouseButtonPress, cellAt(g.at), Qt::LeftButton, Qt::LeftButton,
+                  keys);
+            mouse(w->picMap, QEvent::MouseMove, to, Qt::LeftButton, Qt::NoButton, keys);
+            mouse(w->picMap, QEvent::MouseButtonRelease, to, {}, Qt::LeftButton, keys);
+        } else {
+            const QKeySequence key(what == "Del" ? QStringLiteral("Delete") : what);
+            QTest::keySequence(QApplication::focusWidget(), key);
+        }
+        moves += navigation.contains(what);
+        QVERIFY2(seen() != before, g.what);
+    }
+    QVERIFY(moves <= 3);
+    qInfo("%d navigation gestures of %d", moves, int(std::size(script)));
+    QCOMPARE(rowsOf(*maze, QRect(20, 40, 10, 2)),
+             QStringList({"##########", "#........#"})); // room A's wall, turned
+    QCOMPARE(maze->grid.at(30, 5).Chip, FirstFloor);     // a corridor
+    QVERIFY(StartAndGoalValid(*maze));
 }
 
 QTEST_MAIN(TestEditor)
