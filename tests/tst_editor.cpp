@@ -695,7 +695,8 @@ void TestEditor::overviewFollowsAndMoves()
 }
 
 // The tools' keys act whichever control has the focus, text boxes aside:
-// after the size buttons, Ctrl+A and O outline the whole map as it now is;
+// after the size buttons, Ctrl+A and O outline the whole map as it now is,
+// and Ctrl+G offers to fill that;
 // with a paste floating, the palette's arrow keys and Enter are the paste's.
 void TestEditor::keysGoWhereTheUserLooks()
 {
@@ -716,6 +717,8 @@ void TestEditor::keysGoWhereTheUserLooks()
             outline += maze->grid.at(x, y).Chip == FirstFloor + 1;
     QCOMPARE(outline, 4 * 31);
     QCOMPARE(maze->grid.at(31, 31).Chip, FirstFloor + 1);
+    QTest::keyClick(w->Option[0], Qt::Key_G, Qt::ControlModifier); // offers the map as it is
+    QCOMPARE(fakes->generateDialog.calls.value(0).defaults.selection, (MapSize{32, 32}));
 
     clickWith(w->picMap, {31, 0}, Qt::ControlModifier);
     QTest::keyClick(w->picMap, Qt::Key_C, Qt::ControlModifier);
