@@ -75,12 +75,11 @@ void frmEdit::scrollViewBy(QPoint cells)
 
 void frmEdit::fitScrollBars(int width, int height)
 {
-    // A map smaller than the view needs no scrolling.
-    const int page = ScrollPageCells * ChipSize / zoom_;
-    for (QScrollBar* bar : {scrYoko, scrTate}) {
-        bar->setMaximum(std::max((bar == scrYoko ? width : height) - viewCells(), 0));
-        bar->setPageStep(page);
-    }
+    // A map smaller than the view needs no scrolling. The page stays
+    // ScrollPageCells at every zoom: a longer page would draw a longer thumb,
+    // which the style paints markedly slower, at every scroll step.
+    scrYoko->setMaximum(std::max(width - viewCells(), 0));
+    scrTate->setMaximum(std::max(height - viewCells(), 0));
 }
 
 void frmEdit::showZoom(int cellPixels, QPoint scroll)

@@ -44,7 +44,7 @@ public:
     static QString caption();
     static constexpr QSize ClientSize{497, 408};
     static constexpr int ViewportCells = 20;   // the map view shows 20 x 20 cells at 16 pixels
-    static constexpr int ScrollPageCells = 5;  // a page of the scroll bars at 16 pixels a cell
+    static constexpr int ScrollPageCells = 5;  // a page of the scroll bars, in cells
     static constexpr int TimeBoxMaxLength = 3; // characters the user may type
 
     // What the window tells the user.
@@ -141,7 +141,8 @@ public:
     // starts), 8 or 4, so that the view shows 20, 40 or 80 cells each way.
     // Ctrl+wheel over the map zooms about the cell under the pointer; the
     // keys (Ctrl+plus or Ctrl+=, Ctrl+minus, Ctrl+0 for 16) about the cursor
-    // cell. The scroll bars count cells at the zoom.
+    // cell. The scroll bars count cells: their range is the map less the
+    // cells the view shows at the zoom.
     int zoom() const { return zoom_; }
     int viewCells() const;
     void zoomIn();
