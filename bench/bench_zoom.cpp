@@ -1,7 +1,7 @@
 // The editor's view on a 128 x 128 map at 4 pixels a cell against the same at
 // 16 pixels, each shown: a zoom step (to that zoom from 8 pixels and back), a
 // scroll step (one cell right, then back) and one painted cell (a drag step
-// over the view's cells, as in bench_editor). The map picture stays at 16
+// over the same 20 x 20 cells of the view, as in bench_editor). The map picture stays at 16
 // pixels and keeps its reduced copies up to date as it is drawn, so each
 // ratio should be at most 1.2.
 
@@ -44,12 +44,10 @@ public:
         while (!window_.picMap->isVisible() && shown.elapsed() < 2000)
             QApplication::processEvents();
         window_.setZoom(cellPixels, {MapSizeMax / 2, MapSizeMax / 2});
-        for (int i = 0; i < 2 * cells() * cells(); ++i) // warm: first paints, caches
+        for (int i = 0; i < 2 * frmEdit::ViewportCells * frmEdit::ViewportCells; ++i) // warm
             paint();
         QApplication::processEvents();
     }
-
-    int cells() const { return window_.viewCells(); }
 
     void zoomStep(int cellPixels)
     {
@@ -65,10 +63,10 @@ public:
         QApplication::processEvents();
     }
 
-    // One cell of the view painted by a drag step, shown.
+    // One of the view's first 20 x 20 cells painted by a drag step, shown.
     void paint()
     {
-        const int n = cells();
+        constexpr int n = frmEdit::ViewportCells;
         const int cell = step_ % (n * n);
         maze_->SelectedChip = int16_t(FirstFloor + (step_ / (n * n)) % 2);
         const QPoint scroll(window_.scrYoko->value(), window_.scrTate->value());
@@ -140,12 +138,12 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const std::string zoomed = "/" + std::to_string(Zoomed);
     const std::string full = "/" + std::to_string(ChipSize);
-    reporter.show("zoom step, 4 against 16 pixels a cell", "BM_ZoomStep" + zoomed,
-                  "BM_ZoomStep" + full, "1.2");
-    reporter.show("scroll step, 4 against 16 pixels a cell", "BM_ScrollStep" + zoomed,
-                  "BM_ScrollStep" + full, "1.2");
-    reporter.show("painted cell, 4 against 16 pixels a cell", "BM_PaintCell" + zoomed,
-                  "BM_PaintCell" + full, "1.2");
+    reporter.showBoth("zoom step, 4 against 16 pixels a cell", "BM_ZoomStep" + zoomed,
+                      "BM_ZoomStep" + full, "1.2");
+    reporter.showBoth("scroll step, 4 against 16 pixels a cell", "BM_ScrollStep" + zoomed,
+                      "BM_ScrollStep" + full, "1.2");
+    reporter.showBoth("painted cell, 4 against 16 pixels a cell", "BM_PaintCell" + zoomed,
+                      "BM_PaintCell" + full, "1.2");
     benchmark::Shutdown();
     return 0;
 }
