@@ -6,9 +6,11 @@
 // clipboard's own copy of the text (target 0: the text is never copied).
 
 #include "EditorSession.h"
+#include "MapTools.h"
 #include "MazeState.h"
 #include "MazeText.h"
 #include "MedianReporter.h"
+#include "PasteTool.h"
 #include "frmEdit.h"
 #include "support/FakeServices.h"
 
@@ -66,13 +68,13 @@ void BM_Paste(benchmark::State& state)
     }
     const qsizetype before = statusKiB("VmRSS");
     const bool measured = resetPeak() && before >= 0;
-    window.paste();
+    window.tools().paste().paste();
     if (measured)
         peakGrowth[mib] = std::max(peakGrowth[mib], double(statusKiB("VmHWM") - before) / 1024);
-    if (window.isPasting())
+    if (window.tools().paste().isActive())
         state.SkipWithError("the text was pasted");
     for (auto _ : state)
-        window.paste();
+        window.tools().paste().paste();
     QApplication::clipboard()->clear();
     state.SetLabel(std::to_string(mib) + " MiB");
 }

@@ -1,10 +1,15 @@
 // The full redraw of a 128 x 128 maze against filling a picture of the same
 // size once (QImage::fill), about the least a redraw can cost: every pixel
-// written once. Targets: at most 1.1 fills onto a picture of the same size,
-// 1.5 onto a new size. memset writes the same bytes a little quicker than the
-// fill and shows how near the limit the redraw is. The ratios of the medians
-// end the report; the repetitions take turns, so that a busy moment of the
-// machine weighs on every benchmark alike.
+// written once. The editor's map also keeps copies of its picture at a half
+// and a quarter of its size, brought up to date as it is drawn and shown:
+// the redraw with them against without says what they cost, shown at 16
+// pixels a cell (the copies only learn what is out of date) and at 4 (the
+// view's 80 x 80 cells are brought up to date); bringing all of them up to
+// date, which nothing asks for, says what copies kept eagerly would cost. Targets: at most 1.1
+// fills onto a picture of the same size, 1.5 onto a new size. memset writes the same bytes a little
+// quicker than the fill and shows how near the limit the redraw is. The ratios of the medians end
+// the report; the repetitions take turns, so that a busy moment of the machine weighs on every
+// benchmark alike.
 //
 // A new picture usually takes memory the program freed before (glibc keeps
 // freed blocks of that size once one was freed), as warm as the filled
@@ -17,6 +22,7 @@
 #include "MapRedraw.h"
 #include "MazeState.h"
 #include "MedianReporter.h"
+#include "ReducedPictures.h"
 
 #include <QRandomGenerator>
 
@@ -130,6 +136,45 @@ BENCHMARK(BM_FullRedraw)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);
 
+// A picture that keeps its reduced copies, as the editor's map does.
+class ReducingCanvas : public ImageCanvas {
+public:
+    using ImageCanvas::ImageCanvas;
+    void markDirty(const QRect& pixels) override { reduced.drawn(pixels); }
+    void refreshMap() override { reduced.settle(image()); }
+
+    ReducedPictures reduced;
+};
+
+// Pixels of the picture the view shows at 4 pixels a cell: 80 x 80 cells.
+constexpr int ShownAtQuarter = 80 * ChipSize;
+
+// The redraw, then its reduced copies brought up to date: none (0), the
+// view's at 4 pixels a cell (1), all (2).
+void BM_FullRedrawReduced(benchmark::State& state)
+{
+    const ChipSheet* chips = sheetOrSkip(state);
+    if (!chips)
+        return;
+    auto maze = busyMaze();
+    ReducingCanvas canvas(*chips);
+    RedrawMap(*maze, canvas, Size, Size);
+    const int shown = state.range(0) == 0 ? 0 : state.range(0) == 1 ? ShownAtQuarter : Pixels;
+    for (auto _ : state) {
+        RedrawMap(*maze, canvas, Size, Size);
+        canvas.reduced.bringUpToDate(canvas.image(), QRect(0, 0, shown, shown));
+        benchmark::DoNotOptimize(canvas.image().constBits());
+    }
+    setBytes(state);
+}
+BENCHMARK(BM_FullRedrawReduced)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Repetitions(Repetitions)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+
 // From the picture of a 32 x 32 map: a new picture each time.
 void redrawOntoNewSize(benchmark::State& state, bool fresh)
 {
@@ -189,6 +234,12 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.show("redraw / fill", "BM_FullRedraw", "BM_FillPicture", "1.1");
     reporter.show("redraw / memset", "BM_FullRedraw", "BM_ZeroPicture");
+    reporter.show("redraw with the reduced copies, shown at 16 pixels a cell / redraw",
+                  "BM_FullRedrawReduced/0", "BM_FullRedraw");
+    reporter.show("the same shown at 4 pixels a cell / redraw", "BM_FullRedrawReduced/1",
+                  "BM_FullRedraw");
+    reporter.show("the same with all the copies brought up to date / redraw",
+                  "BM_FullRedrawReduced/2", "BM_FullRedraw");
     reporter.show("redraw onto a new size / fill", "BM_FullRedrawNewSize", "BM_FillPicture", "1.5");
     reporter.show("the same on fresh pages / fill of fresh pages", "BM_FullRedrawNewSizeFresh",
                   "BM_FillFreshPicture");

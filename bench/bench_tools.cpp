@@ -94,9 +94,11 @@ void floodFill(Editor& e, int n)
 
 void turn(Editor& e, int)
 {
-    e.history.step(EditKind::Paint, turnCells(*e.maze, Selection, Turn::Clockwise), [&] {
-        return TurnSelection(*e.maze, e.canvas, Selection, Turn::Clockwise).changed;
-    });
+    e.history.step(
+        EditKind::Paint, turnOrMirrorCells(*e.maze, Selection, TurnOrMirror::TurnClockwise), [&] {
+            return TurnOrMirrorSelection(*e.maze, e.canvas, Selection, TurnOrMirror::TurnClockwise)
+                .changed;
+        });
 }
 
 void BM_Step(benchmark::State& state, Tool tool, bool arrows)

@@ -100,6 +100,7 @@ EditorView frmEdit::currentView() const
             v.sizeButton = int(i);
     v.scrollX = scrYoko->value();
     v.scrollY = scrTate->value();
+    v.zoom = zoom_;
     v.coordinates = lblZahyou->text();
     v.checkShown = checkShown_;
     v.cursorX = maze_.CursorX;
@@ -140,7 +141,8 @@ void frmEdit::showAgain(const QString& statusText)
     txtMusic->setText(v.music);
     scrYoko->setValue(v.scrollX);
     scrTate->setValue(v.scrollY);
-    shpWaku->move(ChipSize * maze_.CursorX, ChipSize * maze_.CursorY);
+    showZoom(v.zoom, {v.scrollX, v.scrollY});
+    placeCursorFrame({maze_.CursorX, maze_.CursorY});
     showSelectedChip();
     lblZahyou->setText(v.coordinates);
     picMap->setAccessibleValue(v.coordinates);

@@ -33,8 +33,9 @@ void frmEdit::generateMaze()
     defaults.request.seed = QRandomGenerator::system()->generate64();
     defaults.request.title = h.Title; // a whole map keeps them
     defaults.request.music = h.MusicFile;
-    if (selection_) {
-        defaults.selection = MapSize{int16_t(selection_->width()), int16_t(selection_->height())};
+    const std::optional<QRect> selection = session_.history.tools().selection();
+    if (selection) {
+        defaults.selection = MapSize{int16_t(selection->width()), int16_t(selection->height())};
         defaults.request.size = *defaults.selection;
     } else if (!lastRequest_ && sizeChoiceOf({h.MapWidth, h.MapHeight})) {
         defaults.request.size = {h.MapWidth, h.MapHeight};
@@ -55,9 +56,9 @@ void frmEdit::generateMaze()
     }
     const bool routeShown = showsCheck();
     const MazeState& made = *outcome.maze;
-    if (selection_) {
+    if (selection) {
         // Only the cells: the start and goal stay; the user joins the piece on.
-        const QRect cells = *selection_;
+        const QRect cells = *selection;
         const Region piece = copyRegion(made, QRect(QPoint(0, 0), cells.size()));
         session_.history.step(EditKind::Generate, cells, [&] {
             return PlaceRegion(maze_, mapCanvas(), piece, cells.topLeft(), false);

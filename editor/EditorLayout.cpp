@@ -39,7 +39,7 @@ QScrollBar* scrollBar(QWidget* parent, const char* name, Qt::Orientation o, QRec
     auto* s = place(new QScrollBar(o, parent), name, rect);
     s->setRange(0, MapSizes[0].width - frmEdit::ViewportCells);
     s->setSingleStep(1);
-    s->setPageStep(5);
+    s->setPageStep(frmEdit::ScrollPageCells);
     s->setFocusPolicy(Qt::NoFocus);
     s->setAccessibleName(accessibleName);
     return s;

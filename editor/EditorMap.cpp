@@ -4,16 +4,17 @@
 #include "frmEdit.h"
 
 #include "EditorSession.h"
+#include "MapTools.h"
 #include "MazeState.h"
 #include "MouseConversions.h"
 #include "PictureBox.h"
 #include "ShapeOutline.h"
 #include "SheetCells.h"
+#include "StatusBar.h"
 #include "UiFonts.h"
 #include "VirtualKeys.h"
 #include "edit/Fill.h"
 #include "edit/FreshMaze.h"
-#include "edit/Line.h"
 #include "edit/Paint.h"
 #include "edit/SizeChange.h"
 
@@ -67,7 +68,9 @@ void frmEdit::Form_Load()
 {
     OpenFreshMaze(maze_, mapCanvas());
     showSelectedChip();
-    session_.freshMazeOpened(); // the maze the editor had is one undo away
+    // The maze the editor had is one undo away: said until the first edit.
+    if (session_.freshMazeOpened())
+        stb1->setPanelText(keptWorkText());
 }
 
 void frmEdit::showSelectedChip()
@@ -187,26 +190,17 @@ void frmEdit::picChrSet_KeyDown(int KeyCode, int Shift)
 void frmEdit::picMap_MouseMove(int Button, int, int X, int Y)
 {
     MapPointerMoved(maze_, X, Y);
-    shpWaku->move(ChipSize * maze_.CursorX, ChipSize * maze_.CursorY);
-    if (Button == MouseButton::Left) { // only the left button paints
-        // Every cell from the one painted last: a quick drag leaves no gaps.
-        const QPoint cell(maze_.CursorX, maze_.CursorY);
-        const QPoint from = dragFrom_.value_or(cell);
-        if (session_.history.openStep(EditKind::Paint, lineBounds(maze_, from, cell), [&] {
-                return DragPaintLine(maze_, mapCanvas(), from, Button, isBusy());
-            }))
-            lastPainted_ = cell;
-        // Off the map the drag paints nothing, and starts afresh where it comes back.
-        dragFrom_ =
-            PaintingAllowed(maze_, mapCanvas(), isBusy()) ? std::optional(cell) : std::nullopt;
-    }
+    placeCursorFrame({maze_.CursorX, maze_.CursorY});
+    if (Button == MouseButton::Left) // only the left button paints
+        tools_->paint().dragStep(Button);
     showCursorCell();
 }
 
 void frmEdit::showCursorCell()
 {
     const QString cell = QStringLiteral("%1,%2").arg(maze_.CursorX).arg(maze_.CursorY);
-    const QString selected = selection_ ? selectionText(selection_->size()) : QString();
+    const std::optional<QRect>& selection = session_.history.tools().selection();
+    const QString selected = selection ? selectionText(selection->size()) : QString();
     lblZahyou->setText(cell);
     fitLabelText(lblZahyou);
     lblZahyou->setAccessibleDescription(selected);
@@ -217,12 +211,18 @@ void frmEdit::picMap_Click()
 {
     if (session_.history.step(EditKind::Paint, cursorCell(),
                               [&] { return MapClicked(maze_, mapCanvas(), isBusy()); }))
-        lastPainted_ = QPoint(maze_.CursorX, maze_.CursorY);
+        session_.history.tools().setLineStart(QPoint(maze_.CursorX, maze_.CursorY));
 }
 
 QPoint frmEdit::frameCell() const
 {
-    return {shpWaku->x() / ChipSize, shpWaku->y() / ChipSize};
+    const QPoint at = shpWaku->pos() * picMap->reduction(); // in pixels of the map picture
+    return {at.x() / ChipSize, at.y() / ChipSize};
+}
+
+void frmEdit::placeCursorFrame(QPoint cell)
+{
+    shpWaku->setGeometry(picMap->boxRect(QRect(cell * ChipSize, QSize(ChipSize, ChipSize))));
 }
 
 QRect frmEdit::cursorCell() const
@@ -240,15 +240,13 @@ void frmEdit::picMap_KeyDown(int KeyCode, int Shift)
     const bool click = KeyCode == VirtualKey::Space || KeyCode == VirtualKey::Return;
     const std::optional<QPoint> step = arrowStep(KeyCode);
     const bool drag = step && (Shift & ShiftDown);
-    if (!drag) {
-        session_.history.endStep();
-        dragFrom_.reset();
-    }
+    if (!drag)
+        tools_->paint().endDrag();
     if (!click && !step)
         return;
-    const QPoint cell =
-        click ? cursor
-              : inside(cursor + *step, picMap->width() / ChipSize, picMap->height() / ChipSize);
+    const QPoint cell = click ? cursor
+                              : inside(cursor + *step, picMap->pictureSize().width() / ChipSize,
+                                       picMap->pictureSize().height() / ChipSize);
     picMap_MouseMove(drag ? MouseButton::Left : 0, Shift, ChipSize * cell.x(), ChipSize * cell.y());
     if (click)
         picMap_Click();
@@ -258,11 +256,12 @@ void frmEdit::picMap_KeyDown(int KeyCode, int Shift)
 
 void frmEdit::scrollToShow(QPoint cell)
 {
-    const auto follow = [](QScrollBar* bar, int at) {
+    const int shown = viewCells();
+    const auto follow = [shown](QScrollBar* bar, int at) {
         if (at < bar->value())
             bar->setValue(at);
-        else if (at >= bar->value() + ViewportCells)
-            bar->setValue(at - ViewportCells + 1);
+        else if (at >= bar->value() + shown)
+            bar->setValue(at - shown + 1);
     };
     follow(scrYoko, cell.x());
     follow(scrTate, cell.y());

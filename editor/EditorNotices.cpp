@@ -1,5 +1,5 @@
-// What the editor tells of its kept work: what a start could not take back
-// as it was, and work that cannot be kept.
+// What the editor tells of its kept work: that it can be brought back, what a
+// start could not take back as it was, and work that cannot be kept.
 
 #include "frmEdit.h"
 
@@ -42,6 +42,11 @@ QString frmEdit::keptStepsDroppedMessage(int steps)
     return tr("前回までの作業の記録のうち、古い方の %n 回分は元に戻せなくなりました。"
               "迷路そのものは元のままです。",
               nullptr, steps);
+}
+
+QString frmEdit::keptWorkText()
+{
+    return tr("前回の作業は Ctrl+Z で戻せます");
 }
 
 QString frmEdit::workNotKeptMessage(const MazeFileProblem& problem, const QString& file)

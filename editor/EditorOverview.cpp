@@ -6,6 +6,7 @@
 #include "PictureBox.h"
 #include "PlatformServices.h"
 #include "RouteOverlay.h"
+#include "ViewZoom.h"
 #include "frmEdit.h"
 
 #include <QEvent>
@@ -163,9 +164,24 @@ EditorOverview& frmEdit::overviewWiring()
     if (!overview_) {
         overview_ = new EditorOverview({maze_, chips(), *this, *picMap, *scrYoko, *scrTate,
                                         *routeOverlay_, services_.windowPlaces,
-                                        [] { return QSize(ViewportCells, ViewportCells); }},
+                                        [this] { return QSize(viewCells(), viewCells()); }},
                                        this);
         onMapDrawn([this](const QRect& pixels) { overview_->mapDrawn(pixels); });
+        connect(this, &frmEdit::zoomChanged, overview_, &EditorOverview::followView);
+        // Ctrl+wheel over it zooms the map about the cell pointed at, brought
+        // into view first.
+        connect(overview_->window(), &MapOverview::zoomRequested, this,
+                [this](int steps, QPoint cell) {
+                    int cellPixels = zoom();
+                    for (; steps > 0; --steps)
+                        cellPixels = ViewZoom::zoomedIn(cellPixels);
+                    for (; steps < 0; ++steps)
+                        cellPixels = ViewZoom::zoomedOut(cellPixels);
+                    const QRect view(scrYoko->value(), scrTate->value(), viewCells(), viewCells());
+                    if (!view.contains(cell))
+                        scrollViewBy(cell - view.center());
+                    setZoom(cellPixels, cell);
+                });
     }
     return *overview_;
 }

@@ -6,6 +6,7 @@
 #include "Cp932.h"
 #include "EditorSession.h"
 #include "FileFilters.h"
+#include "MapTools.h"
 #include "MazeFile.h"
 #include "MazeFileMessages.h"
 #include "MazeState.h"
@@ -127,7 +128,7 @@ bool frmEdit::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     if (watched == picMap && event->type() == QEvent::Wheel) {
-        scrollByWheel(*static_cast<QWheelEvent*>(event));
+        tools_->wheel(*static_cast<QWheelEvent*>(event));
         return true;
     }
     if (event->type() == QEvent::FocusOut)

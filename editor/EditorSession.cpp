@@ -35,19 +35,23 @@ void EditorSession::attach(MapCanvas& canvas, std::function<EditorPlace()> place
     history.setCanvas(&canvas);
 }
 
-void EditorSession::freshMazeOpened()
+bool EditorSession::freshMazeOpened()
 {
     view.reset();
+    history.tools().reset(); // nothing selected or floating in a new window
+
     if (!left_) {
         history.clear();
-        return;
+        return false;
     }
     const MazeDocument before{left_->maze.header, left_->mazePath, left_->place};
     const MazeDocument after{maze_.header, QString(), place_()};
     MazeChange change = MazeChange::between(left_->maze.grid, before, maze_.grid, after);
     history.setMazePath(QString());
-    if (!change.cells().empty() || before != after)
-        history.record(EditKind::NewMaze, std::move(change));
+    if (change.cells().empty() && before == after)
+        return false;
+    history.record(EditKind::NewMaze, std::move(change));
+    return true;
 }
 
 void EditorSession::detach(const MapCanvas& canvas)

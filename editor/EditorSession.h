@@ -3,6 +3,7 @@
 #include "FileCalls.h"
 #include "KeptWork.h"
 #include "WorkKeeper.h"
+#include "MazeConstants.h"
 #include "edit/EditHistory.h"
 
 #include <QObject>
@@ -29,6 +30,7 @@ struct EditorView {
     int sizeButton = 0; // the checked size button, 0..7
     int scrollX = 0;
     int scrollY = 0;
+    int zoom = ChipSize; // pixels a cell
     QString coordinates;
     bool checkShown = false; // the check on the map (F6)
     // The working values the player moves the ball and counts the time in.
@@ -56,8 +58,9 @@ public:
     // `place` tells where the user stands in it.
     void attach(MapCanvas& canvas, std::function<EditorPlace()> place);
     // The attached window opened on a fresh maze: the maze it had before
-    // (cells, header, file, chip and view) is one undo away.
-    void freshMazeOpened();
+    // (cells, header, file, chip and view) is one undo away. Returns whether
+    // there is such a maze to bring back.
+    bool freshMazeOpened();
     // The window closes or goes: its open step ends, its maze as it stands is
     // kept, and nothing more is drawn on it.
     void detach(const MapCanvas& canvas);

@@ -25,10 +25,18 @@ void RouteOverlay::showAnalysis(MazeAnalysis analysis, const MazeHeader& header)
     update();
 }
 
+void RouteOverlay::setReduction(int factor)
+{
+    reduction_ = factor;
+    setGeometry(parentWidget()->rect());
+    update();
+}
+
 void RouteOverlay::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     p.setClipRegion(event->region());
+    p.scale(1.0 / reduction_, 1.0 / reduction_);
     drawRoute(p, analysis_, header_, chips_, 1);
 }
 

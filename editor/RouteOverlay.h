@@ -21,6 +21,8 @@ public:
     // Whether an answer is shown.
     bool isShowing() const { return !isHidden(); }
     const MazeAnalysis& analysis() const { return analysis_; }
+    // The map is shown reduced by `factor` (1, 2 or 4): so is the answer.
+    void setReduction(int factor);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -29,6 +31,7 @@ private:
     const ChipSheet& chips_;
     MazeAnalysis analysis_;
     MazeHeader header_;
+    int reduction_ = 1;
 };
 
 } // namespace orvane

@@ -2,6 +2,7 @@
 
 #include "BoxValidators.h"
 #include "EditorSession.h"
+#include "MapTools.h"
 #include "MazeState.h"
 #include "PictureBox.h"
 #include "RouteOverlay.h"
@@ -53,18 +54,16 @@ void frmEdit::setUp()
 {
     createControls();
     setTabOrder();
-    attachMap(*picMap, *stb1, [this](int width, int height) {
-        // A map smaller than the view needs no scrolling.
-        scrTate->setMaximum(std::max(height - ViewportCells, 0));
-        scrYoko->setMaximum(std::max(width - ViewportCells, 0));
-    });
+    attachMap(*picMap, *stb1, [this](int width, int height) { fitScrollBars(width, height); });
     setOpeningFocus(picChrSet);
     routeOverlay_ = new RouteOverlay(picMap, chips());
     routeOverlay_->stackUnder(shpWaku);
     session_.attach(mapCanvas(), [this] { return currentPlace(); });
     connectHandlers();
     connectKeys();
+    // The map's pointer and keys go to its handlers through the tools.
     connectTools();
+    describeZoom();
     // Once the window shows, and whenever the session has more to tell.
     connect(&session_, &EditorSession::noticePending, this, &frmEdit::showNotices,
             Qt::QueuedConnection);
@@ -115,8 +114,6 @@ void frmEdit::connectHandlers()
             });
     connect(picChrSet, &PictureBox::clicked, this, &frmEdit::picChrSet_Click);
     connect(picChrSet, &PictureBox::keyDown, this, &frmEdit::picChrSet_KeyDown);
-    // The map's pointer and keys go to its handlers through the tools.
-    connectGestures();
 
     // Choosing the button that is already chosen redraws nothing.
     for (size_t i = 0; i < Option.size(); ++i)

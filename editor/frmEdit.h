@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MazeConstants.h"
 #include "MazeHeader.h"
 #include "MazeWindow.h"
 #include "generate/Generator.h"
@@ -23,11 +24,9 @@ class QWheelEvent;
 namespace orvane {
 
 class EditorOverview;
-class FloatingRegion;
 class MapOverview;
+class MapTools;
 class MazeChange;
-class SelectionOverlay;
-enum class Turn;
 struct MazeFileProblem;
 struct EditorPlace;
 enum class EditKind;
@@ -45,7 +44,8 @@ class frmEdit : public MazeWindow {
 public:
     static QString caption();
     static constexpr QSize ClientSize{497, 408};
-    static constexpr int ViewportCells = 20;   // the map view shows 20 x 20 cells
+    static constexpr int ViewportCells = 20;   // the map view shows 20 x 20 cells at 16 pixels
+    static constexpr int ScrollPageCells = 5;  // a page of the scroll bars, in cells
     static constexpr int TimeBoxMaxLength = 3; // characters the user may type
 
     // What the window tells the user.
@@ -64,6 +64,8 @@ public:
     static QString keptWorkNewerMessage(const QStringList& files);
     static QString keptStepsDroppedMessage(int steps);
     static QString workNotKeptMessage(const MazeFileProblem& problem, const QString& file);
+    // A fresh editor with work to bring back, until the first edit.
+    static QString keptWorkText();
     // The name of a palette chip (SelectedChip 1..18): its tooltip.
     static QString chipName(int code);
 
@@ -130,27 +132,37 @@ public:
     void requestTestPlay();
     void toggleCheck();
     // The construction tools, through keys and the mouse with Ctrl or Shift
-    // held (the specified handlers read no modifier); each change they make
-    // is one step. The selection, in cells, is no step: it changes nothing.
-    const std::optional<QRect>& selection() const { return selection_; }
-    void selectAll();                       // Ctrl+A
-    void extendSelection(int arrowKeyCode); // Ctrl+Shift+arrow, from the cursor cell
-    void copySelection();                   // Ctrl+C
-    void cutSelection();                    // Ctrl+X
-    void deleteSelection();                 // Delete
-    void paste();                           // Ctrl+V: the clipboard's region floats
-    bool isPasting() const;
-    void placePaste();           // a click or Enter
-    void escape();               // Esc: drops the paste, else the selection
-    void turn(Turn how);         // R, H, V: the selection or the paste
-    void outlineSelection();     // O
-    void floodFill(QPoint cell); // F at the cursor cell, Ctrl+Shift+click
-    void pickChip();             // I
-    void generateMaze();         // Ctrl+G: into the selection, or the whole map
-    void toggleOverview();       // M
+    // held (the map's handlers read no modifier); each change they make is
+    // one step. The selection, in cells, is no step: it changes nothing.
+    MapTools& tools() { return *tools_; }
+    void generateMaze();   // Ctrl+G: into the selection, or the whole map
+    void toggleOverview(); // M
     void showOverview();
     bool showsOverview() const;
     MapOverview* overview() const; // none before the overview first opens
+    // The cell the cursor frame shows.
+    QPoint frameCell() const;
+
+    // The view's zoom, a view property: 16 pixels a cell (as every opening
+    // starts), 8 or 4, so that the view shows 20, 40 or 80 cells each way.
+    // Ctrl+wheel over the map zooms about the cell under the pointer; the
+    // keys (Ctrl+plus or Ctrl+=, Ctrl+minus, Ctrl+0 for 16) about the cursor
+    // cell. The scroll bars count cells: their range is the map less the
+    // cells the view shows at the zoom.
+    int zoom() const { return zoom_; }
+    int viewCells() const;
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
+    // Zooms to `cellPixels`, keeping `anchorCell` where the view shows it
+    // (a cell out of view keeps the view's middle where it is).
+    void setZoom(int cellPixels, QPoint anchorCell);
+    // Zooms to `cellPixels`, keeping the cell under `inView` (pixels of the
+    // view) under it.
+    void setZoomAt(int cellPixels, QPoint inView);
+    // Scrolls the view by `cells`, as far as the map goes.
+    void scrollViewBy(QPoint cells);
+    static QString zoomText(int cellPixels);
     // What a tool refuses, in the status bar.
     static QString turnRefusedText();
     static QString notMazeTextText(const QString& reason);
@@ -194,6 +206,7 @@ public:
 
 signals:
     void testPlayRequested();
+    void zoomChanged(int cellPixels);
 
 protected:
     void windowClosing() override;
@@ -226,29 +239,15 @@ private:
     EditorView currentView() const;
     QRect cursorCell() const;
 
-    // The tools on the map: a press decides what the gesture is (the
-    // specified painting without Ctrl or Shift), which the moves, the click
-    // and the release then carry on.
-    enum class Gesture { None, Paint, Select, Line, Flood, Place };
+    // The tools on the map, which receive its pointer and keys, and their keys.
     void connectTools();
-    void connectGestures();
-    // The Button argument of the pointer handlers.
-    static int buttonState(Qt::MouseButtons buttons);
-    void mapPressed(Qt::MouseButton button, Qt::KeyboardModifiers keys, QPoint at);
-    void mapMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers keys, QPoint at);
-    void mapClicked();
-    void mapReleased();
-    // A key on the map for a tool (the paste, Ctrl+Shift+arrows); false
-    // when it is the map's own.
-    bool toolKeyDown(int keyCode, int shift);
-    void setSelection(std::optional<QRect> cells);
-    void dropPaste();
     void showCursorCell();
-    // The cell the cursor frame shows.
-    QPoint frameCell() const;
-    // A drag or a selection at the view's edge scrolls the map on.
-    void scrollAtEdge(QPoint inView, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys);
-    void scrollByWheel(const QWheelEvent& wheel);
+    void placeCursorFrame(QPoint cell);
+    // The scroll bars' range and page for a map of width x height cells.
+    void fitScrollBars(int width, int height);
+    // Shows the map at `cellPixels` a cell from the top-left cell `scroll`.
+    void showZoom(int cellPixels, QPoint scroll);
+    void describeZoom();
     // The title box refused a character code page 932 cannot hold.
     void titleRefused(const QString& character);
 
@@ -257,19 +256,8 @@ private:
     RouteOverlay* routeOverlay_ = nullptr;
     bool checkShown_ = false; // its status text, and its route when there is one
 
-    SelectionOverlay* selectionOverlay_ = nullptr;
-    FloatingRegion* floating_ = nullptr;
-    std::optional<QRect> selection_;
-    QPoint selectionAnchor_;
-    Gesture gesture_ = Gesture::None;
-    std::optional<QPoint> dragFrom_;    // the cell a drag painted last
-    std::optional<QPoint> lastPainted_; // where Shift+click's line starts
-    QTimer* edgeScroll_ = nullptr;
-    QPoint edgeStep_;    // the way the edge scroll goes, in cells
-    QPoint edgePointer_; // where the pointer stands in the view
-    Qt::MouseButtons edgeButtons_;
-    Qt::KeyboardModifiers edgeKeys_;
-    int wheelAngle_ = 0; // a part of a wheel notch not scrolled yet
+    std::unique_ptr<MapTools> tools_; // before the controls it shows on go
+    int zoom_ = ChipSize;
     EditorOverview& overviewWiring();
     EditorOverview* overview_ = nullptr;
     std::optional<generate::Request> lastRequest_; // what Ctrl+G offers again

@@ -21,7 +21,8 @@ set(layers
     levels
     app
     tools/mdt
-    tools/chipgen)
+    tools/chipgen
+    tools/helppics)
 
 set(allowed_maze "")
 set(allowed_mazefile maze)
@@ -36,6 +37,7 @@ set(allowed_levels maze mazefile ui/platform ui/wording ui)
 set(allowed_app maze mazefile ui/platform ui/wording ui/services ui/music ui editor player levels)
 set(allowed_tools/mdt maze mazefile ui/platform ui/wording)
 set(allowed_tools/chipgen maze)
+set(allowed_tools/helppics maze)
 
 # The layer a path inside the source tree belongs to: the longest matching folder.
 function(layer_of path out)
@@ -52,8 +54,8 @@ endfunction()
 
 # Every header of the layers, by the name an include may use for it: its path
 # below the folder that declares it as an include folder (the layer itself,
-# and ui/controls).
-set(include_roots ${layers} ui/controls)
+# ui/controls and editor/tools).
+set(include_roots ${layers} ui/controls editor/tools)
 set(failures "")
 set(checked 0)
 foreach(layer IN LISTS layers)

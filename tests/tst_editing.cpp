@@ -19,8 +19,10 @@
 #include "edit/ShownCells.h"
 #include "edit/SizeChange.h"
 #include "edit/TimeValue.h"
+#include "edit/ToolSteps.h"
 #include "support/TextMazes.h"
 
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -30,7 +32,7 @@ using namespace orvane;
 using namespace orvane::test;
 
 Q_DECLARE_METATYPE(MazeCell)
-Q_DECLARE_METATYPE(Turn)
+Q_DECLARE_METATYPE(TurnOrMirror)
 
 namespace {
 
@@ -96,7 +98,7 @@ Region regionOf(const QStringList& rows, std::optional<QPoint> start = {},
     return r;
 }
 
-enum class Tool { Rectangle, Outline, Drag, Flood, Paste, PasteWithMarkers, Turn };
+enum class Tool { Rectangle, Outline, Drag, Flood, Paste, PasteWithMarkers, TurnOrMirror };
 
 } // namespace
 
@@ -132,6 +134,8 @@ private slots:
     void historyBoundedInMemory();
     void historyCountsWholeSteps();
     void stepsOfTwoKindsNeverMix();
+    void toolStateFollowsEveryChange_data();
+    void toolStateFollowsEveryChange();
 };
 
 void TestEditing::click_data()
@@ -258,28 +262,28 @@ void TestEditing::fill()
 
 void TestEditing::regionTurn_data()
 {
-    QTest::addColumn<Turn>("turn");
+    QTest::addColumn<TurnOrMirror>("turn");
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<QPoint>("start");
     QTest::addColumn<QPoint>("goal");
     // Turning {"^>#", "v<X"}, the start at (0, 1), the goal at (2, 0); X is
     // chip 13, an arrow's picture as terrain, which pushes nothing and stays.
-    QTest::newRow("clockwise") << Turn::Clockwise << QStringList{"<>", "^v", "X#"} << QPoint(0, 0)
-                               << QPoint(1, 2);
-    QTest::newRow("left to right")
-        << Turn::LeftRight << QStringList{"#<^", "X>v"} << QPoint(2, 1) << QPoint(0, 0);
-    QTest::newRow("top to bottom")
-        << Turn::TopBottom << QStringList{"^<X", "v>#"} << QPoint(0, 0) << QPoint(2, 1);
+    QTest::newRow("clockwise") << TurnOrMirror::TurnClockwise << QStringList{"<>", "^v", "X#"}
+                               << QPoint(0, 0) << QPoint(1, 2);
+    QTest::newRow("left to right") << TurnOrMirror::MirrorLeftRight << QStringList{"#<^", "X>v"}
+                                   << QPoint(2, 1) << QPoint(0, 0);
+    QTest::newRow("top to bottom") << TurnOrMirror::MirrorTopBottom << QStringList{"^<X", "v>#"}
+                                   << QPoint(0, 0) << QPoint(2, 1);
 }
 
 void TestEditing::regionTurn()
 {
-    QFETCH(Turn, turn);
+    QFETCH(TurnOrMirror, turn);
     QFETCH(QStringList, rows);
     QFETCH(QPoint, start);
     QFETCH(QPoint, goal);
     const Region region = regionOf({"^>#", "v<X"}, QPoint(0, 1), QPoint(2, 0));
-    QVERIFY(turned(region, turn) == regionOf(rows, start, goal));
+    QVERIFY(turnedOrMirrored(region, turn) == regionOf(rows, start, goal));
 }
 
 void TestEditing::lineCells_data()
@@ -354,17 +358,21 @@ void TestEditing::tools_data()
     QTest::newRow("a paste with its markers")
         << Tool::PasteWithMarkers << 0 << QRect(0, 0, 1, 1)
         << QStringList{"^vr.r.", "<>#.r.", "..#...", "######"} << QPoint(2, 0) << QPoint(0, 1);
-    // A turn: the selection as the Turn enum's value in `code`.
+    // A turn: the selection as the TurnOrMirror enum's value in `code`.
     QTest::newRow("a quarter turn in place")
-        << Tool::Turn << int(Turn::Clockwise) << QRect(0, 0, 2, 2)
+        << Tool::TurnOrMirror << int(TurnOrMirror::TurnClockwise) << QRect(0, 0, 2, 2)
         << QStringList{"..#.r.", ">.#.r.", "..#...", "######"} << s << g;
-    QTest::newRow("a quarter turn leaves walls, the start turns with its cell")
-        << Tool::Turn << int(Turn::Clockwise) << QRect(3, 0, 3, 1)
-        << QStringList{"..#.##", ".^#rr.", "..#...", "######"} << QPoint(3, 1) << g;
+    QTest::newRow("a quarter turn about the centre leaves walls, the goal turns with its cell")
+        << Tool::TurnOrMirror << int(TurnOrMirror::TurnClockwise) << QRect(3, 1, 3, 1)
+        << QStringList{"..#...", ".^##r#", "..#...", "######"} << s << QPoint(4, 2);
+    QTest::newRow("an even side turns about its middle cell nearer the top-left")
+        << Tool::TurnOrMirror << int(TurnOrMirror::TurnClockwise) << QRect(0, 1, 4, 2)
+        << QStringList{"....r.", "#.>#r.", "####..", "#..###"} << s << g;
     QTest::newRow("a quarter turn past the map's edge")
-        << Tool::Turn << int(Turn::Clockwise) << QRect(0, 2, 3, 1) << ToolMap << s << g;
+        << Tool::TurnOrMirror << int(TurnOrMirror::TurnClockwise) << QRect(0, 3, 3, 1) << ToolMap
+        << s << g;
     QTest::newRow("a mirror top to bottom")
-        << Tool::Turn << int(Turn::TopBottom) << QRect(1, 0, 1, 2)
+        << Tool::TurnOrMirror << int(TurnOrMirror::MirrorTopBottom) << QRect(1, 0, 1, 2)
         << QStringList{".v#.r.", "..#.r.", "..#...", "######"} << s << g;
 }
 
@@ -385,14 +393,14 @@ void TestEditing::tools()
     LoggingCanvas canvas(ChipSheet::standard());
     RedrawMap(m, canvas, 6, 4);
     canvas.log.clear();
-    m.SelectedChip = int16_t(tool == Tool::Turn ? FirstWall : code);
+    m.SelectedChip = int16_t(tool == Tool::TurnOrMirror ? FirstWall : code);
     const auto before = std::make_unique<MazeState>(m);
     EditHistory history(m);
     history.setCanvas(&canvas);
     const Region piece = regionOf({"^vr", "<>#"}, QPoint(2, 0), QPoint(0, 1));
     const QPoint at = cells.topLeft();
     const FloodArea area = floodArea(m, at);
-    TurnResult turn;
+    TurnOrMirrorResult turn;
     const auto step = [&](QRect watched, auto rule) {
         return history.step(EditKind::Paint, watched, rule);
     };
@@ -419,9 +427,9 @@ void TestEditing::tools()
             return PlaceRegion(m, canvas, piece, at, tool == Tool::PasteWithMarkers);
         });
         break;
-    case Tool::Turn:
-        changed = step(turnCells(m, cells, Turn(code)), [&] {
-            turn = TurnSelection(m, canvas, cells, Turn(code));
+    case Tool::TurnOrMirror:
+        changed = step(turnOrMirrorCells(m, cells, TurnOrMirror(code)), [&] {
+            turn = TurnOrMirrorSelection(m, canvas, cells, TurnOrMirror(code));
             return turn.changed;
         });
         QCOMPARE(turn.refusal == TurnRefusal::DoesNotFit, after == ToolMap);
@@ -447,6 +455,9 @@ void TestEditing::picker_data()
     const QList<int> unchanged{4, 2, StartCode};
     QTest::newRow("the last floor") << QPoint(3, 2) << QList<int>{5, FloorRow, LastFloor};
     QTest::newRow("a wall") << QPoint(0, 0) << QList<int>{0, WallRow, FirstWall};
+    QTest::newRow("an arrow over its floor")
+        << QPoint(2, 1) << QList<int>{1, ItemRow, FirstItemCode - 1 + ArrowDown};
+    QTest::newRow("the goal over the start") << QPoint(5, 1) << QList<int>{5, ItemRow, GoalCode};
     QTest::newRow("chip 16") << QPoint(6, 3) << unchanged;
     QTest::newRow("a floor beyond the map") << QPoint(8, 1) << unchanged;
 }
@@ -765,6 +776,112 @@ void TestEditing::stepsOfTwoKindsNeverMix()
     history.redo(); // the cells again, the title as it now stands
     QVERIFY(m.grid == painted);
     QCOMPARE(m.header.Title, "");
+}
+
+void TestEditing::toolStateFollowsEveryChange_data()
+{
+    QTest::addColumn<quint32>("seed");
+    for (const quint32 seed : {1u, 7u, 38u, 2024u})
+        QTest::addRow("seed %u", seed) << seed;
+}
+
+// Random runs of the tools' steps, selections, pastes, size changes, loads,
+// undo and redo: the selection always lies on the map; a change of the map
+// forgets the line's start and leaves a floating paste whole; undo and redo
+// of a step made on a selection put back the selection before or after it,
+// and of any other step keep the selection there is, on the map.
+void TestEditing::toolStateFollowsEveryChange()
+{
+    QFETCH(quint32, seed);
+    QRandomGenerator rng(seed);
+    auto maze = std::make_unique<MazeState>();
+    ImageCanvas canvas(ChipSheet::standard());
+    RedrawMap(*maze, canvas, 32, 32);
+    EditHistory history(*maze);
+    history.setCanvas(&canvas);
+    ToolState& tools = history.tools();
+    const MazeHeader& h = maze->header;
+    using Selection = std::optional<QRect>;
+    struct Made {
+        bool onSelection;
+        Selection before, after;
+    };
+    std::vector<Made> made; // what each step of the stack was made on
+    const auto cell = [&] { return QPoint(rng.bounded(-4, 130), rng.bounded(-4, 130)); };
+    for (int action = 0; action < 600; ++action) {
+        const Selection was = tools.selection();
+        const int index = history.stack().index();
+        const MazeHeader map = h;
+        const std::optional<FloatingPaste> paste = tools.paste();
+        const int what = rng.bounded(12);
+        maze->SelectedChip = int16_t(rng.bounded(FirstWall, StartCode));
+        switch (what) {
+        case 0:
+            tools.selectBetween(cell(), cell(), h);
+            break;
+        case 1:
+            tools.select(shownCells(h), h); // Ctrl+A
+            break;
+        case 2:
+            PaintSelectionStep(*maze, history, canvas);
+            break;
+        case 3:
+            OutlineSelectionStep(*maze, history, canvas);
+            break;
+        case 4:
+            TurnOrMirrorSelectionStep(*maze, history, canvas, TurnOrMirror(rng.bounded(3)));
+            break;
+        case 5: {
+            const MapSize size = MapSizes[rng.bounded(int(MapSizes.size()))];
+            history.step(EditKind::Size, mapCells(size.width, size.height),
+                         [&] { return ChangeMapSize(*maze, canvas, size); });
+            break;
+        }
+        case 6: // a maze of any size a file may hold
+            history.step(EditKind::Load, gridCells(), [&] {
+                maze->header.MapWidth = int16_t(rng.bounded(1, MapSizeMax + 1));
+                maze->header.MapHeight = int16_t(rng.bounded(1, MapSizeMax + 1));
+                maze->cell(0, 0).Chip = int16_t(rng.bounded(FirstWall, LastFloor + 1));
+                return RedrawMap(*maze, canvas, h.MapWidth, h.MapHeight);
+            });
+            break;
+        case 7:
+            LineStep(*maze, history, canvas, cell());
+            break;
+        case 8:
+            if (tools.paste())
+                PlacePasteStep(*maze, history, canvas);
+            else
+                tools.startPaste(copyRegion(*maze, cellsBetween(cell(), cell())), cell());
+            break;
+        case 9:
+        case 10: {
+            const bool undo = what == 9;
+            const int at = undo ? index - 1 : index;
+            if (at < 0 || at >= int(made.size()))
+                break;
+            undo ? history.undo() : history.redo();
+            const Made& step = made[size_t(at)];
+            const Selection expected = step.onSelection ? (undo ? step.before : step.after) : was;
+            const QRect onMap = expected.value_or(QRect()) & shownCells(h);
+            QCOMPARE(tools.selection(), onMap.isEmpty() ? Selection() : Selection(onMap));
+            break;
+        }
+        default:
+            tools.select(std::nullopt, h);
+        }
+        if (what < 9 && history.stack().index() > index) { // a new step
+            made.resize(size_t(index));
+            made.push_back({was || tools.selection(), was, tools.selection()});
+        }
+        if (tools.selection())
+            QVERIFY(!tools.selection()->isEmpty() && shownCells(h).contains(*tools.selection()));
+        if (h.MapWidth != map.MapWidth || h.MapHeight != map.MapHeight || what == 6) {
+            QVERIFY(!tools.lineStart());
+            QCOMPARE(tools.paste().has_value(), paste.has_value());
+            QVERIFY(!paste || tools.paste()->region == paste->region);
+        }
+    }
 }
 
 QTEST_MAIN(TestEditing)

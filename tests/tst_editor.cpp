@@ -8,6 +8,7 @@
 #include "ImageCanvas.h"
 #include "MapOverview.h"
 #include "MapRedraw.h"
+#include "MapTools.h"
 #include "MazeCodec.h"
 #include "MazeFile.h"
 #include "MazeFileMessages.h"
@@ -15,7 +16,9 @@
 #include "ShapeOutline.h"
 #include "StatusBar.h"
 #include "TestMazes.h"
+#include "ViewZoom.h"
 #include "edit/Paint.h"
+#include "edit/SaveCheck.h"
 #include "frmEdit.h"
 #include "support/FakeServices.h"
 #include "support/GuardedBytes.h"
@@ -90,6 +93,12 @@ private slots:
     void toolsRefuseVisibly();
     void generateAsTheToolDoes();
     void overviewFollowsAndMoves();
+    void keysGoWhereTheUserLooks();
+    void freshEditorTellsOfKeptWork();
+    void zoomKeepsTheCell_data();
+    void zoomKeepsTheCell();
+    void toolsAtZoomFour();
+    void buildsTheMazeOfTheIssue();
 
 private:
     QString write(const MazeData& m);
@@ -569,7 +578,7 @@ void TestEditor::toolsCopyPasteDelete()
     mouse(w->picMap, QEvent::MouseButtonPress, {17, 17}, Qt::LeftButton, Qt::LeftButton, ctrl);
     mouse(w->picMap, QEvent::MouseMove, {49, 33}, Qt::LeftButton, Qt::NoButton, ctrl);
     mouse(w->picMap, QEvent::MouseButtonRelease, {49, 33}, {}, Qt::LeftButton, ctrl);
-    QCOMPARE(w->selection(), QRect(1, 1, 3, 2));
+    QCOMPARE(w->tools().select().cells(), QRect(1, 1, 3, 2));
     QVERIFY(w->picMap->accessibleValue().endsWith("選択 3×2"));
     QCOMPARE(w->session().history.stack().count(), 0); // a selection is no step
     w->picMap->setFocus();
@@ -577,11 +586,11 @@ void TestEditor::toolsCopyPasteDelete()
     QVERIFY(QApplication::clipboard()->text().startsWith("ORVANE maze text 1"));
 
     clickWith(w->picMap, {10, 5}, Qt::NoModifier); // a plain click drops the selection
-    QVERIFY(!w->selection());
+    QVERIFY(!w->tools().select().cells());
     QTest::keyClick(w->picMap, Qt::Key_V, ctrl);
-    QVERIFY(w->isPasting());
+    QVERIFY(w->tools().paste().isActive());
     clickWith(w->picMap, {20, 10}, Qt::NoModifier); // placed where the paste floats
-    QVERIFY(!w->isPasting());
+    QVERIFY(!w->tools().paste().isActive());
     QCOMPARE(maze->grid.at(20, 10), (MazeCell{FirstFloor, ArrowUp}));
     QCOMPARE(maze->grid.at(22, 11).Chip, FirstFloor + 2);
     QCOMPARE(w->session().history.stack().count(), 1);
@@ -603,7 +612,7 @@ void TestEditor::toolsRefuseVisibly()
     w->picMap->setFocus();
     QApplication::clipboard()->setText(QStringLiteral("no maze here"));
     QTest::keyClick(w->picMap, Qt::Key_V, Qt::ControlModifier);
-    QVERIFY(!w->isPasting());
+    QVERIFY(!w->tools().paste().isActive());
     QCOMPARE(w->stb1->panelText(),
              frmEdit::notMazeTextText("1 行目: ORVANE の迷路テキストではありません: 1行目は "
                                       "\"ORVANE maze text 1\" でなければなりません"));
@@ -614,7 +623,7 @@ void TestEditor::toolsRefuseVisibly()
         const MazeGrid grid = maze->grid;
         QApplication::clipboard()->setText(huge.text());
         QTest::keyClick(w->picMap, Qt::Key_V, Qt::ControlModifier);
-        QVERIFY(!w->isPasting());
+        QVERIFY(!w->tools().paste().isActive());
         QCOMPARE(w->stb1->panelText(),
                  frmEdit::notMazeTextText("長すぎます: 迷路テキストは 4 MiB までです"));
         QVERIFY(maze->grid == grid);
@@ -627,7 +636,7 @@ void TestEditor::toolsRefuseVisibly()
         QTest::keyClick(w->picMap, Qt::Key_Down, Qt::ControlModifier | Qt::ShiftModifier);
     QTest::keyClick(w->picMap, Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
     QTest::keyClick(w->picMap, Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(w->selection(), QRect(0, 0, 3, 40));
+    QCOMPARE(w->tools().select().cells(), QRect(0, 0, 3, 40));
     const int steps = w->session().history.stack().count();
     QTest::keyClick(w->picMap, Qt::Key_R);
     QCOMPARE(w->stb1->panelText(), frmEdit::turnRefusedText());
@@ -668,7 +677,7 @@ void TestEditor::generateAsTheToolDoes()
     for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right,
                               Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down})
         QTest::keyClick(w->picMap, key, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(w->selection(), QRect(10, 4, 5, 5));
+    QCOMPARE(w->tools().select().cells(), QRect(10, 4, 5, 5));
     r.size = {5, 5};
     r.grade = 1;
     fakes->generateDialog.answer(r);
@@ -703,6 +712,242 @@ void TestEditor::overviewFollowsAndMoves()
     QCOMPARE(overview->view(), QRect(90, 100, 20, 20));
     QTest::keyClick(w->picMap, Qt::Key_M);
     QVERIFY(!overview->isVisible());
+}
+
+// The tools' keys act whichever control has the focus, text boxes aside:
+// after the size buttons, Ctrl+A and O outline the whole map as it now is,
+// and Ctrl+G offers to fill that;
+// with a paste floating, the palette's arrow keys and Enter are the paste's.
+void TestEditor::keysGoWhereTheUserLooks()
+{
+    QVERIFY(showActive());
+    const auto pickChip = [&](int code) {
+        const QPoint at = QPoint((code - 1) % 6, (code - 1) / 6) * 16 + QPoint(1, 1);
+        QTest::mouseMove(w->picChrSet, at);
+        QTest::mouseClick(w->picChrSet, Qt::LeftButton, {}, at);
+    };
+    pickChip(FirstFloor + 1);
+    QTest::mouseClick(w->Option[3], Qt::LeftButton); // 64 x 64
+    QTest::keyClick(w->Option[3], Qt::Key_A, Qt::ControlModifier);
+    QTest::mouseClick(w->Option[0], Qt::LeftButton); // 32 x 32
+    QTest::keyClick(w->Option[0], Qt::Key_O);
+    int outline = 0;
+    for (int y = 0; y <= 64; ++y)
+        for (int x = 0; x <= 64; ++x)
+            outline += maze->grid.at(x, y).Chip == FirstFloor + 1;
+    QCOMPARE(outline, 4 * 31);
+    QCOMPARE(maze->grid.at(31, 31).Chip, FirstFloor + 1);
+    QTest::keyClick(w->Option[0], Qt::Key_G, Qt::ControlModifier); // offers the map as it is
+    QCOMPARE(fakes->generateDialog.calls.value(0).defaults.selection, (MapSize{32, 32}));
+
+    clickWith(w->picMap, {31, 0}, Qt::ControlModifier);
+    QTest::keyClick(w->picMap, Qt::Key_C, Qt::ControlModifier);
+    w->picMap_MouseMove(0, 0, 5 * 16, 6 * 16);
+    pickChip(FirstWall);
+    QCOMPARE(w->picChrSet->grab().toImage().pixelColor(0, 24),
+             w->palette().color(QPalette::Highlight));
+    QTest::keyClick(w->picChrSet, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(w->picChrSet, Qt::Key_Right);
+    QTest::keyClick(w->picChrSet, Qt::Key_Down);
+    QTest::keyClick(w->picChrSet, Qt::Key_Return);
+    QCOMPARE(maze->SelectedChip, FirstWall); // the palette's choice stays
+    QCOMPARE(maze->grid.at(6, 7).Chip, FirstFloor + 1);
+    QVERIFY(!w->tools().paste().isActive());
+}
+
+// A fresh editor with work to bring back says so, until the first edit.
+void TestEditor::freshEditorTellsOfKeptWork()
+{
+    w.reset();
+    EditorSession session(*maze);
+    for (const bool kept : {false, true}) {
+        w = std::make_unique<frmEdit>(*maze, fakes->services(), session);
+        w->Form_Load();
+        QCOMPARE(w->stb1->panelText(), kept ? frmEdit::keptWorkText() : QString());
+        maze->SelectedChip = FirstFloor;
+        w->picMap_MouseMove(0, 0, 40, 40);
+        w->picMap_Click();
+        QCOMPARE(w->stb1->panelText(), QString());
+        w->close();
+    }
+}
+
+void TestEditor::zoomKeepsTheCell_data()
+{
+    QTest::addColumn<QPoint>("scroll");
+    QTest::addColumn<QPoint>("inView");   // the pointer, pixels of the view
+    QTest::addColumn<QList<int>>("zoom"); // pixels a cell, from and to
+    QTest::addColumn<int>("mapCells");
+    QTest::addColumn<QPoint>("zoomed"); // the view's top-left cell after
+    QTest::newRow("out about the middle")
+        << QPoint(50, 50) << QPoint(160, 160) << QList<int>{16, 4} << 128 << QPoint(20, 20);
+    QTest::newRow("in by the bottom left")
+        << QPoint(10, 40) << QPoint(3, 317) << QList<int>{4, 16} << 128 << QPoint(10, 100);
+    QTest::newRow("a pointer inside a cell")
+        << QPoint(20, 20) << QPoint(13, 6) << QList<int>{8, 4} << 128 << QPoint(18, 19);
+    QTest::newRow("held at the map's end")
+        << QPoint(108, 108) << QPoint(319, 319) << QList<int>{16, 8} << 128 << QPoint(88, 88);
+    QTest::newRow("a map smaller than the view")
+        << QPoint(12, 12) << QPoint(0, 0) << QList<int>{16, 4} << 32 << QPoint(0, 0);
+}
+
+// Zooming keeps the cell under the pointer under it, as far as the view
+// stays on the map.
+void TestEditor::zoomKeepsTheCell()
+{
+    QFETCH(QPoint, scroll);
+    QFETCH(QPoint, inView);
+    QFETCH(QList<int>, zoom);
+    QFETCH(int, mapCells);
+    QFETCH(QPoint, zoomed);
+    const QPoint cell = ViewZoom::cellAt(scroll, inView, zoom[0]);
+    const QPoint after =
+        ViewZoom::scrollKeeping(cell, inView, zoom[1], {mapCells, mapCells}, {320, 320});
+    QCOMPARE(after, zoomed);
+    if (mapCells > 32 && zoomed.x() < 88)
+        QCOMPARE(ViewZoom::cellAt(after, inView, zoom[1]), cell);
+}
+
+// At 4 pixels a cell the view shows 80 cells: the cursor cell stays where
+// it was, the pointer paints, selects and frames the cell it is over, and
+// the view shows what was painted.
+void TestEditor::toolsAtZoomFour()
+{
+    QVERIFY(showActive());
+    w->Option[7]->click(); // 128 x 128
+    w->scrYoko->setValue(50);
+    w->scrTate->setValue(40);
+    w->picMap->setFocus();
+    w->picMap_MouseMove(0, 0, 60 * 16, 50 * 16);
+    const QPoint cursorInView = w->picMap->mapToParent(w->shpWaku->geometry().center());
+    for (int i = 0; i < 3; ++i) // the third is one too many
+        QTest::keyClick(w->picMap, Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(w->zoom(), 4);
+    QCOMPARE(w->picMap->size(), QSize(512, 512));
+    QCOMPARE(w->scrYoko->maximum(), 48);
+    QVERIFY(
+        (w->picMap->mapToParent(w->shpWaku->geometry().center()) - cursorInView).manhattanLength() <
+        16);
+    QVERIFY(w->lblZahyou->toolTip().contains("80×80"));
+
+    maze->SelectedChip = FirstFloor + 1;
+    const auto at = [](int x, int y) { return QPoint(x, y) * 4 + QPoint(1, 1); };
+    mouse(w->picMap, QEvent::MouseButtonPress, at(62, 52), Qt::LeftButton, Qt::LeftButton);
+    mouse(w->picMap, QEvent::MouseMove, at(65, 52), Qt::LeftButton);
+    mouse(w->picMap, QEvent::MouseButtonRelease, at(65, 52), {}, Qt::LeftButton);
+    for (int x = 61; x <= 66; ++x)
+        QCOMPARE(maze->grid.at(x, 52).Chip, x >= 62 && x <= 65 ? FirstFloor + 1 : FirstWall);
+    QCOMPARE(w->shpWaku->geometry(), QRect(at(65, 52) - QPoint(1, 1), QSize(4, 4)));
+    const QImage view = w->picBack->grab().toImage();
+    const auto shown = [&](int x, int y) { return view.pixel(w->picMap->mapToParent(at(x, y))); };
+    QVERIFY(shown(63, 52) != shown(66, 52));
+    QCOMPARE(shown(61, 52), shown(66, 52));
+
+    mouse(w->picMap, QEvent::MouseButtonPress, at(33, 22), Qt::LeftButton, Qt::LeftButton,
+          Qt::ControlModifier);
+    mouse(w->picMap, QEvent::MouseMove, at(30, 20), Qt::LeftButton, {}, Qt::ControlModifier);
+    mouse(w->picMap, QEvent::MouseButtonRelease, at(30, 20), {}, Qt::LeftButton,
+          Qt::ControlModifier);
+    QCOMPARE(w->tools().select().cells(), QRect(30, 20, 4, 3));
+    QCOMPARE(w->picMap->findChild<QWidget*>("selectionOverlay")->geometry(),
+             QRect(120, 80, 16, 12));
+    QTest::keyClick(w->picMap, Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(w->picMap->size(), QSize(2048, 2048));
+    QWheelEvent wheel({8, 8}, w->picMap->mapToGlobal(QPoint(8, 8)), {}, {0, -120}, Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w->picMap, &wheel); // toward the user: out
+    QCOMPARE(w->zoom(), 8);
+}
+
+// A 64 x 64 maze with two rooms, a turned copy of one, a generated piece and
+// corridors, built by the gestures a user makes at 4 pixels a cell: no more
+// than 3 move around the map, and none is wasted (each changes the maze, the
+// selection, the clipboard, the paste, the chip or the view).
+void TestEditor::buildsTheMazeOfTheIssue()
+{
+    QVERIFY(showActive());
+    struct Gesture {
+        const char* what; // a key, or how the mouse goes
+        QPoint at = {};   // a cell; a palette cell for "chip"
+        QPoint to = {};
+    };
+    const Gesture script[] = {
+        {"size 64"},
+        {"Ctrl+-"},
+        {"Ctrl+-"}, // the whole map in view
+        {"chip", {0, 1}},
+        {"select", {2, 2}, {13, 9}},
+        {"Del"}, // room A
+        {"select", {40, 3}, {55, 10}},
+        {"Del"}, // room B
+        {"select", {1, 1}, {14, 10}},
+        {"Ctrl+C"}, // room A turned, at (20, 40)
+        {"point", {20, 40}},
+        {"Ctrl+V"},
+        {"R"},
+        {"click", {20, 40}},
+        {"select", {40, 30}, {58, 48}},
+        {"Ctrl+G"}, // a generated piece
+        {"click", {14, 5}},
+        {"line", {39, 5}}, // corridors A-B, B-piece, A-copy
+        {"click", {48, 11}},
+        {"line", {48, 31}},
+        {"click", {8, 10}},
+        {"line", {8, 46}},
+        {"line", {20, 46}},
+        {"chip", {4, 2}},
+        {"click", {3, 3}},
+        {"chip", {5, 2}},
+        {"click", {25, 50}},
+    };
+    const QStringList navigation{"Ctrl+-", "Ctrl++", "Ctrl+0", "wheel", "scroll"};
+    generate::Request piece;
+    piece.size = {19, 19};
+    piece.grade = 1;
+    piece.seed = 38;
+    fakes->generateDialog.answer(piece);
+    const auto cellAt = [&](QPoint cell) { return cell * w->zoom() + QPoint(1, 1); };
+    const auto seen = [&] {
+        const std::optional<FloatingPaste>& paste = w->session().history.tools().paste();
+        return std::tuple(maze->grid, maze->header, w->tools().select().cells(),
+                          paste ? paste->region : Region(), w->zoom(), maze->SelectedChip,
+                          QApplication::clipboard()->text());
+    };
+    int moves = 0;
+    for (const Gesture& g : script) {
+        const auto before = seen();
+        const QString what = QString::fromLatin1(g.what);
+        const Qt::KeyboardModifiers keys = what == "select" ? Qt::ControlModifier
+                                           : what == "line" ? Qt::ShiftModifier
+                                                            : Qt::NoModifier;
+        if (what == "size 64") {
+            QTest::mouseClick(w->Option[3], Qt::LeftButton);
+        } else if (what == "chip") {
+            QTest::mouseMove(w->picChrSet, g.at * 16 + QPoint(1, 1));
+            QTest::mouseClick(w->picChrSet, Qt::LeftButton, {}, g.at * 16 + QPoint(1, 1));
+        } else if (what == "point") {
+            mouse(w->picMap, QEvent::MouseMove, cellAt(g.at), {});
+            continue; // the pointer goes where the next gesture is
+        } else if (what == "select" || what == "click" || what == "line") {
+            const QPoint to = cellAt(what == "select" ? g.to : g.at);
+            mouse(w->picMap, QEvent::MouseMove, cellAt(g.at), {}, Qt::NoButton, keys);
+            mouse(w->picMap, QEvent::MouseButtonPress, cellAt(g.at), Qt::LeftButton, Qt::LeftButton,
+                  keys);
+            mouse(w->picMap, QEvent::MouseMove, to, Qt::LeftButton, Qt::NoButton, keys);
+            mouse(w->picMap, QEvent::MouseButtonRelease, to, {}, Qt::LeftButton, keys);
+        } else {
+            const QKeySequence key(what == "Del" ? QStringLiteral("Delete") : what);
+            QTest::keySequence(QApplication::focusWidget(), key);
+        }
+        moves += navigation.contains(what);
+        QVERIFY2(seen() != before, g.what);
+    }
+    QVERIFY(moves <= 3);
+    qInfo("%d navigation gestures of %d", moves, int(std::size(script)));
+    QCOMPARE(rowsOf(*maze, QRect(20, 40, 10, 2)),
+             QStringList({"##########", "#........#"})); // room A's wall, turned
+    QCOMPARE(maze->grid.at(30, 5).Chip, FirstFloor);     // a corridor
+    QVERIFY(StartAndGoalValid(*maze));
 }
 
 QTEST_MAIN(TestEditor)

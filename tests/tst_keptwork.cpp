@@ -6,6 +6,7 @@
 #include "FileCalls.h"
 #include "KeptWork.h"
 #include "MDIMain.h"
+#include "MapTools.h"
 #include "MazeFile.h"
 #include "PictureBox.h"
 #include "TestMazes.h"
@@ -302,22 +303,22 @@ void TestKeptWork::randomFlowsComeBack()
                   Qt::ControlModifier);
             switch (below(5)) {
             case 0:
-                e->cutSelection();
+                e->tools().select().cut();
                 break;
             case 1:
-                e->outlineSelection();
+                e->tools().select().outline();
                 break;
             case 2:
-                e->turn(Turn(below(3)));
+                e->tools().turnOrMirror(TurnOrMirror(below(3)));
                 break;
             default: // copied, and placed elsewhere, turned or not
-                e->copySelection();
-                e->paste();
+                e->tools().select().copy();
+                e->tools().paste().paste();
                 e->picMap_MouseMove(0, 0, below(h.MapWidth) * ChipSize,
                                     below(h.MapHeight) * ChipSize);
                 if (below(2))
-                    e->turn(Turn::Clockwise);
-                e->placePaste();
+                    e->tools().turnOrMirror(TurnOrMirror::TurnClockwise);
+                e->tools().paste().place();
                 break;
             }
             break;
@@ -329,7 +330,7 @@ void TestKeptWork::randomFlowsComeBack()
                   Qt::ShiftModifier);
             break;
         case 19:
-            e->floodFill(cell);
+            e->tools().flood().fill(cell);
             break;
         default: // a test play, stopped or left for the next action
             e->requestTestPlay();

@@ -296,6 +296,13 @@ void TestOverview::followsTheEditor()
 
     ::wheel(overview, overview->rect().center(), QPoint(0, -120), Qt::NoModifier);
     QCOMPARE(overview->view(), QRect(0, QApplication::wheelScrollLines(), 20, 20));
+    // Ctrl+wheel towards the user zooms the map out about the cell pointed at.
+    const QPoint cell(100, 90);
+    ::wheel(overview, overview->origin() + cell * overview->scale(), QPoint(0, -120),
+            Qt::ControlModifier);
+    QCOMPARE(w.zoom(), 8);
+    QCOMPARE(overview->view().size(), QSize(40, 40));
+    QVERIFY(overview->view().contains(cell));
 }
 
 // An overview open when a test play begins opens again where the user put

@@ -7,6 +7,7 @@
 #include "StatusBar.h"
 #include "VirtualKeys.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -108,6 +109,19 @@ void TestUiKit::statusTextShowsWhole()
              qPrintable(QStringLiteral("%1 pixels for text %2 high")
                             .arg(panel->contentsRect().height())
                             .arg(panel->fontMetrics().height())));
+
+    // A text longer than the bar ends in "…" and reads whole in the tooltip
+    // (before what the tooltip told) and by its accessible name.
+    const QString whole = QStringLiteral("80 回調べても、注文どおりの迷路は見つかりませんでした。"
+                                         "いちばん近かったのは難しさ 3 の迷路です。");
+    bar.setPanelText(whole, QStringLiteral("more"));
+    QVERIFY(panel->text().endsWith(u'…'));
+    QVERIFY(panel->fontMetrics().horizontalAdvance(panel->text()) <= panel->contentsRect().width());
+    QCOMPARE(panel->toolTip(), whole + QStringLiteral("\nmore"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(&bar)->text(QAccessible::Name), whole);
+    bar.setPanelText(QStringLiteral("short"));
+    QCOMPARE(panel->text(), "short");
+    QCOMPARE(panel->toolTip(), QString());
 }
 
 void TestUiKit::fileMessages_data()

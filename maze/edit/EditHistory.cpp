@@ -14,19 +14,23 @@ namespace orvane {
 // first redo (QUndoStack::push runs it) does nothing.
 class MazeEditCommand : public QUndoCommand {
 public:
-    MazeEditCommand(EditHistory& history, EditKind kind, std::shared_ptr<const MazeChange> change)
-        : history_(history), kind_(kind), change_(std::move(change))
+    MazeEditCommand(EditHistory& history, EditKind kind, std::shared_ptr<const MazeChange> change,
+                    std::optional<SelectionChange> selection = std::nullopt)
+        : history_(history), kind_(kind), change_(std::move(change)), selection_(selection)
     {
     }
     // The same step, for a new stack.
-    MazeEditCommand* copy() const { return new MazeEditCommand(history_, kind_, change_); }
+    MazeEditCommand* copy() const
+    {
+        return new MazeEditCommand(history_, kind_, change_, selection_);
+    }
     RecordedStep recorded() const { return {kind_, change_}; }
 
-    void undo() override { history_.put(*change_, false); }
+    void undo() override { history_.put(kind_, *change_, selection_, false); }
     void redo() override
     {
         if (!std::exchange(applied_, false))
-            history_.put(*change_, true);
+            history_.put(kind_, *change_, selection_, true);
     }
 
     // What the step holds in memory: its change, the command with Qt's
@@ -44,6 +48,7 @@ private:
     EditHistory& history_;
     EditKind kind_;
     std::shared_ptr<const MazeChange> change_;
+    std::optional<SelectionChange> selection_;
     bool applied_ = true;
 };
 
@@ -55,6 +60,13 @@ const MazeEditCommand* commandAt(const QUndoStack& stack, int index)
 }
 
 } // namespace
+
+bool changesMap(EditKind kind, const MazeChange& change)
+{
+    // A maze generated into a selection leaves the header as it was.
+    return change.changesSize() || kind == EditKind::Load || kind == EditKind::NewMaze ||
+           (kind == EditKind::Generate && change.header(false) != change.header(true));
+}
 
 EditHistory::EditHistory(MazeState& maze, qsizetype memoryBudget, QObject* parent)
     : QObject(parent), maze_(maze), memoryBudget_(memoryBudget)
@@ -69,6 +81,7 @@ void EditHistory::clear()
     stack_.clear();
     memoryUsed_ = 0;
     mazePath_.clear();
+    tools_.reset();
 }
 
 void EditHistory::beginStep(EditKind kind, QRect watched)
@@ -78,6 +91,7 @@ void EditHistory::beginStep(EditKind kind, QRect watched)
     if (!open_) {
         open_.emplace(maze_, mazePath_);
         openKind_ = kind;
+        selectionAtOpen_ = tools_.selection();
     }
     open_->watch(maze_, watched);
 }
@@ -89,18 +103,28 @@ void EditHistory::endStep()
     std::optional<EditStep> step = std::exchange(open_, std::nullopt);
     if (!step->changed(maze_, mazePath_))
         return;
-    push(new MazeEditCommand(
-        *this, openKind_,
-        std::make_shared<const MazeChange>(std::move(*step).finish(maze_, mazePath_))));
+    auto change = std::make_shared<const MazeChange>(std::move(*step).finish(maze_, mazePath_));
+    tellTools(openKind_, *change);
+    std::optional<SelectionChange> selection;
+    if (selectionAtOpen_ || tools_.selection())
+        selection = SelectionChange{selectionAtOpen_, tools_.selection()};
+    push(new MazeEditCommand(*this, openKind_, std::move(change), selection));
     keepWithinBudget();
 }
 
 void EditHistory::record(EditKind kind, MazeChange change)
 {
     endStep();
+    tellTools(kind, change);
     push(new MazeEditCommand(*this, kind, std::make_shared<const MazeChange>(std::move(change))));
     keepWithinBudget();
     emit changed();
+}
+
+void EditHistory::tellTools(EditKind kind, const MazeChange& change)
+{
+    if (changesMap(kind, change))
+        tools_.mapChanged(maze_.header);
 }
 
 std::vector<RecordedStep> EditHistory::undoableSteps() const
@@ -133,9 +157,13 @@ void EditHistory::push(MazeEditCommand* command)
     stack_.push(command);
 }
 
-void EditHistory::put(const MazeChange& change, bool redo)
+void EditHistory::put(EditKind kind, const MazeChange& change,
+                      const std::optional<SelectionChange>& selection, bool redo)
 {
     change.apply(maze_, mazePath_, canvas_, redo);
+    tellTools(kind, change);
+    if (selection)
+        tools_.select(redo ? selection->after : selection->before, maze_.header);
     emit applied(change, redo);
     emit changed();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MazeChange.h"
+#include "ToolState.h"
 
 #include <QObject>
 #include <QUndoStack>
@@ -29,12 +30,12 @@ enum class EditKind {
     Music,
     NewMaze, // the editor opened on a fresh maze after another one
     // The construction tools, each one step.
-    Rectangle, // a selection painted (Delete, Ctrl+X)
-    Outline,   // a selection's outline painted
-    Line,      // a straight line of cells (Shift+click)
+    DeleteOrCut, // a selection painted with the chosen chip (Delete, Ctrl+X)
+    Outline,     // a selection's outline painted
+    Line,        // a straight line of cells (Shift+click)
     FloodFill,
     Paste,
-    Turn, // a selection turned or mirrored in place
+    TurnOrMirror, // a selection turned or mirrored in place
     Generate,
 };
 
@@ -42,6 +43,16 @@ enum class EditKind {
 struct RecordedStep {
     EditKind kind = EditKind::Paint;
     std::shared_ptr<const MazeChange> change;
+};
+
+// Whether a step leaves the map another one: its size changed, or a whole
+// maze came in (a load, a fresh maze, a maze generated as the whole map).
+bool changesMap(EditKind kind, const MazeChange& change);
+
+// The selection before and after a step made on one.
+struct SelectionChange {
+    std::optional<QRect> before;
+    std::optional<QRect> after;
 };
 
 // The editor's undo history of one maze. Every change of the maze or its
@@ -52,6 +63,11 @@ struct RecordedStep {
 // canvas of the editor that is open (none while the editor is closed: the
 // history outlives it). The history also knows the maze file the maze was
 // last loaded from or saved to, which a load's undo and redo put back.
+//
+// The history owns the construction tools' state of its maze (tools()) and,
+// as every change passes through it, tells it of each step, undo and redo
+// that changes the map (changesMap). A step made on a selection keeps the
+// selection before and after it, which its undo and redo put back.
 class EditHistory : public QObject {
     Q_OBJECT
 public:
@@ -65,7 +81,10 @@ public:
     const QUndoStack& stack() const { return stack_; }
     void setCanvas(MapCanvas* canvas) { canvas_ = canvas; }
     MapCanvas* canvas() const { return canvas_; }
-    // Forgets every step and the maze file: the history of a new maze.
+    ToolState& tools() { return tools_; }
+    const ToolState& tools() const { return tools_; }
+    // Forgets every step, the maze file and the tools' state: the history of
+    // a new maze.
     void clear();
 
     // The maze file; a rule of a step may set it (a load), a save sets it
@@ -122,7 +141,10 @@ private:
     friend class MazeEditCommand;
     void beginStep(EditKind kind, QRect watched);
     void push(MazeEditCommand* command);
-    void put(const MazeChange& change, bool redo);
+    void put(EditKind kind, const MazeChange& change,
+             const std::optional<SelectionChange>& selection, bool redo);
+    // Tells the tools' state of a step done, undone or redone.
+    void tellTools(EditKind kind, const MazeChange& change);
     void keepWithinBudget();
 
     MazeState& maze_;
@@ -133,6 +155,8 @@ private:
     qsizetype memoryUsed_ = 0;
     std::optional<EditStep> open_;
     EditKind openKind_ = EditKind::Paint;
+    std::optional<QRect> selectionAtOpen_;
+    ToolState tools_;
 };
 
 } // namespace orvane

@@ -7,10 +7,10 @@ namespace orvane {
 namespace {
 
 // An item as `turn` leaves it: arrows turned, any other item as it was.
-int16_t turnedItem(int16_t item, Turn turn)
+int16_t turnedOrMirroredItem(int16_t item, TurnOrMirror turn)
 {
     switch (turn) {
-    case Turn::Clockwise:
+    case TurnOrMirror::TurnClockwise:
         switch (item) {
         case ArrowUp:
             return ArrowRight;
@@ -22,11 +22,11 @@ int16_t turnedItem(int16_t item, Turn turn)
             return ArrowUp;
         }
         break;
-    case Turn::LeftRight:
+    case TurnOrMirror::MirrorLeftRight:
         if (item == ArrowLeft || item == ArrowRight)
             return item == ArrowLeft ? ArrowRight : ArrowLeft;
         break;
-    case Turn::TopBottom:
+    case TurnOrMirror::MirrorTopBottom:
         if (item == ArrowUp || item == ArrowDown)
             return item == ArrowUp ? ArrowDown : ArrowUp;
         break;
@@ -62,29 +62,29 @@ Region copyRegion(const MazeState& maze, QRect cells)
     return r;
 }
 
-Region turned(const Region& region, Turn turn)
+Region turnedOrMirrored(const Region& region, TurnOrMirror turn)
 {
     const int w = region.width;
     const int h = region.height;
     // Where the cell at (x, y) goes.
     const auto to = [&](QPoint p) {
         switch (turn) {
-        case Turn::Clockwise:
+        case TurnOrMirror::TurnClockwise:
             return QPoint(h - 1 - p.y(), p.x());
-        case Turn::LeftRight:
+        case TurnOrMirror::MirrorLeftRight:
             return QPoint(w - 1 - p.x(), p.y());
-        case Turn::TopBottom:
+        case TurnOrMirror::MirrorTopBottom:
             break;
         }
         return QPoint(p.x(), h - 1 - p.y());
     };
-    Region r = turn == Turn::Clockwise ? blankRegion(h, w) : blankRegion(w, h);
+    Region r = turn == TurnOrMirror::TurnClockwise ? blankRegion(h, w) : blankRegion(w, h);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
             // Chips stay as they are: a chip 13..16 shows an arrow but pushes
             // nothing; only items turn.
             MazeCell cell = region.at(x, y);
-            cell.Item = turnedItem(cell.Item, turn);
+            cell.Item = turnedOrMirroredItem(cell.Item, turn);
             const QPoint p = to({x, y});
             r.at(p.x(), p.y()) = cell;
         }

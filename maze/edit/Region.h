@@ -40,10 +40,10 @@ Region blankRegion(int width, int height);
 Region copyRegion(const MazeState& maze, QRect cells);
 
 // A quarter turn clockwise, a mirror left to right, or one top to bottom.
-enum class Turn { Clockwise, LeftRight, TopBottom };
+enum class TurnOrMirror { TurnClockwise, MirrorLeftRight, MirrorTopBottom };
 
 // The region turned: every cell, the markers with their cells and the arrow
 // items pointing the new way (an up arrow turned clockwise points right).
-Region turned(const Region& region, Turn turn);
+Region turnedOrMirrored(const Region& region, TurnOrMirror turn);
 
 } // namespace orvane

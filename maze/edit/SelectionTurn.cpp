@@ -8,30 +8,33 @@
 
 namespace orvane {
 
-QRect turnedSelection(QRect selection, Turn turn)
+QRect turnedOrMirroredSelection(QRect selection, TurnOrMirror turn)
 {
     selection = selection.normalized();
-    if (turn == Turn::Clockwise)
-        selection.setSize(selection.size().transposed());
-    return selection;
+    if (turn != TurnOrMirror::TurnClockwise)
+        return selection;
+    const auto middle = [](QSize size) { return QPoint(size.width() - 1, size.height() - 1) / 2; };
+    const QSize turned = selection.size().transposed();
+    return QRect(selection.topLeft() + middle(selection.size()) - middle(turned), turned);
 }
 
-QRect turnCells(const MazeState& maze, QRect selection, Turn turn)
+QRect turnOrMirrorCells(const MazeState& maze, QRect selection, TurnOrMirror turn)
 {
     const QRect cells = shownPart(maze, selection);
-    return shownPart(maze, cells | turnedSelection(cells, turn));
+    return shownPart(maze, cells | turnedOrMirroredSelection(cells, turn));
 }
 
-TurnResult TurnSelection(MazeState& maze, MapCanvas& canvas, QRect selection, Turn turn)
+TurnOrMirrorResult TurnOrMirrorSelection(MazeState& maze, MapCanvas& canvas, QRect selection,
+                                         TurnOrMirror turn)
 {
     const QRect cells = shownPart(maze, selection);
     if (cells.isEmpty())
         return {false, TurnRefusal::NoCells, selection};
-    const QRect target = turnedSelection(cells, turn);
+    const QRect target = turnedOrMirroredSelection(cells, turn);
     if (!shownCells(maze.header).contains(target))
         return {false, TurnRefusal::DoesNotFit, selection};
     const ShownChange change(maze, cells | target);
-    const Region piece = turned(copyRegion(maze, cells), turn);
+    const Region piece = turnedOrMirrored(copyRegion(maze, cells), turn);
     for (int y = cells.top(); y <= cells.bottom(); ++y)
         for (int x = cells.left(); x <= cells.right(); ++x)
             if (!target.contains(x, y))

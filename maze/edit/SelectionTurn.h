@@ -16,28 +16,31 @@ enum class TurnRefusal {
     DoesNotFit, // turned, it would reach past the map's edge
 };
 
-struct TurnResult {
+struct TurnOrMirrorResult {
     bool changed = false;
     TurnRefusal refusal = TurnRefusal::None;
     QRect selection; // the selection after the turn (as it was when refused)
 };
 
-// The selection a turn leaves: the same top-left cell, width and height
-// swapped by a quarter turn.
-QRect turnedSelection(QRect selection, Turn turn);
+// The selection a turn or mirror leaves: a mirror the same one; a quarter
+// turn one with width and height swapped about the same centre cell (of an
+// even side, the middle cell nearer the top-left).
+QRect turnedOrMirroredSelection(QRect selection, TurnOrMirror turn);
 
 // The cells a turn of `selection` may change: it and the selection it turns
 // into, where the map shows them.
-QRect turnCells(const MazeState& maze, QRect selection, Turn turn);
+QRect turnOrMirrorCells(const MazeState& maze, QRect selection, TurnOrMirror turn);
 
 // R, H and V on a selection: the cells of `selection` the map shows are
-// lifted out, turned (Region's turned: arrows and markers with their cells)
-// and put back with the same top-left cell. A quarter turn whose result
-// would reach past the map is refused and changes nothing. The cells of the
+// lifted out, turned or mirrored (turnedOrMirrored: arrows and markers with
+// their cells) and put back about the same centre cell
+// (turnedOrMirroredSelection). A quarter turn whose result would reach past
+// the map is refused and changes nothing. The cells of the
 // old selection that the turned one no longer covers are treated as Delete
 // treats a selection (the paint rule with SelectedChip): the turn lifts the
 // piece off the map as Ctrl+X does, rather than leave a stale copy of its
 // corner behind. Draws what changed as PaintCells does.
-TurnResult TurnSelection(MazeState& maze, MapCanvas& canvas, QRect selection, Turn turn);
+TurnOrMirrorResult TurnOrMirrorSelection(MazeState& maze, MapCanvas& canvas, QRect selection,
+                                         TurnOrMirror turn);
 
 } // namespace orvane

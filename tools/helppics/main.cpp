@@ -133,6 +133,7 @@ int main(int argc, char** argv)
         return 1;
     }
     const QRect room(1, 1, 3, 3);
+    const QRect strip(3, 1, 1, 3); // the red column, turned about its centre
     const std::vector<Picture> pictures{
         {"paste", room, FirstWall,
          [&](MazeState& m, MapCanvas& c) {
@@ -140,10 +141,14 @@ int main(int argc, char** argv)
          }},
         {"delete", room, FirstFloor + 4,
          [&](MazeState& m, MapCanvas& c) { PaintRectangle(m, c, room); }},
-        {"turn", room, FirstFloor,
-         [&](MazeState& m, MapCanvas& c) { TurnSelection(m, c, room, Turn::Clockwise); }},
+        {"turn", strip, FirstFloor,
+         [&](MazeState& m, MapCanvas& c) {
+             TurnOrMirrorSelection(m, c, strip, TurnOrMirror::TurnClockwise);
+         }},
         {"mirror", room, FirstFloor,
-         [&](MazeState& m, MapCanvas& c) { TurnSelection(m, c, room, Turn::LeftRight); }},
+         [&](MazeState& m, MapCanvas& c) {
+             TurnOrMirrorSelection(m, c, room, TurnOrMirror::MirrorLeftRight);
+         }},
         {"outline", QRect(5, 1, 4, 3), FirstWall + 2,
          [](MazeState& m, MapCanvas& c) { PaintOutline(m, c, QRect(5, 1, 4, 3)); }},
         {"line", std::nullopt, FirstWall + 3,

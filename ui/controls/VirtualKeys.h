@@ -31,4 +31,7 @@ int shiftState(Qt::KeyboardModifiers modifiers);
 inline constexpr int ShiftDown = 1;
 inline constexpr int CtrlDown = 2;
 
+// The Button argument of a pointer handler: 1 left, 2 right, 4 middle, added up.
+int buttonState(Qt::MouseButtons buttons);
+
 } // namespace orvane

@@ -32,7 +32,7 @@ void WindowMapCanvas::markDirty(const QRect& pixels)
 void WindowMapCanvas::resizeMap(int width, int height)
 {
     if (keepsPixels())
-        map_.resize(width, height);
+        map_.resizePicture(width, height);
     else
         map_.resizeToCover(width, height);
 }

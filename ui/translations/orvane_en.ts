@@ -980,6 +980,14 @@ So as not to lose your maze, save it to a maze file with “Save”.</translatio
         <source>迷路を作っています</source>
         <translation>Generating a maze</translation>
     </message>
+    <message>
+        <source>前回の作業は Ctrl+Z で戻せます</source>
+        <translation>Ctrl+Z brings back your last work</translation>
+    </message>
+    <message>
+        <source>表示: 1マス %1 ピクセル、%2×%2 マス (Ctrl+ホイール、Ctrl+- と Ctrl++ で拡大縮小、Ctrl+0 で元の大きさ)</source>
+        <translation>View: %1 pixels a cell, %2×%2 cells (Ctrl+wheel, Ctrl+- and Ctrl++ zoom, Ctrl+0 back to full size)</translation>
+    </message>
 </context>
 <context>
     <name>orvane::frmPlay</name>

@@ -3,6 +3,7 @@
 #include "CellDrawing.h"
 #include "ChipDraw.h"
 #include "MazeConstants.h"
+#include "ReducedPictures.h"
 #include "SelectionFrame.h"
 
 #include <QPaintEvent>
@@ -33,16 +34,26 @@ void FloatingRegion::setRegion(Region region)
                                               region_.goal == QPoint(x, y)),
                                  x, y);
     }
+    if (cellPixels_ < ChipSize) { // as the map shows it reduced
+        ReducedPictures reduced;
+        reduced.bringUpToDate(picture_, picture_.rect());
+        picture_ = reduced.at(ChipSize / cellPixels_);
+    }
     QPainter frame(&picture_);
     drawSelectionFrame(frame, picture_.rect());
     resize(picture_.size());
     update();
 }
 
+void FloatingRegion::setCellPixels(int cellPixels)
+{
+    cellPixels_ = cellPixels;
+}
+
 void FloatingRegion::moveToCell(QPoint cell)
 {
     cell_ = cell;
-    move(cell * ChipSize);
+    move(cell * cellPixels_);
 }
 
 void FloatingRegion::paintEvent(QPaintEvent* event)

@@ -14,8 +14,9 @@ class SelectionOverlay : public QWidget {
 public:
     explicit SelectionOverlay(QWidget* map);
 
-    // Outlines `cells`; hides for an empty rectangle.
-    void showCells(const QRect& cells);
+    // Outlines `cells` of a map shown at `cellPixels` a cell; hides for an
+    // empty rectangle.
+    void showCells(const QRect& cells, int cellPixels);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

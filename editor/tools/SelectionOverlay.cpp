@@ -16,13 +16,13 @@ SelectionOverlay::SelectionOverlay(QWidget* map) : QWidget(map)
     hide();
 }
 
-void SelectionOverlay::showCells(const QRect& cells)
+void SelectionOverlay::showCells(const QRect& cells, int cellPixels)
 {
     if (cells.isEmpty()) {
         hide();
         return;
     }
-    setGeometry(QRect(cells.topLeft() * ChipSize, cells.size() * ChipSize));
+    setGeometry(QRect(cells.topLeft() * cellPixels, cells.size() * cellPixels));
     show();
     update();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MazeConstants.h"
 #include "edit/Region.h"
 
 #include <QImage>
@@ -19,6 +20,9 @@ public:
     FloatingRegion(QWidget* map, const ChipSheet& chips);
 
     const Region& region() const { return region_; }
+    // Pixels a cell of the map it floats over (16 unless the map is shown
+    // reduced), for the regions set from now on.
+    void setCellPixels(int cellPixels);
     void setRegion(Region region);
     // Its top-left cell on the map.
     QPoint cell() const { return cell_; }
@@ -31,6 +35,7 @@ private:
     const ChipSheet& chips_;
     Region region_;
     QPoint cell_;
+    int cellPixels_ = ChipSize;
     QImage picture_;
 };
 
