@@ -20,7 +20,8 @@ set(layers
     player
     app
     tools/mdt
-    tools/chipgen)
+    tools/chipgen
+    tools/helppics)
 
 set(allowed_maze "")
 set(allowed_mazefile maze)
@@ -34,6 +35,7 @@ set(allowed_player maze mazefile ui/platform ui/wording ui)
 set(allowed_app maze mazefile ui/platform ui/wording ui/services ui/music ui editor player)
 set(allowed_tools/mdt maze mazefile ui/platform ui/wording)
 set(allowed_tools/chipgen maze)
+set(allowed_tools/helppics maze)
 
 # The layer a path inside the source tree belongs to: the longest matching folder.
 function(layer_of path out)
