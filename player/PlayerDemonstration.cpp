@@ -22,6 +22,11 @@ QString frmPlay::demonstrationText()
     return tr("見本: Escで止める");
 }
 
+QString frmPlay::demonstrationEndText(int keys)
+{
+    return tr("見本: %1 キーでゴール。キーを押すと元に戻ります").arg(keys);
+}
+
 QString frmPlay::noRouteText()
 {
     return tr("見本: この迷路にはゴールまでの道がありません");
@@ -69,8 +74,10 @@ void frmPlay::demonstrationStep()
     const KeyOutcome outcome = KeyStep(maze_, demo_->board, directionOfRouteKey(key));
     picMap->Move(picMap->Left() + outcome.viewShift.x(), picMap->Top() + outcome.viewShift.y());
     picMap->Refresh();
-    if (outcome.reachedGoal) // the ball rests on the goal until a key ends it
+    if (outcome.reachedGoal) { // the ball rests on the goal until a key ends it
         demoTimer_->stop();
+        STB1->setPanelText(demonstrationEndText(int(demo_->pressed)));
+    }
 }
 
 void frmPlay::stopDemonstration()

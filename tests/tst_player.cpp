@@ -397,8 +397,9 @@ void TestPlayer::demonstration()
     QCOMPARE(w->STB1->panelText(), "見本: Escで止める");
     QCOMPARE(w->picMap->pos(), QPoint(96, 208)); // the start in the middle, as a game starts
     w->demonstrationStep();
-    w->demonstrationStep(); // the goal: the window stays
+    w->demonstrationStep(); // the goal: the window stays, and says so
     QCOMPARE(QPoint(maze->CursorX, maze->CursorY), QPoint(12, 3));
+    QCOMPARE(w->STB1->panelText(), "見本: 2 キーでゴール。キーを押すと元に戻ります");
     QCOMPARE(w->picMap->pos(), QPoint(96 - 32, 208));
     QVERIFY(!w->isClosed());
     QCOMPARE(w->tim1->Interval(), 0);

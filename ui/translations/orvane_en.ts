@@ -923,6 +923,10 @@ So as not to lose your maze, save it to a maze file with “Save”.</translatio
         <translation>Demonstration: Esc stops</translation>
     </message>
     <message>
+        <source>見本: %1 キーでゴール。キーを押すと元に戻ります</source>
+        <translation>Demonstration: the goal in %1 keys. Press a key to go back</translation>
+    </message>
+    <message>
         <source>見本: この迷路にはゴールまでの道がありません</source>
         <translation>Demonstration: this maze has no way to the goal</translation>
     </message>
