@@ -4,6 +4,8 @@
 
 #include "MazeState.h"
 #include "generate/Generator.h"
+#include "generate/Judge.h"
+#include "generate/Reach.h"
 #include "play/Analysis.h"
 #include "play/Difficulty.h"
 
@@ -11,6 +13,7 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <atomic>
 #include <cstdlib>
 
 using namespace orvane;
@@ -58,7 +61,10 @@ private slots:
     void meetsRequest();
     void refused_data();
     void refused();
+    void budgetRunsOut_data();
     void budgetRunsOut();
+    void reach_data();
+    void reach();
 };
 
 void TestGenerate::meetsRequest_data()
@@ -222,23 +228,97 @@ void TestGenerate::refused()
     QCOMPARE(p.limit, limit);
 }
 
-// A request no carving meets ends within its budget, with the closest try.
+void TestGenerate::budgetRunsOut_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("keys"); // 0: grade 5
+    QTest::addColumn<int>("traps");
+    QTest::addColumn<int>("stopAfter"); // analyses; 0: never stopped
+    QTest::newRow("grade 5 on 8 x 8") << QSize(8, 8) << 0 << 0 << 0;
+    QTest::newRow("keys beyond every carving, a trap") << QSize(16, 16) << 96 << 1 << 0;
+    QTest::newRow("stopped") << QSize(64, 64) << 2000 << 0 << 3;
+}
+
+// A request no carving meets ends within its budget, or when stopped, with
+// the nearest maze finished and judged as a met one is, and its measures.
 void TestGenerate::budgetRunsOut()
 {
+    QFETCH(QSize, size);
+    QFETCH(int, keys);
+    QFETCH(int, traps);
+    QFETCH(int, stopAfter);
     Request r;
-    r.size = {8, 8};
+    r.size = {int16_t(size.width()), int16_t(size.height())};
+    r.keys = keys;
     r.grade = 5;
+    r.traps = traps;
+    r.seed = 3;
     QVERIFY(!checkRequest(r));
     int calls = 0;
-    const Outcome o = generateMaze(r, [&](int judged, int budget) {
-        ++calls;
-        QVERIFY(judged <= budget);
-    });
+    std::atomic<bool> stop = false;
+    const Outcome o = generateMaze(
+        r,
+        [&](int judged, int) {
+            ++calls;
+            stop = judged == stopAfter;
+        },
+        &stop);
     QVERIFY(!o.maze);
     QCOMPARE(calls, o.judged);
-    QVERIFY(o.judged <= o.budget);
+    QVERIFY(o.judged <= (stopAfter ? stopAfter : o.budget) + 1); // the nearest finished
+    QVERIFY(o.nearest);
+    const MazeState& m = *o.nearest;
+    const MazeAnalysis a = analyseMaze(m);
+    const Difficulty d = measureDifficulty(m, a);
+    QVERIFY(a.solvable && editorWouldSave(m));
     QVERIFY(o.measures.solvable);
-    QVERIFY(o.measures.grade >= EasiestGrade && o.measures.grade < 5);
+    QCOMPARE(o.measures.keys, int(a.route.size()));
+    QCOMPARE(o.measures.grade, d.grade.value());
+    QCOMPARE(o.measures.traps, int(a.traps.size()));
+    QCOMPARE(m.header.TimeLimit, newcomerTimeLimit(d, DefaultSlack));
+    if (!stopAfter)
+        QVERIFY(keys ? o.measures.keys < keys : o.measures.grade < 5);
+}
+
+void TestGenerate::reach_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("grade");
+    QTest::newRow("the smallest") << QSize(5, 5) << 1;
+    QTest::newRow("8 x 8 rooms") << QSize(17, 17) << 1;
+    QTest::newRow("9 x 9 rooms") << QSize(19, 19) << 2;
+    QTest::newRow("63 x 2 rooms") << QSize(128, 6) << 2;
+    QTest::newRow("16 x 8 rooms") << QSize(33, 17) << 3;
+    QTest::newRow("14 x 14 rooms") << QSize(29, 29) << 3;
+    QTest::newRow("20 x 10 rooms") << QSize(41, 21) << 4;
+    QTest::newRow("32 x 64") << QSize(32, 64) << 4;
+    QTest::newRow("23 x 23 rooms") << QSize(47, 47) << 5;
+    QTest::newRow("the largest") << QSize(128, 128) << 5;
+}
+
+// The highest grade a size reaches reliably, and the most keys: nine seeds
+// in ten meet each.
+void TestGenerate::reach()
+{
+    QFETCH(QSize, size);
+    QFETCH(int, grade);
+    const MapSize mapSize{int16_t(size.width()), int16_t(size.height())};
+    QCOMPARE(reachableGrade(mapSize), grade);
+    Request r;
+    r.size = mapSize;
+    r.grade = grade;
+    for (const int keys : {0, reachableKeys(mapSize)}) {
+        r.keys = keys;
+        QVERIFY(!checkReach(r));
+        int met = 0;
+        for (r.seed = 1; r.seed <= 10; ++r.seed)
+            met += generateMaze(r).maze != nullptr;
+        QVERIFY2(met >= 9, qPrintable(QStringLiteral("%1 keys: %2 met").arg(keys).arg(met)));
+    }
+    r.keys = 0;
+    r.grade = grade + 1;
+    if (grade < HardestGrade)
+        QCOMPARE(checkReach(r).kind, ProblemKind::GradeBeyondReach);
 }
 
 QTEST_GUILESS_MAIN(TestGenerate)
