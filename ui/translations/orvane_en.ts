@@ -163,6 +163,14 @@ choices %5 at %4 forks, dead ends walked into %6, traps met %7</translation>
         <source>制限時間は、はじめて遊ぶ人にかかる時間の %1〜%2 倍にしてください。</source>
         <translation>the time limit must be %1 to %2 times the time a first-time player takes</translation>
     </message>
+    <message>
+        <source>%1 のマップで確実に作れる難しさは %2 までです (指定は %3)。</source>
+        <translation>a %1 map reliably reaches grade %2 at most (asked %3)</translation>
+    </message>
+    <message>
+        <source>%1 のマップで確実に作れる道順のキーの数は %2 回までです (指定は %3 回)。</source>
+        <translation>a route on a %1 map reliably takes at most %2 keys (asked %3)</translation>
+    </message>
 </context>
 <context>
     <name>MazeFileMessages</name>
