@@ -674,6 +674,7 @@ void TestEditor::generateAsTheToolDoes()
     fakes->generateDialog.answer(r);
     QTest::keyClick(w->picMap, Qt::Key_G, Qt::ControlModifier);
     QCOMPARE(fakes->generateDialog.calls.last().defaults.selection, (MapSize{5, 5}));
+    QCOMPARE(fakes->generateDialog.calls.last().defaults.request.grade, 1); // 2 is out of reach
     QCOMPARE(maze->header, before.header); // the start, goal and limit stay
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 64; ++x)

@@ -283,17 +283,22 @@ void TestGenerate::budgetRunsOut()
 void TestGenerate::reach_data()
 {
     QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("traps");
+    QTest::addColumn<int>("arrows");
     QTest::addColumn<int>("grade");
-    QTest::newRow("the smallest") << QSize(5, 5) << 1;
-    QTest::newRow("8 x 8 rooms") << QSize(17, 17) << 1;
-    QTest::newRow("9 x 9 rooms") << QSize(19, 19) << 2;
-    QTest::newRow("63 x 2 rooms") << QSize(128, 6) << 2;
-    QTest::newRow("16 x 8 rooms") << QSize(33, 17) << 3;
-    QTest::newRow("14 x 14 rooms") << QSize(29, 29) << 3;
-    QTest::newRow("20 x 10 rooms") << QSize(41, 21) << 4;
-    QTest::newRow("32 x 64") << QSize(32, 64) << 4;
-    QTest::newRow("23 x 23 rooms") << QSize(47, 47) << 5;
-    QTest::newRow("the largest") << QSize(128, 128) << 5;
+    QTest::newRow("the smallest") << QSize(5, 5) << 0 << 0 << 1;
+    QTest::newRow("8 x 8 rooms") << QSize(17, 17) << 0 << 0 << 1;
+    QTest::newRow("9 x 9 rooms") << QSize(19, 19) << 0 << 0 << 2;
+    QTest::newRow("63 x 2 rooms") << QSize(128, 6) << 0 << 0 << 2;
+    QTest::newRow("16 x 8 rooms") << QSize(33, 17) << 0 << 0 << 3;
+    QTest::newRow("14 x 14 rooms") << QSize(29, 29) << 0 << 0 << 3;
+    QTest::newRow("20 x 10 rooms") << QSize(41, 21) << 0 << 0 << 4;
+    QTest::newRow("32 x 32") << QSize(32, 32) << 0 << 0 << 4;
+    QTest::newRow("32 x 32, 9 traps") << QSize(32, 32) << 9 << 0 << 3;
+    QTest::newRow("32 x 32, 25 arrows") << QSize(32, 32) << 0 << 25 << 3;
+    QTest::newRow("32 x 64") << QSize(32, 64) << 0 << 0 << 4;
+    QTest::newRow("23 x 23 rooms") << QSize(47, 47) << 0 << 0 << 5;
+    QTest::newRow("the largest") << QSize(128, 128) << 0 << 0 << 5;
 }
 
 // The highest grade a size reaches reliably, and the most keys: nine seeds
@@ -301,13 +306,16 @@ void TestGenerate::reach_data()
 void TestGenerate::reach()
 {
     QFETCH(QSize, size);
+    QFETCH(int, traps);
+    QFETCH(int, arrows);
     QFETCH(int, grade);
-    const MapSize mapSize{int16_t(size.width()), int16_t(size.height())};
-    QCOMPARE(reachableGrade(mapSize), grade);
     Request r;
-    r.size = mapSize;
+    r.size = {int16_t(size.width()), int16_t(size.height())};
+    r.traps = traps;
+    r.arrows = arrows;
+    QCOMPARE(reachableGrade(r), grade);
     r.grade = grade;
-    for (const int keys : {0, reachableKeys(mapSize)}) {
+    for (const int keys : {0, traps + arrows ? 0 : reachableKeys(r.size)}) {
         r.keys = keys;
         QVERIFY(!checkReach(r));
         int met = 0;

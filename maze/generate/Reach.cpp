@@ -10,9 +10,10 @@
 
 namespace orvane::generate {
 
-int reachableGrade(MapSize size)
+int reachableGrade(const Request& r)
 {
-    const int rooms = Lattice::of(size).rooms();
+    const double rooms =
+        Lattice::of(r.size).rooms() - ArrowRoomCost * r.arrows - TrapRoomCost * r.traps;
     return EasiestGrade + int(std::count_if(std::begin(GradeRooms), std::end(GradeRooms),
                                             [&](int needed) { return rooms >= needed; }));
 }
@@ -31,7 +32,7 @@ RequestProblem checkReach(const Request& r)
     if (r.aimsAtKeys()) {
         if (const int most = reachableKeys(r.size); r.keys > most)
             return {Kind::KeysBeyondReach, most};
-    } else if (const int highest = reachableGrade(r.size); r.grade > highest) {
+    } else if (const int highest = reachableGrade(r); r.grade > highest) {
         return {Kind::GradeBeyondReach, highest};
     }
     return {};
@@ -39,12 +40,11 @@ RequestProblem checkReach(const Request& r)
 
 Request withinReach(Request r)
 {
-    const Lattice lattice = Lattice::of(r.size);
+    r.traps = std::clamp(r.traps, 0, mostTraps(r.size));
+    r.arrows = std::clamp(r.arrows, 0, Lattice::of(r.size).rooms());
     if (r.aimsAtKeys())
         r.keys = std::min(r.keys, reachableKeys(r.size));
-    r.grade = std::clamp(r.grade, EasiestGrade, reachableGrade(r.size));
-    r.traps = std::clamp(r.traps, 0, mostTraps(r.size));
-    r.arrows = std::clamp(r.arrows, 0, lattice.rooms());
+    r.grade = std::clamp(r.grade, EasiestGrade, reachableGrade(r));
     return r;
 }
 

@@ -547,6 +547,18 @@ Check glibc&apos;s character set conversion modules (gconv).</translation>
         <source>はじめて遊ぶ人にかかる時間の何倍にするか (切り上げ、%1 秒以上)</source>
         <translation>The time limit as a multiple of the time a first-time player takes, rounded up and never under %1 seconds</translation>
     </message>
+    <message>
+        <source>いちばん近い迷路を使う(&amp;U)</source>
+        <translation>&amp;Use the nearest maze</translation>
+    </message>
+    <message>
+        <source>%v / %m 回調べました</source>
+        <translation>%v of %m analyses</translation>
+    </message>
+    <message>
+        <source>生成の進み具合</source>
+        <translation>Generation progress</translation>
+    </message>
 </context>
 <context>
     <name>orvane::HelpViewer</name>
@@ -873,10 +885,6 @@ So as not to lose your maze, save it to a maze file with “Save”.</translatio
     <message>
         <source>選択 %1×%2</source>
         <translation>Selection %1×%2</translation>
-    </message>
-    <message>
-        <source>迷路を作っています</source>
-        <translation>Generating a maze</translation>
     </message>
 </context>
 <context>
