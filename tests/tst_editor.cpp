@@ -641,7 +641,7 @@ void TestEditor::toolsRefuseVisibly()
 }
 
 // Ctrl+G: the whole map as `orvane-mdt generate` makes it from the same
-// request and seed; with a selection, only the selection, as one step.
+// request and seed; into a selection only its cells, one step, the nearest maze too.
 void TestEditor::generateAsTheToolDoes()
 {
     QVERIFY(showActive());
@@ -670,8 +670,8 @@ void TestEditor::generateAsTheToolDoes()
         QTest::keyClick(w->picMap, key, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(w->selection(), QRect(10, 4, 5, 5));
     r.size = {5, 5};
-    r.grade = 1;
-    fakes->generateDialog.answer(r);
+    r.grade = 5; // beyond its reach: the nearest maze taken
+    fakes->generateDialog.answer(r, test::FakeGenerateDialog::Then::UseNearest);
     QTest::keyClick(w->picMap, Qt::Key_G, Qt::ControlModifier);
     QCOMPARE(fakes->generateDialog.calls.last().defaults.selection, (MapSize{5, 5}));
     QCOMPARE(fakes->generateDialog.calls.last().defaults.request.grade, 1); // 2 is out of reach

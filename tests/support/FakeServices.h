@@ -121,18 +121,15 @@ public:
                                             const GenerateDefaults& defaults) override
     {
         calls.append({parent, defaults});
-        if (answers.empty() || !answers.front()) {
-            if (!answers.empty())
-                answers.pop_front();
-            return std::nullopt;
-        }
-        const auto [request, then] = *answers.front();
-        answers.pop_front();
-        generate::Outcome o = generate::generateMaze(request);
-        if (!o.maze && (then == Then::Cancel || !o.nearest))
-            return std::nullopt;
+        const auto answer = answers.empty() ? std::nullopt : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        generate::Outcome o = answer ? generate::generateMaze(answer->first) : generate::Outcome();
         const bool nearest = !o.maze;
-        return GeneratedMaze{request, std::move(nearest ? o.nearest : o.maze), o.measures, nearest};
+        if (!answer || (nearest && (answer->second == Then::Cancel || !o.nearest)))
+            return std::nullopt;
+        return GeneratedMaze{answer->first, std::move(nearest ? o.nearest : o.maze), o.measures,
+                             nearest};
     }
 
     // A dialog with no answer left is cancelled.
