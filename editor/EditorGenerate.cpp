@@ -4,61 +4,36 @@
 #include "frmEdit.h"
 
 #include "EditorSession.h"
-#include "GenerateMessages.h"
 #include "MazeState.h"
 #include "PlatformServices.h"
-#include "StatusBar.h"
 #include "edit/Region.h"
 #include "edit/RegionPlace.h"
 #include "edit/SizeChange.h"
 
-#include <QApplication>
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QSignalBlocker>
 
 namespace orvane {
 
-QString frmEdit::generatingText()
-{
-    return tr("迷路を作っています");
-}
-
 void frmEdit::generateMaze()
 {
     session_.history.endStep();
-    const MazeHeader& h = maze_.header;
-    GenerateDefaults defaults;
-    defaults.request = lastRequest_.value_or(generate::Request());
-    defaults.request.seed = QRandomGenerator::system()->generate64();
-    defaults.request.title = h.Title; // a whole map keeps them
-    defaults.request.music = h.MusicFile;
-    const std::optional<QRect> selection = session_.history.tools().selection();
-    if (selection) {
-        defaults.selection = MapSize{int16_t(selection->width()), int16_t(selection->height())};
-        defaults.request.size = *defaults.selection;
-    } else if (!lastRequest_ && sizeChoiceOf({h.MapWidth, h.MapHeight})) {
-        defaults.request.size = {h.MapWidth, h.MapHeight};
-    }
-    const std::optional<generate::Request> request =
-        services_.generateDialog.askForMaze(this, defaults);
-    if (!request)
+    const std::optional<QRect> into = session_.history.tools().selection();
+    std::optional<MapSize> selected;
+    if (into)
+        selected = MapSize{int16_t(into->width()), int16_t(into->height())};
+    const std::optional<GeneratedMaze> answer = services_.generateDialog.askForMaze(
+        this, generateDefaults(lastRequest_, maze_.header, selected,
+                               QRandomGenerator::system()->generate64()));
+    if (!answer)
         return;
-    lastRequest_ = *request;
-    showStatus(generatingText());
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const generate::Outcome outcome = generate::generateMaze(*request);
-    QApplication::restoreOverrideCursor();
-    showStatus({});
-    if (!outcome.maze) {
-        stb1->setPanelText(closestTryText(*request, outcome));
-        return;
-    }
+    lastRequest_ = answer->request;
     const bool routeShown = showsCheck();
-    const MazeState& made = *outcome.maze;
-    if (selection) {
+    const MazeState& made = *answer->maze;
+    if (into) {
         // Only the cells: the start and goal stay; the user joins the piece on.
-        const QRect cells = *selection;
+        const QRect cells = *into;
         const Region piece = copyRegion(made, QRect(QPoint(0, 0), cells.size()));
         session_.history.step(EditKind::Generate, cells, [&] {
             return PlaceRegion(maze_, mapCanvas(), piece, cells.topLeft(), false);
@@ -71,6 +46,7 @@ void frmEdit::generateMaze()
             return true;
         });
         showTimeLimit();
+        const MazeHeader& h = maze_.header;
         if (const std::optional<size_t> choice = sizeChoiceOf({h.MapWidth, h.MapHeight})) {
             const QSignalBlocker quiet(Option[*choice]);
             Option[*choice]->setChecked(true);

@@ -168,7 +168,6 @@ public:
     static QString notMazeTextText(const QString& reason);
     static QString selectionText(QSize cells);
     static QString unstorableTitleText(const QString& character);
-    static QString generatingText();
 
     // Shows again what the editor showed when the test play began, with the
     // status text that says how it ended.

@@ -24,6 +24,11 @@ QString frmPlay::demonstrationText()
     return tr("見本: Escで止める");
 }
 
+QString frmPlay::demonstrationEndText(int keys)
+{
+    return tr("見本: %1 キーでゴール。キーを押すと元に戻ります").arg(keys);
+}
+
 QString frmPlay::noRouteText()
 {
     return tr("見本: この迷路にはゴールまでの道がありません");
@@ -132,7 +137,9 @@ void frmPlay::demonstrationStep()
         return;
     }
     // The ball rests on the goal until a key ends it.
-    if (pressed < demo_->ticks.size())
+    if (demo_->ticks.empty())
+        STB1->setPanelText(demonstrationEndText(int(pressed) + 1));
+    else if (pressed < demo_->ticks.size())
         STB1->setPanelText(replayEndText(demo_->ticks[pressed], int(pressed) + 1));
 }
 

@@ -51,8 +51,10 @@ public:
 
     // "残り" n "秒": n seconds left.
     static QString timeLeftText(int seconds);
-    // The demonstration's status text, and the one for a maze without a route.
+    // The demonstration's status text, the one when its ball rests on the
+    // goal after `keys` keys, and the one for a maze without a route.
     static QString demonstrationText();
+    static QString demonstrationEndText(int keys);
     static QString noRouteText();
     // The demonstration walks the route at the pace `check` times routes at.
     static constexpr int DemonstrationIntervalMs = 250;

@@ -650,7 +650,7 @@ void TestEditor::toolsRefuseVisibly()
 }
 
 // Ctrl+G: the whole map as `orvane-mdt generate` makes it from the same
-// request and seed; with a selection, only the selection, as one step.
+// request and seed; into a selection only its cells, one step, the nearest maze too.
 void TestEditor::generateAsTheToolDoes()
 {
     QVERIFY(showActive());
@@ -679,10 +679,11 @@ void TestEditor::generateAsTheToolDoes()
         QTest::keyClick(w->picMap, key, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(w->tools().select().cells(), QRect(10, 4, 5, 5));
     r.size = {5, 5};
-    r.grade = 1;
-    fakes->generateDialog.answer(r);
+    r.grade = 5; // beyond its reach: the nearest maze taken
+    fakes->generateDialog.answer(r, test::FakeGenerateDialog::Then::UseNearest);
     QTest::keyClick(w->picMap, Qt::Key_G, Qt::ControlModifier);
     QCOMPARE(fakes->generateDialog.calls.last().defaults.selection, (MapSize{5, 5}));
+    QCOMPARE(fakes->generateDialog.calls.last().defaults.request.grade, 1); // 2 is out of reach
     QCOMPARE(maze->header, before.header); // the start, goal and limit stay
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 64; ++x)

@@ -4,6 +4,8 @@
 
 #include "MazeState.h"
 #include "generate/Generator.h"
+#include "generate/Judge.h"
+#include "generate/Reach.h"
 #include "play/Analysis.h"
 #include "play/Difficulty.h"
 
@@ -58,7 +60,10 @@ private slots:
     void meetsRequest();
     void refused_data();
     void refused();
+    void budgetRunsOut_data();
     void budgetRunsOut();
+    void reach_data();
+    void reach();
 };
 
 void TestGenerate::meetsRequest_data()
@@ -222,23 +227,90 @@ void TestGenerate::refused()
     QCOMPARE(p.limit, limit);
 }
 
-// A request no carving meets ends within its budget, with the closest try.
+void TestGenerate::budgetRunsOut_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("keys"); // 0: grade 5
+    QTest::addColumn<int>("traps");
+    QTest::addColumn<int>("stopAfter"); // analyses; 0: never stopped
+    QTest::newRow("grade 5 on 8 x 8") << QSize(8, 8) << 0 << 0 << 0;
+    QTest::newRow("keys beyond every carving, a trap") << QSize(16, 16) << 96 << 1 << 0;
+    QTest::newRow("stopped") << QSize(64, 64) << 2000 << 0 << 3;
+}
+
+// A request no carving meets ends within its budget, or when stopped, with
+// the nearest maze finished and judged as a met one is, and its measures.
 void TestGenerate::budgetRunsOut()
 {
+    QFETCH(QSize, size);
+    QFETCH(int, keys);
+    QFETCH(int, traps);
+    QFETCH(int, stopAfter);
     Request r;
-    r.size = {8, 8};
+    r.size = {int16_t(size.width()), int16_t(size.height())};
+    r.keys = keys;
     r.grade = 5;
+    r.traps = traps;
     QVERIFY(!checkRequest(r));
     int calls = 0;
-    const Outcome o = generateMaze(r, [&](int judged, int budget) {
-        ++calls;
-        QVERIFY(judged <= budget);
-    });
+    std::atomic<bool> stop = false;
+    const Outcome o = generateMaze(
+        r, [&](int, int) { stop = ++calls == stopAfter; }, &stop);
     QVERIFY(!o.maze);
     QCOMPARE(calls, o.judged);
-    QVERIFY(o.judged <= o.budget);
+    QVERIFY(o.judged <= (stopAfter ? stopAfter : o.budget) + 1); // the nearest finished
+    QVERIFY(o.nearest);
+    const MazeState& m = *o.nearest;
+    const MazeAnalysis a = analyseMaze(m);
+    const Difficulty d = measureDifficulty(m, a);
+    QVERIFY(a.solvable && editorWouldSave(m));
     QVERIFY(o.measures.solvable);
-    QVERIFY(o.measures.grade >= EasiestGrade && o.measures.grade < 5);
+    QCOMPARE(o.measures.keys, int(a.route.size()));
+    QCOMPARE(o.measures.grade, d.grade.value());
+    QCOMPARE(o.measures.traps, int(a.traps.size()));
+    QCOMPARE(m.header.TimeLimit, newcomerTimeLimit(d, DefaultSlack));
+}
+
+void TestGenerate::reach_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("traps");
+    QTest::addColumn<int>("arrows");
+    QTest::addColumn<int>("grade");
+    QTest::newRow("the smallest") << QSize(5, 5) << 0 << 0 << 1;
+    QTest::newRow("8 x 8 rooms") << QSize(17, 17) << 0 << 0 << 1;
+    QTest::newRow("9 x 9 rooms") << QSize(19, 19) << 0 << 0 << 2;
+    QTest::newRow("16 x 8 rooms") << QSize(33, 17) << 0 << 0 << 3;
+    QTest::newRow("14 x 14 rooms") << QSize(29, 29) << 0 << 0 << 3;
+    QTest::newRow("20 x 10 rooms") << QSize(41, 21) << 0 << 0 << 4;
+    QTest::newRow("32 x 32") << QSize(32, 32) << 0 << 0 << 4;
+    QTest::newRow("32 x 32, 9 traps") << QSize(32, 32) << 9 << 0 << 3;
+    QTest::newRow("32 x 32, 25 arrows") << QSize(32, 32) << 0 << 25 << 3;
+    QTest::newRow("23 x 23 rooms") << QSize(47, 47) << 0 << 0 << 5;
+    QTest::newRow("the largest") << QSize(128, 128) << 0 << 0 << 5;
+}
+
+// The grade and keys a size reaches reliably: nine seeds in ten meet each.
+void TestGenerate::reach()
+{
+    QFETCH(QSize, size);
+    QFETCH(int, traps);
+    QFETCH(int, arrows);
+    QFETCH(int, grade);
+    Request r;
+    r.size = {int16_t(size.width()), int16_t(size.height())};
+    r.traps = traps;
+    r.arrows = arrows;
+    QCOMPARE(reachableGrade(r), grade);
+    r.grade = grade;
+    for (const int keys : {0, traps + arrows ? 0 : reachableKeys(r.size)}) {
+        r.keys = keys;
+        QVERIFY(!checkReach(r));
+        int met = 0;
+        for (r.seed = 1; r.seed <= 10; ++r.seed)
+            met += generateMaze(r).maze != nullptr;
+        QVERIFY2(met >= 9, qPrintable(QStringLiteral("%1 keys: %2 met").arg(keys).arg(met)));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestGenerate)

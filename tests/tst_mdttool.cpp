@@ -611,6 +611,8 @@ void TestMdtTool::generate_data()
     QTest::newRow("title beyond Shift-JIS") << QStringList{"--title", "😀"} << 2 << "--title";
     QTest::newRow("out of reach") << QStringList{"--size", "8", "--grade", "5"} << 2
                                   << "the closest had grade";
+    QTest::newRow("warned first") << QStringList{"--size", "8", "--grade", "5"} << 2
+                                  << "warning: --grade: a 8x8 map reliably reaches grade 1 at";
     QTest::newRow("a maze, 32 x 32 by default")
         << QStringList{"--keys", "20", "--traps", "1"} << 0 << "";
     QTest::newRow("its text") << QStringList{"--size",  "16", "--keys", "20",

@@ -420,8 +420,10 @@ void TestPlayer::demonstration()
     QCOMPARE(w->STB1->panelText(), replay ? "リプレイ: Escで止める" : "見本: Escで止める");
     QCOMPARE(w->picMap->pos(), QPoint(96, 208)); // the start in the middle, as a game starts
     w->demonstrationStep();
-    w->demonstrationStep(); // the goal: the window stays
+    w->demonstrationStep(); // the goal: the window stays, and says so
     QCOMPARE(QPoint(maze->CursorX, maze->CursorY), QPoint(12, 3));
+    QCOMPARE(w->STB1->panelText(), replay ? frmPlay::replayEndText(0, 2)
+                                          : "見本: 2 キーでゴール。キーを押すと元に戻ります");
     QCOMPARE(w->picMap->pos(), QPoint(96 - 32, 208));
     QVERIFY(!w->isClosed());
     QCOMPARE(w->tim1->Interval(), 0);

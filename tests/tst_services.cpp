@@ -9,6 +9,7 @@
 #include "QtHelpService.h"
 #include "QtMessageBoxService.h"
 #include "RealPlatformServices.h"
+#include "generate/Reach.h"
 #include "support/FakeServices.h"
 #include "support/WindowTexts.h"
 
@@ -25,6 +26,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -217,6 +219,8 @@ private slots:
 
     void generateDialog_data();
     void generateDialog();
+    void generateDefaultsMet();
+    void generateDialogOffersNearest();
 
     void helpResolvesDocumentName_data();
     void helpResolvesDocumentName();
@@ -585,7 +589,7 @@ void TestServices::generateDialog_data()
     QTest::newRow("keys, traps and a seed typed")
         << QSize() << 20 << 3 << 1 << QString("18446744073709551615") << false;
     QTest::newRow("a grade in the selection, the seed shown")
-        << QSize(12, 7) << 0 << 2 << 0 << QString() << false;
+        << QSize(12, 7) << 0 << 1 << 0 << QString() << false;
 }
 
 // The reason shows in the words orvane-mdt uses and OK is disabled while the
@@ -627,14 +631,16 @@ void TestServices::generateDialog()
         shown = dialog->problemLabel->text();
         okEnabled = dialog->okButton->isEnabled();
         dialog->accept();
+        QTRY_VERIFY(!dialog->isGenerating());
         if (dialog->isVisible())
             dialog->reject();
     });
-    const std::optional<generate::Request> answer =
+    const std::optional<GeneratedMaze> made =
         QtGenerateDialogService().askForMaze(nullptr, defaults);
+    const generate::Request* answer = made ? &made->request : nullptr;
 
     QCOMPARE(okEnabled, !refused);
-    QCOMPARE(answer.has_value(), !refused);
+    QCOMPARE(answer != nullptr, !refused);
     if (seedOk)
         QCOMPARE(shown, requestProblemText(expected, generate::checkRequest(expected),
                                            FieldNaming::Labels));
@@ -648,6 +654,61 @@ void TestServices::generateDialog()
     QCOMPARE(answer->slack, std::optional(generate::DefaultSlack));
     QCOMPARE(answer->seed, expected.seed);
     QCOMPARE(answer->title, expected.title);
+}
+
+// The defaults on a 19 x 19 selection after requests beyond its reach make
+// one it meets.
+void TestServices::generateDefaultsMet()
+{
+    generate::Request last;
+    last.size = {64, 64};
+    last.grade = 5;
+    last.traps = 12;
+    MazeHeader map;
+    map.MapWidth = map.MapHeight = 64;
+    for (const int keys : {0, 900}) {
+        last.keys = keys;
+        const generate::Request r = generateDefaults(last, map, MapSize{19, 19}, 1).request;
+        QVERIFY(!generate::checkRequest(r) && !generate::checkReach(r));
+        QVERIFY(generate::generateMaze(r).maze);
+    }
+}
+
+// A request no maze meets: the run shows itself, the dialog stays with the
+// whole outcome, wrapped, and the nearest maze can be taken.
+void TestServices::generateDialogOffersNearest()
+{
+    GenerateDefaults defaults;
+    defaults.selection = defaults.request.size = {19, 19};
+    defaults.request.grade = 3;
+    defaults.request.seed = 2;
+    const generate::Outcome expected = generate::generateMaze(defaults.request);
+    QVERIFY(!expected.maze && expected.nearest);
+    const QString warning = requestProblemText(
+        defaults.request, generate::checkReach(defaults.request), FieldNaming::Labels);
+
+    whenModal<GenerateDialog>([&](GenerateDialog* dialog) {
+        const auto closed = qScopeGuard([dialog] { dialog->hide(); }); // also on a failure
+        QCOMPARE(dialog->problemText(), warning);
+        dialog->okButton->click();
+        QVERIFY(dialog->isGenerating() && dialog->progressBar->isVisible());
+        QCOMPARE(dialog->cursor().shape(), Qt::BusyCursor);
+        QVERIFY(!dialog->okButton->isEnabled() && !dialog->gradeChoice->isEnabled());
+        QTRY_VERIFY(!dialog->isGenerating());
+        QVERIFY(dialog->isVisible() && !dialog->progressBar->isVisible());
+        QCOMPARE(dialog->problemText(),
+                 closestTryText(defaults.request, expected) + '\n' + warning);
+        QLabel* line = dialog->problemLabel;
+        QVERIFY(line->height() >= line->heightForWidth(line->width()));
+        QVERIFY(dialog->rect().contains(QRect(line->mapTo(dialog, QPoint()), line->size())));
+        QVERIFY(dialog->useNearestButton->isVisible());
+        dialog->useNearestButton->click();
+    });
+    const std::optional<GeneratedMaze> made =
+        QtGenerateDialogService().askForMaze(nullptr, defaults);
+    QVERIFY(made && made->nearest);
+    QVERIFY(made->maze->grid == expected.nearest->grid);
+    QCOMPARE(made->measures.grade, expected.measures.grade);
 }
 
 // ---- help viewer --------------------------------------------------------

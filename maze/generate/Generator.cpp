@@ -46,6 +46,7 @@ void attempt(Search& s, int newestShare)
     if (s.request.aimsAtKeys() && longestReach(v) < leastKeys(s.request)) {
         Measures m = s.measuresOf(v);
         m.keys = longestReach(v);
+        s.setGoal(farthestCell(v)); // the try: the goal as far as the carving goes
         s.consider(m);
         return;
     }
@@ -58,13 +59,18 @@ void attempt(Search& s, int newestShare)
 
 } // namespace
 
-Outcome generateMaze(const Request& request, const Progress& progress)
+Outcome generateMaze(const Request& request, const Progress& progress,
+                     const std::atomic<bool>* stop)
 {
-    Search s(request, progress);
+    Search s(request, progress, stop);
     for (int n = 0; n < MaxCarvings && !s.result && !s.spent(); ++n)
         attempt(s, shareFor(request, n));
+    if (!s.result)
+        finishNearest(s);
     Outcome o;
     o.maze = std::move(s.result);
+    if (!o.maze)
+        o.nearest = std::move(s.nearest);
     o.measures = s.closest;
     o.judged = s.judged;
     o.budget = s.budget;

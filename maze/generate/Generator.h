@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -51,6 +52,10 @@ struct RequestProblem {
         TrapsOutOfRange,  // limit: the most traps the map can hold
         ArrowsOutOfRange, // limit: the most arrows the map can hold
         SlackOutOfRange,  // MinSlack..MaxSlack
+        // Beyond what the size reaches reliably (checkReach, Reach.h), never
+        // from checkRequest. limit: the reach.
+        GradeBeyondReach,
+        KeysBeyondReach,
     };
     Kind kind = Kind::None;
     int limit = 0;
@@ -79,9 +84,13 @@ struct Measures {
 
 struct Outcome {
     std::unique_ptr<MazeState> maze; // the maze when the request was met, else null
-    Measures measures;               // of the maze, or of the closest try
-    int judged = 0;                  // analyses run
-    int budget = 0;                  // analyses allowed
+    // When it was not: the closest try, finished as a met one would be (its
+    // goal, traps and time limit) and judged again; null when no try could
+    // be solved.
+    std::unique_ptr<MazeState> nearest;
+    Measures measures; // of the maze, the nearest, or else the closest try
+    int judged = 0;    // analyses run; finishing the nearest may take one past the budget
+    int budget = 0;    // analyses allowed
 };
 
 // Called after every analysis with the count so far and the budget.
@@ -90,6 +99,8 @@ using Progress = std::function<void(int judged, int budget)>;
 // Builds a maze that meets the request, judging every change with the
 // analysis `orvane-mdt check` runs, within a bounded number of analyses.
 // The same request gives the same maze. The request must pass checkRequest.
-Outcome generateMaze(const Request& request, const Progress& progress = {});
+// Setting `stop`, from any thread, ends the search at its next analysis.
+Outcome generateMaze(const Request& request, const Progress& progress = {},
+                     const std::atomic<bool>* stop = nullptr);
 
 } // namespace orvane::generate

@@ -45,6 +45,17 @@ std::vector<GoalCell> goalCells(Search& s, const Verdict& v, bool deadEndsOnly)
     return ends;
 }
 
+// Closes the traps of the maze `v` judges, measures its difficulty and
+// gives it the time limit that follows, which changes nothing the judge
+// measures.
+void complete(Search& s, Verdict& v)
+{
+    placeTraps(s, v);
+    gradeMaze(*s.maze, v);
+    s.maze->header.TimeLimit =
+        s.request.slack ? newcomerTimeLimit(v.difficulty, *s.request.slack) : NoTimeLimit;
+}
+
 // Puts the goal on a cell, closes the traps, judges the result (the last
 // analysis is always of the maze as it is kept), measures its difficulty
 // and gives it the time limit that follows, which changes nothing the
@@ -59,12 +70,9 @@ bool finish(Search& s, QPoint goal, int* grade = nullptr)
         s.consider(s.measuresOf(v));
         return false;
     }
-    placeTraps(s, v);
-    gradeMaze(*s.maze, v);
-    s.maze->header.TimeLimit =
-        s.request.slack ? newcomerTimeLimit(v.difficulty, *s.request.slack) : NoTimeLimit;
+    complete(s, v);
     const Measures m = s.measuresOf(v);
-    s.consider(m);
+    s.consider(m, v.saveable);
     if (grade)
         *grade = m.grade;
     if (!s.meets(v))
@@ -82,10 +90,11 @@ void tryKeyGoals(Search& s, const Verdict& v, const MazeState& base)
     if (!goals.empty() && std::none_of(goals.begin(), goals.end(), [&](const GoalCell& g) {
             return keysMeet(g.keys, target);
         })) { // no cell as far as asked: tell the nearest
+        const GoalCell& nearest = *std::min_element(
+            goals.begin(), goals.end(), [&](auto& a, auto& b) { return off(a) < off(b); });
         Measures m = s.measuresOf(v);
-        m.keys = std::min_element(goals.begin(), goals.end(), [&](auto& a, auto& b) {
-                     return off(a) < off(b);
-                 })->keys;
+        m.keys = nearest.keys;
+        s.setGoal(nearest.cell); // the try, unjudged: finished only if it stays the closest
         s.consider(m);
         return;
     }
@@ -135,6 +144,23 @@ void tryGradeGoals(Search& s, const Verdict& v, const MazeState& base)
 }
 
 } // namespace
+
+void finishNearest(Search& s)
+{
+    if (!s.nearest || s.nearestFinished)
+        return;
+    *s.maze = *s.nearest;
+    s.trapArrows = 0;
+    Verdict v = s.judge();
+    if (!v.analysis.solvable || !v.saveable) {
+        s.nearest.reset();
+        return;
+    }
+    complete(s, v);
+    s.closest = s.measuresOf(v);
+    *s.nearest = *s.maze;
+    s.nearestFinished = true;
+}
 
 void tryGoals(Search& s, const Verdict& v, const MazeState& base)
 {

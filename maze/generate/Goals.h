@@ -18,4 +18,10 @@ struct Verdict;
 // or the tries or the budget run out. The maze is left as the last try.
 void tryGoals(Search& search, const Verdict& v, const MazeState& base);
 
+// Finishes the search's nearest try, unless it is finished, as a met maze
+// is: its goal kept, its traps closed while analyses are left, graded, its
+// time limit set; it is judged again and dropped when it cannot be solved
+// or saved. The closest measures become its own.
+void finishNearest(Search& search);
+
 } // namespace orvane::generate

@@ -42,6 +42,11 @@ int leastGradeKeys(const Request& request)
     return (request.size.width + request.size.height + 2) / 3;
 }
 
+int mostTraps(MapSize size)
+{
+    return Lattice::of(size).rooms() / RoomsPerTrap;
+}
+
 int analysisBudget(const Request& request)
 {
     return BaseBudget + BudgetPerArrow * request.arrows + BudgetPerTrap * request.traps;
@@ -60,7 +65,7 @@ RequestProblem checkRequest(const Request& r)
         return {Kind::KeysOutOfRange, lattice.longestRoute()};
     if (!r.aimsAtKeys() && (r.grade < EasiestGrade || r.grade > HardestGrade))
         return {Kind::GradeOutOfRange, HardestGrade};
-    const int maxTraps = lattice.rooms() / RoomsPerTrap;
+    const int maxTraps = mostTraps(r.size);
     if (r.traps < 0 || r.traps > maxTraps)
         return {Kind::TrapsOutOfRange, maxTraps};
     if (r.arrows < 0 || r.arrows > lattice.rooms())

@@ -9,6 +9,9 @@ namespace orvane::generate {
 // The fewest keys a request aiming at keys accepts: a tenth below them.
 int leastKeys(const Request& request);
 
+// The most traps a map of the size is allowed to ask for.
+int mostTraps(MapSize size);
+
 // Analyses one generation for the request may run.
 int analysisBudget(const Request& request);
 

@@ -21,8 +21,17 @@ int longestReach(const Verdict& v)
                : *std::max_element(v.analysis.keysTo.begin(), v.analysis.keysTo.end());
 }
 
-Search::Search(const Request& request, const Progress& progress)
-    : request(request), progress(progress), random(request.seed),
+QPoint farthestCell(const Verdict& v)
+{
+    const auto& keys = v.analysis.keysTo;
+    return keys.empty()
+               ? QPoint()
+               : v.analysis
+                     .reachable[size_t(std::max_element(keys.begin(), keys.end()) - keys.begin())];
+}
+
+Search::Search(const Request& request, const Progress& progress, const std::atomic<bool>* stop)
+    : request(request), progress(progress), stop(stop), random(request.seed),
       lattice(Lattice::of(request.size)), maze(std::make_unique<MazeState>()),
       budget(analysisBudget(request))
 {
@@ -79,12 +88,14 @@ double Search::shortfall(const Measures& m) const
     return s;
 }
 
-void Search::consider(const Measures& m)
+void Search::consider(const Measures& m, bool finished)
 {
     const double s = shortfall(m);
     if (!closestShortfall || s < *closestShortfall) {
         closest = m;
         closestShortfall = s;
+        nearest = std::make_unique<MazeState>(*maze);
+        nearestFinished = finished;
     }
 }
 

@@ -101,30 +101,39 @@ public:
     QList<Request> requests;
 };
 
+// Runs the generator as the dialog does, for the request scripted.
 class FakeGenerateDialog : public GenerateDialogService {
 public:
     struct Call {
         QWidget* parent;
         GenerateDefaults defaults;
     };
+    enum class Then { Cancel, UseNearest }; // when no maze meets the request
 
     // Scripts the next dialog: the user confirms `request`, or cancels.
-    void answer(const generate::Request& request) { answers.push_back(request); }
+    void answer(const generate::Request& request, Then then = Then::Cancel)
+    {
+        answers.push_back(std::pair(request, then));
+    }
     void cancel() { answers.push_back(std::nullopt); }
 
-    std::optional<generate::Request> askForMaze(QWidget* parent,
-                                                const GenerateDefaults& defaults) override
+    std::optional<GeneratedMaze> askForMaze(QWidget* parent,
+                                            const GenerateDefaults& defaults) override
     {
         calls.append({parent, defaults});
-        if (answers.empty())
+        const auto answer = answers.empty() ? std::nullopt : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        generate::Outcome o = answer ? generate::generateMaze(answer->first) : generate::Outcome();
+        const bool nearest = !o.maze;
+        if (!answer || (nearest && (answer->second == Then::Cancel || !o.nearest)))
             return std::nullopt;
-        const std::optional<generate::Request> request = answers.front();
-        answers.pop_front();
-        return request;
+        return GeneratedMaze{answer->first, std::move(nearest ? o.nearest : o.maze), o.measures,
+                             nearest};
     }
 
     // A dialog with no answer left is cancelled.
-    std::deque<std::optional<generate::Request>> answers;
+    std::deque<std::optional<std::pair<generate::Request, Then>>> answers;
     QList<Call> calls;
 };
 

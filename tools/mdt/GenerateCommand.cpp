@@ -9,6 +9,7 @@
 #include "MazeText.h"
 #include "Output.h"
 #include "generate/Generator.h"
+#include "generate/Reach.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -124,6 +125,9 @@ int runGenerate(const Arguments& args)
     if (const RequestProblem p = generate::checkRequest(request))
         return fail(QStringLiteral("orvane-mdt: ") +
                     requestProblemText(request, p, FieldNaming::Options));
+    if (const RequestProblem p = generate::checkReach(request)) // it may still be met
+        QTextStream(stderr) << QStringLiteral("orvane-mdt: warning: ")
+                            << requestProblemText(request, p, FieldNaming::Options) << Qt::endl;
     generate::Outcome outcome;
     {
         ProgressLine progress;

@@ -2,7 +2,9 @@
 // The platform services the windows call, as small interfaces: the real
 // implementations wrap Qt and FluidSynth, tests pass fakes.
 
+#include "GenerateDefaults.h"
 #include "MazeConstants.h"
+#include "MazeState.h"
 #include "generate/Generator.h"
 
 #include <QRect>
@@ -63,24 +65,24 @@ public:
     virtual void showHelp(QWidget* parent, const QString& helpFile, int command) = 0;
 };
 
-// What the generator dialog opens with.
-struct GenerateDefaults {
-    // The fields as shown: size, aim, traps, arrows, time limit and seed (title
-    // and music are passed through to the answer unchanged).
+// A maze the generator dialog gave: made for the request the user
+// confirmed, the maze that met it, or the nearest one the generator found,
+// which the user took in its place.
+struct GeneratedMaze {
     generate::Request request;
-    // The selection's size: the maze fills the selection, so its size is
-    // fixed. Nothing: the size is one of MapSizes, chosen in the dialog.
-    std::optional<MapSize> selection;
+    std::unique_ptr<MazeState> maze;
+    generate::Measures measures; // of the maze, as the analysis found them
+    bool nearest = false;        // the request was not met
 };
 
-// The editor's dialog for a generated maze. Returns the request the user
-// confirmed (checkRequest finds no problem in it), or nothing when the user
-// cancelled.
+// The editor's generator dialog: it runs the generator for the request the
+// user confirms (checkRequest finds no problem in it) and stays open while
+// none meets it. Returns the maze, or nothing when the user cancelled.
 class GenerateDialogService {
 public:
     virtual ~GenerateDialogService() = default;
-    virtual std::optional<generate::Request> askForMaze(QWidget* parent,
-                                                        const GenerateDefaults& defaults) = 0;
+    virtual std::optional<GeneratedMaze> askForMaze(QWidget* parent,
+                                                    const GenerateDefaults& defaults) = 0;
 };
 
 // Where the user last put a window of the program's own (its inside, in

@@ -1,6 +1,7 @@
 #include "GenerateDialog.h"
 
 #include "GenerateMessages.h"
+#include "generate/Reach.h"
 #include "play/Difficulty.h"
 
 #include <QCheckBox>
@@ -13,13 +14,18 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QRegularExpressionValidator>
 #include <QSpinBox>
+#include <QStringList>
+#include <QThread>
+#include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace orvane {
 namespace {
@@ -53,7 +59,9 @@ GenerateDialog::GenerateDialog(const GenerateDefaults& defaults, QWidget* parent
       trapsBox(countBox(this, 0, CountMax)), arrowsBox(countBox(this, 0, CountMax)),
       slackBox(new QDoubleSpinBox(this)), noTimeLimit(new QCheckBox(tr("制限時間なし(&N)"))),
       seedBox(new QLineEdit(this)), newSeedButton(new QPushButton(tr("新しい種(&R)"))),
-      problemLabel(new QLabel(this)), defaults_(defaults)
+      problemLabel(new QLabel(this)), progressBar(new QProgressBar(this)),
+      useNearestButton(new QPushButton(tr("いちばん近い迷路を使う(&U)"))), defaults_(defaults),
+      progressTimer_(new QTimer(this))
 {
     setWindowTitle(tr("迷路の生成"));
 
@@ -99,11 +107,20 @@ GenerateDialog::GenerateDialog(const GenerateDefaults& defaults, QWidget* parent
     problemLabel->setWordWrap(true);
     problemLabel->setMinimumHeight(problemLabel->fontMetrics().lineSpacing() * ProblemLines);
     problemLabel->setAccessibleName(tr("生成できない理由"));
+    // The generator's analyses so far, against its budget.
+    progressBar->setFormat(tr("%v / %m 回調べました"));
+    progressBar->setAccessibleName(tr("生成の進み具合"));
+    progressBar->hide();
+    progressTimer_->setInterval(ProgressIntervalMs);
+    connect(progressTimer_, &QTimer::timeout, this, &GenerateDialog::showProgress);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     okButton = buttons->button(QDialogButtonBox::Ok);
+    buttons->addButton(useNearestButton, QDialogButtonBox::ActionRole);
+    useNearestButton->hide();
     connect(buttons, &QDialogButtonBox::accepted, this, &GenerateDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &GenerateDialog::reject);
+    connect(useNearestButton, &QPushButton::clicked, this, &GenerateDialog::useNearest);
 
     auto* timeLimit = new QHBoxLayout;
     timeLimit->addWidget(slackBox, 1);
@@ -122,35 +139,36 @@ GenerateDialog::GenerateDialog(const GenerateDefaults& defaults, QWidget* parent
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(problemLabel);
+    layout->addWidget(progressBar);
     layout->addWidget(buttons);
 
-    const std::initializer_list<QWidget*> tabOrder{sizeBox,
-                                                   gradeChoice,
-                                                   gradeBox,
-                                                   keysChoice,
-                                                   keysBox,
-                                                   trapsBox,
-                                                   arrowsBox,
-                                                   slackBox,
-                                                   noTimeLimit,
-                                                   seedBox,
-                                                   newSeedButton,
-                                                   okButton,
-                                                   buttons->button(QDialogButtonBox::Cancel)};
+    const std::initializer_list<QWidget*> tabOrder{
+        sizeBox,       gradeChoice,
+        gradeBox,      keysChoice,
+        keysBox,       trapsBox,
+        arrowsBox,     slackBox,
+        noTimeLimit,   seedBox,
+        newSeedButton, useNearestButton,
+        okButton,      buttons->button(QDialogButtonBox::Cancel)};
     for (auto it = tabOrder.begin(); it + 1 != tabOrder.end(); ++it)
         setTabOrder(it[0], it[1]);
 
     showDefaults();
 
-    connect(sizeBox, &QComboBox::currentIndexChanged, this, &GenerateDialog::updateProblem);
-    connect(gradeChoice, &QRadioButton::toggled, this, &GenerateDialog::updateProblem);
+    connect(sizeBox, &QComboBox::currentIndexChanged, this, &GenerateDialog::fieldsChanged);
+    connect(gradeChoice, &QRadioButton::toggled, this, &GenerateDialog::fieldsChanged);
     for (QSpinBox* box : {gradeBox, keysBox, trapsBox, arrowsBox})
-        connect(box, &QSpinBox::valueChanged, this, &GenerateDialog::updateProblem);
-    connect(slackBox, &QDoubleSpinBox::valueChanged, this, &GenerateDialog::updateProblem);
-    connect(noTimeLimit, &QCheckBox::toggled, this, &GenerateDialog::updateProblem);
-    connect(seedBox, &QLineEdit::textChanged, this, &GenerateDialog::updateProblem);
+        connect(box, &QSpinBox::valueChanged, this, &GenerateDialog::fieldsChanged);
+    connect(slackBox, &QDoubleSpinBox::valueChanged, this, &GenerateDialog::fieldsChanged);
+    connect(noTimeLimit, &QCheckBox::toggled, this, &GenerateDialog::fieldsChanged);
+    connect(seedBox, &QLineEdit::textChanged, this, &GenerateDialog::fieldsChanged);
     connect(newSeedButton, &QPushButton::clicked, this, &GenerateDialog::newSeed);
-    updateProblem();
+    updateFields();
+}
+
+GenerateDialog::~GenerateDialog()
+{
+    stopWorker();
 }
 
 void GenerateDialog::showDefaults()
@@ -195,10 +213,90 @@ QString GenerateDialog::problemText() const
     return problemLabel->text();
 }
 
+std::optional<GeneratedMaze> GenerateDialog::takeAnswer()
+{
+    return std::exchange(answer_, std::nullopt);
+}
+
 void GenerateDialog::accept()
 {
-    if (okButton->isEnabled())
+    const std::optional<generate::Request> r = request();
+    if (!okButton->isEnabled() || isGenerating() || !r)
+        return;
+    running_ = *r;
+    failure_.clear();
+    nearest_.reset();
+    stop_ = false;
+    judged_ = 0;
+    budget_ = 0;
+    worker_.reset(QThread::create([this] {
+        outcome_ = generate::generateMaze(
+            running_,
+            [this](int judged, int budget) {
+                budget_.store(budget, std::memory_order_relaxed);
+                judged_.store(judged, std::memory_order_relaxed);
+            },
+            &stop_);
+    }));
+    connect(worker_.get(), &QThread::finished, this, &GenerateDialog::generated);
+    worker_->start();
+    progressBar->setRange(0, 0); // busy until the budget is known
+    progressBar->show();
+    progressTimer_->start();
+    setCursor(Qt::BusyCursor);
+    updateFields();
+}
+
+void GenerateDialog::reject()
+{
+    stopWorker();
+    QDialog::reject();
+}
+
+void GenerateDialog::stopWorker()
+{
+    if (!worker_)
+        return;
+    worker_->disconnect(this);
+    stop_ = true;
+    worker_->wait(); // the generator stops at its next analysis
+    worker_.reset();
+    progressTimer_->stop();
+    progressBar->hide();
+    unsetCursor();
+}
+
+void GenerateDialog::showProgress()
+{
+    if (const int budget = budget_.load(std::memory_order_relaxed); budget > 0) {
+        progressBar->setRange(0, budget);
+        progressBar->setValue(std::min(judged_.load(std::memory_order_relaxed), budget));
+    }
+}
+
+void GenerateDialog::generated()
+{
+    stopWorker(); // it has ended
+    generate::Outcome o = std::move(outcome_);
+    if (o.maze) {
+        answer_ = GeneratedMaze{running_, std::move(o.maze), o.measures, false};
         QDialog::accept();
+        return;
+    }
+    failure_ = closestTryText(running_, o);
+    if (o.nearest)
+        nearest_ = GeneratedMaze{running_, std::move(o.nearest), o.measures, true};
+    updateFields();
+    if (nearest_)
+        useNearestButton->setFocus();
+}
+
+void GenerateDialog::useNearest()
+{
+    if (!nearest_ || isGenerating())
+        return;
+    answer_ = std::exchange(nearest_, std::nullopt);
+    QDialog::accept();
 }
 
 void GenerateDialog::newSeed()
@@ -206,21 +304,42 @@ void GenerateDialog::newSeed()
     seedBox->setText(QString::number(QRandomGenerator::system()->generate64()));
 }
 
-void GenerateDialog::updateProblem()
+void GenerateDialog::fieldsChanged()
 {
-    gradeBox->setEnabled(gradeChoice->isChecked());
-    keysBox->setEnabled(keysChoice->isChecked());
-    slackBox->setEnabled(!noTimeLimit->isChecked());
+    failure_.clear();
+    nearest_.reset();
+    updateFields();
+}
 
-    QString problem;
-    if (const std::optional<generate::Request> r = request())
-        problem = requestProblemText(*r, generate::checkRequest(*r), FieldNaming::Labels);
-    else
-        problem = tr("乱数の種: 0〜%1 の整数にしてください。").arg(UINT64_MAX);
-    problemLabel->setText(problem);
-    okButton->setEnabled(problem.isEmpty());
+void GenerateDialog::updateFields()
+{
+    const bool idle = !isGenerating();
+    for (QWidget* field : std::initializer_list<QWidget*>{
+             gradeChoice, keysChoice, trapsBox, arrowsBox, noTimeLimit, seedBox, newSeedButton})
+        field->setEnabled(idle);
+    sizeBox->setEnabled(idle && !defaults_.selection);
+    gradeBox->setEnabled(idle && gradeChoice->isChecked());
+    keysBox->setEnabled(idle && keysChoice->isChecked());
+    slackBox->setEnabled(idle && !noTimeLimit->isChecked());
+
+    QString refusal;
+    QString warning;
+    if (const std::optional<generate::Request> r = request()) {
+        refusal = requestProblemText(*r, generate::checkRequest(*r), FieldNaming::Labels);
+        if (refusal.isEmpty())
+            warning = requestProblemText(*r, generate::checkReach(*r), FieldNaming::Labels);
+    } else {
+        refusal = tr("乱数の種: 0〜%1 の整数にしてください。").arg(UINT64_MAX);
+    }
+    QStringList lines{refusal, failure_, warning};
+    lines.removeAll(QString());
+    problemLabel->setText(lines.join(u'\n'));
+    okButton->setEnabled(idle && refusal.isEmpty());
     // Heard on OK itself: why it cannot be pressed.
-    okButton->setAccessibleDescription(problem);
+    okButton->setAccessibleDescription(refusal);
+    useNearestButton->setVisible(nearest_.has_value());
+    useNearestButton->setEnabled(idle && nearest_);
+    useNearestButton->setAccessibleDescription(failure_);
 }
 
 } // namespace orvane

@@ -4,13 +4,13 @@
 
 namespace orvane {
 
-std::optional<generate::Request>
-QtGenerateDialogService::askForMaze(QWidget* parent, const GenerateDefaults& defaults)
+std::optional<GeneratedMaze> QtGenerateDialogService::askForMaze(QWidget* parent,
+                                                                 const GenerateDefaults& defaults)
 {
     GenerateDialog dialog(defaults, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return dialog.request();
+    return dialog.takeAnswer();
 }
 
 } // namespace orvane

@@ -7,8 +7,8 @@ namespace orvane {
 // The generator's dialog, GenerateDialog, shown modal.
 class QtGenerateDialogService : public GenerateDialogService {
 public:
-    std::optional<generate::Request> askForMaze(QWidget* parent,
-                                                const GenerateDefaults& defaults) override;
+    std::optional<GeneratedMaze> askForMaze(QWidget* parent,
+                                            const GenerateDefaults& defaults) override;
 };
 
 } // namespace orvane

@@ -163,6 +163,14 @@ choices %5 at %4 forks, dead ends walked into %6, traps met %7</translation>
         <source>制限時間は、はじめて遊ぶ人にかかる時間の %1〜%2 倍にしてください。</source>
         <translation>the time limit must be %1 to %2 times the time a first-time player takes</translation>
     </message>
+    <message>
+        <source>%1 のマップで確実に作れる難しさは %2 までです (指定は %3)。</source>
+        <translation>a %1 map reliably reaches grade %2 at most (asked %3)</translation>
+    </message>
+    <message>
+        <source>%1 のマップで確実に作れる道順のキーの数は %2 回までです (指定は %3 回)。</source>
+        <translation>a route on a %1 map reliably takes at most %2 keys (asked %3)</translation>
+    </message>
 </context>
 <context>
     <name>MazeFileMessages</name>
@@ -538,6 +546,18 @@ Check glibc&apos;s character set conversion modules (gconv).</translation>
     <message>
         <source>はじめて遊ぶ人にかかる時間の何倍にするか (切り上げ、%1 秒以上)</source>
         <translation>The time limit as a multiple of the time a first-time player takes, rounded up and never under %1 seconds</translation>
+    </message>
+    <message>
+        <source>いちばん近い迷路を使う(&amp;U)</source>
+        <translation>&amp;Use the nearest maze</translation>
+    </message>
+    <message>
+        <source>%v / %m 回調べました</source>
+        <translation>%v of %m analyses</translation>
+    </message>
+    <message>
+        <source>生成の進み具合</source>
+        <translation>Generation progress</translation>
     </message>
 </context>
 <context>
@@ -977,10 +997,6 @@ So as not to lose your maze, save it to a maze file with “Save”.</translatio
         <translation>Selection %1×%2</translation>
     </message>
     <message>
-        <source>迷路を作っています</source>
-        <translation>Generating a maze</translation>
-    </message>
-    <message>
         <source>前回の作業は Ctrl+Z で戻せます</source>
         <translation>Ctrl+Z brings back your last work</translation>
     </message>
@@ -1039,6 +1055,10 @@ So as not to lose your maze, save it to a maze file with “Save”.</translatio
     <message>
         <source>見本: Escで止める</source>
         <translation>Demonstration: Esc stops</translation>
+    </message>
+    <message>
+        <source>見本: %1 キーでゴール。キーを押すと元に戻ります</source>
+        <translation>Demonstration: the goal in %1 keys. Press a key to go back</translation>
     </message>
     <message>
         <source>見本: この迷路にはゴールまでの道がありません</source>

@@ -49,6 +49,17 @@ public:
                 return tr("制限時間は、はじめて遊ぶ人にかかる時間の %1〜%2 倍にしてください。")
                     .arg(generate::MinSlack)
                     .arg(generate::MaxSlack);
+            case Kind::GradeBeyondReach:
+                return tr("%1 のマップで確実に作れる難しさは %2 までです (指定は %3)。")
+                    .arg(map)
+                    .arg(p.limit)
+                    .arg(r.grade);
+            case Kind::KeysBeyondReach:
+                return tr("%1 のマップで確実に作れる道順のキーの数は %2 回までです (指定は %3 "
+                          "回)。")
+                    .arg(map)
+                    .arg(p.limit)
+                    .arg(r.keys);
             }
             return QString();
         }();
@@ -122,8 +133,10 @@ private:
     {
         switch (kind) {
         case Kind::KeysOutOfRange:
+        case Kind::KeysBeyondReach:
             return RequestField::Keys;
         case Kind::GradeOutOfRange:
+        case Kind::GradeBeyondReach:
             return RequestField::Grade;
         case Kind::TrapsOutOfRange:
             return RequestField::Traps;

@@ -22,8 +22,9 @@ QString requestFieldName(RequestField field, FieldNaming naming);
 // A map size as the words write it, "32*32".
 QString mapSizeText(MapSize size);
 
-// Why the request can never be met, for the problem checkRequest found:
-// "<field>: <what is wrong>". Empty when there is no problem.
+// Why the request can never be met, for the problem checkRequest found, or
+// why it may not be, for the one checkReach found: "<field>: <what is
+// wrong>". Empty when there is no problem.
 QString requestProblemText(const generate::Request& request,
                            const generate::RequestProblem& problem, FieldNaming naming);
 
