@@ -771,6 +771,7 @@ void TestEditor::freshEditorTellsOfKeptWork()
         QCOMPARE(w->stb1->panelText(), QString());
         w->close();
     }
+    w.reset(); // before the session it uses
 }
 
 void TestEditor::zoomKeepsTheCell_data()
