@@ -15,6 +15,10 @@ namespace orvane {
 
 struct WalkTrace;
 
+// The shades of the newcomer's walks and of the player's own runs.
+inline const QColor NewcomerShade(255, 64, 0);
+inline const QColor RunShade(0, 128, 255);
+
 // A trace (WalkTrace.h) as it is drawn over a map, made once and drawn at
 // any size: each cell the walks entered shaded in `shade`, the more the more
 // often (on a log scale up to the most), but the cells set apart (a route
