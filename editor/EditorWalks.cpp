@@ -27,7 +27,7 @@ QString newcomerLegend()
 
 QString runsLegend()
 {
-    return frmEdit::tr("マップの上: 記録に残る自分の走りが通ったマス (何度も通ったほど濃く)、"
+    return frmEdit::tr("マップの上: 記録に残る自分のランが通ったマス (何度も通ったほど濃く)、"
                        "黄色の枠は引き返した行き止まり");
 }
 
@@ -41,7 +41,7 @@ QString recordsText(const TracedWalks& w, const QString& file)
         return frmEdit::tr("記録のファイル「%1」を読めません").arg(shown);
     if (w.runs == 0 || !w.best)
         return frmEdit::noRunsText();
-    return frmEdit::tr("自分の走り %1本 (ベスト %2秒、%3キー)")
+    return frmEdit::tr("自分のラン %1本 (ベスト %2秒、%3キー)")
         .arg(w.runs)
         .arg(w.best->time.value)
         .arg(w.best->keys.value);
@@ -51,7 +51,7 @@ QString recordsText(const TracedWalks& w, const QString& file)
 
 QString frmEdit::noRunsText()
 {
-    return tr("この迷路の走りは記録にありません (ゴールしたゲームの走りが残ります)");
+    return tr("この迷路のランは記録にありません (ゴールしたゲームのランが残ります)");
 }
 
 void frmEdit::setUpWalks()

@@ -918,7 +918,7 @@ void TestEditor::walksOnMap()
         QTest::keyClick(w->picMap, Qt::Key_F7, Qt::ShiftModifier);
     QTRY_VERIFY(traced());
     QVERIFY(shaded(30) && !shaded(50));
-    QVERIFY(w->stb1->panelText().startsWith("自分の走り 1本 (ベスト 10秒、39キー)"));
+    QVERIFY(w->stb1->panelText().startsWith("自分のラン 1本 (ベスト 10秒、39キー)"));
 }
 
 // A change while the walks are traced, the pause over before the trace:

@@ -1020,7 +1020,7 @@ So as not to lose your maze, save it to a maze file with “Save”.</translatio
         <translation>On the map: the cells the newcomer walked (the more often, the darker; the fewest keys&apos; route left out), a yellow outline round each dead end walked into, a purple ring on each trap met</translation>
     </message>
     <message>
-        <source>マップの上: 記録に残る自分の走りが通ったマス (何度も通ったほど濃く)、黄色の枠は引き返した行き止まり</source>
+        <source>マップの上: 記録に残る自分のランが通ったマス (何度も通ったほど濃く)、黄色の枠は引き返した行き止まり</source>
         <translation>On the map: the cells your recorded runs passed (the more often, the darker), a yellow outline round each dead end turned back from</translation>
     </message>
     <message>
@@ -1032,11 +1032,11 @@ So as not to lose your maze, save it to a maze file with “Save”.</translatio
         <translation>The records file “%1” cannot be read</translation>
     </message>
     <message>
-        <source>自分の走り %1本 (ベスト %2秒、%3キー)</source>
+        <source>自分のラン %1本 (ベスト %2秒、%3キー)</source>
         <translation>Your runs: %1 (best %2 s, %3 keys)</translation>
     </message>
     <message>
-        <source>この迷路の走りは記録にありません (ゴールしたゲームの走りが残ります)</source>
+        <source>この迷路のランは記録にありません (ゴールしたゲームのランが残ります)</source>
         <translation>Your records keep no run of this maze (a game that reaches the goal keeps its run)</translation>
     </message>
     <message>
