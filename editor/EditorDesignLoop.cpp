@@ -76,6 +76,9 @@ void frmEdit::toggleCheck()
     session_.history.endStep();
     if (checkShown_) {
         mazeEdited();
+        // The walks' figures, if they are shown, are told again.
+        if (walksShown() != WalkSource::None && !tracingWalks())
+            stb1->setPanelText(walksText_, walksToolTip_);
         return;
     }
     checkShown_ = true;

@@ -102,8 +102,9 @@ void frmEdit::showWalks(WalkSource source)
 
 void frmEdit::walksTraced(const TracedWalks& w)
 {
-    QString text;
-    QString toolTip;
+    QString& text = walksText_;
+    QString& toolTip = walksToolTip_;
+    toolTip.clear();
     if (!w.valid) {
         text = invalidStartGoalMessage();
     } else if (w.source == WalkSource::Runs) {

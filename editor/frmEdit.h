@@ -281,6 +281,8 @@ private:
     WalkOverlay* walkOverlay_ = nullptr;
     WalkTracer* walkTracer_ = nullptr;
     bool walksKeepStatus_ = false; // the next walks traced leave the status text as it is
+    QString walksText_;            // their status text and tooltip
+    QString walksToolTip_;
 
     std::unique_ptr<MapTools> tools_; // before the controls it shows on go
     int zoom_ = ChipSize;

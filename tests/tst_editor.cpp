@@ -889,6 +889,10 @@ void TestEditor::walksOnMap()
     QTRY_VERIFY(traced());
     QVERIFY(shaded(50) && !shaded(30) && !shaded(60)); // the dead end; the route; not entered
     QVERIFY(w->stb1->panelText().startsWith("初めての人: 71キー、むだ32キー、分かれ道1か所"));
+    w->toggleCheck(); // F6 over it, then away: the walks' figures are told again
+    QVERIFY(w->stb1->panelText().startsWith("解けます"));
+    w->toggleCheck();
+    QVERIFY(w->stb1->panelText().startsWith("初めての人: 71キー"));
 
     maze->SelectedChip = FirstWall; // the dead end closed in view of the start
     w->picMap_MouseMove(0, 0, 45 * ChipSize, ChipSize);
