@@ -26,6 +26,8 @@ Shell::Shell(MazeState& maze, PlatformServices& services, const QString& workFol
       resultFlow_(std::make_unique<ResultFlow>(maze, services, *records_)),
       levelFlow_(std::make_unique<LevelFlow>(maze, services, *records_, *resultFlow_))
 {
+    // The editor draws the runs the records keep, read afresh from their file.
+    editorSession_->recordsFile = records_->file();
 }
 
 Shell::~Shell()

@@ -1,7 +1,11 @@
 // `orvane-mdt check`'s search on an open 128 x 128 maze with many arrows,
 // against one full redraw of the same maze: the search should cost at most
 // three redraws. The difficulty (the newcomer's walks) against that search,
-// on the same maze and on a perfect maze of long corridors: at most 20.
+// on the same maze and on a perfect maze of long corridors: at most 20. The
+// editor's F7 on the same mazes against that search, at most 20 too: the
+// search, the walks traced on the way, their picture made and drawn over the
+// whole map at 16 pixels a cell (where the editor draws only the part in
+// view).
 
 #include "ChipSheet.h"
 #include "ImageCanvas.h"
@@ -12,6 +16,11 @@
 #include "generate/Random.h"
 #include "play/Analysis.h"
 #include "play/Difficulty.h"
+#include "play/TraceDrawing.h"
+#include "play/WalkTrace.h"
+
+#include <QImage>
+#include <QPainter>
 
 #include <QRandomGenerator>
 
@@ -89,6 +98,22 @@ void BM_Difficulty(benchmark::State& state)
     state.counters["grade"] = d.grade.value_or(0);
 }
 
+void BM_WalksOnMap(benchmark::State& state)
+{
+    const auto maze = mazeOf(state);
+    QImage overlay(Size * ChipSize, Size * ChipSize, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        const MazeAnalysis a = analyseMaze(*maze);
+        WalkTrace trace;
+        const Difficulty d = measureDifficulty(*maze, a, &trace);
+        const TracePicture picture(trace, a.routeCells, NewcomerShade);
+        overlay.fill(Qt::transparent);
+        QPainter p(&overlay);
+        picture.draw(p, QRect(0, 0, Size, Size), ChipSize);
+        benchmark::DoNotOptimize(d.effort);
+    }
+}
+
 void BM_FullRedraw(benchmark::State& state)
 {
     auto maze = openMaze();
@@ -109,6 +134,7 @@ void mazes(benchmark::internal::Benchmark* b)
 
 BENCHMARK(BM_Check)->Apply(mazes);
 BENCHMARK(BM_Difficulty)->Apply(mazes);
+BENCHMARK(BM_WalksOnMap)->Apply(mazes);
 BENCHMARK(BM_FullRedraw)
     ->Repetitions(Repetitions)
     ->ReportAggregatesOnly(true)
@@ -125,6 +151,8 @@ int main(int argc, char** argv)
     reporter.show("difficulty of the open maze / its check", "BM_Difficulty/0", "BM_Check/0", "20");
     reporter.show("difficulty of the perfect maze / its check", "BM_Difficulty/1", "BM_Check/1",
                   "20");
+    reporter.show("F7 on the open maze / its check", "BM_WalksOnMap/0", "BM_Check/0", "20");
+    reporter.show("F7 on the perfect maze / its check", "BM_WalksOnMap/1", "BM_Check/1", "20");
     benchmark::Shutdown();
     return 0;
 }

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvane {
@@ -43,21 +44,32 @@ QString routeText(const MazeAnalysis& analysis, int16_t timeLimit)
     return text;
 }
 
-// The grade's measures, line by line as `check` prints them.
-QString measuresText(const Difficulty& d)
+QString gradeText(const Difficulty& d)
+{
+    return Wording::tr("、難しさ %1/%2").arg(*d.grade).arg(HardestGrade);
+}
+
+// The forks, choices, dead ends and traps of the walks.
+QString choicesText(const Difficulty& d)
+{
+    return Wording::tr("分かれ道%1か所で迷い%2、行き止まりに%3回、わなに%4回")
+        .arg(meanText(d.forks), meanText(std::round(d.choices * 100) / 100), meanText(d.deadEnds),
+             meanText(d.trapsMet));
+}
+
+} // namespace
+
+QString difficultyMeasuresText(const Difficulty& d)
 {
     QStringList walks;
     for (const NewcomerWalk& w : d.walks)
         walks << (w.finished ? QString::number(w.keys)
                              : Wording::tr("%1 (あきらめ)", "a walk that gave up").arg(w.keys));
-    return Wording::tr("初めての人: %1キー、最少の%2倍 (歩き: %3)\n"
-                       "分かれ道%4か所で迷い%5、行き止まりに%6回、わなに%7回")
+    return Wording::tr("初めての人: %1キー、最少の%2倍 (歩き: %3)")
                .arg(meanText(d.newcomerKeys))
                .arg(d.keysRatio(), 0, 'f', 2)
-               .arg(walks.join(Wording::tr("、", "between the walks' keys")))
-               .arg(meanText(d.forks), meanText(std::round(d.choices * 100) / 100),
-                    meanText(d.deadEnds), meanText(d.trapsMet)) +
-           u'\n' +
+               .arg(walks.join(Wording::tr("、", "between the walks' keys"))) +
+           u'\n' + choicesText(d) + u'\n' +
            Wording::tr("約%1秒 (毎秒%2キー、分かれ道ごとに%3秒、最初に見る%4秒)、ほどよい制限 %5秒")
                .arg(newcomerSeconds(d), 0, 'f', 1)
                .arg(NewcomerKeysPerSecond)
@@ -71,7 +83,14 @@ QString measuresText(const Difficulty& d)
                .arg(meanText(std::round(d.effort * 100) / 100));
 }
 
-} // namespace
+QString effortPartsText(const Difficulty& d)
+{
+    return Wording::tr("初めての人: %1キー、むだ%2キー")
+               .arg(
+                   meanText(d.newcomerKeys),
+                   meanText(std::round(std::max(0.0, d.newcomerKeys - d.fewestKeys) * 100) / 100)) +
+           Wording::tr("、", "between the parts of the effort") + choicesText(d) + gradeText(d);
+}
 
 CheckStatus checkStatus(const MazeState& maze, const MazeAnalysis& analysis)
 {
@@ -80,8 +99,8 @@ CheckStatus checkStatus(const MazeState& maze, const MazeAnalysis& analysis)
         status.text += Wording::tr("、わな%nか所", nullptr, int(analysis.traps.size()));
     const Difficulty difficulty = measureDifficulty(maze, analysis);
     if (difficulty.grade) {
-        status.text += Wording::tr("、難しさ %1/%2").arg(*difficulty.grade).arg(HardestGrade);
-        status.toolTip = measuresText(difficulty);
+        status.text += gradeText(difficulty);
+        status.toolTip = difficultyMeasuresText(difficulty);
     }
     return status;
 }

@@ -6,6 +6,7 @@
 
 namespace orvane {
 
+struct Difficulty;
 struct MazeState;
 
 // The check on the map in the status bar, for a maze whose start and goal
@@ -17,5 +18,12 @@ struct CheckStatus {
     QString toolTip;
 };
 CheckStatus checkStatus(const MazeState& maze, const MazeAnalysis& analysis);
+
+// The grade's measures of a maze that can be solved, line by line as
+// `orvane-mdt check` prints them: the check's tooltip.
+QString difficultyMeasuresText(const Difficulty& difficulty);
+// Its effort's parts in one line: the newcomer's keys and the keys wasted,
+// the forks and choices, the dead ends and traps, and the grade.
+QString effortPartsText(const Difficulty& difficulty);
 
 } // namespace orvane

@@ -61,6 +61,7 @@ void frmEdit::showChange(const MazeChange& change, bool redo)
 void frmEdit::mazeEdited()
 {
     checkShown_ = false;
+    walksKeepStatus_ = false;
     routeOverlay_->hide();
     stb1->setPanelText(QString());
 }
@@ -75,17 +76,20 @@ void frmEdit::toggleCheck()
     session_.history.endStep();
     if (checkShown_) {
         mazeEdited();
+        // The walks' figures, if they are shown, are told again.
+        if (walksShown() != WalkSource::None && !tracingWalks())
+            stb1->setPanelText(walksText_, walksToolTip_);
         return;
     }
     checkShown_ = true;
     MazeAnalysis analysis = analyseMaze(maze_);
-    if (!analysis.valid()) {
-        stb1->setPanelText(invalidStartGoalMessage());
-        return;
-    }
-    const CheckStatus status = checkStatus(maze_, analysis);
+    const CheckStatus status = analysis.valid() ? checkStatus(maze_, analysis)
+                                                : CheckStatus{invalidStartGoalMessage(), {}};
+    checkText_ = status.text;
+    checkToolTip_ = status.toolTip;
     stb1->setPanelText(status.text, status.toolTip);
-    routeOverlay_->showAnalysis(std::move(analysis), maze_.header);
+    if (analysis.valid())
+        routeOverlay_->showAnalysis(std::move(analysis), maze_.header);
 }
 
 EditorView frmEdit::currentView() const
@@ -103,6 +107,7 @@ EditorView frmEdit::currentView() const
     v.zoom = zoom_;
     v.coordinates = lblZahyou->text();
     v.checkShown = checkShown_;
+    v.walks = walksShown();
     v.cursorX = maze_.CursorX;
     v.cursorY = maze_.CursorY;
     v.timeLeft = maze_.TimeLeft;
@@ -148,6 +153,10 @@ void frmEdit::showAgain(const QString& statusText)
     picMap->setAccessibleValue(v.coordinates);
     if (v.checkShown)
         toggleCheck();
+    if (v.walks != WalkSource::None) {
+        showWalks(v.walks);
+        walksKeepStatus_ = true; // the test play's end is told
+    }
     stb1->setPanelText(statusText);
 }
 

@@ -2,8 +2,9 @@
 
 #include "FileCalls.h"
 #include "KeptWork.h"
-#include "WorkKeeper.h"
 #include "MazeConstants.h"
+#include "WalkSource.h"
+#include "WorkKeeper.h"
 #include "edit/EditHistory.h"
 
 #include <QObject>
@@ -32,7 +33,8 @@ struct EditorView {
     int scrollY = 0;
     int zoom = ChipSize; // pixels a cell
     QString coordinates;
-    bool checkShown = false; // the check on the map (F6)
+    bool checkShown = false;             // the check on the map (F6)
+    WalkSource walks = WalkSource::None; // the walks on the map (F7, Shift+F7)
     // The working values the player moves the ball and counts the time in.
     int16_t cursorX = 0;
     int16_t cursorY = 0;
@@ -82,6 +84,9 @@ public:
 
     EditHistory history;
     std::optional<EditorView> view;
+    // The player's records, whose runs of a maze the editor draws; none:
+    // no runs.
+    QString recordsFile;
 
 signals:
     // Something is to be told (takeTakeBackNotes, takeKeepFailure).

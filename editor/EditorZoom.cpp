@@ -9,6 +9,7 @@
 #include "PictureBox.h"
 #include "RouteOverlay.h"
 #include "ViewZoom.h"
+#include "WalkOverlay.h"
 
 #include <QLabel>
 #include <QScrollBar>
@@ -97,6 +98,7 @@ void frmEdit::showZoom(int cellPixels, QPoint scroll)
     placeCursorFrame(cursor);
     tools_->showAtZoom();
     routeOverlay_->setReduction(ChipSize / cellPixels);
+    walkOverlay_->setReduction(ChipSize / cellPixels);
     if (!changed)
         return;
     describeZoom();

@@ -58,6 +58,7 @@ void frmEdit::setUp()
     setOpeningFocus(picChrSet);
     routeOverlay_ = new RouteOverlay(picMap, chips());
     routeOverlay_->stackUnder(shpWaku);
+    setUpWalks();
     session_.attach(mapCanvas(), [this] { return currentPlace(); });
     connectHandlers();
     connectKeys();
@@ -104,6 +105,8 @@ void frmEdit::connectKeys()
     key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &frmEdit::redo, false);
     key(QKeySequence(Qt::Key_F5), &frmEdit::requestTestPlay, true);
     key(QKeySequence(Qt::Key_F6), &frmEdit::toggleCheck, true);
+    key(QKeySequence(Qt::Key_F7), &frmEdit::toggleWalks, true);
+    key(QKeySequence(Qt::SHIFT | Qt::Key_F7), &frmEdit::toggleRuns, true);
 }
 
 void frmEdit::connectHandlers()

@@ -3,6 +3,7 @@
 #include "MazeConstants.h"
 #include "MazeHeader.h"
 #include "MazeWindow.h"
+#include "WalkSource.h"
 #include "generate/Generator.h"
 
 #include <QRect>
@@ -32,6 +33,9 @@ struct EditorPlace;
 enum class EditKind;
 class PictureBox;
 class RouteOverlay;
+class WalkOverlay;
+class WalkTracer;
+struct TracedWalks;
 class ShapeOutline;
 class StatusBar;
 class EditorSession;
@@ -131,6 +135,20 @@ public:
     void redo();
     void requestTestPlay();
     void toggleCheck();
+    // Where a newcomer gets lost, over the map (F7): the cells the simulated
+    // newcomer's walks entered, shaded by how often, the dead ends they
+    // walked into and the traps they met; the effort's parts in the status
+    // bar. Shift+F7 draws instead the player's own runs of the maze that the
+    // records keep. Each key shows its walks or takes them away; they are
+    // traced again, off the window's thread, once the maze rests after a
+    // change.
+    void toggleWalks();
+    void toggleRuns();
+    WalkSource walksShown() const;
+    WalkOverlay& walkOverlay() const { return *walkOverlay_; }
+    // Whether walks are being traced or wait for the maze to rest.
+    bool tracingWalks() const;
+    static QString noRunsText();
     // The construction tools, through keys and the mouse with Ctrl or Shift
     // held (the map's handlers read no modifier); each change they make is
     // one step. The selection, in cells, is no step: it changes nothing.
@@ -254,6 +272,17 @@ private:
     EditorSession& session_;
     RouteOverlay* routeOverlay_ = nullptr;
     bool checkShown_ = false; // its status text, and its route when there is one
+    QString checkText_;       // its status text and tooltip
+    QString checkToolTip_;
+
+    void setUpWalks();
+    void showWalks(WalkSource source);
+    void walksTraced(const TracedWalks& walks);
+    WalkOverlay* walkOverlay_ = nullptr;
+    WalkTracer* walkTracer_ = nullptr;
+    bool walksKeepStatus_ = false; // the next walks traced leave the status text as it is
+    QString walksText_;            // their status text and tooltip
+    QString walksToolTip_;
 
     std::unique_ptr<MapTools> tools_; // before the controls it shows on go
     int zoom_ = ChipSize;

@@ -27,7 +27,7 @@ installed=(
   usr/share/doc/orvane/help/style.css
   usr/share/doc/orvane/help/en/{check,editor,index,menu,player,samples,tools}.html
   "${thumbnails[@]/#/usr/share/doc/orvane/help/mazes/}"
-  usr/share/doc/orvane/help/tools/{delete,flood,generate,ghost,line,mirror,outline,paste,turn}.png
+  usr/share/doc/orvane/help/tools/{delete,flood,generate,ghost,line,mirror,outline,paste,turn,walks}.png
   usr/share/doc-base/orvane usr/share/doc-base/orvane-en usr/share/lintian/overrides/orvane
   usr/share/games/orvane/mazes/{chocho,greensleeves,minuet,ode-to-joy,sakura}.mid
   "${mazes[@]/#/usr/share/games/orvane/mazes/}"

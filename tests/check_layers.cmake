@@ -37,7 +37,7 @@ set(allowed_levels maze mazefile ui/platform ui/wording ui)
 set(allowed_app maze mazefile ui/platform ui/wording ui/services ui/music ui editor player levels)
 set(allowed_tools/mdt maze mazefile ui/platform ui/wording)
 set(allowed_tools/chipgen maze)
-set(allowed_tools/helppics maze)
+set(allowed_tools/helppics maze mazefile)
 
 # The layer a path inside the source tree belongs to: the longest matching folder.
 function(layer_of path out)

@@ -9,6 +9,7 @@
 #include "play/Difficulty.h"
 #include "play/KeyStep.h"
 #include "play/PlayBoard.h"
+#include "play/WalkTrace.h"
 #include "support/TextMazes.h"
 
 #include <QRandomGenerator>
@@ -40,6 +41,8 @@ private slots:
     void timing();
     void newcomer_data();
     void newcomer();
+    void newcomerTrace_data();
+    void newcomerTrace();
     void harderNeverEasier_data();
     void harderNeverEasier();
     void grades_data();
@@ -227,6 +230,58 @@ void TestAnalysis::newcomer()
         QCOMPARE(walk.forks, choices > 0 ? 1 : 0);
         QCOMPARE(walk.choices, choices);
         QVERIFY(walk.finished);
+    }
+}
+
+// Where the walks above went, in all four walks: counted on the way, never
+// changing the walk.
+void TestAnalysis::newcomerTrace_data()
+{
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QPoint>("start");
+    QTest::addColumn<QPoint>("cell");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<QPoint>("deadEnd"); // turned back at; (0, 0): none
+    QTest::addColumn<QPoint>("trap");    // met at; (0, 0): none
+    const QString wall(72, u'#');
+    // Right from 40 to 56, where the end at 70 shows, and back: the cells
+    // between twice, the way in (41 to 56, not the start) the dead end.
+    const QStringList corridor{wall, "#" + QString(70, u'.') + "#", wall};
+    QTest::newRow("twice into the dead end")
+        << corridor << QPoint(40, 1) << QPoint(55, 1) << 2 << QPoint(56, 1) << QPoint();
+    QTest::newRow("once where it turned")
+        << corridor << QPoint(40, 1) << QPoint(56, 1) << 1 << QPoint(56, 1) << QPoint();
+    // Through the arrow at 41 into the pocket, stuck at 56 where its end shows.
+    const QStringList pocket{wall, "#" + QString(40, u'.') + ">" + QString(29, u'.') + "#", wall};
+    QTest::newRow("the arrow into the trap")
+        << pocket << QPoint(40, 1) << QPoint(41, 1) << 1 << QPoint() << QPoint(56, 1);
+    QTest::newRow("past where the trap was met")
+        << pocket << QPoint(40, 1) << QPoint(57, 1) << 0 << QPoint() << QPoint(56, 1);
+}
+
+void TestAnalysis::newcomerTrace()
+{
+    QFETCH(QStringList, rows);
+    QFETCH(QPoint, start);
+    QFETCH(QPoint, cell);
+    QFETCH(int, steps);
+    QFETCH(QPoint, deadEnd);
+    QFETCH(QPoint, trap);
+    const auto maze = mazeOf({rows, QPoint(0, 0)}, start, QPoint(1, 1));
+    const MazeAnalysis a = analyseMaze(*maze);
+    WalkTrace trace;
+    const Difficulty traced = measureDifficulty(*maze, a, &trace);
+    QCOMPARE(traced.effort, measureDifficulty(*maze, a).effort);
+    QCOMPARE(trace.walks, NewcomerWalkCount);
+    QCOMPARE(trace.stepsAt(cell), NewcomerWalkCount * steps);
+    const auto times = [](QPoint at) {
+        return at.isNull() ? std::vector<QPoint>{} : std::vector<QPoint>(NewcomerWalkCount, at);
+    };
+    QCOMPARE(trace.deadEnds, times(deadEnd));
+    QCOMPARE(trace.trapsMet, times(trap));
+    if (!deadEnd.isNull()) {
+        QVERIFY(trace.inDeadEnd(start + QPoint(1, 0)) && trace.inDeadEnd(deadEnd));
+        QVERIFY(!trace.inDeadEnd(start));
     }
 }
 

@@ -13,10 +13,13 @@
 #include "MazeFile.h"
 #include "MazeFileMessages.h"
 #include "PictureBox.h"
+#include "Records.h"
 #include "ShapeOutline.h"
 #include "StatusBar.h"
 #include "TestMazes.h"
 #include "ViewZoom.h"
+#include "WalkOverlay.h"
+#include "WalkTracer.h"
 #include "edit/Paint.h"
 #include "edit/SaveCheck.h"
 #include "frmEdit.h"
@@ -40,6 +43,8 @@
 #include <QToolTip>
 #include <QUndoStack>
 #include <QWheelEvent>
+
+#include <random>
 
 using namespace orvane;
 using namespace orvane::test;
@@ -98,6 +103,8 @@ private slots:
     void zoomKeepsTheCell_data();
     void zoomKeepsTheCell();
     void toolsAtZoomFour();
+    void walksOnMap();
+    void walksOfAChangedMazeAreDropped();
     void buildsTheMazeOfTheIssue();
 
 private:
@@ -859,6 +866,87 @@ void TestEditor::toolsAtZoomFour()
                       Qt::ControlModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(w->picMap, &wheel); // toward the user: out
     QCOMPARE(w->zoom(), 8);
+}
+
+// F7 draws the newcomer's walks over the map and follows the maze through an
+// edit, its undo and a zoom; Shift+F7 the runs the records keep, read afresh.
+void TestEditor::walksOnMap()
+{
+    QVERIFY(showActive());
+    const QString wall(72, u'#'); // the walks of TestAnalysis::newcomerTrace
+    *maze = *mazeOf({{wall, "#" + QString(70, u'.') + "#", wall}, {}}, {40, 1}, {1, 1});
+    maze->header.MapWidth = 96;
+    maze->header.MapHeight = 64;
+    w->RedrawMapEdit(96, 64);
+    w->picMap->setFocus();
+    const auto shaded = [&](int x) { // the middle of cell (x, 1) over the map
+        const int size = w->zoom();
+        const QImage cell =
+            w->walkOverlay().grab(QRect(QPoint(x, 1) * size, QSize(size, size))).toImage();
+        return w->walkOverlay().isShowing() && qAlpha(cell.pixel(size / 2, size / 2)) > 0;
+    };
+    const auto traced = [&] { return !w->tracingWalks(); };
+    QTest::keyClick(w->picMap, Qt::Key_F7);
+    QTRY_VERIFY(traced());
+    QVERIFY(shaded(50) && !shaded(30) && !shaded(60)); // the dead end; the route; not entered
+    QVERIFY(w->stb1->panelText().startsWith("初めての人: 71キー、むだ32キー、分かれ道1か所"));
+    w->toggleCheck(); // F6 over it, then away: the walks' figures are told again
+    QVERIFY(w->stb1->panelText().startsWith("解けます"));
+    w->toggleCheck();
+    QVERIFY(w->stb1->panelText().startsWith("初めての人: 71キー"));
+
+    maze->SelectedChip = FirstWall; // the dead end closed in view of the start
+    w->picMap_MouseMove(0, 0, 45 * ChipSize, ChipSize);
+    w->picMap_Click();
+    QTRY_VERIFY(traced());
+    QVERIFY(!shaded(43));
+    QVERIFY(w->stb1->panelText().startsWith("初めての人: 39キー、むだ0キー"));
+    w->undo();
+    QTRY_VERIFY(traced());
+    QVERIFY(shaded(43));
+    for (int i = 0; i < 2; ++i)
+        QTest::keyClick(w->picMap, Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(w->zoom(), 4);
+    QVERIFY(shaded(50) && !shaded(60));
+    QTest::keyClick(w->picMap, Qt::Key_F7);
+    QVERIFY(!w->walkOverlay().isShowing());
+    QCOMPARE(w->stb1->panelText(), QString());
+
+    w->session().recordsFile = dir.filePath("records.json");
+    QTest::keyClick(w->picMap, Qt::Key_F7, Qt::ShiftModifier);
+    QTRY_VERIFY(traced());
+    QCOMPARE(w->stb1->panelText(), frmEdit::noRunsText());
+    Records(w->session().recordsFile)
+        .record(recordKey(maze->header, maze->grid), 10, 39, QDateTime::currentDateTimeUtc(),
+                {std::string(39, 'L'), std::vector<int>(39, 0)});
+    for (int i = 0; i < 2; ++i) // away and back: the file is read again
+        QTest::keyClick(w->picMap, Qt::Key_F7, Qt::ShiftModifier);
+    QTRY_VERIFY(traced());
+    QVERIFY(shaded(30) && !shaded(50));
+    QVERIFY(w->stb1->panelText().startsWith("自分のラン 1本 (ベスト 10秒、39キー)"));
+}
+
+// A change while the walks are traced, the pause over before the trace:
+// that trace is dropped and the maze as it stands traced.
+void TestEditor::walksOfAChangedMazeAreDropped()
+{
+    std::mt19937 random{3};
+    for (int y = 1; y < MapSizeMax - 1; ++y) // long enough to trace
+        for (int x = 1; x < MapSizeMax - 1; ++x)
+            maze->cell(x, y).Chip = random() % 4 == 0 ? FirstWall : FirstFloor;
+    maze->cell(1, 1).Chip = maze->cell(2, 1).Chip = maze->cell(120, 120).Chip = FirstFloor;
+    maze->header.StartX = maze->header.StartY = 1;
+    maze->header.GoalX = maze->header.GoalY = 120;
+    WalkTracer tracer(*maze, std::chrono::milliseconds(0));
+    std::vector<TracedWalks> traced;
+    connect(&tracer, &WalkTracer::traced, this, [&](const TracedWalks& w) { traced.push_back(w); });
+    tracer.trace(WalkSource::Newcomer);
+    maze->header.GoalX = 2; // a key from the start
+    maze->header.GoalY = 1;
+    tracer.mazeChanged();
+    QTRY_VERIFY(!tracer.busy());
+    QCOMPARE(traced.size(), size_t(1));
+    QCOMPARE(traced[0].difficulty.fewestKeys, 1);
 }
 
 // A 64 x 64 maze with two rooms, a turned copy of one, a generated piece and

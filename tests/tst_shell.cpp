@@ -586,8 +586,10 @@ void TestShell::testPlayThereAndBack()
     editor->scrYoko->setValue(7);
     editor->scrTate->setValue(2);
     editor->picMap_MouseMove(0, 0, 100, 40);
-    if (ending == TestPlayEnding::Goal || ending == TestPlayEnding::Escape)
+    if (ending == TestPlayEnding::Goal || ending == TestPlayEnding::Escape) {
         editor->toggleCheck(); // shown again when the editor is back
+        editor->toggleWalks();
+    }
     const auto state = [&](frmEdit* e) {
         const QUndoStack& history = e->session().history.stack();
         return QStringList{MazeCodec::encode(maze->header, maze->grid).bytes.toHex(),
@@ -602,7 +604,8 @@ void TestShell::testPlayThereAndBack()
                            QString::number(maze->SelectedChip),
                            QString::number(history.count()),
                            QString::number(history.index()),
-                           QString::number(e->showsCheck())};
+                           QString::number(e->showsCheck()),
+                           QString::number(int(e->walksShown()))};
     };
     const QStringList before = state(editor);
     const QImage pictureBefore = editor->picMap->image();
@@ -644,6 +647,8 @@ void TestShell::testPlayThereAndBack()
     editor = main->editor();
     QCOMPARE(state(editor), before);
     QCOMPARE(editor->picMap->image(), pictureBefore);
+    QCOMPARE(editor->stb1->panelText(), status);
+    QTRY_VERIFY(!editor->tracingWalks()); // the walks traced again leave it told
     QCOMPARE(editor->stb1->panelText(), status);
 }
 

@@ -33,13 +33,13 @@ int gradeOfEffort(double effort)
                                             [&](double step) { return effort >= step; }));
 }
 
-Difficulty measureDifficulty(const MazeState& maze, const MazeAnalysis& a)
+Difficulty measureDifficulty(const MazeState& maze, const MazeAnalysis& a, WalkTrace* trace)
 {
     Difficulty d;
     if (!a.solvable)
         return d;
     d.fewestKeys = int(a.route.size());
-    d.walks = walkAsNewcomer(maze, a);
+    d.walks = walkAsNewcomer(maze, a, trace);
     for (const NewcomerWalk& w : d.walks) {
         d.newcomerKeys += w.keys;
         d.choices += w.choices;

@@ -13,6 +13,7 @@
 namespace orvane {
 
 struct MazeState;
+struct WalkTrace;
 
 // The measure, an effort in points: the choices met (the wrong ways of the
 // forks on the walk, each weighed by the cells behind it, Forks.h), the
@@ -59,8 +60,10 @@ double effortOf(const EffortParts& parts);
 int gradeOfEffort(double effort);
 
 // The difficulty of a maze from its analysis; what `orvane-mdt check`
-// prints, the editor's check shows and the generator aims at.
-Difficulty measureDifficulty(const MazeState& maze, const MazeAnalysis& analysis);
+// prints, the editor's check shows and the generator aims at. Given a trace,
+// where the newcomer's walks went is added to it.
+Difficulty measureDifficulty(const MazeState& maze, const MazeAnalysis& analysis,
+                             WalkTrace* trace = nullptr);
 
 // The time a newcomer takes: their keys at one steady pace, a few seconds
 // to look at the start, and a moment at each fork they decide at. It never

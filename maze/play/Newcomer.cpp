@@ -5,9 +5,11 @@
 #include "KeyStep.h"
 #include "MazeState.h"
 #include "PlayBoard.h"
+#include "WalkTrace.h"
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -128,13 +130,15 @@ private:
 class Walk {
 public:
     Walk(const MazeState& maze, const MazeAnalysis& a, MoveCells& moves, const Incoming& incoming,
-         Forks& forks, const KeyOrder& order)
+         Forks& forks, const KeyOrder& order, WalkTrace* trace)
         : a_(a), moves_(moves), incoming_(incoming), forks_(forks), order_(order),
           bound_(newcomerKeyBound(a)), restedOn_(a.reachable.size(), false),
           goal_(gridIndex({maze.header.GoalX, maze.header.GoalY})), seen_(GridCellCount, false),
           knownKeys_(a.reachable.size(), 0), stamp_(a.reachable.size(), 0),
           parent_(a.reachable.size(), None), parentKey_(a.reachable.size(), 0)
     {
+        if (trace)
+            recorder_.emplace(*trace, a);
     }
 
     NewcomerWalk run()
@@ -145,6 +149,8 @@ public:
                 if (ball_ == Start)
                     break; // no way on from the start: nothing left to try
                 ++result_.trapsMet;
+                if (recorder_)
+                    recorder_->trapMet(ball_);
                 restart();
                 continue;
             }
@@ -162,6 +168,8 @@ private:
     {
         ball_ = Start;
         previous_ = None;
+        if (recorder_)
+            recorder_->start();
         rest();
         const QPoint start = a_.reachable.front();
         for (int y = start.y() - ViewCellsBefore; y <= start.y() + ViewCellsAfter; ++y)
@@ -344,12 +352,15 @@ private:
     {
         ++result_.keys;
         QPoint at = a_.reachable[size_t(ball_)];
-        for (int index : moves_.entered(ball_, key)) {
+        const std::span<const int> entered = moves_.entered(ball_, key);
+        for (int index : entered) {
             const QPoint cell(index % GridSpan + GridMin, index / GridSpan + GridMin);
             scroll(at, cell);
             at = cell;
         }
         const int to = a_.keyTargets[size_t(ball_)][size_t(key)];
+        if (recorder_)
+            recorder_->press(ball_, entered, to);
         if (to == EndsGame) {
             result_.finished = true;
             return true;
@@ -378,6 +389,7 @@ private:
     int ball_ = Start;
     int previous_ = None; // the cell the ball rested on before
     NewcomerWalk result_;
+    std::optional<TraceRecorder> recorder_; // only when asked where the walk goes
 
     // The plan and its search.
     std::vector<int> plan_;
@@ -399,7 +411,7 @@ int newcomerKeyBound(const MazeAnalysis& a)
 }
 
 std::array<NewcomerWalk, NewcomerWalkCount> walkAsNewcomer(const MazeState& maze,
-                                                           const MazeAnalysis& a)
+                                                           const MazeAnalysis& a, WalkTrace* trace)
 {
     std::array<NewcomerWalk, NewcomerWalkCount> walks{};
     if (!a.solvable)
@@ -408,7 +420,7 @@ std::array<NewcomerWalk, NewcomerWalkCount> walkAsNewcomer(const MazeState& maze
     const Incoming incoming(a);
     Forks forks(a, incoming);
     for (int w = 0; w < NewcomerWalkCount; ++w)
-        walks[size_t(w)] = Walk(maze, a, moves, incoming, forks, KeyOrders[size_t(w)]).run();
+        walks[size_t(w)] = Walk(maze, a, moves, incoming, forks, KeyOrders[size_t(w)], trace).run();
     return walks;
 }
 

@@ -15,6 +15,7 @@
 namespace orvane {
 
 struct MazeState;
+struct WalkTrace;
 
 // The cells the view shows around the ball: its cell sits at BallInView of a
 // view PlayViewCells wide, so 16 columns and rows lie before it (left, above)
@@ -40,8 +41,9 @@ struct NewcomerWalk {
 // as this many keys, unfinished.
 int newcomerKeyBound(const MazeAnalysis& analysis);
 
-// The walks on a maze whose analysis can be solved; none otherwise.
-std::array<NewcomerWalk, NewcomerWalkCount> walkAsNewcomer(const MazeState& maze,
-                                                           const MazeAnalysis& analysis);
+// The walks on a maze whose analysis can be solved; none otherwise. Given a
+// trace, where they went is added to it.
+std::array<NewcomerWalk, NewcomerWalkCount>
+walkAsNewcomer(const MazeState& maze, const MazeAnalysis& analysis, WalkTrace* trace = nullptr);
 
 } // namespace orvane

@@ -1,12 +1,16 @@
 // Draws the pictures of the help's page of the editing tools: each tool on a
-// small maze, before and after, with the editor's own rules and drawing; and
-// the player's ghost of a best run beside the ball, with the game's rules.
-// usage: orvane-helppics FOLDER
+// small maze, before and after, with the editor's own rules and drawing; the
+// player's ghost of a best run beside the ball, with the game's rules; and
+// the editor's F7 and F6 over a maze given as text, where a newcomer gets
+// lost and the route.
+// usage: orvane-helppics FOLDER MAZE.txt
 
 #include "ChipSheet.h"
 #include "ImageCanvas.h"
 #include "MapRedraw.h"
 #include "MazeState.h"
+#include "MazeText.h"
+#include "ReducedPictures.h"
 #include "SelectionFrame.h"
 #include "edit/FloodFill.h"
 #include "edit/Line.h"
@@ -19,9 +23,13 @@
 #include "play/GhostDrawing.h"
 #include "play/KeyStep.h"
 #include "play/PlayBoard.h"
+#include "play/RouteDrawing.h"
+#include "play/TraceDrawing.h"
+#include "play/WalkTrace.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -111,6 +119,35 @@ QImage ghostPicture()
     return picture;
 }
 
+// The newcomer's walks and the route over a maze, as the editor shows them
+// with F7 and F6 at 8 pixels a cell; none for a text that is no maze.
+std::optional<QImage> walksPicture(const QString& mazeText)
+{
+    QFile file(mazeText);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MazeText::MaxTextBytes)
+        return std::nullopt;
+    const MazeText::ReadResult read = MazeText::read(file.readAll());
+    if (!read.maze)
+        return std::nullopt;
+    auto maze = std::make_unique<MazeState>();
+    maze->header = read.maze->header;
+    maze->grid = read.maze->grid;
+    const MazeAnalysis a = analyseMaze(*maze);
+    WalkTrace trace;
+    measureDifficulty(*maze, a, &trace);
+    ReducedPictures reduced;
+    const QImage map = drawn(*maze, std::nullopt);
+    reduced.bringUpToDate(map, map.rect());
+    QImage picture = reduced.at(ReducedPictures::Half);
+    const int cellPixels = ChipSize / ReducedPictures::Half;
+    QPainter p(&picture);
+    TracePicture(trace, a.routeCells, NewcomerShade)
+        .draw(p, QRect(0, 0, maze->header.MapWidth, maze->header.MapHeight), cellPixels);
+    p.scale(1.0 / ReducedPictures::Half, 1.0 / ReducedPictures::Half);
+    drawRoute(p, a, maze->header, ChipSheet::standard(), 1);
+    return picture;
+}
+
 struct Picture {
     const char* name;
     std::optional<QRect> selection; // shown before the tool
@@ -123,8 +160,8 @@ struct Picture {
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s FOLDER MAZE.txt\n", argv[0]);
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
@@ -183,6 +220,15 @@ int main(int argc, char** argv)
     }
     if (!ghostPicture().save(folder.filePath(QStringLiteral("ghost.png")))) {
         std::fprintf(stderr, "cannot write the ghost's picture\n");
+        return 1;
+    }
+    const std::optional<QImage> walks = walksPicture(QString::fromLocal8Bit(argv[2]));
+    if (!walks) {
+        std::fprintf(stderr, "cannot read the maze %s\n", argv[2]);
+        return 1;
+    }
+    if (!walks->save(folder.filePath(QStringLiteral("walks.png")))) {
+        std::fprintf(stderr, "cannot write the walks' picture\n");
         return 1;
     }
     return 0;

@@ -39,12 +39,6 @@
         <translation>%1 (gave up)</translation>
     </message>
     <message>
-        <source>初めての人: %1キー、最少の%2倍 (歩き: %3)
-分かれ道%4か所で迷い%5、行き止まりに%6回、わなに%7回</source>
-        <translation>newcomer: %1 keys, %2 times the fewest (walks: %3)
-choices %5 at %4 forks, dead ends walked into %6, traps met %7</translation>
-    </message>
-    <message>
         <source>、</source>
         <comment>between the walks&apos; keys</comment>
         <translation>, </translation>
@@ -60,6 +54,23 @@ choices %5 at %4 forks, dead ends walked into %6, traps met %7</translation>
     <message>
         <source>、難しさ %1/%2</source>
         <translation>, grade %1 of %2</translation>
+    </message>
+    <message>
+        <source>分かれ道%1か所で迷い%2、行き止まりに%3回、わなに%4回</source>
+        <translation>choices %2 at %1 forks, dead ends walked into %3, traps met %4</translation>
+    </message>
+    <message>
+        <source>初めての人: %1キー、最少の%2倍 (歩き: %3)</source>
+        <translation>newcomer: %1 keys, %2 times the fewest (walks: %3)</translation>
+    </message>
+    <message>
+        <source>初めての人: %1キー、むだ%2キー</source>
+        <translation>newcomer: %1 keys, %2 wasted</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <comment>between the parts of the effort</comment>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -1003,6 +1014,34 @@ So as not to lose your maze, save it to a maze file with “Save”.</translatio
     <message>
         <source>表示: 1マス %1 ピクセル、%2×%2 マス (Ctrl+ホイール、Ctrl+- と Ctrl++ で拡大縮小、Ctrl+0 で元の大きさ)</source>
         <translation>View: %1 pixels a cell, %2×%2 cells (Ctrl+wheel, Ctrl+- and Ctrl++ zoom, Ctrl+0 back to full size)</translation>
+    </message>
+    <message>
+        <source>マップの上: 初めての人が歩いたマス (何度も歩いたほど濃く、いちばん少ないキーの道順は除く)、黄色の枠は入り込んだ行き止まり、紫の輪ははまったわな</source>
+        <translation>On the map: the cells the newcomer walked (the more often, the darker; the fewest keys&apos; route left out), a yellow outline round each dead end walked into, a purple ring on each trap met</translation>
+    </message>
+    <message>
+        <source>マップの上: 記録に残る自分のランが通ったマス (何度も通ったほど濃く)、黄色の枠は引き返した行き止まり</source>
+        <translation>On the map: the cells your recorded runs passed (the more often, the darker), a yellow outline round each dead end turned back from</translation>
+    </message>
+    <message>
+        <source>記録のファイル「%1」が壊れていたため、「%2」に移しました</source>
+        <translation>The records file “%1” was damaged and has been moved to “%2”</translation>
+    </message>
+    <message>
+        <source>記録のファイル「%1」を読めません</source>
+        <translation>The records file “%1” cannot be read</translation>
+    </message>
+    <message>
+        <source>自分のラン %1本 (ベスト %2秒、%3キー)</source>
+        <translation>Your runs: %1 (best %2 s, %3 keys)</translation>
+    </message>
+    <message>
+        <source>この迷路のランは記録にありません (ゴールしたゲームのランが残ります)</source>
+        <translation>Your records keep no run of this maze (a game that reaches the goal keeps its run)</translation>
+    </message>
+    <message>
+        <source>解けない迷路なので、初めての人は歩きません</source>
+        <translation>Not solvable: the newcomer does not walk it</translation>
     </message>
 </context>
 <context>
