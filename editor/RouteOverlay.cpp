@@ -36,8 +36,7 @@ void RouteOverlay::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     p.setClipRegion(event->region());
-    p.scale(1.0 / reduction_, 1.0 / reduction_);
-    drawRoute(p, analysis_, header_, chips_, 1);
+    drawRouteAtCellSize(p, analysis_, header_, chips_, ChipSize / reduction_);
 }
 
 } // namespace orvane

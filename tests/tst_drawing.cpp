@@ -6,6 +6,7 @@
 #include "MouseConversions.h"
 #include "play/RouteDrawing.h"
 
+#include <QPainter>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -100,6 +101,8 @@ private slots:
 
     void routeOverFloorUnderMarkers_data();
     void routeOverFloorUnderMarkers();
+    void routeReducedKeepsItsWidth_data();
+    void routeReducedKeepsItsWidth();
 };
 
 void TestDrawing::opaqueChipReplacesCell_data()
@@ -558,6 +561,34 @@ void TestDrawing::routeOverFloorUnderMarkers()
     for (const auto& [cell, marker] : {std::pair{0, StartMarker}, std::pair{2, GoalMarker}})
         QCOMPARE(picture.pixel((cell * ChipSize + centre) * scale, centre * scale),
                  sheetPixel(chips, marker.column, marker.row, centre, centre));
+}
+
+void TestDrawing::routeReducedKeepsItsWidth_data()
+{
+    QTest::addColumn<int>("cellPixels");
+    QTest::newRow("8 pixels a cell") << 8;
+    QTest::newRow("4 pixels a cell") << 4;
+}
+
+// Over a map shown reduced the line keeps its width in pixels: two white
+// rows edged in black, as at full size.
+void TestDrawing::routeReducedKeepsItsWidth()
+{
+    QFETCH(int, cellPixels);
+    QImage picture(3 * cellPixels, cellPixels, QImage::Format_RGB32);
+    picture.fill(Qt::gray);
+    MazeAnalysis route;
+    route.routeCells = {{0, 0}, {1, 0}, {2, 0}};
+    QPainter p(&picture);
+    drawRouteAtCellSize(p, route, MazeHeader(), ChipSheet(), cellPixels);
+    p.end();
+    const int centre = cellPixels / 2;
+    for (int y = 0; y < cellPixels; ++y) {
+        const QRgb expected = y == centre - 1 || y == centre       ? qRgb(255, 255, 255)
+                              : y == centre - 2 || y == centre + 1 ? qRgb(0, 0, 0)
+                                                                   : QColor(Qt::gray).rgb();
+        QCOMPARE(picture.pixel(cellPixels + 1, y), expected);
+    }
 }
 
 QTEST_MAIN(TestDrawing)

@@ -22,9 +22,9 @@ constexpr int EdgeWidth = 1;
 constexpr double TrapInset = 0.25; // of a cell, on each side of the cross
 constexpr double TrapPenWidth = 1.5;
 
-QPoint centreOf(QPoint cell, int scale)
+QPoint centreOf(QPoint cell, int cellPixels)
 {
-    return (cell * ChipSize + QPoint(ChipSize / 2, ChipSize / 2)) * scale;
+    return cell * cellPixels + QPoint(cellPixels / 2, cellPixels / 2);
 }
 
 // The line from cell to cell as whole pixels: each step of the route is a
@@ -39,13 +39,13 @@ void fillRoute(QPainter& p, const std::vector<QPoint>& cells, int half, const QC
     }
 }
 
-void drawTraps(QPainter& p, const std::vector<QPoint>& traps, int scale)
+void drawTraps(QPainter& p, const std::vector<QPoint>& traps, int cellPixels, int lineScale)
 {
-    const double size = ChipSize * scale;
+    const double size = cellPixels;
     const double inset = size * TrapInset;
-    const double width = TrapPenWidth * scale;
-    for (const auto& [colour, w] :
-         {std::pair{EdgeColour, width + 2.0 * EdgeWidth * scale}, std::pair{TrapColour, width}}) {
+    const double width = TrapPenWidth * lineScale;
+    for (const auto& [colour, w] : {std::pair{EdgeColour, width + 2.0 * EdgeWidth * lineScale},
+                                    std::pair{TrapColour, width}}) {
         p.setPen(QPen(colour, w, Qt::SolidLine, Qt::RoundCap));
         for (QPoint cell : traps) {
             const QRectF cross = QRectF(cell.x() * size, cell.y() * size, size, size)
@@ -54,6 +54,29 @@ void drawTraps(QPainter& p, const std::vector<QPoint>& traps, int scale)
             p.drawLine(cross.topRight(), cross.bottomLeft());
         }
     }
+}
+
+// Cells of `cellPixels`, the lines `lineScale` times as wide as at 16 pixels a cell.
+void drawAnalysis(QPainter& p, const MazeAnalysis& analysis, const MazeHeader& header,
+                  const ChipSheet& chips, int cellPixels, int lineScale)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    drawTraps(p, analysis.traps, cellPixels, lineScale);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    std::vector<QPoint> centres;
+    centres.reserve(analysis.routeCells.size());
+    for (QPoint cell : analysis.routeCells)
+        centres.push_back(centreOf(cell, cellPixels));
+    fillRoute(p, centres, (RouteHalfWidth + EdgeWidth) * lineScale, EdgeColour);
+    fillRoute(p, centres, RouteHalfWidth * lineScale, RouteColour);
+    if (!chips.isNull()) {
+        for (const auto& [x, y, marker] : {std::tuple{header.StartX, header.StartY, StartMarker},
+                                           std::tuple{header.GoalX, header.GoalY, GoalMarker}})
+            p.drawImage(QRect(x * cellPixels, y * cellPixels, cellPixels, cellPixels),
+                        chips.maskedChip(marker));
+    }
+    p.restore();
 }
 
 } // namespace
@@ -68,23 +91,13 @@ void drawRoute(QImage& picture, const MazeAnalysis& analysis, const MazeHeader& 
 void drawRoute(QPainter& p, const MazeAnalysis& analysis, const MazeHeader& header,
                const ChipSheet& chips, int scale)
 {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    drawTraps(p, analysis.traps, scale);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    std::vector<QPoint> centres;
-    centres.reserve(analysis.routeCells.size());
-    for (QPoint cell : analysis.routeCells)
-        centres.push_back(centreOf(cell, scale));
-    fillRoute(p, centres, (RouteHalfWidth + EdgeWidth) * scale, EdgeColour);
-    fillRoute(p, centres, RouteHalfWidth * scale, RouteColour);
-    if (!chips.isNull()) {
-        const int size = ChipSize * scale;
-        for (const auto& [x, y, marker] : {std::tuple{header.StartX, header.StartY, StartMarker},
-                                           std::tuple{header.GoalX, header.GoalY, GoalMarker}})
-            p.drawImage(QRect(x * size, y * size, size, size), chips.maskedChip(marker));
-    }
-    p.restore();
+    drawAnalysis(p, analysis, header, chips, ChipSize * scale, scale);
+}
+
+void drawRouteAtCellSize(QPainter& p, const MazeAnalysis& analysis, const MazeHeader& header,
+                         const ChipSheet& chips, int cellPixels)
+{
+    drawAnalysis(p, analysis, header, chips, cellPixels, 1);
 }
 
 } // namespace orvane

@@ -21,5 +21,10 @@ void drawRoute(QImage& picture, const MazeAnalysis& analysis, const MazeHeader& 
 // The same with a painter over such a picture.
 void drawRoute(QPainter& painter, const MazeAnalysis& analysis, const MazeHeader& header,
                const ChipSheet& chips, int scale);
+// The same over a map shown at `cellPixels` pixels a cell, fewer than the
+// picture's own 16 too: the line keeps its width in pixels, so that it
+// shows at every zoom.
+void drawRouteAtCellSize(QPainter& painter, const MazeAnalysis& analysis, const MazeHeader& header,
+                         const ChipSheet& chips, int cellPixels);
 
 } // namespace orvane
