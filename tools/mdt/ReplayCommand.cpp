@@ -75,10 +75,10 @@ QString replayText(const RunReplay& r, int runKeys, int16_t timeLimit)
         return QStringLiteral("reached:    yes, in %1 keys and %2 s (%3)%4\n")
             .arg(r.keys)
             .arg(r.seconds)
-            .arg(limit, r.keys < runKeys
-                            ? QStringLiteral("; %1 of the run's keys come after it")
-                                  .arg(runKeys - r.keys)
-                            : QString());
+            .arg(limit,
+                 r.keys < runKeys
+                     ? QStringLiteral("; %1 of the run's keys come after it").arg(runKeys - r.keys)
+                     : QString());
     case End::TimeUp:
         return QStringLiteral("reached:    no, time up at %1 s after %2 of %3 keys\n")
             .arg(r.seconds)
