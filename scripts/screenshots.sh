@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts ORVANE on a virtual screen and takes screenshots of the splash, the
-# main window, the editor, the player and the help beside the editor into
-# build/screenshots/ (or $1).
+# main window, the editor, the player, the list of the sample mazes and the
+# help beside the editor into build/screenshots/ (or $1).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-"$root/build/screenshots"}
@@ -50,6 +50,9 @@ xdotool key alt+c e
 shot editor
 xdotool key alt+c p
 shot player
+xdotool key l
+shot levels
+xdotool key Escape
 xdotool key alt+c e
 sleep 0.5
 xdotool key F1
